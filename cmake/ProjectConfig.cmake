@@ -1,0 +1,31 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Veskora developers
+# Shared compiler settings and the application folder layout.
+
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Multimedia Svg PrintSupport Test)
+qt_standard_project_setup()
+
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+# The application folder: programs and course files side by side, as the programs expect them.
+set(VESKORA_APP_DIR ${CMAKE_BINARY_DIR}/app)
+set(VESKORA_INSTALLER_DIR ${VESKORA_APP_DIR}/Tamrelon)
+
+add_library(veskora_config INTERFACE)
+target_compile_features(veskora_config INTERFACE cxx_std_20)
+target_compile_options(veskora_config INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(veskora_config INTERFACE
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_DISABLE_DEPRECATED_UP_TO=0x060400
+    VESKORA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+    VESKORA_VERSION_MINOR=${PROJECT_VERSION_MINOR})
+target_include_directories(veskora_config INTERFACE ${PROJECT_SOURCE_DIR}/src)
+
+option(VESKORA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(VESKORA_SANITIZE)
+    target_compile_options(veskora_config INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(veskora_config INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "installer/componentprobe.h"
+
+#include <QAudioDevice>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMediaDevices>
+
+namespace Installer {
+
+ComponentProbe::ComponentProbe(QString applicationFolder)
+    : m_folder(std::move(applicationFolder))
+{
+}
+
+QStringList ComponentProbe::espeakDataFolders()
+{
+    QStringList folders;
+    const QString fromEnvironment = qEnvironmentVariable("ESPEAK_DATA_PATH");
+    if (!fromEnvironment.isEmpty())
+        folders << fromEnvironment << fromEnvironment + QStringLiteral("/espeak-ng-data");
+    folders << QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data") << QStringLiteral("/usr/lib/aarch64-linux-gnu/espeak-ng-data")
+            << QStringLiteral("/usr/lib/espeak-ng-data") << QStringLiteral("/usr/share/espeak-ng-data")
+            << QStringLiteral("/usr/local/share/espeak-ng-data");
+    return folders;
+}
+
+QString ComponentProbe::voiceData(const QString &dictionary) const
+{
+    for (const QString &folder : espeakDataFolders()) {
+        if (QFileInfo::exists(folder + u'/' + dictionary))
+            return folder;
+    }
+    return {};
+}
+
+QString ComponentProbe::russianVoiceData() const { return voiceData(QStringLiteral("ru_dict")); }
+QString ComponentProbe::englishVoiceData() const { return voiceData(QStringLiteral("en_dict")); }
+
+QString ComponentProbe::characterFile() const
+{
+    const QString path = m_folder + QStringLiteral("/characters/Genie.acs");
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+bool ComponentProbe::soundOutput()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+bool ComponentProbe::cyrillicFont()
+{
+    return !QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty();
+}
+
+} // namespace Installer

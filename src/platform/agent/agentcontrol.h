@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include "platform/agent/characterservice.h"
+
+namespace Platform {
+
+class AgentControl;
+
+/// The balloon of a character, reached through a character reference.
+class AgentBalloon final {
+public:
+    AgentBalloon(CharacterService &service, QString characterId);
+    Result<quint32> style() const;
+    Status setStyle(quint32 style);
+    Status setFontSize(int size);
+    Status setFontCharSet(int charSet);
+    Status setFontName(const QString &name);
+
+private:
+    CharacterService *m_service;
+    QString m_id;
+};
+
+/// A character reference: what Characters("Genie") returns to a window.
+class AgentCharacter final {
+public:
+    AgentCharacter(AgentControl &control, QString characterId);
+
+    QString id() const { return m_id; }
+    Status setLanguageID(int languageId);
+    Status setTTSModeID(const QString &modeId);
+    Status moveTo(int x, int y);
+    Status show();
+    Status play(const QString &animation);
+    Status speak(const QString &text);
+    Status listen(bool on);
+    AgentBalloon balloon() const;
+    /// Commands.RemoveAll
+    Status removeAllCommands();
+    /// Commands.Add(name, caption, voice)
+    Status addCommand(const QString &name, const QString &caption, const QString &voice);
+
+private:
+    AgentControl *m_control;
+    QString m_id;
+};
+
+/// A window's own connection to the character service (its "Agent1"). Each window holds
+/// one; all controls that load "Genie" drive the same figure. Events reach the control
+/// that they concern: Command only the control that added the chosen command,
+/// AgentPropertyChange every control.
+class AgentControl final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AgentControl)
+public:
+    explicit AgentControl(CharacterService &service, QObject *parent = nullptr);
+    ~AgentControl() override;
+
+    /// Characters.Load(id, file).
+    Status load(const QString &characterId, const QString &file);
+    /// Characters(id): fails with CharacterNotLoaded unless this control loaded the id.
+    Result<AgentCharacter> character(const QString &characterId);
+    /// PropertySheet.Visible = visible.
+    Status setPropertySheetVisible(bool visible);
+
+    CharacterService &service() const { return *m_service; }
+    CharacterService::ControlId id() const { return m_id; }
+
+Q_SIGNALS:
+    /// Command(UserInput): the learner chose one of this control's commands.
+    void command(const Platform::AgentCommand &userInput);
+    /// AgentPropertyChange: the service's settings changed.
+    void agentPropertyChange();
+
+private:
+    friend class AgentCharacter;
+    Status publishCommands(const QString &characterId);
+
+    CharacterService *m_service;
+    CharacterService::ControlId m_id;
+    QSet<QString> m_loaded;
+    QHash<QString, QList<AgentCommand>> m_commands;
+};
+
+} // namespace Platform

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include "platform/core/error.h"
+
+namespace Platform {
+
+/// One entry of a character's pop-up menu, as a control adds it.
+struct AgentCommand {
+    QString name;
+    QString caption;
+    QString voice;
+    friend bool operator==(const AgentCommand &, const AgentCommand &) = default;
+};
+
+/// The process-wide character service: it owns one on-screen figure per character id and
+/// one ordered request queue per character. Requests (move, show, play, speak) return at
+/// once; the service carries them out in the order issued, whichever control issued them.
+/// Windows never use this class directly: each holds its own AgentControl (its "Agent1").
+///
+/// Every request is also written to the trace file named by VESKORA_AGENT_TRACE as one
+/// line: the operation name and its arguments separated by single blanks, texts exactly as
+/// passed: "Load Genie Genie.acs", "LanguageID 1049", "TTSModeID {…}", "MoveTo 450 450",
+/// "Show", "Play Greet", "Speak <text>", "Listen 0", "BalloonStyle <n>", "BalloonFontSize 14",
+/// "BalloonFontCharSet 0", "BalloonFontName Arial", "Commands <name>,<name>…" (the
+/// control's whole pop-up list after each change), "PropertySheet 1".
+class CharacterService : public QObject {
+    Q_OBJECT
+public:
+    using ControlId = quint64;
+
+    explicit CharacterService(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
+
+    /// A new control identity; commands and events are kept per control.
+    virtual ControlId registerControl() = 0;
+    /// Drops the control's commands from the pop-up menu. The character stays on screen.
+    virtual void unregisterControl(ControlId control) = 0;
+
+    /// Loads \a characterId from \a file (a bare name is looked up in the application
+    /// folder's "characters" folder). Loading an id that is loaded already succeeds and
+    /// keeps the one figure. Errors: FileNotFound, CharacterFileInvalid.
+    virtual Status load(const QString &characterId, const QString &file) = 0;
+    virtual bool isLoaded(const QString &characterId) const = 0;
+
+    /// 1049 selects Russian; fails with NoRussianLanguageSupport when no Russian voice
+    /// can be loaded. Other ids select English.
+    virtual Status setLanguageId(const QString &characterId, int languageId) = 0;
+    virtual Status setTtsModeId(const QString &characterId, const QString &modeId) = 0;
+
+    virtual Status moveTo(const QString &characterId, int x, int y) = 0;
+    virtual Status show(const QString &characterId) = 0;
+    /// Fails with AnimationNotFound for a name the character file lacks; the queue goes on.
+    virtual Status play(const QString &characterId, const QString &animation) = 0;
+    /// Speaks text with the tags \spd=n\, \pit=n\ and \map="spoken"="shown"\ .
+    virtual Status speak(const QString &characterId, const QString &text) = 0;
+    virtual Status listen(const QString &characterId, bool on) = 0;
+
+    virtual Result<quint32> balloonStyle(const QString &characterId) const = 0;
+    virtual Status setBalloonStyle(const QString &characterId, quint32 style) = 0;
+    virtual Status setBalloonFontSize(const QString &characterId, int size) = 0;
+    virtual Status setBalloonFontCharSet(const QString &characterId, int charSet) = 0;
+    virtual Status setBalloonFontName(const QString &characterId, const QString &name) = 0;
+
+    /// Replaces the pop-up menu entries that \a control has added for the character.
+    virtual Status setCommands(ControlId control, const QString &characterId, const QList<AgentCommand> &commands) = 0;
+
+    /// Opens (or closes) the service's own settings dialog.
+    virtual Status setPropertySheetVisible(bool visible) = 0;
+
+Q_SIGNALS:
+    /// The learner picked \a command, which \a control had added, from the pop-up menu.
+    void commandChosen(Platform::CharacterService::ControlId control, const Platform::AgentCommand &command);
+    /// The service's own settings changed (the settings dialog was saved).
+    void propertiesChanged();
+};
+
+} // namespace Platform

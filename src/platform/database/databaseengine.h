@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/core/error.h"
+
+namespace Platform {
+
+class Recordset;
+
+/// An open course database. Every database is opened read-only, whatever the caller asks:
+/// the programs never write a course file.
+class Database {
+public:
+    virtual ~Database() = default;
+
+    virtual QString path() const = 0;
+    /// The names of the tables.
+    virtual QStringList tableNames() const = 0;
+
+    /// Opens a record set over \a source: a table name, or one of the Jet SQL texts the
+    /// programs build ("SELECT a, b FROM T  where a Like\"pat*\""). Errors: TableNotFound,
+    /// SyntaxError (a text the parser rejects, an unclosed "[" in a pattern).
+    virtual Result<std::unique_ptr<Recordset>> openRecordset(const QString &source) = 0;
+};
+
+/// A DAO-style record set: a position before the first record (BOF), on a record, or after
+/// the last (EOF). Moving past either end sets BOF or EOF; an empty set has both.
+class Recordset {
+public:
+    virtual ~Recordset() = default;
+
+    virtual QStringList fieldNames() const = 0;
+    virtual int recordCount() const = 0;
+    virtual bool bof() const = 0;
+    virtual bool eof() const = 0;
+    /// The current row index (0-based), or -1 at BOF/EOF.
+    virtual int position() const = 0;
+
+    virtual Status moveFirst() = 0;
+    virtual Status moveLast() = 0;
+    /// Fails with NoCurrentRecord when already at EOF.
+    virtual Status moveNext() = 0;
+    /// Fails with NoCurrentRecord when already at BOF.
+    virtual Status movePrevious() = 0;
+    virtual Status moveTo(int row) = 0;
+
+    /// The current record's field, in the stored form. Fails with NoCurrentRecord at
+    /// BOF/EOF and TableNotFound-style errors for unknown fields.
+    virtual Result<QString> value(const QString &field) const = 0;
+    /// The value of \a field in row \a row (for grids), without moving.
+    virtual Result<QString> valueAt(int row, const QString &field) const = 0;
+};
+
+/// Opens databases.
+class DatabaseEngine {
+public:
+    virtual ~DatabaseEngine() = default;
+
+    /// OpenDatabase(name, exclusive, readOnly, connect). With an empty \a name the path is
+    /// taken from ";DATABASE=<path>" in \a connect and the password from ";PWD=<password>";
+    /// otherwise \a name is the path. Errors: FileNotFound (3024), NotValidPassword (3031)
+    /// for an encrypted file opened without or with a wrong password,
+    /// UnrecognizedDatabaseFormat (3343) for a file that is not a database.
+    virtual Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool exclusive = false,
+                                                           bool readOnly = false, const QString &connect = {}) = 0;
+};
+
+} // namespace Platform

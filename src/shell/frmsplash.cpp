@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "shell/frmsplash.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/ui/twips.h"
+
+// Q_INIT_RESOURCE declares a global function, so it must be called outside any namespace.
+static void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
+
+namespace Shell {
+
+QString FrmSplash::versionText(int major, int minor)
+{
+    return QStringLiteral("Version %1.%2.").arg(major).arg(minor);
+}
+
+FrmSplash::FrmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_timer(new QTimer(this))
+{
+    initShellResources();
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Veskora"));
+    setStyleSheet(QStringLiteral("#frmSplash { background: #fdf6e3; }"));
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("fraMainFrame"));
+    frame->setFrameShape(QFrame::Box);
+
+    auto *image = new QLabel(frame);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QPixmap(QStringLiteral(":/shell/genie.svg")).scaled(160, 160, Qt::KeepAspectRatio,
+                                                                          Qt::SmoothTransformation));
+    image->setAccessibleName(tr("Veskora"));
+
+    const auto label = [frame](const char *name, const QString &text, int pointSize, bool bold = false) {
+        auto *l = new QLabel(text, frame);
+        l->setObjectName(QString::fromLatin1(name));
+        QFont font = l->font();
+        font.setPointSize(pointSize);
+        font.setBold(bold);
+        l->setFont(font);
+        l->setWordWrap(true);
+        return l;
+    };
+    QLabel *company = label("lblCompanyProduct", QStringLiteral("Veskora: Russian for tourists"), 14, true);
+    QLabel *product = label("lblProductName", QStringLiteral(" hosted by Genie"), 18, true);
+    QLabel *maker = label("lblCompany", QStringLiteral("The Veskora developers"), 10);
+    QLabel *platformLabel = label("lblPlatform", QStringLiteral("Windows 95/98/ME/2000"), 10);
+    QLabel *version = label("lblVersion", versionText(VESKORA_VERSION_MAJOR, VESKORA_VERSION_MINOR), 10, true);
+    QLabel *warning = label("lblWarning",
+                            QStringLiteral("Microsoft Agent is Trademark of Microsoft Co\n"
+                                           "Course, character and voice set-up by the Veskora developers; "
+                                           "speech by eSpeak NG."),
+                            8);
+
+    auto *texts = new QVBoxLayout;
+    for (QLabel *l : {company, product, maker, platformLabel, version, warning})
+        texts->addWidget(l);
+    auto *row = new QHBoxLayout(frame);
+    row->addWidget(image);
+    row->addLayout(texts, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(frame);
+    Platform::Twips::resizeClient(this, 7380, 4050);
+
+    // Timer1: shows the splash again after five seconds; harmless while it is visible and
+    // gone with the window once the start-up has unloaded it.
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(5000);
+    connect(m_timer, &QTimer::timeout, this, &QWidget::show);
+    m_timer->start();
+}
+
+} // namespace Shell

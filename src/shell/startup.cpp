@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "shell/startup.h"
+
+#include "platform/core/programstate.h"
+#include "shell/frmmain.h"
+#include "shell/frmsplash.h"
+#include "shell/services.h"
+
+namespace Shell {
+
+Startup::Startup(Services &services)
+    : m_services(services)
+{
+}
+
+Startup::~Startup() = default;
+
+bool Startup::run()
+{
+    m_services.state->helpReference = m_services.paths.join(QStringLiteral("\\RussianUserHelp.chm::/User.htm"));
+
+    m_splash = std::make_unique<FrmSplash>();
+    m_splash->show();
+    m_splash->repaint();
+
+    m_main = std::make_unique<FrmMain>(m_services);
+    if (!m_main->load([this]() { unloadSplash(); }))
+        return false;
+
+    unloadSplash();
+    m_main->show();
+    return true;
+}
+
+void Startup::unloadSplash()
+{
+    m_splash.reset();
+}
+
+} // namespace Shell

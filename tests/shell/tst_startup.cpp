@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
+#include "platform/core/programstate.h"
+#include "shell/frmmain.h"
+#include "shell/frmsplash.h"
+#include "shell/services.h"
+#include "shell/startup.h"
+
+using TestSupport::FakeProcessLauncher;
+using TestSupport::InMemorySettingsStore;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    Platform::ProgramState m_state;
+    InMemorySettingsStore m_settings;
+    FakeProcessLauncher m_launcher;
+    Shell::Services m_services;
+
+    void makeCheckProgram()
+    {
+        QDir().mkpath(m_folder->path() + QStringLiteral("/Tamrelon"));
+        QFile program(m_folder->path() + QStringLiteral("/Tamrelon/Kivrostep"));
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.close();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_state = {};
+        m_settings = {};
+        m_launcher = {};
+        m_services = {};
+        m_services.state = &m_state;
+        m_services.settings = &m_settings;
+        m_services.launcher = &m_launcher;
+        m_services.paths = Platform::AppPaths(m_folder->path());
+        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+    }
+
+    void componentsInstalledShowsTheMainWindow()
+    {
+        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+        Shell::Startup startup(m_services);
+        QVERIFY(startup.run());
+        QVERIFY(!m_launcher.exitRequested);
+        QVERIFY(m_launcher.started.isEmpty());
+        QVERIFY(!startup.splashLoaded());
+        QVERIFY(startup.mainWindow()->isVisible());
+        QCOMPARE(startup.mainWindow()->windowTitle(), QStringLiteral("Veskora"));
+        QCOMPARE(m_state.helpReference, m_folder->path() + QStringLiteral("/RussianUserHelp.chm::/User.htm"));
+    }
+
+    void componentCheck_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("agent");
+        QTest::addColumn<bool>("checkProgramPresent");
+        QTest::newRow("lower-case ok, program present") << true << "ok" << true;
+        QTest::newRow("lower-case ok, program missing") << true << "ok" << false;
+        QTest::newRow("absent, program present") << false << "" << true;
+        QTest::newRow("absent, program missing") << false << "" << false;
+        QTest::newRow("OK with a blank") << true << "OK " << true;
+    }
+    void componentCheck()
+    {
+        QFETCH(bool, present);
+        QFETCH(QString, agent);
+        QFETCH(bool, checkProgramPresent);
+        if (present)
+            m_settings.preset(QStringLiteral("Agent"), agent);
+        if (checkProgramPresent)
+            makeCheckProgram();
+        Shell::Startup startup(m_services);
+        QVERIFY(!startup.run());
+        QVERIFY(m_launcher.exitRequested);
+        QCOMPARE(m_launcher.started.size(), 1);
+        const QString folder = m_folder->path() + QStringLiteral("/Tamrelon/");
+        QCOMPARE(m_launcher.started.first(),
+                 folder + (checkProgramPresent ? QStringLiteral("Kivrostep") : QStringLiteral("Kivrostep.EXE")));
+        QVERIFY(!startup.splashLoaded());
+        QVERIFY(!startup.mainWindow() || !startup.mainWindow()->isVisible());
+        QVERIFY(m_settings.saves().isEmpty());
+    }
+
+    void splashShowsTheVersion()
+    {
+        QCOMPARE(Shell::FrmSplash::versionText(1, 0), QStringLiteral("Version 1.0."));
+        Shell::FrmSplash splash;
+        auto *version = splash.findChild<QLabel *>(QStringLiteral("lblVersion"));
+        QVERIFY(version);
+        QCOMPARE(version->text(), QStringLiteral("Version 1.0."));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(), QStringLiteral(" hosted by Genie"));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("Windows 95/98/ME/2000"));
+        QVERIFY(splash.findChild<QTimer *>(QStringLiteral("Timer1")));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
