@@ -8,6 +8,17 @@
 
 namespace Platform {
 
+/// Error codes of the report engine beyond the shared ones (FileNotFound for a missing
+/// layout or data file, NotValidPassword, SyntaxError for a formula it cannot read).
+namespace ReportErrorCode {
+/// The layout file is not in the layout format or names something the table lacks.
+inline constexpr qint64 LayoutInvalid = 20001;
+/// The layout sends the report to a printer and the system has none.
+inline constexpr qint64 NoPrinter = 20002;
+/// The report could not be written (PDF file not writable, printing failed).
+inline constexpr qint64 OutputFailed = 20003;
+} // namespace ReportErrorCode
+
 /// The print engine behind the main window's print entry: the data file, its connect
 /// text, the layout file and the record-selection formula are set, then print() produces
 /// the report where the layout sends it (print preview, printer or PDF file).
@@ -15,9 +26,13 @@ class ReportEngine {
 public:
     virtual ~ReportEngine() = default;
 
+    /// The database the report reads (the first data file).
     virtual void setDataFiles(const QString &path) = 0;
+    /// The connection text, "PWD=<password>" (a leading ';' is accepted too).
     virtual void setConnect(const QString &connect) = 0;
+    /// The layout file.
     virtual void setReportFileName(const QString &path) = 0;
+    /// Replaces the record-selection formula; it is checked when the report is printed.
     virtual void replaceSelectionFormula(const QString &formula) = 0;
     /// Produces the report; returns the reason when it cannot (missing layout or database,
     /// wrong password, bad formula, no printer).

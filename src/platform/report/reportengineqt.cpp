@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "platform/report/reportengineqt.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QHash>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+#include "platform/database/databaseengine.h"
+#include "platform/report/reportdocument.h"
+#include "platform/report/reportlayout.h"
+#include "platform/report/selectionformula.h"
+
+Q_LOGGING_CATEGORY(lcReport, "veskora.platform.report")
+
+namespace Platform {
+namespace {
+
+/// The real name of \a field in \a fields, compared without regard to case as the
+/// course databases do; empty when the table lacks it.
+QString findField(const QStringList &fields, const QString &field)
+{
+    for (const QString &name : fields) {
+        if (name.compare(field, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return {};
+}
+
+void preparePrinter(QPrinter &printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+} // namespace
+
+ReportEngineQt::ReportEngineQt(DatabaseEngine &databases) : m_databases(databases) { }
+
+ReportEngineQt::~ReportEngineQt()
+{
+    delete m_preview.data();
+}
+
+void ReportEngineQt::setDataFiles(const QString &path)
+{
+    m_dataFile = path;
+}
+
+void ReportEngineQt::setConnect(const QString &connect)
+{
+    m_connect = connect;
+}
+
+void ReportEngineQt::setReportFileName(const QString &path)
+{
+    m_layoutFile = path;
+}
+
+void ReportEngineQt::replaceSelectionFormula(const QString &formula)
+{
+    m_formula = formula;
+}
+
+Status ReportEngineQt::printReport()
+{
+    m_lastPdfPath.clear();
+    Result<ReportLayout> layout = ReportLayout::load(m_layoutFile);
+    if (!layout)
+        return layout.status();
+    Result<std::shared_ptr<ReportDocument>> report = buildReport(*layout);
+    if (!report)
+        return report.status();
+    if (Status status = output(*report))
+        return status;
+    m_lastReport = *report;
+    return ok();
+}
+
+Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const ReportLayout &layout)
+{
+    // The formula is checked before the database is touched, so a bad formula is reported
+    // as such even when the data file is missing as well.
+    Result<SelectionFormula> formula = SelectionFormula::parse(m_formula);
+    if (!formula)
+        return formula.error();
+
+    if (m_dataFile.isEmpty() || !QFileInfo(m_dataFile).isFile())
+        return Error{ErrorCode::FileNotFound, QStringLiteral("data file %1 not found").arg(QDir::toNativeSeparators(m_dataFile))};
+    QString connect = m_connect.trimmed();
+    if (!connect.isEmpty() && !connect.startsWith(u';'))
+        connect.prepend(u';');
+    Result<std::shared_ptr<Database>> database = m_databases.openDatabase(m_dataFile, false, true, connect);
+    if (!database)
+        return Error{database.error().code, QStringLiteral("data file %1: %2").arg(m_dataFile, database.error().detail)};
+    Result<std::unique_ptr<Recordset>> records = (*database)->openRecordset(layout.table);
+    if (!records)
+        return Error{records.error().code, QStringLiteral("table %1 in %2: %3").arg(layout.table, m_dataFile, records.error().detail)};
+    const Recordset &set = **records;
+    const QStringList available = set.fieldNames();
+
+    auto resolve = [&](const QString &field, const QString &what) -> Result<QString> {
+        const QString name = findField(available, field);
+        if (name.isEmpty())
+            return Error{ReportErrorCode::LayoutInvalid,
+                         QStringLiteral("%1 names the field %2, which table %3 does not have").arg(what, field, layout.table)};
+        return name;
+    };
+
+    QStringList columns;
+    for (const ReportColumn &column : layout.columns) {
+        Result<QString> name = resolve(column.field, QStringLiteral("the layout"));
+        if (!name)
+            return name.error();
+        columns.append(*name);
+    }
+    QString lessonField;
+    if (!layout.lessonField.isEmpty())
+        lessonField = findField(available, layout.lessonField);
+    QString sortField;
+    if (!layout.sortField.isEmpty()) {
+        Result<QString> name = resolve(layout.sortField, QStringLiteral("the layout's sort"));
+        if (!name)
+            return name.error();
+        sortField = *name;
+    }
+    QHash<QString, QString> formulaFields;
+    for (const QString &qualified : formula->fields()) {
+        const QString table = qualified.section(u'.', 0, 0);
+        const QString field = qualified.section(u'.', 1);
+        if (table.compare(layout.table, Qt::CaseInsensitive) != 0)
+            return Error{ErrorCode::SyntaxError, QStringLiteral("selection formula names table %1; the report reads %2")
+                                                     .arg(table, layout.table)};
+        Result<QString> name = resolve(field, QStringLiteral("the selection formula"));
+        if (!name)
+            return Error{ErrorCode::SyntaxError, name.error().detail};
+        formulaFields.insert(qualified, *name);
+    }
+
+    struct Row {
+        QStringList cells;
+        QString sortKey;
+        QString lesson;
+    };
+    QList<Row> rows;
+    const int count = set.recordCount();
+    for (int index = 0; index < count; ++index) {
+        auto read = [&](const QString &field) {
+            Result<QString> value = set.valueAt(index, field);
+            return value ? *value : QString();
+        };
+        const bool selected = formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
+        if (!selected)
+            continue;
+        Row row;
+        for (const QString &column : columns)
+            row.cells.append(read(column));
+        if (!sortField.isEmpty())
+            row.sortKey = read(sortField);
+        if (!lessonField.isEmpty())
+            row.lesson = read(lessonField).trimmed();
+        rows.append(row);
+    }
+
+    if (!sortField.isEmpty()) {
+        const bool numeric = std::all_of(rows.cbegin(), rows.cend(), [](const Row &row) {
+            bool isNumber = false;
+            row.sortKey.trimmed().toLongLong(&isNumber);
+            return isNumber;
+        });
+        std::stable_sort(rows.begin(), rows.end(), [numeric](const Row &a, const Row &b) {
+            if (numeric)
+                return a.sortKey.trimmed().toLongLong() < b.sortKey.trimmed().toLongLong();
+            return a.sortKey < b.sortKey;
+        });
+    }
+
+    QStringList lessons;
+    QList<QStringList> cells;
+    for (const Row &row : rows) {
+        cells.append(row.cells);
+        if (!row.lesson.isEmpty() && !lessons.contains(row.lesson))
+            lessons.append(row.lesson);
+    }
+    return std::make_shared<ReportDocument>(layout, cells, lessons.join(QStringLiteral(", ")));
+}
+
+Status ReportEngineQt::output(const std::shared_ptr<ReportDocument> &report)
+{
+    ReportLayout::Destination destination = report->layout().destination;
+    QString pdfPath = report->layout().pdfPath;
+    const QString forced = qEnvironmentVariable("VESKORA_REPORT_PDF");
+    if (!forced.isEmpty()) {
+        destination = ReportLayout::Destination::Pdf;
+        pdfPath = QFileInfo(forced).absoluteFilePath();
+    }
+
+    switch (destination) {
+    case ReportLayout::Destination::Pdf: {
+        const QFileInfo target(pdfPath);
+        if (!target.dir().exists() && !QDir().mkpath(target.absolutePath()))
+            return fail(ReportErrorCode::OutputFailed, QStringLiteral("folder %1 cannot be created").arg(target.absolutePath()));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setDocName(report->document().toPlainText().section(u'\n', 0, 0));
+        preparePrinter(printer);
+        if (!report->render(&printer))
+            return fail(ReportErrorCode::OutputFailed, QStringLiteral("PDF file %1 cannot be written").arg(pdfPath));
+        m_lastPdfPath = pdfPath;
+        qCDebug(lcReport) << "report written to" << pdfPath << report->pageCount() << "pages";
+        return ok();
+    }
+    case ReportLayout::Destination::Printer: {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return fail(ReportErrorCode::NoPrinter, QStringLiteral("no printer is set up on this computer"));
+        QPrinter printer(info, QPrinter::HighResolution);
+        preparePrinter(printer);
+        if (!report->render(&printer))
+            return fail(ReportErrorCode::OutputFailed, QStringLiteral("printing on %1 failed").arg(info.printerName()));
+        return ok();
+    }
+    case ReportLayout::Destination::Preview:
+        break;
+    }
+
+    // One preview at a time: a new print replaces the old preview rather than stacking
+    // windows the learner has to close one by one.
+    delete m_preview.data();
+    auto *preview = new QPrintPreviewDialog(m_dialogParent);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(report->document().toPlainText().section(u'\n', 0, 0));
+    preparePrinter(*preview->printer());
+    // The dialog may outlive this print (and the engine's next print), so it shares the report.
+    std::shared_ptr<ReportDocument> shared = report;
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                     [shared](QPrinter *printer) { shared->render(printer); });
+    preview->resize(900, 700);
+    preview->setModal(false);
+    preview->show();
+    m_preview = preview;
+    return ok();
+}
+
+} // namespace Platform
