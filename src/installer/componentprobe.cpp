@@ -5,6 +5,7 @@
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLibrary>
 #include <QMediaDevices>
 
 namespace Installer {
@@ -52,6 +53,20 @@ bool ComponentProbe::soundOutput()
 bool ComponentProbe::cyrillicFont()
 {
     return !QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty();
+}
+
+QStringList ComponentProbe::cyrillicFontFamilies()
+{
+    return QFontDatabase::families(QFontDatabase::Cyrillic);
+}
+
+QString ComponentProbe::speechLibrary()
+{
+    // The character service loads the same library; a missing or broken one shows here first.
+    QLibrary library(QStringLiteral("espeak-ng"), 1);
+    if (!library.load() || !library.resolve("espeak_ng_Initialize"))
+        return {};
+    return library.fileName();
 }
 
 } // namespace Installer

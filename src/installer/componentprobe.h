@@ -23,6 +23,10 @@ public:
     static bool soundOutput();
     /// Whether a font with Cyrillic letters is installed.
     static bool cyrillicFont();
+    /// The installed font families with Cyrillic letters.
+    static QStringList cyrillicFontFamilies();
+    /// The file of the speech library libespeak-ng when it can be loaded, or empty.
+    static QString speechLibrary();
 
     /// Folders where espeak-ng data may lie ($ESPEAK_DATA_PATH first).
     static QStringList espeakDataFolders();

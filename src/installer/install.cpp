@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "installer/install.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/core/apppaths.h"
+#include "platform/process/processlauncher.h"
+#include "platform/settings/settingsstore.h"
+#include "platform/ui/twips.h"
+
+namespace Installer {
+namespace {
+
+// Text numbers of the installer's string table.
+enum TextId {
+    Instruction = 101,
+    ContinueCaption = 102,
+    FirstStatus = 103,
+    FinishedStatus = 109,
+    ClosingNote = 110,
+    NotStarted = 201,
+    NotBroughtToFront = 202,
+    NotRecorded = 203,
+    SettingNotWritten = 204,
+};
+
+struct SetupStep {
+    const char16_t *program;
+    int statusBefore; // 0: the fixed first-step text
+    bool bringToFront;
+    int statusAfter;
+};
+
+// One row per click; the seventh click records the installation instead.
+constexpr SetupStep kSteps[] = {
+    {u"MSAgent.EXE", 0, true, 104},
+    {u"Genie.EXE", 104, false, 105},
+    {u"tv_enua.EXE", 105, false, 106},
+    {u"lhttsrur.EXE", 106, true, 107},
+    {u"AgtX0419.EXE", 107, false, 108},
+    {u"spchcpl.EXE", 108, false, FinishedStatus},
+};
+constexpr int kRecordStep = 7;
+// The one step that leaves the button enabled while it runs.
+constexpr int kStepKeepingButton = 2;
+
+QFont sansSerif(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Install::Install(Platform::ProcessLauncher &launcher, Platform::SettingsStore &settings,
+                 Resources::InstallerStrings texts, QString installerFolder, QWidget *parent)
+    : QWidget(parent)
+    , m_launcher(launcher)
+    , m_settings(settings)
+    , m_texts(std::move(texts))
+    , m_folder(std::move(installerFolder))
+{
+    setObjectName(QStringLiteral("Install"));
+    setWindowTitle(QStringLiteral("Install Agent components"));
+    Platform::Twips::resizeClient(this, 6300, 2205);
+
+    const QColor lightRed(255, 192, 192);
+
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(sansSerif(9.75, false));
+    m_label1->setWordWrap(true);
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Platform::Twips::setColours(m_label1, Qt::black, lightRed);
+    Platform::Twips::place(m_label1, 120, 0, 5655, 855);
+
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFont(sansSerif(9.75, true));
+    // The status line only reports; typing into it would change nothing.
+    m_text1->setReadOnly(true);
+    Platform::Twips::place(m_text1, 120, 960, 5415, 495);
+
+    m_label2 = new QLabel(this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setFont(sansSerif(9.75, true));
+    m_label2->setWordWrap(true);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Platform::Twips::setColours(m_label2, QColor(0, 0, 255), lightRed);
+    Platform::Twips::place(m_label2, 120, 1560, 3735, 495);
+
+    m_command1 = new QPushButton(this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(sansSerif(8.25, true));
+    m_command1->setDefault(true);
+    Platform::Twips::place(m_command1, 4200, 1560, 1575, 375);
+    connect(m_command1, &QPushButton::clicked, this, &Install::performStep);
+
+    m_focusTimer.setInterval(50);
+    connect(&m_focusTimer, &QTimer::timeout, this, &Install::checkFocus);
+
+    // A text the table lacks leaves its element empty; loading goes on.
+    m_step = 1;
+    m_label1->setText(m_texts.textOrEmpty(Instruction));
+    m_command1->setText(m_texts.textOrEmpty(ContinueCaption));
+    m_text1->setText(m_texts.textOrEmpty(FirstStatus));
+}
+
+Install::~Install() = default;
+
+QString Install::firstStepText()
+{
+    return QStringLiteral("Installs MS Agent    1 of 6");
+}
+
+void Install::closeEvent(QCloseEvent *event)
+{
+    // Closing records nothing; a pending focus wait must not raise a window afterwards.
+    m_focusTimer.stop();
+    event->accept();
+}
+
+void Install::performStep()
+{
+    if (m_focusTimer.isActive() || m_failure)
+        return;
+    if (m_step == kRecordStep) {
+        recordAndEnd();
+        return;
+    }
+    if (m_step < 1 || m_step > kRecordStep)
+        return;
+
+    const SetupStep &step = kSteps[m_step - 1];
+    if (m_step != kStepKeepingButton)
+        m_command1->setEnabled(false);
+    m_text1->hide();
+    m_text1->setText(step.statusBefore == 0 ? firstStepText() : m_texts.textOrEmpty(step.statusBefore));
+
+    const QString path = Platform::AppPaths(m_folder).join(u'\\' + QString::fromUtf16(step.program));
+    const auto started = m_launcher.start(path);
+    if (!started) {
+        reportFailure(NotStarted, started.error().detail.isEmpty() ? path : started.error().detail);
+        return;
+    }
+    if (!step.bringToFront) {
+        finishStep();
+        return;
+    }
+    m_startedTask = *started;
+    if (isActiveWindow()) {
+        bringStartedProgramToFront();
+        return;
+    }
+    // The started program usually takes the focus; wait (bounded) for the installer to
+    // hold it again, so raising the program's window is not refused as focus stealing.
+    m_focusWait.start();
+    m_focusTimer.start();
+}
+
+void Install::checkFocus()
+{
+    if (!isActiveWindow() && !m_focusWait.hasExpired(m_focusWaitLimit.count()))
+        return;
+    m_focusTimer.stop();
+    bringStartedProgramToFront();
+}
+
+void Install::bringStartedProgramToFront()
+{
+    if (const Platform::Status status = m_launcher.bringToFront(m_startedTask)) {
+        reportFailure(NotBroughtToFront, status->detail);
+        return;
+    }
+    finishStep();
+}
+
+void Install::finishStep()
+{
+    const SetupStep &step = kSteps[m_step - 1];
+    m_text1->setText(m_texts.textOrEmpty(step.statusAfter));
+    if (step.statusAfter == FinishedStatus)
+        m_label2->setText(m_texts.textOrEmpty(ClosingNote));
+    m_command1->setEnabled(true);
+    m_text1->show();
+    ++m_step;
+}
+
+void Install::recordAndEnd()
+{
+    // Ending as if all went well while the record is missing would send the learner back
+    // into the installer at the course's next start with no word why.
+    if (!m_settings.save(Platform::kApplication, Platform::kSection, QStringLiteral("Agent"), QStringLiteral("OK"))) {
+        reportFailure(SettingNotWritten, QString());
+        return;
+    }
+    ++m_step;
+    m_launcher.exitNow(0);
+}
+
+void Install::reportFailure(int messageId, const QString &detail)
+{
+    m_command1->setEnabled(false);
+    QStringList parts{m_texts.textOrEmpty(messageId)};
+    if (!detail.isEmpty())
+        parts.append(detail);
+    parts.append(QString());
+    parts.append(m_texts.textOrEmpty(NotRecorded));
+    m_failure = new QMessageBox(QMessageBox::Critical, windowTitle(), parts.join(u'\n'), QMessageBox::Ok, this);
+    m_failure->setObjectName(QStringLiteral("msgFailure"));
+    // The installer ends once the learner has read the message.
+    connect(m_failure, &QMessageBox::finished, this, [this] { m_launcher.exitNow(1); });
+    m_failure->open();
+}
+
+} // namespace Installer
