@@ -2,16 +2,51 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/frmmain.h"
 
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
+#include "platform/core/programstate.h"
+#include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
 #include "shell/applyresourcecaptions.h"
 #include "shell/services.h"
-#include "shell/start.h"
 
 namespace Shell {
+namespace {
+
+const QString kSeparator = QStringLiteral("     __________");
+
+// The lesson entries' names, lessons 1 to 38.
+constexpr const char *kLessonEntries[] = {
+    "first",      "second",     "third",        "fourt",       "fifth",       "sixth",       "sevent",
+    "eight",      "nneth",      "tenth",        "eleven",      "twelve",      "thirteen",    "fourteen",
+    "fifteen",    "sixteen",    "seventeen",    "eighteen",    "nineteen",    "twenty",      "twentyone",
+    "twentytwo",  "twentytre",  "twentyfour",   "twentyfive",  "twentysix",   "twentyseven", "twentyeight",
+    "twentynine", "thirty",     "thirtyone",    "thirtytwo",   "thirtythree", "thirtyfour",  "thirtyfive",
+    "thirtysix",  "thirtyseven", "thirtyeight",
+};
+
+int lessonCaptionId(int lesson)
+{
+    return lesson <= 10 ? 1016 + lesson : 2000 + lesson - 10;
+}
+
+// Hundredths of a millimetre to pixels of \a widget's screen.
+int fromHimetric(int hundredths, const QWidget *widget)
+{
+    return Platform::Twips::toPixels(int(hundredths * 1440.0 / 2540.0), widget);
+}
+
+} // namespace
 
 FrmMain::FrmMain(Services &services, QWidget *parent)
     : QMainWindow(parent)
@@ -20,11 +55,17 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Veskora"));
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setBackground(QColor(171, 171, 171));
     setCentralWidget(m_mdi);
-    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    buildMenus();
+    buildStatusBar();
+    move(Platform::Twips::toPixels(168, this), Platform::Twips::toPixels(636, this));
     Platform::Twips::resizeClient(this, 8352, 8544);
+
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
+        connect(start, &Start::lessonWindowRequested, this, &FrmMain::lessonWindowRequested);
         if (!start->load(m_unloadSplash)) {
             delete start;
             return nullptr;
@@ -33,15 +74,206 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     });
 }
 
+FrmMain::~FrmMain() = default;
+
+QAction *FrmMain::addEntry(QMenu *menu, const char *name, const QString &caption, int index)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (index >= 0)
+        action->setProperty("index", index);
+    return action;
+}
+
+void FrmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *file = bar->addMenu(QStringLiteral("1000"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setProperty("index", 1);
+
+    struct Submenu {
+        const char *name;
+        int index;
+        int caption;
+        int first;
+        int last;
+    };
+    const Submenu submenus[] = {
+        {"mnuFile110", -1, 1001, 1, 10},
+        {"mnuFile2130", -1, 1002, 11, 20},
+        {"mnuFile3140", 3, 1003, 21, 30},
+        {"mnuFile3140", 4, 1004, 31, 38},
+    };
+    for (const Submenu &submenu : submenus) {
+        QMenu *menu = file->addMenu(QString::number(submenu.caption));
+        menu->menuAction()->setObjectName(QString::fromLatin1(submenu.name));
+        if (submenu.index >= 0)
+            menu->menuAction()->setProperty("index", submenu.index);
+        for (int lesson = submenu.first; lesson <= submenu.last; ++lesson) {
+            QAction *entry = addEntry(menu, kLessonEntries[lesson - 1], QString::number(lessonCaptionId(lesson)));
+            connect(entry, &QAction::triggered, this, [this, lesson]() { openLessonFromMenu(lesson); });
+        }
+    }
+
+    QAction *content = addEntry(file, "content", QStringLiteral("2050"));
+    connect(content, &QAction::triggered, this, [this]() {
+        Q_EMIT contentsRequested();
+        LockLanguageChoice();
+    });
+    addEntry(file, "streck1", kSeparator);
+
+    QMenu *language = file->addMenu(QStringLiteral("1005"));
+    language->menuAction()->setObjectName(QStringLiteral("language"));
+    language->menuAction()->setProperty("index", 4);
+    const std::pair<const char *, int> languages[] = {
+        {"english", 110}, {"swedish", 120}, {"finnish", 130}, {"germany", 140}, {"france", 150}, {"spain", 160},
+    };
+    int captionId = 2030;
+    for (const auto &[name, code] : languages) {
+        QAction *entry = addEntry(language, name, QString::number(captionId++));
+        // The new language reaches the windows opened afterwards; nothing is saved.
+        connect(entry, &QAction::triggered, this, [this, code = code]() { m_services.state->interfaceLanguage = code; });
+        m_languageEntries << entry;
+    }
+
+    addEntry(file, "streck2", kSeparator);
+    m_printer = addEntry(file, "printer", QStringLiteral("2040"));
+    connect(m_printer, &QAction::triggered, this, &FrmMain::printRequested);
+    addEntry(file, "streck3", kSeparator);
+    QAction *exit = addEntry(file, "mnuExit", QStringLiteral("1006"), 6);
+    // Ends the program at once: no window's unload handling runs and nothing is saved.
+    connect(exit, &QAction::triggered, this, [this]() { m_services.launcher->exitNow(0); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("1014"));
+    help->menuAction()->setObjectName(QStringLiteral("Help1"));
+    connect(addEntry(help, "Help2", QStringLiteral("1013")), &QAction::triggered, this, &FrmMain::programHelpRequested);
+    connect(addEntry(help, "Help3", QStringLiteral("1015")), &QAction::triggered, this, &FrmMain::grammarHelpRequested);
+    addEntry(help, "strek", QStringLiteral("    __________"));
+    connect(addEntry(help, "About", QStringLiteral("1016")), &QAction::triggered, this, &FrmMain::aboutRequested);
+}
+
+void FrmMain::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setSizeGripEnabled(true);
+    auto *text = new QLabel(QStringLiteral("Status"), bar);
+    text->setObjectName(QStringLiteral("Panel1"));
+    text->setMinimumWidth(fromHimetric(9102, this));
+    m_date = new QLabel(bar);
+    m_date->setObjectName(QStringLiteral("Panel2"));
+    m_time = new QLabel(bar);
+    m_time->setObjectName(QStringLiteral("Panel3"));
+    for (QLabel *panel : {m_date, m_time}) {
+        panel->setMinimumWidth(fromHimetric(2540, this));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::StyledPanel);
+    }
+    text->setFrameShape(QFrame::StyledPanel);
+    bar->addWidget(text, 1);
+    bar->addPermanentWidget(m_date);
+    bar->addPermanentWidget(m_time);
+    refreshClock();
+    auto *clock = new QTimer(this);
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &FrmMain::refreshClock);
+    clock->start();
+}
+
+void FrmMain::refreshClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    m_date->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_time->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+QAction *FrmMain::entry(const QString &name, int index) const
+{
+    QList<QAction *> pending = menuBar()->actions();
+    while (!pending.isEmpty()) {
+        QAction *action = pending.takeFirst();
+        if (action->objectName() == name && (index < 0 || action->property("index").toInt() == index))
+            return action;
+        if (QMenu *menu = action->menu())
+            pending += menu->actions();
+    }
+    return nullptr;
+}
+
 bool FrmMain::load(const std::function<void()> &unloadSplash)
 {
     m_unloadSplash = unloadSplash;
     ApplyResourceCaptions(*this, m_services.strings);
+    if (m_services.state->currentLesson < 1)
+        m_printer->setEnabled(false);
     Start *start = m_start.touch();
     if (!start)
         return false;
-    m_mdi->addSubWindow(start, Qt::FramelessWindowHint)->show();
+    if (QPushButton *recent = start->findChild<QPushButton *>(QStringLiteral("cmdRecent")); recent && recent->isEnabled())
+        m_printer->setEnabled(true);
+    ShowStartDialog();
     return true;
+}
+
+void FrmMain::showChild(QWidget *child)
+{
+    QMdiSubWindow *frame = nullptr;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (sub->widget() == child)
+            frame = sub;
+    }
+    if (!frame) {
+        frame = m_mdi->addSubWindow(child);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        // The sub-window frame goes with its window.
+        connect(child, &QObject::destroyed, frame, &QMdiSubWindow::close);
+    }
+    frame->show();
+    frame->raise();
+    m_mdi->setActiveSubWindow(frame);
+}
+
+void FrmMain::ShowStartDialog()
+{
+    Start *start = m_start.touch();
+    if (!start)
+        return;
+    bool framed = false;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+        framed = framed || sub->widget() == start;
+    if (!framed) {
+        QMdiSubWindow *frame = m_mdi->addSubWindow(start, Qt::FramelessWindowHint);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        connect(start, &QObject::destroyed, frame, &QMdiSubWindow::close);
+        frame->move(0, 0);
+    }
+    showChild(start);
+}
+
+void FrmMain::LockLanguageChoice()
+{
+    m_printer->setEnabled(isEnabled());
+    for (QAction *entry : std::as_const(m_languageEntries))
+        entry->setEnabled(false);
+    if (Start *start = m_start.touch())
+        start->disableOtherLanguages();
+}
+
+void FrmMain::openLessonFromMenu(int lesson)
+{
+    LockLanguageChoice();
+    m_services.state->currentLesson = lesson;
+    if (const auto kind = Start::windowKindFor(lesson))
+        Q_EMIT lessonWindowRequested(*kind);
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT unloading();
+    m_start.release();
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace Shell

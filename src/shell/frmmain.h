@@ -6,33 +6,73 @@
 
 #include <QMainWindow>
 
+#include "shell/start.h"
 #include "shell/windowslot.h"
 
+class QAction;
+class QLabel;
 class QMdiArea;
+class QMenu;
 
 namespace Shell {
 
-class Start;
 struct Services;
 
-/// The course's multiple-document frame with the main menu and the status bar.
+/// The course's multiple-document frame: the main menu (captions from the string table),
+/// the status bar with its text, date and time panels, and the start dialog inside it.
+/// It opens no other window itself: it asks for them with signals that the shell's window
+/// director answers.
 class FrmMain final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrmMain)
 public:
     explicit FrmMain(Services &services, QWidget *parent = nullptr);
+    ~FrmMain() override;
 
     /// The load step. Returns false when the start dialog's component check ended the program.
     bool load(const std::function<void()> &unloadSplash = {});
 
+    /// Shows the start dialog without making it modal, loading it first if needed.
+    void ShowStartDialog();
+    /// Disables the language entries and the other languages' rows of the start dialog.
+    void LockLanguageChoice();
+
     QMdiArea *mdiArea() const { return m_mdi; }
+    /// Shows \a child as a child window of the frame.
+    void showChild(QWidget *child);
     WindowSlot<Start> &start() { return m_start; }
+    /// The menu entry with the given object name (and array index, where it has one).
+    QAction *entry(const QString &name, int index = -1) const;
+
+Q_SIGNALS:
+    /// A lesson entry or the start dialog asks for a lesson window; CurrentLesson is set.
+    void lessonWindowRequested(Shell::LessonWindowKind kind);
+    void contentsRequested();
+    void aboutRequested();
+    void printRequested();
+    void programHelpRequested();
+    void grammarHelpRequested();
+    /// The frame is closing: the director releases every window object.
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildStatusBar();
+    QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int index = -1);
+    void openLessonFromMenu(int lesson);
+    void refreshClock();
+
     Services &m_services;
     QMdiArea *m_mdi;
     WindowSlot<Start> m_start;
     std::function<void()> m_unloadSplash;
+    QAction *m_printer = nullptr;
+    QList<QAction *> m_languageEntries;
+    QLabel *m_date = nullptr;
+    QLabel *m_time = nullptr;
 };
 
 } // namespace Shell

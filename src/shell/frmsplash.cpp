@@ -9,12 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/twips.h"
-
-// Q_INIT_RESOURCE declares a global function, so it must be called outside any namespace.
-static void initShellResources()
-{
-    Q_INIT_RESOURCE(shell);
-}
+#include "shell/shellresources.h"
 
 namespace Shell {
 
@@ -27,7 +22,7 @@ FrmSplash::FrmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_timer(new QTimer(this))
 {
-    initShellResources();
+    initResources();
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Veskora"));
     setStyleSheet(QStringLiteral("#frmSplash { background: #fdf6e3; }"));

@@ -2,27 +2,272 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/start.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/core/programstate.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/twips.h"
 #include "shell/componentcheck.h"
 #include "shell/services.h"
+#include "shell/shellresources.h"
 
 namespace Shell {
+namespace {
+
+constexpr int kFlagWidth = 735, kFlagHeight = 495;
+constexpr int kFlagHoverWidth = 835, kFlagHoverHeight = 550;
+
+struct RowDesign {
+    int code;
+    const char *label;
+    const char *flag;
+    const char *picture;
+    const char *welcome;
+    const char *recentCaption;
+    const char *languageName;
+};
+
+// Label1…Label6 and Command1…Command6 in design order; the welcome texts are not
+// translated: each row always shows its own language.
+constexpr RowDesign kRows[] = {
+    {120, "Label1", "Command1", "se",
+     "Välkommen  till Ryska för turister med Genie.    Välj lektionen från &Arkiv ovan.", "Starta senaste lektion",
+     "Svenska"},
+    {110, "Label2", "Command2", "gb", "Welcome to Russian for tourists with Genie. Select your lesson from &File above. ",
+     "Begin the recent lesson. ", "English"},
+    {130, "Label3", "Command3", "fi",
+     "Tervetuloa Venäjää turisteille Genien kera. Valitse oppitunti &Valikosta ylhäällä. ",
+     "Starttaa viimekertainen oppitunti", "Suomi"},
+    {140, "Label4", "Command4", "de",
+     "Begrüssen Sie zu Russisch für Touristen mit Genie. Wählen Sie Ihre Lektion von &Menü oben aus.",
+     "Fangen Sie neue Lektion an.", "Deutsch"},
+    {150, "Label5", "Command5", "fr",
+     "Accueillez en russe pour les touristes avec Genie. Sélectionnez votre leçon de &Menú au-dessus.",
+     "Commencer la leçon récente.", "Français"},
+    {160, "Label6", "Command6", "es",
+     "Dé la bienvenida a ruso para los turistas con Genie. Seleccione su lección anteriormente del &Menú.",
+     "Comience la lección reciente", "Español"},
+};
+
+void setBold(QLabel *label, bool bold)
+{
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+} // namespace
 
 Start::Start(Services &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
 {
+    initResources();
     setObjectName(QStringLiteral("Start"));
+    setWindowTitle(QStringLiteral("Veskora"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(255, 250, 235));
+    setPalette(background);
+    buildControls();
+    Platform::Twips::resizeClient(this, 7800, 7716);
+}
+
+void Start::buildControls()
+{
+    // Label7 lies under everything else; moving the pointer over it ends every hover effect.
+    m_label7 = new QLabel(QStringLiteral("Label7"), this);
+    m_label7->setObjectName(QStringLiteral("Label7"));
+    m_label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label7->setMouseTracking(true);
+    m_label7->setAccessibleName(tr("Background"));
+    m_label7->installEventFilter(this);
+    Platform::Twips::place(m_label7, 0, 0, 8300, 7800);
+
+    m_picture2 = new QLabel(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setAccessibleName(QStringLiteral("Genie"));
+    m_picture2->setScaledContents(true);
+    m_picture2->setPixmap(QPixmap(QStringLiteral(":/shell/genie.svg")));
+    m_picture2->setAutoFillBackground(true);
+    Platform::Twips::place(m_picture2, 120, 120, 1560, 1560);
+
+    int top = 1860;
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const RowDesign &design = kRows[i];
+        auto *flag = new QPushButton(this);
+        flag->setObjectName(QString::fromLatin1(design.flag));
+        flag->setIcon(QIcon(QStringLiteral(":/shell/flags/%1.svg").arg(QString::fromLatin1(design.picture))));
+        flag->setAccessibleName(QString::fromUtf8(design.languageName));
+        flag->setToolTip(QString::fromUtf8(design.languageName));
+        flag->setMouseTracking(true);
+        flag->installEventFilter(this);
+        Platform::Twips::place(flag, 240, top, kFlagWidth, kFlagHeight);
+        flag->setIconSize(flag->size() - QSize(6, 6));
+
+        auto *label = new QLabel(QString::fromUtf8(design.welcome), this);
+        label->setObjectName(QString::fromLatin1(design.label));
+        label->setWordWrap(true);
+        label->setBuddy(flag);
+        label->setMouseTracking(true);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        Platform::Twips::place(label, 1200, top - 60, 6840, 620);
+
+        m_rows[i] = Row{design.code, label, flag, QString::fromUtf8(design.recentCaption)};
+        const int code = design.code;
+        connect(flag, &QPushButton::clicked, this, [this, code]() { chooseLanguage(code); });
+        top += 820;
+    }
+
+    m_cmdRecent = new QPushButton(QStringLiteral("Begin the recent lesson. "), this);
+    m_cmdRecent->setObjectName(QStringLiteral("cmdRecent"));
+    m_cmdRecent->setDefault(true);
+    Platform::Twips::place(m_cmdRecent, 2400, 6900, 3600, 495);
+    connect(m_cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
+
+    m_cmdStart = new QPushButton(QStringLiteral("Starting"), this);
+    m_cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    m_cmdStart->hide();
+    connect(m_cmdStart, &QPushButton::clicked, this, &Start::startSelectedLesson);
+
+    for (auto [box, name] : {std::pair{&m_txtLang, "txtLang"}, {&m_txtLesson, "txtLesson"}, {&m_txtAgents, "txtAgents"}}) {
+        *box = new QLineEdit(this);
+        (*box)->setObjectName(QString::fromLatin1(name));
+        (*box)->hide();
+    }
+    m_label7->lower();
 }
 
 bool Start::load(const std::function<void()> &unloadSplash)
 {
-    const QString agent = m_services.settings->read(Platform::kApplication, Platform::kSection, QStringLiteral("Agent"));
-    if (!ComponentCheck::installed(agent)) {
+    Platform::ProgramState &state = *m_services.state;
+    const auto read = [this](const char *key) {
+        return m_services.settings->read(Platform::kApplication, Platform::kSection, QString::fromLatin1(key));
+    };
+
+    m_txtAgents->setText(read("Agent"));
+    if (!ComponentCheck::installed(m_txtAgents->text())) {
         ComponentCheck::startCheckProgramAndEnd(m_services, unloadSplash);
         return false;
     }
+
+    state.currentLesson = 0;
+    Platform::Twips::resizeClient(this, 8300, 7800);
+
+    m_txtLang->setText(read("Language"));
+    if (m_txtLang->text().isEmpty())
+        state.interfaceLanguage = Platform::Language::English;
+    for (const Row &row : m_rows) {
+        if (m_txtLang->text() == QString::number(row.code))
+            row.flag->click();
+    }
+
+    m_txtLesson->setText(read("Lesson"));
     return true;
+}
+
+void Start::chooseLanguage(int code)
+{
+    m_services.state->interfaceLanguage = code;
+    m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Language"), QString::number(code));
+    for (const Row &row : m_rows) {
+        if (row.code == code)
+            m_cmdRecent->setText(row.recentCaption);
+    }
+}
+
+const Start::Row *Start::rowOf(const QObject *control) const
+{
+    for (const Row &row : m_rows) {
+        if (row.label == control || row.flag == control)
+            return &row;
+    }
+    return nullptr;
+}
+
+bool Start::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        if (watched == m_label7)
+            resetHover();
+        else if (const Row *row = rowOf(watched))
+            hoverRow(*row, watched == row->label);
+    } else if (type == QEvent::MouseButtonRelease) {
+        // A click on a welcome text chooses its language, like the flag beside it.
+        const Row *row = rowOf(watched);
+        if (row && watched == row->label && row->label->isEnabled())
+            chooseLanguage(row->code);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Start::hoverRow(const Row &row, bool overLabel)
+{
+    setBold(row.label, true);
+    // Over the English welcome text the flag grows only while English is the language.
+    if (overLabel && row.code == Platform::Language::English
+        && m_services.state->language() != Platform::Language::English)
+        return;
+    Platform::Twips::resize(row.flag, kFlagHoverWidth, kFlagHoverHeight);
+}
+
+void Start::resetHover()
+{
+    for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it)
+        setBold(it->label, false);
+    for (const Row &row : m_rows)
+        Platform::Twips::resize(row.flag, kFlagWidth, kFlagHeight);
+}
+
+int Start::recentLesson(const QString &savedLesson)
+{
+    bool ok = false;
+    const int lesson = savedLesson.trimmed().toInt(&ok);
+    return ok && lesson >= 1 && lesson <= 38 ? lesson : 2;
+}
+
+std::optional<LessonWindowKind> Start::windowKindFor(int lesson)
+{
+    if (lesson == 1)
+        return LessonWindowKind::Alphabet;
+    if (lesson > 1 && lesson < 10)
+        return LessonWindowKind::Lesson;
+    if (lesson > 9 && lesson <= 38)
+        return LessonWindowKind::Third;
+    return std::nullopt;
+}
+
+void Start::disableOtherLanguages()
+{
+    const int current = m_services.state->language();
+    for (const Row &row : m_rows) {
+        if (row.code != current)
+            row.label->setEnabled(false);
+    }
+    for (const Row &row : m_rows) {
+        if (row.code != current)
+            row.flag->setEnabled(false);
+    }
+}
+
+void Start::beginRecentLesson()
+{
+    Platform::ProgramState &state = *m_services.state;
+    state.currentLesson = recentLesson(m_txtLesson->text());
+    state.selectedLesson = QString::number(state.currentLesson);
+    disableOtherLanguages();
+    m_cmdStart->click();
+}
+
+void Start::startSelectedLesson()
+{
+    if (const auto kind = windowKindFor(m_services.state->selectedLessonNumber()))
+        Q_EMIT lessonWindowRequested(*kind);
 }
 
 } // namespace Shell
