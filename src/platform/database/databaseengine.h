@@ -11,6 +11,14 @@
 
 namespace Platform {
 
+namespace ErrorCode {
+/// A column that the table does not have, named in a query (the engine would ask for it
+/// as a parameter).
+inline constexpr qint64 TooFewParameters = 3061;
+/// A field that the record set does not hold.
+inline constexpr qint64 ItemNotFound = 3265;
+} // namespace ErrorCode
+
 class Recordset;
 
 /// An open course database. Every database is opened read-only, whatever the caller asks:
@@ -24,8 +32,9 @@ public:
     virtual QStringList tableNames() const = 0;
 
     /// Opens a record set over \a source: a table name, or one of the Jet SQL texts the
-    /// programs build ("SELECT a, b FROM T  where a Like\"pat*\""). Errors: TableNotFound,
-    /// SyntaxError (a text the parser rejects, an unclosed "[" in a pattern).
+    /// programs build ("SELECT a, b FROM T  where a Like\"pat*\""). Rows come in the
+    /// table's own order. Errors: TableNotFound, TooFewParameters (a column the table does
+    /// not have), SyntaxError (a text the parser rejects, an unclosed "[" in a pattern).
     virtual Result<std::unique_ptr<Recordset>> openRecordset(const QString &source) = 0;
 };
 
@@ -50,8 +59,8 @@ public:
     virtual Status movePrevious() = 0;
     virtual Status moveTo(int row) = 0;
 
-    /// The current record's field, in the stored form. Fails with NoCurrentRecord at
-    /// BOF/EOF and TableNotFound-style errors for unknown fields.
+    /// The current record's field, in the stored form (a missing value reads as empty).
+    /// Fails with NoCurrentRecord at BOF/EOF and ItemNotFound for unknown fields.
     virtual Result<QString> value(const QString &field) const = 0;
     /// The value of \a field in row \a row (for grids), without moving.
     virtual Result<QString> valueAt(int row, const QString &field) const = 0;

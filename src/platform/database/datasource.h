@@ -50,10 +50,14 @@ public:
     void bind(QWidget *control, const QString &field);
     QString boundField(const QWidget *control) const;
 
+    /// True when there is no record to show (no record set, or an empty one). Because moves
+    /// stop on the first and last record, a non-empty data source is never at BOF or EOF.
     bool bof() const;
     bool eof() const;
     int recordCount() const;
     int currentRow() const;
+    /// Moves one record on; on the last record nothing happens. Fails with NoCurrentRecord
+    /// only when there are no records. movePrevious() likewise backwards.
     Status moveNext();
     Status movePrevious();
     Status moveFirst();
@@ -69,10 +73,14 @@ public:
 
 Q_SIGNALS:
     void boundTextChanged(QWidget *control);
-    /// The current row changed (after the controls were filled).
+    /// The current row changed (after the controls were filled and boundTextChanged() was
+    /// emitted for them); -1 when the data source became empty.
     void currentRowChanged(int row);
 
 private:
+    /// Makes \a row current (-1: none), fills the bound controls, then signals.
+    void showRow(int row);
+
     struct Private;
     std::unique_ptr<Private> d;
 };
