@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include "platform/core/apppaths.h"
+
+namespace Platform {
+struct ProgramState;
+class CharacterService;
+class DatabaseEngine;
+} // namespace Platform
+
+namespace Dictionary {
+
+/// What the dictionary window needs from the program. None of it is owned: the shell keeps
+/// every service alive for as long as the window exists.
+struct DictionaryServices {
+    /// Read at load for the interface language; must not be null.
+    Platform::ProgramState *state = nullptr;
+    /// The character service behind the window's own Agent control. May be null, in which
+    /// case the window works without the character.
+    Platform::CharacterService *characters = nullptr;
+    /// Opens Lexikon.mdb for the window's data source; must not be null.
+    Platform::DatabaseEngine *databases = nullptr;
+    /// The application folder that holds Lexikon.mdb.
+    Platform::AppPaths paths;
+};
+
+} // namespace Dictionary
