@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -96,6 +97,12 @@ bool ReportDocument::render(QPagedPaintDevice *device) const
     const int pages = std::max(1, document.pageCount());
     m_pageCount = pages;
 
+    // The device may go away after this call (a QPrinter on the stack); the document must
+    // not keep pointing at it.
+    auto detach = qScopeGuard([&document] {
+        document.documentLayout()->setPaintDevice(nullptr);
+        document.setPageSize(QSizeF());
+    });
     for (int index = 0; index < pages; ++index) {
         if (index > 0 && !device->newPage()) {
             painter.end();
