@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QtTest>
+
+#include "dictionary/lexiconquery.h"
+#include "dictionary/spokenform.h"
+#include "platform/core/programstate.h"
+
+using namespace Dictionary;
+
+class TestLexiconQuery : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void queryKeepsThePatternInsideItsQuotes_data();
+    void queryKeepsThePatternInsideItsQuotes();
+    void everyLanguageSearchesItsOwnColumn_data();
+    void everyLanguageSearchesItsOwnColumn();
+    void spokenFormStopsAtTheFirstBracket_data();
+    void spokenFormStopsAtTheFirstBracket();
+};
+
+void TestLexiconQuery::queryKeepsThePatternInsideItsQuotes_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("Swedish hu") << 120 << QStringLiteral("hu")
+                                << QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\"");
+    QTest::newRow("empty matches everything") << 110 << QString()
+                                              << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"*\"");
+    QTest::newRow("pattern characters stay") << 150 << QStringLiteral("h?[a-z]#*")
+                                             << QStringLiteral("SELECT France, Russian FROM Lang  where France Like\"h?[a-z]#**\"");
+    QTest::newRow("a quote cannot close the pattern")
+        << 110 << QStringLiteral("a\" OR English Like\"")
+        << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"a\"\" OR English Like\"\"*\"");
+    QTest::newRow("argument markers are text") << 140 << QStringLiteral("%1 %2")
+                                               << QStringLiteral("SELECT Deutch, Russian FROM Lang  where Deutch Like\"%1 %2*\"");
+    QTest::newRow("unknown language searches English")
+        << 999 << QStringLiteral("x") << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"x*\"");
+}
+
+void TestLexiconQuery::queryKeepsThePatternInsideItsQuotes()
+{
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, query);
+    QCOMPARE(searchQuery(languageTexts(language), typed), query);
+}
+
+void TestLexiconQuery::everyLanguageSearchesItsOwnColumn_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("speak");
+    QTest::newRow("English") << 110 << "English" << "Search:" << "End" << "Speak";
+    QTest::newRow("Swedish") << 120 << "Swedish" << "Sök:" << "Avsluta" << "Uttala";
+    QTest::newRow("Finnish") << 130 << "Suomi" << "Etsi:" << "Lopetus" << "Lausu";
+    QTest::newRow("German") << 140 << "Deutch" << "Suchwort:" << "Ende" << "Aussprechen";
+    QTest::newRow("French") << 150 << "France" << "Recherche:" << "Fin" << "Prononcer";
+    QTest::newRow("Spanish, trailing blank") << 160 << "Spain" << "Entrada: " << "Acabar" << "Pronunciar";
+    QTest::newRow("none of the six") << 0 << "English" << "Search:" << "End" << "Speak";
+}
+
+void TestLexiconQuery::everyLanguageSearchesItsOwnColumn()
+{
+    QFETCH(int, language);
+    QFETCH(QString, column);
+    QFETCH(QString, search);
+    QFETCH(QString, end);
+    QFETCH(QString, speak);
+    const LanguageTexts &texts = languageTexts(language);
+    QCOMPARE(texts.column, column);
+    QCOMPARE(texts.searchCaption, search);
+    QCOMPARE(texts.endCaption, end);
+    QCOMPARE(texts.speakCaption, speak);
+    QVERIFY(texts.noDictionary.contains(QStringLiteral("Lexikon.mdb")));
+}
+
+void TestLexiconQuery::spokenFormStopsAtTheFirstBracket_data()
+{
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("remark after a blank") << QStringLiteral("дом (м.р.)") << QStringLiteral("дом ");
+    QTest::newRow("no remark") << QStringLiteral("собака") << QStringLiteral("собака");
+    QTest::newRow("starts with a bracket") << QStringLiteral("(только мн.)") << QString();
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("first of two brackets") << QStringLiteral("идти (несов.) (пешком)") << QStringLiteral("идти ");
+    QTest::newRow("stored single-byte form") << QStringLiteral("\u00E4\u00EE\u00EC (\u00EC.\u00F0.)")
+                                             << QStringLiteral("\u00E4\u00EE\u00EC ");
+    QTest::newRow("closing bracket only") << QStringLiteral("a) b") << QStringLiteral("a) b");
+}
+
+void TestLexiconQuery::spokenFormStopsAtTheFirstBracket()
+{
+    QFETCH(QString, russian);
+    QFETCH(QString, spoken);
+    QCOMPARE(spokenForm(russian), spoken);
+}
+
+QTEST_GUILESS_MAIN(TestLexiconQuery)
+#include "tst_lexiconquery.moc"
