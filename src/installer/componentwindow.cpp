@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "installer/componentwindow.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "installer/commandrunner.h"
+#include "platform/agent/characterservice.h"
+#include "platform/settings/settingsstore.h"
+
+namespace Installer {
+namespace {
+
+enum TextId {
+    Found = 310,
+    Missing = 311,
+    ProvidedBy = 312,
+    TestCaption = 313,
+    InstallCaption = 314,
+    CloseCaption = 315,
+    RunInTerminal = 316,
+    Installing = 317,
+    CouldNotRun = 318,
+    PartOfCourse = 319,
+    NoSoundDevice = 320,
+    CyrillicSampleCaption = 321,
+    SpeechOutputCaption = 330,
+    VolumeCaption = 331,
+    SaveCaption = 332,
+    Saved = 333,
+    MoreSettings = 334,
+    NotSaved = 335,
+};
+
+// The character service keeps its settings here; the speech settings program edits the
+// same values, so both read what the other wrote.
+const QString kCharacterSection = QStringLiteral("Character");
+const QString kSpeechOutputKey = QStringLiteral("SpeechOutput");
+const QString kVolumeKey = QStringLiteral("Volume");
+const QString kGenie = QStringLiteral("Genie");
+constexpr int kRussianLanguageId = 1049;
+
+QLabel *addLabel(QVBoxLayout *layout, QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+    return label;
+}
+
+} // namespace
+
+ComponentWindow::ComponentWindow(const ComponentInfo &info, Finding finding, Resources::InstallerStrings texts,
+                                 CommandRunner &runner, Platform::SettingsStore &settings,
+                                 Platform::CharacterService *service, QWidget *parent)
+    : QWidget(parent)
+    , m_info(info)
+    , m_finding(std::move(finding))
+    , m_texts(std::move(texts))
+    , m_runner(runner)
+    , m_settings(settings)
+    , m_service(service)
+{
+    setObjectName(QString::fromLatin1(info.program));
+    setWindowTitle(text(info.titleId));
+    setMinimumWidth(420);
+
+    auto *layout = new QVBoxLayout(this);
+    QLabel *title = addLabel(layout, this, "lblTitle", text(info.titleId));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    title->setFont(titleFont);
+
+    QLabel *status = addLabel(layout, this, "lblStatus", text(m_finding.present ? Found : Missing));
+    status->setStyleSheet(m_finding.present ? QStringLiteral("color: #006000; font-weight: bold;")
+                                            : QStringLiteral("color: #a00000; font-weight: bold;"));
+    QLabel *detail = addLabel(layout, this, "lblDetail", m_finding.detail);
+    detail->setStyleSheet(QStringLiteral("color: #505050;"));
+    detail->setVisible(!m_finding.detail.isEmpty());
+
+    const QString packages = QString::fromLatin1(info.packages);
+    QString note;
+    if (!m_finding.present)
+        note = packages.isEmpty() ? text(PartOfCourse) : text(ProvidedBy).arg(packages);
+    else if (info.component == Component::CharacterService && !m_finding.soundOutput)
+        note = text(NoSoundDevice);
+    addLabel(layout, this, "lblNote", note)->setVisible(!note.isEmpty());
+
+    if (info.component == Component::SpeechSettings)
+        addSpeechSettings(layout);
+
+    m_sample = addLabel(layout, this, "lblSample", QString());
+    m_sample->hide();
+    m_message = addLabel(layout, this, "lblMessage", QString());
+    m_message->hide();
+    layout->addStretch();
+
+    auto *buttons = new QHBoxLayout;
+    auto *test = new QPushButton(text(TestCaption), this);
+    test->setObjectName(QStringLiteral("cmdTest"));
+    test->setVisible(m_finding.present);
+    connect(test, &QPushButton::clicked, this, &ComponentWindow::runTest);
+    auto *installButton = new QPushButton(text(InstallCaption), this);
+    installButton->setObjectName(QStringLiteral("cmdInstall"));
+    installButton->setVisible(!m_finding.present && !packages.isEmpty());
+    connect(installButton, &QPushButton::clicked, this, &ComponentWindow::install);
+    auto *close = new QPushButton(text(CloseCaption), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(test);
+    buttons->addWidget(installButton);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    (m_finding.present ? test : (installButton->isVisibleTo(this) ? installButton : close))->setDefault(true);
+}
+
+ComponentWindow::~ComponentWindow() = default;
+
+QString ComponentWindow::russianSample()
+{
+    return QStringLiteral("Привет! Это русский голос курса.");
+}
+
+QString ComponentWindow::englishSample()
+{
+    return QStringLiteral("Hello! This is the English voice of the course.");
+}
+
+QString ComponentWindow::cyrillicSample()
+{
+    return QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю.");
+}
+
+void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
+{
+    m_speechOutput = new QCheckBox(text(SpeechOutputCaption), this);
+    m_speechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
+    // An absent value means the service's default: speech on at full volume.
+    m_speechOutput->setChecked(m_settings.read(Platform::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
+    layout->addWidget(m_speechOutput);
+
+    auto *row = new QHBoxLayout;
+    auto *volumeLabel = new QLabel(text(VolumeCaption), this);
+    m_volume = new QSlider(Qt::Horizontal, this);
+    m_volume->setObjectName(QStringLiteral("sldVolume"));
+    m_volume->setRange(0, 100);
+    bool ok = false;
+    const int stored = m_settings.read(Platform::kApplication, kCharacterSection, kVolumeKey).toInt(&ok);
+    m_volume->setValue(ok ? qBound(0, stored, 100) : 100);
+    volumeLabel->setBuddy(m_volume);
+    row->addWidget(volumeLabel);
+    row->addWidget(m_volume, 1);
+    layout->addLayout(row);
+
+    auto *actions = new QHBoxLayout;
+    auto *save = new QPushButton(text(SaveCaption), this);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    connect(save, &QPushButton::clicked, this, &ComponentWindow::saveSpeechSettings);
+    actions->addWidget(save);
+    if (m_service) {
+        auto *more = new QPushButton(text(MoreSettings), this);
+        more->setObjectName(QStringLiteral("cmdMoreSettings"));
+        connect(more, &QPushButton::clicked, this, [this] { m_service->setPropertySheetVisible(true); });
+        actions->addWidget(more);
+    }
+    actions->addStretch();
+    layout->addLayout(actions);
+}
+
+void ComponentWindow::saveSpeechSettings()
+{
+    const bool speechSaved = m_settings.save(Platform::kApplication, kCharacterSection, kSpeechOutputKey,
+                                             m_speechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool volumeSaved =
+        m_settings.save(Platform::kApplication, kCharacterSection, kVolumeKey, QString::number(m_volume->value()));
+    showMessage(text(speechSaved && volumeSaved ? Saved : NotSaved));
+}
+
+void ComponentWindow::runTest()
+{
+    switch (m_info.component) {
+    case Component::CharacterService:
+        if (!speakThroughService(russianSample(), true, false))
+            speakWithProgram(QStringLiteral("ru"), russianSample());
+        break;
+    case Component::CharacterFile:
+        if (!speakThroughService(englishSample(), false, true))
+            speakWithProgram(QStringLiteral("en"), englishSample());
+        break;
+    case Component::EnglishVoice:
+        speakWithProgram(QStringLiteral("en"), englishSample());
+        break;
+    case Component::RussianVoice:
+        speakWithProgram(QStringLiteral("ru"), russianSample());
+        break;
+    case Component::CyrillicFonts: {
+        const QStringList families = QFontDatabase::families(QFontDatabase::Cyrillic);
+        QFont font = m_sample->font();
+        if (!families.isEmpty())
+            font.setFamily(families.constFirst());
+        font.setPointSizeF(font.pointSizeF() * 1.4);
+        m_sample->setFont(font);
+        m_sample->setText(text(CyrillicSampleCaption) + u'\n' + cyrillicSample());
+        m_sample->show();
+        break;
+    }
+    case Component::SpeechSettings:
+        // The sample follows the settings on screen, saved or not, so the learner hears them.
+        if (m_speechOutput->isChecked())
+            speakWithProgram(QStringLiteral("ru"), russianSample(), m_volume->value());
+        break;
+    }
+}
+
+bool ComponentWindow::speakThroughService(const QString &spoken, bool russian, bool greet)
+{
+    if (!m_service)
+        return false;
+    if (const Platform::Status loaded = m_service->load(kGenie, QStringLiteral("Genie.acs"))) {
+        showMessage(loaded->detail);
+        return true;
+    }
+    if (russian) {
+        if (const Platform::Status language = m_service->setLanguageId(kGenie, kRussianLanguageId)) {
+            showMessage(language->detail);
+            return true;
+        }
+    }
+    // Beside this window, where the learner is looking.
+    const QRect frame = frameGeometry();
+    m_service->moveTo(kGenie, frame.right() + 16, frame.top());
+    m_service->show(kGenie);
+    if (greet)
+        m_service->play(kGenie, QStringLiteral("Greet"));
+    m_service->speak(kGenie, spoken);
+    return true;
+}
+
+void ComponentWindow::speakWithProgram(const QString &voice, const QString &spoken, int volume)
+{
+    const QString program = QStringLiteral("espeak-ng");
+    QStringList arguments{QStringLiteral("-v"), voice};
+    if (volume >= 0)
+        arguments << QStringLiteral("-a") << QString::number(volume);
+    arguments << spoken;
+    if (m_runner.find(program).isEmpty() || !m_runner.start(program, arguments))
+        showMessage(text(CouldNotRun).arg(program) + u'\n' + text(ProvidedBy).arg(QStringLiteral("espeak-ng")));
+}
+
+void ComponentWindow::install()
+{
+    const QStringList packages = QString::fromLatin1(m_info.packages).split(u' ', Qt::SkipEmptyParts);
+    const QString pkcon = m_runner.find(QStringLiteral("pkcon"));
+    if (!pkcon.isEmpty()) {
+        if (m_runner.start(pkcon, QStringList{QStringLiteral("install")} + packages))
+            showMessage(text(Installing));
+        else
+            showMessage(text(CouldNotRun).arg(QStringLiteral("pkcon")));
+        return;
+    }
+    showMessage(text(RunInTerminal) + u'\n' + QStringLiteral("sudo apt-get install ") + packages.join(u' '));
+}
+
+void ComponentWindow::showMessage(const QString &message)
+{
+    m_message->setText(message);
+    m_message->show();
+}
+
+} // namespace Installer

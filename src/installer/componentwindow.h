@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QWidget>
+
+#include "installer/components.h"
+#include "resources/installerstrings.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QVBoxLayout;
+
+namespace Platform {
+class CharacterService;
+class SettingsStore;
+} // namespace Platform
+
+namespace Installer {
+
+class CommandRunner;
+
+/// The window of a component program: what its check found, a Test button when the
+/// component is there and an Install button when a Debian package provides what is
+/// missing. The speech-settings program also edits the character service's speech output
+/// and volume (section "Character" of the settings store).
+///
+/// Fixed element names: lblTitle, lblStatus, lblDetail, lblNote, lblSample, lblMessage,
+/// cmdTest, cmdInstall, cmdClose; for the speech settings chkSpeechOutput, sldVolume,
+/// cmdSave and cmdMoreSettings.
+class ComponentWindow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ComponentWindow)
+public:
+    /// \a service is the character service when one is available: the tests of the
+    /// character service and the character then go through it, and the speech settings
+    /// offer its own settings dialog. Without it the tests speak through the espeak-ng
+    /// program. The window keeps references to \a runner, \a settings and \a service.
+    ComponentWindow(const ComponentInfo &info, Finding finding, Resources::InstallerStrings texts,
+                    CommandRunner &runner, Platform::SettingsStore &settings,
+                    Platform::CharacterService *service = nullptr, QWidget *parent = nullptr);
+    ~ComponentWindow() override;
+
+    /// What the voice tests say.
+    static QString russianSample();
+    static QString englishSample();
+    /// The line the Cyrillic-font test shows.
+    static QString cyrillicSample();
+
+private:
+    void runTest();
+    void install();
+    void saveSpeechSettings();
+    void addSpeechSettings(QVBoxLayout *layout);
+    bool speakThroughService(const QString &text, bool russian, bool greet);
+    void speakWithProgram(const QString &voice, const QString &text, int volume = -1);
+    void showMessage(const QString &text);
+    QString text(int id) const { return m_texts.textOrEmpty(id); }
+
+    ComponentInfo m_info;
+    Finding m_finding;
+    Resources::InstallerStrings m_texts;
+    CommandRunner &m_runner;
+    Platform::SettingsStore &m_settings;
+    Platform::CharacterService *m_service;
+
+    QLabel *m_sample = nullptr;
+    QLabel *m_message = nullptr;
+    QCheckBox *m_speechOutput = nullptr;
+    QSlider *m_volume = nullptr;
+};
+
+} // namespace Installer
