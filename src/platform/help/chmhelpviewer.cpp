@@ -81,13 +81,12 @@ ChmBrowser::~ChmBrowser() = default;
 
 void ChmBrowser::showPage(std::shared_ptr<ChmFile> file, const QString &page, const QString &anchor)
 {
-    if (file != m_file) {
-        m_file = std::move(file);
-        // Back and Forward stay inside one help file.
-        setSource(QUrl());
-        clearHistory();
-    }
+    // Back and Forward stay inside one help file.
+    const bool newFile = file != m_file;
+    m_file = std::move(file);
     if (!m_file || !m_file->contains(page)) {
+        if (newFile)
+            clearHistory();
         showProblem(tr("Page not found"),
                     tr("The page \"%1\" is not in the help file %2.").arg(page, m_file ? m_file->path() : QString()));
         return;
@@ -98,6 +97,8 @@ void ChmBrowser::showPage(std::shared_ptr<ChmFile> file, const QString &page, co
         reload();
     else
         setSource(url, QTextDocument::HtmlResource);
+    if (newFile)
+        clearHistory();
 }
 
 void ChmBrowser::showProblem(const QString &title, const QString &text)
