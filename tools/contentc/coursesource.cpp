@@ -37,11 +37,8 @@ void checkRussian(const QString &file, int line, const QString &text, Diagnostic
     for (const QChar c : text) {
         QString one;
         if (!Platform::CodePage1251::encode(QString(c), &one)) {
-            diagnostics.error(file, line,
-                              QStringLiteral("character U+%1 '%2' has no Windows-1251 code")
-                                  .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                                  .toUpper()
-                                  .arg(c));
+            const QString code = QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+            diagnostics.error(file, line, QStringLiteral("character U+%1 '%2' has no Windows-1251 code").arg(code, QString(c)));
             return;
         }
     }
