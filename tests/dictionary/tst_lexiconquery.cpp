@@ -4,7 +4,6 @@
 
 #include "dictionary/lexiconquery.h"
 #include "dictionary/spokenform.h"
-#include "platform/core/programstate.h"
 
 using namespace Dictionary;
 
@@ -13,8 +12,6 @@ class TestLexiconQuery : public QObject {
 private Q_SLOTS:
     void queryKeepsThePatternInsideItsQuotes_data();
     void queryKeepsThePatternInsideItsQuotes();
-    void everyLanguageSearchesItsOwnColumn_data();
-    void everyLanguageSearchesItsOwnColumn();
     void spokenFormStopsAtTheFirstBracket_data();
     void spokenFormStopsAtTheFirstBracket();
 };
@@ -47,37 +44,6 @@ void TestLexiconQuery::queryKeepsThePatternInsideItsQuotes()
     QCOMPARE(searchQuery(languageTexts(language), typed), query);
 }
 
-void TestLexiconQuery::everyLanguageSearchesItsOwnColumn_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<QString>("speak");
-    QTest::newRow("English") << 110 << "English" << "Search:" << "End" << "Speak";
-    QTest::newRow("Swedish") << 120 << "Swedish" << "Sök:" << "Avsluta" << "Uttala";
-    QTest::newRow("Finnish") << 130 << "Suomi" << "Etsi:" << "Lopetus" << "Lausu";
-    QTest::newRow("German") << 140 << "Deutch" << "Suchwort:" << "Ende" << "Aussprechen";
-    QTest::newRow("French") << 150 << "France" << "Recherche:" << "Fin" << "Prononcer";
-    QTest::newRow("Spanish, trailing blank") << 160 << "Spain" << "Entrada: " << "Acabar" << "Pronunciar";
-    QTest::newRow("none of the six") << 0 << "English" << "Search:" << "End" << "Speak";
-}
-
-void TestLexiconQuery::everyLanguageSearchesItsOwnColumn()
-{
-    QFETCH(int, language);
-    QFETCH(QString, column);
-    QFETCH(QString, search);
-    QFETCH(QString, end);
-    QFETCH(QString, speak);
-    const LanguageTexts &texts = languageTexts(language);
-    QCOMPARE(texts.column, column);
-    QCOMPARE(texts.searchCaption, search);
-    QCOMPARE(texts.endCaption, end);
-    QCOMPARE(texts.speakCaption, speak);
-    QVERIFY(texts.noDictionary.contains(QStringLiteral("Lexikon.mdb")));
-}
-
 void TestLexiconQuery::spokenFormStopsAtTheFirstBracket_data()
 {
     QTest::addColumn<QString>("russian");
@@ -89,7 +55,6 @@ void TestLexiconQuery::spokenFormStopsAtTheFirstBracket_data()
     QTest::newRow("first of two brackets") << QStringLiteral("идти (несов.) (пешком)") << QStringLiteral("идти ");
     QTest::newRow("stored single-byte form") << QStringLiteral("\u00E4\u00EE\u00EC (\u00EC.\u00F0.)")
                                              << QStringLiteral("\u00E4\u00EE\u00EC ");
-    QTest::newRow("closing bracket only") << QStringLiteral("a) b") << QStringLiteral("a) b");
 }
 
 void TestLexiconQuery::spokenFormStopsAtTheFirstBracket()
