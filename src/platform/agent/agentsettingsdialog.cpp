@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "platform/agent/agentsettingsdialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/settings/settingsstore.h"
+
+namespace Platform {
+
+namespace {
+
+const QString kCharacterSection = QStringLiteral("Character");
+
+bool readFlag(const SettingsStore &store, const QString &key, bool fallback)
+{
+    const QString value = store.read(kApplication, kCharacterSection, key);
+    return value.isEmpty() ? fallback : value != u"0";
+}
+
+} // namespace
+
+CharacterSettings CharacterSettings::read(const SettingsStore &store)
+{
+    CharacterSettings settings;
+    settings.speechOutput = readFlag(store, QStringLiteral("SpeechOutput"), settings.speechOutput);
+    settings.balloon = readFlag(store, QStringLiteral("Balloon"), settings.balloon);
+    bool ok = false;
+    const int volume = store.read(kApplication, kCharacterSection, QStringLiteral("Volume")).toInt(&ok);
+    if (ok)
+        settings.volume = std::clamp(volume, 0, 100);
+    settings.balloonFontName = store.read(kApplication, kCharacterSection, QStringLiteral("BalloonFont"));
+    const int size = store.read(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize")).toInt(&ok);
+    if (ok && size >= 0 && size <= 72)
+        settings.balloonFontSize = size;
+    return settings;
+}
+
+bool CharacterSettings::save(SettingsStore &store) const
+{
+    // Every value is attempted even after a failure, so as much as possible is kept.
+    bool ok = store.save(kApplication, kCharacterSection, QStringLiteral("SpeechOutput"), speechOutput ? QStringLiteral("1") : QStringLiteral("0"));
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("Volume"), QString::number(volume)) && ok;
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("Balloon"), balloon ? QStringLiteral("1") : QStringLiteral("0")) && ok;
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFont"), balloonFontName) && ok;
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize"), QString::number(balloonFontSize))
+        && ok;
+    return ok;
+}
+
+AgentSettingsDialog::AgentSettingsDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_speech(new QCheckBox(tr("Speak aloud"), this))
+    , m_volume(new QSlider(Qt::Horizontal, this))
+    , m_balloon(new QCheckBox(tr("Show the speech balloon"), this))
+    , m_font(new QFontComboBox(this))
+    , m_fontSize(new QSpinBox(this))
+{
+    setObjectName(QStringLiteral("agentSettingsDialog"));
+    setWindowTitle(tr("Character Settings"));
+    m_speech->setObjectName(QStringLiteral("chkSpeechOutput"));
+    m_volume->setObjectName(QStringLiteral("sldVolume"));
+    m_volume->setRange(0, 100);
+    m_balloon->setObjectName(QStringLiteral("chkBalloon"));
+    m_font->setObjectName(QStringLiteral("cboBalloonFont"));
+    m_fontSize->setObjectName(QStringLiteral("spnBalloonFontSize"));
+    m_fontSize->setRange(6, 72);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_speech);
+    form->addRow(tr("Volume:"), m_volume);
+    form->addRow(m_balloon);
+    form->addRow(tr("Balloon font:"), m_font);
+    form->addRow(tr("Font size:"), m_fontSize);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+void AgentSettingsDialog::setSettings(const CharacterSettings &settings)
+{
+    m_speech->setChecked(settings.speechOutput);
+    m_volume->setValue(settings.volume);
+    m_balloon->setChecked(settings.balloon);
+    m_font->setCurrentFont(QFont(settings.balloonFontName.isEmpty() ? font().family() : settings.balloonFontName));
+    m_fontSize->setValue(settings.balloonFontSize > 0 ? settings.balloonFontSize : 14);
+}
+
+CharacterSettings AgentSettingsDialog::settings() const
+{
+    CharacterSettings settings;
+    settings.speechOutput = m_speech->isChecked();
+    settings.volume = m_volume->value();
+    settings.balloon = m_balloon->isChecked();
+    settings.balloonFontName = m_font->currentFont().family();
+    settings.balloonFontSize = m_fontSize->value();
+    return settings;
+}
+
+} // namespace Platform

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QFontComboBox;
+class QSlider;
+class QSpinBox;
+
+namespace Platform {
+
+class SettingsStore;
+
+/// The character service's own settings, kept in the settings store under application
+/// "Veskora", section "Character".
+struct CharacterSettings {
+    bool speechOutput = true;
+    int volume = 100;  ///< percent
+    bool balloon = true;
+    QString balloonFontName;  ///< empty: the balloon keeps the font its windows set
+    int balloonFontSize = 0;   ///< points; 0 as above
+
+    /// Reads the stored settings; missing or unreadable values keep their defaults.
+    static CharacterSettings read(const SettingsStore &store);
+    /// Writes all values; false when the store could not be written.
+    bool save(SettingsStore &store) const;
+
+    friend bool operator==(const CharacterSettings &, const CharacterSettings &) = default;
+};
+
+/// The settings dialog the character's pop-up command opens: speech output on or off,
+/// volume, balloon on or off and the balloon font. It only edits values; the service stores
+/// and applies them when the dialog is accepted.
+class AgentSettingsDialog final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AgentSettingsDialog)
+public:
+    explicit AgentSettingsDialog(QWidget *parent = nullptr);
+
+    void setSettings(const CharacterSettings &settings);
+    CharacterSettings settings() const;
+
+private:
+    QCheckBox *m_speech;
+    QSlider *m_volume;
+    QCheckBox *m_balloon;
+    QFontComboBox *m_font;
+    QSpinBox *m_fontSize;
+};
+
+} // namespace Platform

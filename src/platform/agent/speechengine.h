@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "platform/agent/speechtext.h"
+
+namespace Platform {
+
+/// Synthesised speech: mono signed 16-bit samples and where each spoken word begins.
+struct Utterance {
+    /// Little-endian 16-bit mono samples at sampleRate; empty when nothing can be heard.
+    QByteArray pcm;
+    int sampleRate = 22050;
+    /// How long the speech lasts. Without audio this is an estimate from the rate, so a
+    /// silent service keeps the same pace.
+    qint64 durationMs = 0;
+    /// Start of each spoken word in milliseconds from the beginning, in order.
+    QList<qint64> wordStartsMs;
+};
+
+/// Turns text into speech. Implementations are used from the user-interface thread only.
+class SpeechEngine {
+public:
+    virtual ~SpeechEngine() = default;
+
+    /// True when \a voice ("ru", "en") can be loaded.
+    virtual bool hasVoice(const QString &voice) = 0;
+
+    /// Speech of \a text with \a voice at its rate and pitch. Never fails: a voice that
+    /// cannot speak gives an utterance without audio but with its duration and word
+    /// starts estimated from the rate.
+    virtual Utterance synthesize(const QString &voice, const SpeechText &text) = 0;
+};
+
+/// A speech engine with no voices: the queue keeps its pace and the balloon still shows
+/// the text, but nothing is heard. Used when the synthesiser cannot start.
+class NullSpeechEngine final : public SpeechEngine {
+public:
+    bool hasVoice(const QString &) override { return false; }
+    Utterance synthesize(const QString &voice, const SpeechText &text) override;
+};
+
+/// The rate used when a text carries no (or an empty) \spd=\ tag, in words per minute.
+inline constexpr int kDefaultWordsPerMinute = 100;
+
+/// An utterance without audio whose words follow each other at the text's rate.
+Utterance silentUtterance(const SpeechText &text, int sampleRate = 22050);
+
+} // namespace Platform

@@ -1,0 +1,385 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <memory>
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "inmemorysettingsstore.h"
+#include "platform/agent/agentcontrol.h"
+#include "platform/agent/characterwindow.h"
+#include "platform/agent/geniecharacterservice.h"
+#include "platform/agent/speechengine.h"
+#include "platform/agent/speechtext.h"
+#include "platform/agent/speechtiming.h"
+#include "platform/agent/wavwriter.h"
+
+using namespace Platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kGenie = u"Genie"_s;
+const QString kRussianMode = u"{06377F81-D48E-11d1-B17B-0020AFED142E}"_s;
+// Twelve words, as a lesson sentence might have them.
+const QString kSentence = u"Мой брат и моя сестра живут в большом городе на берегу моря."_s;
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QString &value)
+        : m_name(name)
+    {
+        qputenv(m_name, value.toUtf8());
+    }
+    ~ScopedEnv() { qunsetenv(m_name); }
+
+private:
+    const char *m_name;
+};
+
+// A character set up the way a lesson window sets it up.
+struct Lesson {
+    explicit Lesson(GenieCharacterService &service)
+        : control(service)
+    {
+        QVERIFY(!control.load(kGenie, u"Genie.acs"_s));
+        auto found = control.character(kGenie);
+        QVERIFY(found);
+        character = std::make_unique<AgentCharacter>(*found);
+    }
+    AgentControl control;
+    std::unique_ptr<AgentCharacter> character;
+};
+
+void waitUntilIdle(GenieCharacterService &service)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!service.isBusy(kGenie), 30000);
+}
+
+} // namespace
+
+class TestAgentService : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<GenieCharacterService> makeService(std::unique_ptr<SpeechEngine> engine = nullptr)
+    {
+        const AppPaths paths(qEnvironmentVariable("VESKORA_APP_DIR"));
+        auto service = engine ? std::make_unique<GenieCharacterService>(paths, m_store, std::move(engine))
+                              : std::make_unique<GenieCharacterService>(paths, m_store);
+        service->setTimeScale(25);
+        return service;
+    }
+
+    TestSupport::InMemorySettingsStore m_store;
+
+private Q_SLOTS:
+    void requestsFromTwoControlsRunOneAfterAnother()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        Lesson dictionary(*service);
+        QSignalSpy started(service.get(), &GenieCharacterService::requestStarted);
+        QSignalSpy finished(service.get(), &GenieCharacterService::requestFinished);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QVERIFY(!lesson.character->moveTo(450, 450));
+        QVERIFY(!lesson.character->show());
+        QVERIFY(!lesson.character->play(u"Greet"_s));
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\\pit=74\Здравствуйте!)"_s));
+        QVERIFY(!dictionary.character->moveTo(530, 300));
+        QVERIFY(!dictionary.character->play(u"DoMagic1"_s));
+        QVERIFY(!dictionary.character->speak(uR"(\spd=50\кошка)"_s));
+        QVERIFY(!lesson.character->moveTo(450, 450));
+        // Nothing has run yet: the callers never wait.
+        QCOMPARE(started.count(), 0);
+
+        // A request issued while the first sentence is spoken waits for it.
+        QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty() && started.last().at(1).toString().startsWith(u"Speak"_s), 20000);
+        QVERIFY(!lesson.character->play(u"Wave"_s));
+        waitUntilIdle(*service);
+
+        QStringList order;
+        for (const auto &call : std::as_const(started))
+            order << call.at(1).toString();
+        QCOMPARE(order, (QStringList{u"MoveTo 450 450"_s, u"Show"_s, u"Play Greet"_s,
+                                     uR"(Speak \spd=150\\pit=74\Здравствуйте!)"_s, u"MoveTo 530 300"_s,
+                                     u"Play DoMagic1"_s, uR"(Speak \spd=50\кошка)"_s, u"MoveTo 450 450"_s,
+                                     u"Play Wave"_s}));
+        QCOMPARE(finished.count(), started.count());
+        QCOMPARE(service->figure(kGenie)->pos(), QPoint(450, 450));
+        QVERIFY(service->figure(kGenie)->isVisible());
+    }
+
+    void unknownAnimationFailsAndTheQueueGoesOn()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        QSignalSpy finished(service.get(), &GenieCharacterService::requestFinished);
+        const Status status = lesson.character->play(u"Juggle"_s);
+        QVERIFY(status);
+        QCOMPARE(status->code, ErrorCode::AnimationNotFound);
+        QVERIFY(!lesson.character->play(u"greet"_s));  // names match in any case
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\Да)"_s));
+        waitUntilIdle(*service);
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(finished.at(1).at(1).toString(), uR"(Speak \spd=150\Да)"_s);
+    }
+
+    void requestsBeforeLoadFail()
+    {
+        auto service = makeService();
+        QCOMPARE(service->speak(kGenie, u"Да"_s)->code, ErrorCode::CharacterNotLoaded);
+        QCOMPARE(service->balloonStyle(kGenie).error().code, ErrorCode::CharacterNotLoaded);
+        QCOMPARE(service->load(kGenie, u"Nobody.acs"_s)->code, ErrorCode::FileNotFound);
+        QVERIFY(!service->isLoaded(kGenie));
+    }
+
+    void balloonShowsTheShownForm_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("lesson") << uR"(\spd=150\\pit=74\Привет, Анна!)"_s << u"Привет, Анна!"_s;
+        QTest::newRow("alphabet map") << uR"(\spd=150\\map="Б"="Б"\)"_s << u"Б"_s;
+        QTest::newRow("map shows its own form") << uR"(\spd=150\\map="бэ"="Буква Б"\)"_s << u"Буква Б"_s;
+        QTest::newRow("unknown and broken tags") << uR"(\spd=150\\vol=3\Да \pit=x\нет)"_s << u"Да нет"_s;
+        QTest::newRow("empty rate") << uR"(\spd=\\pit=74\Да)"_s << u"Да"_s;
+    }
+
+    void balloonShowsTheShownForm()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        auto service = makeService();
+        Lesson lesson(*service);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QVERIFY(!lesson.character->show());
+        QSignalSpy balloonText(service.get(), &GenieCharacterService::balloonTextChanged);
+        QVERIFY(!lesson.character->speak(text));
+        waitUntilIdle(*service);
+        QVERIFY(!balloonText.isEmpty());
+        QCOMPARE(balloonText.last().at(1).toString(), shown);
+        // Words appear one after another from the first.
+        QVERIFY(shown.startsWith(balloonText.first().at(1).toString()));
+        if (parseSpeechText(text).spoken.contains(u' '))
+            QVERIFY(balloonText.first().at(1).toString().size() < shown.size());
+        auto *balloon = qobject_cast<BalloonWindow *>(service->balloon(kGenie));
+        QCOMPARE(balloon->text(), shown);
+        QTRY_VERIFY(!balloon->isVisible());  // hides a moment after the speech
+    }
+
+    void balloonTakesTheWindowsFontAndStyle()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        AgentBalloon balloon = lesson.character->balloon();
+        const quint32 style = *balloon.style();
+        QVERIFY(!balloon.setStyle(*balloon.style() | 0x04000000));
+        QVERIFY(!balloon.setStyle(*balloon.style() | 0x00100000));
+        QCOMPARE(*balloon.style(), style | 0x04100000);
+        QVERIFY(!balloon.setFontSize(20));
+        QVERIFY(!balloon.setFontCharSet(0));
+        QVERIFY(!balloon.setFontName(u"Lucida Unicode"_s));
+        QCOMPARE(service->balloon(kGenie)->font().pointSize(), 20);
+        QCOMPARE(service->balloon(kGenie)->font().family(), u"Lucida Unicode"_s);
+        QCOMPARE(balloon.setFontSize(0)->code, ErrorCode::InvalidArgument);
+    }
+
+    void languageAndModeChooseTheVoice()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QCOMPARE(service->voice(kGenie), u"ru"_s);
+        QVERIFY(!lesson.character->setTTSModeID(u"{CA141FD0-AC7F-11D1-97A3-006008273000}"_s));
+        QCOMPARE(service->voice(kGenie), u"en"_s);
+        QVERIFY(!lesson.character->setTTSModeID(kRussianMode.toLower()));
+        QCOMPARE(service->voice(kGenie), u"ru"_s);
+        QVERIFY(!lesson.character->setLanguageID(1033));
+        QCOMPARE(service->voice(kGenie), u"en"_s);
+    }
+
+    void withoutRussianVoiceLanguageFailsButTheQueueRuns()
+    {
+        auto service = makeService(std::make_unique<NullSpeechEngine>());
+        Lesson lesson(*service);
+        const Status status = lesson.character->setLanguageID(1049);
+        QVERIFY(status);
+        QCOMPARE(status->code, ErrorCode::NoRussianLanguageSupport);
+        QCOMPARE(lesson.character->setTTSModeID(kRussianMode)->code, ErrorCode::NoRussianLanguageSupport);
+        QVERIFY(!lesson.character->show());
+        QSignalSpy balloonText(service.get(), &GenieCharacterService::balloonTextChanged);
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\Один два три)"_s));
+        waitUntilIdle(*service);
+        QCOMPARE(balloonText.last().at(1).toString(), u"Один два три"_s);
+    }
+
+    void measuredRateMatchesTheSpeedTag_data()
+    {
+        QTest::addColumn<int>("rate");
+        for (const int rate : {50, 80, 100, 120, 130, 150})
+            QTest::addRow("%d wpm", rate) << rate;
+    }
+
+    void measuredRateMatchesTheSpeedTag()
+    {
+        QFETCH(int, rate);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"speech.wav"_s);
+        {
+            ScopedEnv audioOut("VESKORA_AUDIO_OUT", wav);
+            auto service = makeService();
+            service->setTimeScale(200);
+            Lesson lesson(*service);
+            QVERIFY(!lesson.character->setLanguageID(1049));
+            QVERIFY(!lesson.character->speak(uR"(\spd=%1\\pit=74\)"_s.arg(rate) + kSentence));
+            waitUntilIdle(*service);
+        }
+        QByteArray pcm;
+        int sampleRate = 0;
+        QVERIFY(readWav(wav, &pcm, &sampleRate));
+        const auto [first, last] = SpeechTiming::audibleSpan(pcm);
+        QVERIFY(last > first);
+        const double heard = 12 * 60.0 * sampleRate / double(last - first);
+        QVERIFY2(heard >= rate * 0.9 && heard <= rate * 1.1, qPrintable(u"heard %1 wpm"_s.arg(heard)));
+    }
+
+    void audioFileHoldsAllSpeechInOrderWithoutGapsBetweenRequests()
+    {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"speech.wav"_s);
+        ScopedEnv audioOut("VESKORA_AUDIO_OUT", wav);
+        auto service = makeService();
+        Lesson lesson(*service);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\Да)"_s));
+        waitUntilIdle(*service);
+        QByteArray one;
+        int sampleRate = 0;
+        QVERIFY(readWav(wav, &one, &sampleRate));
+        QVERIFY(!one.isEmpty());
+        QTest::qWait(200);  // time between requests leaves no silence in the file
+        QVERIFY(!lesson.character->play(u"Blink"_s));
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\Нет)"_s));
+        waitUntilIdle(*service);
+        QByteArray both;
+        QVERIFY(readWav(wav, &both, &sampleRate));
+        QVERIFY(both.startsWith(one));
+        QVERIFY(both.size() > one.size());
+        QVERIFY(both.size() < one.size() * 3);
+    }
+
+    void traceFileHasOneLinePerRequest()
+    {
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(u"trace.txt"_s);
+        ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
+        auto service = makeService();
+        Lesson lesson(*service);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QVERIFY(!lesson.character->setTTSModeID(kRussianMode));
+        QVERIFY(!lesson.character->moveTo(450, 450));
+        QVERIFY(!lesson.character->show());
+        QVERIFY(!lesson.character->removeAllCommands());
+        QVERIFY(!lesson.character->addCommand(u"Agent Settings"_s, u"Agent Settings"_s, u"Agent Settings"_s));
+        QVERIFY(lesson.character->play(u"Nope"_s));
+        QVERIFY(!lesson.character->speak(uR"(\spd=80\\pit=74\Привет)"_s));
+        QVERIFY(!lesson.character->listen(false));
+        QFile file(tracePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split(u'\n'),
+                 (QStringList{u"Load Genie Genie.acs"_s, u"LanguageID 1049"_s, u"TTSModeID "_s + kRussianMode,
+                              u"MoveTo 450 450"_s, u"Show"_s, u"Commands "_s, u"Commands Agent Settings"_s,
+                              u"Play Nope"_s, uR"(Speak \spd=80\\pit=74\Привет)"_s, u"Listen 0"_s, QString()}));
+    }
+
+    void popupCommandReachesTheControlThatAddedIt()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        Lesson other(*service);
+        QVERIFY(!lesson.character->addCommand(u"Agent Settings"_s, u"Agent Settings"_s, u"Agent Settings"_s));
+        QVERIFY(!other.character->addCommand(u"Look"_s, u"Look around"_s, u"Look"_s));
+        QVERIFY(!lesson.character->show());
+        waitUntilIdle(*service);
+        QSignalSpy lessonCommands(&lesson.control, &AgentControl::command);
+        QSignalSpy otherCommands(&other.control, &AgentControl::command);
+
+        CharacterWindow *figure = service->figure(kGenie);
+        QTest::mouseClick(figure, Qt::RightButton, {}, QPoint(80, 100));
+        auto *menu = figure->findChild<QMenu *>(u"agentCommandMenu"_s);
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(1)->text(), u"Look around"_s);
+        menu->actions().at(0)->trigger();
+        QCOMPARE(lessonCommands.count(), 1);
+        QCOMPARE(otherCommands.count(), 0);
+        QCOMPARE(lessonCommands.at(0).at(0).value<AgentCommand>().name, u"Agent Settings"_s);
+        menu->close();
+
+        QTRY_VERIFY(!figure->findChild<QMenu *>(u"agentCommandMenu"_s));
+
+        // A control that goes away takes its commands along.
+        auto closing = std::make_unique<AgentControl>(*service);
+        QVERIFY(!closing->load(kGenie, u"Genie.acs"_s));
+        QVERIFY(!closing->character(kGenie)->addCommand(u"Bye"_s, u"Bye"_s, u"Bye"_s));
+        closing.reset();
+        QTest::mouseClick(figure, Qt::RightButton, {}, QPoint(80, 100));
+        menu = figure->findChild<QMenu *>(u"agentCommandMenu"_s);
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        menu->close();
+    }
+
+    void savedSettingsDialogRaisesThePropertyEventAndPersists()
+    {
+        auto service = makeService();
+        Lesson lesson(*service);
+        Lesson dictionary(*service);
+        QSignalSpy lessonChanged(&lesson.control, &AgentControl::agentPropertyChange);
+        QSignalSpy dictionaryChanged(&dictionary.control, &AgentControl::agentPropertyChange);
+        QVERIFY(!lesson.control.setPropertySheetVisible(true));
+        AgentSettingsDialog *dialog = service->settingsDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->findChild<QCheckBox *>(u"chkBalloon"_s)->setChecked(false);
+        dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(40);
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(lessonChanged.count(), 1);
+        QCOMPARE(dictionaryChanged.count(), 1);
+        QVERIFY(!service->settings().balloon);
+        QCOMPARE(m_store.read(u"Veskora"_s, u"Character"_s, u"Volume"_s), u"40"_s);
+        QCOMPARE(m_store.read(u"Veskora"_s, u"Character"_s, u"Balloon"_s), u"0"_s);
+        // Nothing was written to the course's own settings section.
+        QVERIFY(!m_store.contains(u"Balloon"_s));
+
+        // Cancelling changes nothing and raises nothing.
+        QVERIFY(!lesson.control.setPropertySheetVisible(true));
+        dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(90);
+        dialog->reject();
+        QCOMPARE(lessonChanged.count(), 1);
+        QCOMPARE(service->settings().volume, 40);
+
+        // The next run starts with the stored settings; with the balloon off none is shown.
+        auto next = makeService();
+        QCOMPARE(next->settings(), service->settings());
+        Lesson again(*next);
+        QVERIFY(!again.character->show());
+        QVERIFY(!again.character->speak(uR"(\spd=150\Да)"_s));
+        waitUntilIdle(*next);
+        QVERIFY(!next->balloon(kGenie)->isVisible());
+    }
+
+    void cleanup()
+    {
+        m_store = TestSupport::InMemorySettingsStore();
+    }
+};
+
+QTEST_MAIN(TestAgentService)
+#include "tst_agentservice.moc"

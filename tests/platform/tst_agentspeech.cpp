@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include "platform/agent/speechtext.h"
+#include "platform/agent/speechtiming.h"
+#include "platform/agent/wavwriter.h"
+
+using namespace Platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray samples(std::initializer_list<std::pair<int, qint16>> runs)
+{
+    QByteArray pcm;
+    for (const auto &[count, value] : runs) {
+        for (int i = 0; i < count; ++i) {
+            char bytes[2];
+            qToLittleEndian(value, bytes);
+            pcm.append(bytes, 2);
+        }
+    }
+    return pcm;
+}
+
+qsizetype loudSamples(const QByteArray &pcm)
+{
+    qsizetype loud = 0;
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+        loud += qFromLittleEndian<qint16>(pcm.constData() + i) != 0;
+    return loud;
+}
+
+} // namespace
+
+class TestAgentSpeech : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tagsAreSplitFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("rate");   // 0: none
+        QTest::addColumn<int>("pitch");  // 0: none
+
+        QTest::newRow("plain") << u"Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
+        QTest::newRow("lesson sentence") << uR"(\spd=80\\pit=74\Привет, как дела?)"_s << u"Привет, как дела?"_s
+                                         << u"Привет, как дела?"_s << 80 << 74;
+        QTest::newRow("tag names in any case") << uR"(\SPD=120\\Pit=74\Да)"_s << u"Да"_s << u"Да"_s << 120 << 74;
+        QTest::newRow("empty rate keeps default") << uR"(\spd=\\pit=74\Да)"_s << u"Да"_s << u"Да"_s << 0 << 74;
+        QTest::newRow("alphabet map") << uR"(\spd=50\\map="А"="А"\)"_s << u"А"_s << u"А"_s << 50 << 0;
+        QTest::newRow("map with other shown form") << uR"(\map="Ё"="Буква Ё"\)"_s << u"Ё"_s << u"Буква Ё"_s << 0 << 0;
+        QTest::newRow("map between words") << uR"(Это \map="эр"="Р"\ буква)"_s << u"Это эр буква"_s
+                                           << u"Это Р буква"_s << 0 << 0;
+        QTest::newRow("dictionary word") << uR"(\spd=50\кошка)"_s << u"кошка"_s << u"кошка"_s << 50 << 0;
+        QTest::newRow("dictionary without a match") << uR"(\spd=50\)"_s << QString() << QString() << 50 << 0;
+        QTest::newRow("unknown tag dropped") << uR"(\vol=50\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("unknown tag without value") << uR"(\rst\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("letters as rate") << uR"(\spd=abc\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("zero rate") << uR"(\spd=0\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("negative pitch") << uR"(\pit=-5\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("absurdly long number") << uR"(\spd=99999999999\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("blanks around the number") << uR"(\spd= 130 \Да)"_s << u"Да"_s << u"Да"_s << 130 << 0;
+        QTest::newRow("unclosed tag drops its word only") << uR"(\spd=80 Да нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
+        QTest::newRow("lone backslash at the end") << uR"(Да\)"_s << u"Да"_s << u"Да"_s << 0 << 0;
+        QTest::newRow("empty tag") << uR"(Да\\нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
+        QTest::newRow("map with one quoted text") << uR"(\map="Да"\Привет)"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
+        QTest::newRow("map with unbalanced quote") << u"\\map=\"Да=нет\\Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
+        QTest::newRow("tag inside a sentence") << uR"(Один \pit=90\ два)"_s << u"Один два"_s << u"Один два"_s << 0 << 90;
+        QTest::newRow("later rate wins") << uR"(\spd=50\\spd=150\Да)"_s << u"Да"_s << u"Да"_s << 150 << 0;
+    }
+
+    void tagsAreSplitFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, spoken);
+        QFETCH(QString, shown);
+        QFETCH(int, rate);
+        QFETCH(int, pitch);
+        const SpeechText parsed = parseSpeechText(text);
+        QCOMPARE(parsed.spoken, spoken);
+        QCOMPARE(parsed.shown, shown);
+        QCOMPARE(parsed.wordsPerMinute.value_or(0), rate);
+        QCOMPARE(parsed.pitchHz.value_or(0), pitch);
+        QVERIFY(!parsed.spoken.contains(u'\\') || text.contains(uR"(\map=)"_s));
+    }
+
+    void wordGapsAddSilenceWithoutLosingSound()
+    {
+        // Three "words" of sound with short quiet joints; the synthesiser's word marks sit
+        // a little off the joints, as they do in real speech.
+        const QByteArray pcm = samples({{2000, 5000}, {200, 10}, {2000, -4000}, {200, 5}, {2000, 3000}});
+        QList<qsizetype> starts{0, 2210, 4380};
+        const qsizetype gap = 500;
+        const QByteArray gapped = SpeechTiming::insertWordGaps(pcm, starts, gap, 22050);
+        QCOMPARE(gapped.size(), pcm.size() + 2 * gap * 2);
+        QCOMPARE(loudSamples(gapped), loudSamples(pcm));
+        // Both pauses went into the quiet joints: no word lost a sample to them.
+        const auto at = [&](qsizetype i) { return qFromLittleEndian<qint16>(gapped.constData() + i * 2); };
+        for (qsizetype i = 2000; i < 2200 + gap; ++i)
+            QVERIFY2(std::abs(at(i)) < 100, qPrintable(QString::number(i)));
+        QCOMPARE(at(2200 + gap), qint16(-4000));
+        QCOMPARE(at(4200 + gap), qint16(5));
+        QCOMPARE(at(4400 + 2 * gap), qint16(3000));
+        // The word marks moved with their words.
+        QCOMPARE(starts.at(1), 2210 + gap);
+        QCOMPARE(starts.at(2), 4380 + 2 * gap);
+    }
+
+    void wordGapsLeaveSingleWordsAlone()
+    {
+        const QByteArray pcm = samples({{300, 1000}});
+        QList<qsizetype> starts{0};
+        QCOMPARE(SpeechTiming::insertWordGaps(pcm, starts, 500, 22050), pcm);
+        QCOMPARE(SpeechTiming::audibleSpan(samples({{50, 3}})), (std::pair<qsizetype, qsizetype>(0, 0)));
+    }
+
+    void slowRatesUseTheSynthesisersMinimum()
+    {
+        // Anything at or below what the slowest setting sounds like must not ask for less.
+        for (const int rate : {20, 50, 80, 100})
+            QCOMPARE(SpeechTiming::synthRateFor(rate), 80);
+        QVERIFY(SpeechTiming::synthRateFor(150) > 80);
+        QVERIFY(SpeechTiming::synthRateFor(10000) <= 450);
+        // 74 Hz lies at the bottom of the Russian voice's range.
+        QVERIFY(SpeechTiming::synthPitchFor(74) <= 15);
+        QCOMPARE(SpeechTiming::synthPitchFor(5000), 100);
+    }
+
+    void wavFileIsCompleteAfterEveryAppend()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"speech.wav"_s);
+        WavWriter writer(path, 22050);
+        QVERIFY(writer.isOpen());
+        const QByteArray first = samples({{10, 1}, {5, -2}});
+        const QByteArray second = samples({{7, 300}});
+        QVERIFY(writer.append(first, 22050));
+        QByteArray read;
+        int rate = 0;
+        QVERIFY(readWav(path, &read, &rate));
+        QCOMPARE(read, first);
+        QVERIFY(writer.append(second, 22050));
+        QVERIFY(!writer.append(second, 16000));
+        QVERIFY(readWav(path, &read, &rate));
+        QCOMPARE(rate, 22050);
+        QCOMPARE(read, first + second);
+    }
+
+    void unreadableWavIsRejected()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"broken.wav"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF\x10\0\0\0WAVEfmt ", 16);
+        file.close();
+        QByteArray pcm;
+        int rate = 0;
+        QVERIFY(!readWav(file.fileName(), &pcm, &rate));
+        QVERIFY(!readWav(dir.filePath(u"missing.wav"_s), &pcm, &rate));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAgentSpeech)
+#include "tst_agentspeech.moc"
