@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include "platform/core/apppaths.h"
+
+namespace Platform {
+struct ProgramState;
+class SettingsStore;
+class CharacterService;
+class DatabaseEngine;
+class ProcessLauncher;
+} // namespace Platform
+
+namespace Lessons {
+
+/// What the shell hands to every lesson window. The pointers are not owned and must
+/// outlive the windows built from them; the windows read and write the program state
+/// directly.
+struct LessonServices {
+    Platform::ProgramState *state = nullptr;
+    Platform::SettingsStore *settings = nullptr;
+    Platform::CharacterService *characters = nullptr;
+    Platform::DatabaseEngine *databases = nullptr;
+    Platform::ProcessLauncher *launcher = nullptr;
+    Platform::AppPaths paths;
+};
+
+} // namespace Lessons

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+#include "lessons/lessonservices.h"
+#include "platform/agent/agentcontrol.h"
+#include "platform/core/error.h"
+#include "platform/core/steprunner.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace Platform {
+class Database;
+class DataSource;
+} // namespace Platform
+
+namespace Lessons {
+
+/// Shows a message with an OK button and returns when the learner has read it.
+using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
+
+/// The controls that all three lesson windows have, named as the windows name them.
+struct CoreControls {
+    QPlainTextEdit *txtTexten = nullptr;
+    QPlainTextEdit *txtNative = nullptr;
+    QLineEdit *txtPicture = nullptr;
+    /// The animation name box ("txtAnim", or "txtAnimat" in the alphabet window).
+    QLineEdit *txtAnim = nullptr;
+    QLineEdit *txtRuVoc = nullptr;
+    QLabel *Picture1 = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdRepeat = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdLast = nullptr;
+    QPushButton *cmdEnd = nullptr;
+    QPushButton *cmdNextLesson = nullptr;
+};
+
+/// What the lesson windows share: the course records bound through Data1, showing and
+/// speaking them through the window's own Agent1, navigation, the character's start-up and
+/// events, and the requests to the shell. The windows add their own controls, load steps
+/// and commands.
+///
+/// The window never creates other windows: it asks the shell through its signals. It closes
+/// itself with close(); closing releases the character reference and the database handles.
+class LessonWindowCore : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LessonWindowCore)
+public:
+    ~LessonWindowCore() override;
+
+    /// Runs the window's load steps and then shows the first record of its lesson. When
+    /// the character cannot speak Russian (and the window reacts to that) the learner is
+    /// told, the program is asked to end and nothing more happens.
+    void load();
+
+    /// Replaces the message box (tests). The default shows a modal QMessageBox.
+    void setMessagePresenter(MessagePresenter presenter);
+
+    /// The window's bound data source (Data1).
+    Platform::DataSource &dataSource() const;
+    /// The window's Agent control (Agent1).
+    Platform::AgentControl &agentControl() const;
+    const CoreControls &controls() const { return m_ui; }
+    /// True while the window holds its character reference.
+    bool holdsCharacter() const { return m_character.has_value(); }
+    /// True while the window holds its course database handle.
+    bool holdsCourseDatabase() const { return bool(m_courseDatabase); }
+    /// True when the load stopped early (the program was asked to end).
+    bool loadStopped() const { return m_loadStopped; }
+
+Q_SIGNALS:
+    /// Bring back the start dialog (load and show it when it is not loaded).
+    void startDialogRequested();
+    /// Show the dictionary window, not modal.
+    void dictionaryRequested();
+    /// The window has moved CurrentLesson on and closed; load the lesson window for it.
+    void nextLessonRequested();
+
+protected:
+    /// How the character's speech balloon is set up in this window.
+    struct BalloonFont {
+        int size = 14;
+        QString name;
+    };
+
+    LessonWindowCore(LessonServices &services, const QString &objectName, BalloonFont balloonFont,
+                     QWidget *parent);
+
+    /// How the load reacts to a failing step; an empty handler skips every failing step.
+    virtual Platform::StepRunner::Handler loadErrorHandler() = 0;
+    /// The window's own load steps, in order, on \a runner.
+    virtual void runLoadSteps(Platform::StepRunner &runner) = 0;
+    /// The record-shown step: runs when a record with another Russian text becomes current.
+    virtual void showRecord() = 0;
+
+    void closeEvent(QCloseEvent *event) override;
+
+    // Building the window.
+    QPushButton *addButton(const QString &name, const QString &caption, const QColor &colour, const QRect &twips);
+    QLabel *addLabel(const QString &name, const QString &accessibleName, const QRect &twips);
+    QLineEdit *addHiddenBox(const QString &name, const QString &accessibleName, const QRect &twips);
+    QPlainTextEdit *addTextBox(const QString &name, const QString &accessibleName, const QRect &twips,
+                               const QColor &text, const QFont &font);
+    /// Sets a control's caption and the name a screen reader reads for it.
+    /// A caption too wide for its push button is broken into lines at its blanks; the
+    /// accessible name keeps the caption in one line.
+    static void setCaption(QWidget *control, const QString &caption);
+    /// \a caption with line breaks where \a button is too narrow for it.
+    static QString fitCaption(const QPushButton &button, const QString &caption);
+    /// A font by its Windows design name, with the nearest free fonts behind it.
+    static QFont designFont(const QString &family, qreal pointSize);
+
+    // Load steps shared by the windows.
+    /// The connect text that opens \a file (a literal such as "\Russian.mdb") with the
+    /// course password.
+    QString passwordConnect(const QString &file) const;
+    /// Opens Russian.mdb through the engine with the course password and keeps the handle.
+    Platform::Status openCourseDatabase();
+    /// Loads the character, keeps the reference, sets language and voice, sets up the
+    /// balloon, moves to (450, 450), shows it and fills its pop-up menu: one step each.
+    void startCharacter(Platform::StepRunner &runner);
+    /// Stops the load when the character cannot speak Russian: tells the learner in the
+    /// current language and ends the program.
+    Platform::StepRunner::Reaction stopForMissingCyrillic();
+
+    // Character requests; each fails when the window holds no character reference.
+    Platform::Status setUpBalloon();
+    Platform::Status addCommands();
+    Platform::Status play(const QString &animation);
+    Platform::Status speak(const QString &text);
+    Platform::Status stopListening();
+
+    /// The Russian text of the current record, decoded.
+    QString decodedText() const;
+    /// Loads the picture named in txtPicture from the Pictures folder into Picture1; a
+    /// failed load leaves the picture shown before.
+    Platform::Status loadPicture();
+
+    // Navigation; the record-shown step follows from the move.
+    /// Stops listening first when \a stopListeningFirst; a failing stop never prevents the
+    /// move.
+    void moveNext(bool stopListeningFirst);
+    void movePrevious();
+    void moveLast();
+
+    void releaseCharacter();
+    void releaseCourseDatabase();
+    /// Refreshes the character reference from Characters("Genie").
+    Platform::Status refreshCharacter();
+
+    LessonServices &m_services;
+    CoreControls m_ui;
+    Platform::DataSource *m_data = nullptr;
+    Platform::AgentControl *m_agent = nullptr;
+    std::optional<Platform::AgentCharacter> m_character;
+    std::shared_ptr<Platform::Database> m_courseDatabase;
+
+    /// Binds the record boxes to their fields of the lesson table.
+    void bindRecordBoxes();
+
+private:
+    void onBoundTextChanged(QWidget *control);
+    void showDecodedText();
+    void onAgentCommand(const Platform::AgentCommand &command);
+
+    BalloonFont m_balloonFont;
+    MessagePresenter m_presenter;
+    /// The stored Russian text of the record last shown: a move to a record with the same
+    /// text shows and speaks nothing.
+    std::optional<QString> m_shownText;
+    bool m_loadStopped = false;
+};
+
+} // namespace Lessons
