@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "installer/componentwindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -204,14 +206,19 @@ void ComponentWindow::runTest()
         speakWithProgram(QStringLiteral("ru"), russianSample());
         break;
     case Component::CyrillicFonts: {
+        // The interface's own sans-serif font where it has Cyrillic letters, as the course uses.
         const QStringList families = QFontDatabase::families(QFontDatabase::Cyrillic);
         QFont font = m_sample->font();
-        if (!families.isEmpty())
-            font.setFamily(families.constFirst());
+        if (!families.contains(font.family()) && !families.isEmpty()) {
+            const auto sans = std::find_if(families.cbegin(), families.cend(),
+                                           [](const QString &family) { return family.contains(u"Sans"); });
+            font.setFamily(sans != families.cend() ? *sans : families.constFirst());
+        }
         font.setPointSizeF(font.pointSizeF() * 1.4);
         m_sample->setFont(font);
         m_sample->setText(text(CyrillicSampleCaption) + u'\n' + cyrillicSample());
         m_sample->show();
+        adjustSize();
         break;
     }
     case Component::SpeechSettings:
@@ -275,6 +282,8 @@ void ComponentWindow::showMessage(const QString &message)
 {
     m_message->setText(message);
     m_message->show();
+    // Grow with the text rather than cut it off.
+    adjustSize();
 }
 
 } // namespace Installer
