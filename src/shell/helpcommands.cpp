@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "shell/helpcommands.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "platform/core/programstate.h"
+#include "platform/help/helpviewer.h"
+
+namespace Shell {
+
+HelpCommands::HelpCommands(Platform::ProgramState &state, Platform::AppPaths paths)
+    : m_state(state), m_paths(std::move(paths))
+{
+}
+
+QString HelpCommands::programHelpPage(int language)
+{
+    switch (language) {
+    case Platform::Language::English:
+        return QStringLiteral("\\RussianUserHelp.chm::/Eng intro.htm");
+    case Platform::Language::Swedish:
+        return QStringLiteral("\\RussianUserHelp.chm::/Swe Intro.htm");
+    case Platform::Language::Finnish:
+        return QStringLiteral("\\RussianUserHelp.chm::/Fin intro.htm");
+    case Platform::Language::German:
+        return QStringLiteral("\\RussianUserHelp.chm::/Ger intro.htm");
+    case Platform::Language::French:
+        return QStringLiteral("\\RussianUserHelp.chm::/Fra intro.htm");
+    case Platform::Language::Spanish:
+        return QStringLiteral("\\RussianUserHelp.chm::/Spain intro.htm");
+    default:
+        return {};
+    }
+}
+
+QString HelpCommands::grammarHelpPage(int language)
+{
+    switch (language) {
+    case Platform::Language::English:
+        return QStringLiteral("\\RussianHelp.chm::/England.htm");
+    case Platform::Language::Swedish:
+        return QStringLiteral("\\RussianHelp.chm::/Ryska minigrammatik.htm");
+    case Platform::Language::Finnish:
+        return QStringLiteral("\\RussianHelp.chm::/Suomi.htm");
+    case Platform::Language::German:
+        return QStringLiteral("\\RussianHelp.chm::/German.htm");
+    case Platform::Language::French:
+        return QStringLiteral("\\RussianHelp.chm::/France.htm");
+    case Platform::Language::Spanish:
+        return QStringLiteral("\\RussianHelp.chm::/Spain.htm");
+    default:
+        return {};
+    }
+}
+
+void HelpCommands::chooseProgramHelp()
+{
+    choose(programHelpPage(m_state.language()));
+}
+
+void HelpCommands::chooseGrammarHelp()
+{
+    choose(grammarHelpPage(m_state.language()));
+}
+
+void HelpCommands::choose(const QString &page)
+{
+    if (!page.isEmpty())
+        m_state.helpReference = m_paths.join(page);
+    // F1 is pressed also when no language matched: the previous page opens then.
+    pressF1();
+}
+
+void HelpCommands::pressF1()
+{
+    QObject *target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (!target)
+        target = QCoreApplication::instance();
+    if (!target)
+        return;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+HelpKeyFilter::HelpKeyFilter(Platform::HelpViewer &viewer, const Platform::ProgramState &state, QObject *parent)
+    : QObject(parent), m_viewer(viewer), m_state(state)
+{
+}
+
+bool HelpKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_F1 || key->isAutoRepeat())
+        return QObject::eventFilter(watched, event);
+    // A real key press reaches the window-system window first and then the focus widget;
+    // only the widget's (or a press posted to the application) counts, so one press opens
+    // the help once.
+    if (!watched->isWidgetType() && watched != QCoreApplication::instance())
+        return QObject::eventFilter(watched, event);
+    m_viewer.showHelp(m_state.helpReference);
+    key->accept();
+    return true;
+}
+
+} // namespace Shell

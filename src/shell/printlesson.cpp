@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "shell/printlesson.h"
+
+#include "platform/core/programstate.h"
+#include "platform/report/reportengine.h"
+
+namespace Shell {
+namespace {
+
+const QString kPassword = QStringLiteral("vorpentaluki");
+
+} // namespace
+
+PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Platform::ProgramState &state, Platform::AppPaths paths)
+    : m_engine(engine), m_state(state), m_paths(std::move(paths))
+{
+}
+
+QString PrintLesson::layoutFor(int language)
+{
+    switch (language) {
+    case Platform::Language::English:
+        return QStringLiteral("\\report1.rpt");
+    case Platform::Language::Swedish:
+        return QStringLiteral("\\report2.rpt");
+    case Platform::Language::Finnish:
+        return QStringLiteral("\\report3.rpt");
+    case Platform::Language::German:
+        return QStringLiteral("\\report4.rpt");
+    case Platform::Language::French:
+        return QStringLiteral("\\report5.rpt");
+    case Platform::Language::Spanish:
+        return QStringLiteral("\\report6.rpt");
+    default:
+        return {};
+    }
+}
+
+QString PrintLesson::formulaFor(const QString &lesson)
+{
+    // A lesson number goes in as plain decimal text; anything else read from the settings
+    // has its quotes doubled so it stays one text and cannot change the formula.
+    bool isNumber = false;
+    const int number = lesson.trimmed().toInt(&isNumber);
+    QString text = isNumber ? QString::number(number) : lesson;
+    text.replace(u'\'', QStringLiteral("''"));
+    return QStringLiteral("{Kursen.Lektion} ='") + text + u'\'';
+}
+
+Platform::Status PrintLesson::print()
+{
+    m_errorText.clear();
+    const int language = m_state.language();
+    const QString layout = layoutFor(language);
+    if (layout.isEmpty())
+        return Platform::ok();
+
+    m_engine.setDataFiles(m_paths.join(QStringLiteral("\\Print.mdb")));
+    m_engine.setConnect(QStringLiteral("PWD=") + kPassword);
+    m_engine.setReportFileName(m_paths.join(layout));
+    m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
+    Platform::Status status = m_engine.printReport();
+    if (status)
+        m_errorText = failureMessage(language, *status);
+    return status;
+}
+
+QString PrintLesson::failureMessage(int language, const Platform::Error &error)
+{
+    QString sentence;
+    switch (language) {
+    case Platform::Language::Swedish:
+        sentence = QStringLiteral("Lektionen kunde inte skrivas ut.");
+        break;
+    case Platform::Language::Finnish:
+        sentence = QStringLiteral("Oppituntia ei voitu tulostaa.");
+        break;
+    case Platform::Language::German:
+        sentence = QStringLiteral("Die Lektion konnte nicht gedruckt werden.");
+        break;
+    case Platform::Language::French:
+        sentence = QStringLiteral("La leçon n'a pas pu être imprimée.");
+        break;
+    case Platform::Language::Spanish:
+        sentence = QStringLiteral("No se pudo imprimir la lección.");
+        break;
+    default:
+        sentence = QStringLiteral("The lesson could not be printed.");
+        break;
+    }
+    return error.detail.isEmpty() ? sentence : sentence + QStringLiteral("\n\n") + error.detail;
+}
+
+} // namespace Shell

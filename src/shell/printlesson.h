@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QString>
+
+#include "platform/core/apppaths.h"
+#include "platform/core/error.h"
+
+namespace Platform {
+class ReportEngine;
+struct ProgramState;
+} // namespace Platform
+
+namespace Shell {
+
+/// The main menu's print entry: hands the report engine the print database, its
+/// password, the layout of the interface language and a formula that picks the selected
+/// lesson, then asks it to print. The same engine serves every print, and each print sets
+/// all four values again, so nothing of an earlier print carries over.
+class PrintLesson final {
+public:
+    PrintLesson(Platform::ReportEngine &engine, const Platform::ProgramState &state, Platform::AppPaths paths);
+
+    /// Prints the selected lesson. Does nothing and returns success when the interface
+    /// language is none of the six. On failure errorText() holds the message to show.
+    Platform::Status print();
+
+    /// The last failure as a sentence in the interface language followed by the engine's
+    /// technical detail; empty after a successful print.
+    QString errorText() const { return m_errorText; }
+
+    /// The layout file of \a language ("\report1.rpt" … "\report6.rpt"), or empty.
+    static QString layoutFor(int language);
+    /// The record-selection formula for \a lesson: {Kursen.Lektion} ='<lesson>', the
+    /// number without blanks or leading zeros; quotes in a text that is no number are
+    /// doubled.
+    static QString formulaFor(const QString &lesson);
+    /// The learner-facing message for a failed print in \a language (English otherwise).
+    static QString failureMessage(int language, const Platform::Error &error);
+
+private:
+    Platform::ReportEngine &m_engine;
+    const Platform::ProgramState &m_state;
+    Platform::AppPaths m_paths;
+    QString m_errorText;
+};
+
+} // namespace Shell
