@@ -333,6 +333,7 @@ void TestFrmLexiconEng::hostileSearchTexts_data()
     QTest::newRow("argument markers") << QStringLiteral("%1%2") << QStringList{};
     QTest::newRow("ten kilobytes") << QString(10 * 1024, u'h') << QStringList{};
     QTest::newRow("ten kilobytes of quotes") << QString(10 * 1024, u'"') << QStringList{};
+    QTest::newRow("pasted control characters") << QStringLiteral("h\u0000\n\t\r\u001a*") << QStringList{};
 }
 
 void TestFrmLexiconEng::hostileSearchTexts()
@@ -342,8 +343,9 @@ void TestFrmLexiconEng::hostileSearchTexts()
     Harness h(Platform::Language::English);
     h.window->show();
     QLineEdit *search = h.box("txtOrt");
-    // Long texts arrive in one paste; short ones key by key, each keystroke a search.
-    if (typed.size() > 100) {
+    // Long texts and control characters arrive in one paste; the rest key by key, each
+    // keystroke a search.
+    if (typed.size() > 100 || std::any_of(typed.begin(), typed.end(), [](QChar c) { return c < u' '; })) {
         search->insert(typed);
     } else {
         h.type(typed);
