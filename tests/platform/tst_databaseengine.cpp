@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -420,6 +421,46 @@ private Q_SLOTS:
             QVERIFY(recordset);
             QCOMPARE((*recordset)->recordCount(), 0);
         }
+    }
+
+    // Whole tables are read without listing their ids when the ids run without gaps; a
+    // table with gaps or missing values must still give exactly its rows.
+    void tablesWithGapsAndMissingValues()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gaps.mdb"));
+        QProcess shell;
+        shell.start(QStringLiteral("sqlcipher"), {path});
+        QVERIFY(shell.waitForStarted());
+        shell.write("CREATE TABLE Dense (Word TEXT NOT NULL);"
+                    "INSERT INTO Dense VALUES ('a'), ('b'), ('c');"
+                    "CREATE TABLE Gaps (Word TEXT NOT NULL);"
+                    "INSERT INTO Gaps VALUES ('a'), ('b'), ('c'), ('d');"
+                    "DELETE FROM Gaps WHERE Word = 'b';"
+                    "INSERT INTO Gaps (rowid, Word) VALUES (10, 'e');"
+                    "CREATE TABLE Nulls (Word TEXT);"
+                    "INSERT INTO Nulls VALUES ('a'), (NULL), ('c');"
+                    "CREATE TABLE Empty (Word TEXT NOT NULL);\n");
+        shell.closeWriteChannel();
+        QVERIFY(shell.waitForFinished());
+        QCOMPARE(shell.exitCode(), 0);
+
+        SqlCipherDatabaseEngine engine;
+        auto db = engine.openDatabase(path);
+        QVERIFY(db);
+        auto words = [&](const QString &source) {
+            auto recordset = (*db)->openRecordset(source);
+            return recordset ? column(**recordset, QStringLiteral("Word")) : QStringList{QStringLiteral("error")};
+        };
+        QCOMPARE(words(QStringLiteral("Dense")), QStringList({"a", "b", "c"}));
+        QCOMPARE(words(QStringLiteral("Gaps")), QStringList({"a", "c", "d", "e"}));
+        QCOMPARE(words(QStringLiteral("SELECT Word FROM Gaps where Word Like\"*\"")), QStringList({"a", "c", "d", "e"}));
+        QCOMPARE(words(QStringLiteral("Nulls")), QStringList({"a", "", "c"}));
+        QCOMPARE(words(QStringLiteral("SELECT Word FROM Nulls where Word Like\"*\"")), QStringList({"a", "c"}));
+        QCOMPARE(words(QStringLiteral("Empty")), QStringList());
+        auto gaps = (*db)->openRecordset(QStringLiteral("Gaps"));
+        QVERIFY(!(*gaps)->moveLast());
+        QCOMPARE((*gaps)->value(QStringLiteral("Word")).value(), QStringLiteral("e"));
     }
 
     void recordSetsOutliveTheirDatabase()

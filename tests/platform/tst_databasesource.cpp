@@ -290,6 +290,26 @@ private Q_SLOTS:
         QCOMPARE(controls.txtNative.toPlainText(), QStringLiteral("Das ist mein Vater."));
     }
 
+    // A window may close (and delete its data source) from inside a change handler.
+    void listenerMayDeleteTheDataSource()
+    {
+        SqlCipherDatabaseEngine engine;
+        auto *data = new DataSource(engine);
+        QLineEdit first, second;
+        data->bind(&first, QStringLiteral("English"));
+        data->bind(&second, QStringLiteral("Swedish"));
+        data->setDatabaseName(fixture(QStringLiteral("Lexikon.mdb")));
+        data->setRecordSource(QStringLiteral("Lang"));
+        int heard = 0;
+        connect(data, &DataSource::boundTextChanged, this, [&heard, data] {
+            ++heard;
+            delete data;
+        });
+        data->refresh();
+        QCOMPARE(heard, 1);
+        QCOMPARE(second.text(), QStringLiteral("hus"));
+    }
+
     void modelFollowsTheRecordSet()
     {
         SqlCipherDatabaseEngine engine;

@@ -199,12 +199,14 @@ QString writeLessonDatabase(const QString &path, const QList<Lesson> &lessons, c
     QString key = password;
     key.replace(QLatin1Char('\''), QStringLiteral("''"));
     writer.exec(QStringLiteral("PRAGMA key = '%1'").arg(key));
+    // A course without lessons still gets a valid (encrypted) file, not an empty one.
+    writer.exec(QStringLiteral("PRAGMA user_version = 1"));
     writer.exec(QStringLiteral("BEGIN"));
     const auto &columnsArray = lessonColumns();
     const QStringList columns(columnsArray.begin(), columnsArray.end());
     for (const Lesson &lesson : lessons) {
         const QString table = QStringLiteral("Lektion%1").arg(lesson.number);
-        writer.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table), columnList(columns, QStringLiteral("TEXT"))));
+        writer.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table), columnList(columns, QStringLiteral("TEXT NOT NULL"))));
         for (const LessonRecord &record : lesson.records) {
             QList<QVariant> values;
             for (int i = 0; i < kLessonFieldCount; ++i)
@@ -226,7 +228,7 @@ QString writeDictionaryDatabase(const QString &path, const QList<DictionaryEntry
     for (const QString &column : columns)
         folds << Platform::foldColumnName(column);
     writer.exec(QStringLiteral("CREATE TABLE \"Lang\" (%1, %2)")
-                    .arg(columnList(columns, QStringLiteral("TEXT")), columnList(folds, QStringLiteral("TEXT"))));
+                    .arg(columnList(columns, QStringLiteral("TEXT NOT NULL")), columnList(folds, QStringLiteral("TEXT NOT NULL"))));
     const QStringList all = columns + folds;
     for (const DictionaryEntry &entry : entries) {
         QList<QVariant> values;
@@ -253,8 +255,8 @@ QString writePrintDatabase(const QString &path, const QList<Lesson> &lessons)
     QStringList texts;
     for (int i = 2; i < 8; ++i)
         texts << lessonColumnsArray[i];
-    writer.exec(QStringLiteral("CREATE TABLE \"Kursen\" (\"Lektion\" TEXT, \"Nr\" INTEGER, \"RussianText\" TEXT, %1)")
-                    .arg(columnList(texts, QStringLiteral("TEXT"))));
+    writer.exec(QStringLiteral("CREATE TABLE \"Kursen\" (\"Lektion\" TEXT NOT NULL, \"Nr\" INTEGER NOT NULL, \"RussianText\" TEXT NOT NULL, %1)")
+                    .arg(columnList(texts, QStringLiteral("TEXT NOT NULL"))));
     const QStringList columns = QStringList{QStringLiteral("Lektion"), QStringLiteral("Nr"), QStringLiteral("RussianText")} + texts;
     for (const Lesson &lesson : lessons) {
         int nr = 0;

@@ -210,10 +210,13 @@ void DataSource::showRow(int row)
         setControlText(binding.control, text);
         changed << binding.control;
     }
+    // A listener may close the window, and with it later controls or this data source.
+    const QPointer<DataSource> self(this);
     for (const QPointer<QWidget> &control : std::as_const(changed)) {
-        // A listener may have closed a window, and with it a later control.
         if (control)
             Q_EMIT boundTextChanged(control);
+        if (!self)
+            return;
     }
     Q_EMIT currentRowChanged(row);
 }

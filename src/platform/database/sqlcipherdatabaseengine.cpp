@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #define SQLITE_HAS_CODEC 1
@@ -17,7 +18,7 @@
 #include "platform/database/jetquery.h"
 #include "platform/database/searchfold.h"
 
-Q_LOGGING_CATEGORY(lcDatabase, "veskora.platform.database")
+Q_LOGGING_CATEGORY(lcDatabase, "veskora.platform.database", QtInfoMsg)
 
 namespace Platform {
 namespace {
@@ -38,6 +39,18 @@ QString textColumn(sqlite3_stmt *statement, int column)
         return {};
     return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
 }
+
+/// The row ids of a record set in order: either an explicit list or, for a whole table
+/// whose ids run without gaps, just the first id and the count, so that opening a table of
+/// a million rows does not read a million ids.
+struct RowIds {
+    std::vector<qint64> list;
+    qint64 first = 0;
+    qint64 count = -1; ///< >= 0 for a gapless run
+
+    int size() const { return count >= 0 ? int(count) : int(list.size()); }
+    qint64 at(int row) const { return count >= 0 ? first + row : list[std::size_t(row)]; }
+};
 
 /// One open SQLite handle, shared by a database and the record sets made from it.
 class Connection {
@@ -78,6 +91,7 @@ struct TableSchema {
     QString name;
     QStringList columns;     ///< visible columns, in table order
     QStringList foldColumns; ///< names of the "<column>_fold" helpers present
+    QStringList notNull;     ///< visible columns declared NOT NULL
 
     std::optional<QString> column(const QString &name) const
     {
@@ -97,20 +111,19 @@ Error ioError(const QString &path, sqlite3 *db)
 
 class SqlCipherRecordset final : public Recordset {
 public:
-    SqlCipherRecordset(std::shared_ptr<Connection> connection, QString table, QStringList fields,
-                       std::vector<qint64> rowIds)
+    SqlCipherRecordset(std::shared_ptr<Connection> connection, QString table, QStringList fields, RowIds rowIds)
         : m_connection(std::move(connection))
         , m_table(std::move(table))
         , m_fields(std::move(fields))
         , m_rowIds(std::move(rowIds))
-        , m_position(m_rowIds.empty() ? -1 : 0)
+        , m_position(m_rowIds.size() == 0 ? -1 : 0)
     {
     }
 
     QStringList fieldNames() const override { return m_fields; }
-    int recordCount() const override { return int(m_rowIds.size()); }
-    bool bof() const override { return m_rowIds.empty() || m_position < 0; }
-    bool eof() const override { return m_rowIds.empty() || m_position >= recordCount(); }
+    int recordCount() const override { return m_rowIds.size(); }
+    bool bof() const override { return recordCount() == 0 || m_position < 0; }
+    bool eof() const override { return recordCount() == 0 || m_position >= recordCount(); }
     int position() const override { return bof() || eof() ? -1 : m_position; }
 
     Status moveFirst() override { return moveTo(0); }
@@ -181,7 +194,7 @@ private:
             return fail(ErrorCode::UnrecognizedDatabaseFormat, m_fetch->error());
         sqlite3_stmt *statement = m_fetch->get();
         sqlite3_reset(statement);
-        sqlite3_bind_int64(statement, 1, m_rowIds[std::size_t(row)]);
+        sqlite3_bind_int64(statement, 1, m_rowIds.at(row));
         m_cachedValues.clear();
         const int rc = sqlite3_step(statement);
         if (rc == SQLITE_ROW) {
@@ -201,7 +214,7 @@ private:
     std::shared_ptr<Connection> m_connection;
     QString m_table;
     QStringList m_fields;
-    std::vector<qint64> m_rowIds;
+    RowIds m_rowIds;
     int m_position;
     mutable std::unique_ptr<Statement> m_fetch;
     mutable int m_cachedRow = -1;
@@ -246,7 +259,7 @@ public:
         if (query.columns.isEmpty())
             fields = table->columns;
 
-        Result<std::vector<qint64>> rows = std::vector<qint64>();
+        Result<RowIds> rows = RowIds();
         if (query.whereColumn) {
             const auto column = table->column(*query.whereColumn);
             if (!column)
@@ -296,20 +309,51 @@ private:
         return ids;
     }
 
-    // Every row, or every row whose \a column holds a value, in table order.
-    Result<std::vector<qint64>> allRows(const TableSchema &table, const QString &column) const
+    std::optional<qint64> single(const QString &sql) const
     {
+        Statement statement(m_connection->handle(), sql);
+        if (!statement.isValid() || sqlite3_step(statement.get()) != SQLITE_ROW)
+            return std::nullopt;
+        return sqlite3_column_int64(statement.get(), 0);
+    }
+
+    // Every row, or every row whose \a column holds a value, in table order.
+    Result<RowIds> allRows(const TableSchema &table, const QString &column) const
+    {
+        if (column.isEmpty() || table.notNull.contains(column)) {
+            // min and max by rowid are single index look-ups, a count needs no row contents;
+            // when they agree the ids run without gaps and need not be read at all.
+            const QString name = quoted(table.name);
+            const auto count = single(QStringLiteral("SELECT count(*) FROM %1").arg(name));
+            const auto low = single(QStringLiteral("SELECT min(rowid) FROM %1").arg(name));
+            const auto high = single(QStringLiteral("SELECT max(rowid) FROM %1").arg(name));
+            if (count && *count == 0)
+                return RowIds{{}, 0, 0};
+            if (count && low && high && *high - *low + 1 == *count && *count <= std::numeric_limits<int>::max())
+                return RowIds{{}, *low, *count};
+        }
         QString sql = QStringLiteral("SELECT rowid FROM %1").arg(quoted(table.name));
         if (!column.isEmpty())
             sql += QStringLiteral(" WHERE %1 IS NOT NULL").arg(quoted(column));
-        return collect(sql + QStringLiteral(" ORDER BY rowid"), {});
+        auto ids = collect(sql + QStringLiteral(" ORDER BY rowid"), {});
+        if (!ids)
+            return ids.error();
+        return RowIds{std::move(*ids), 0, -1};
     }
 
-    Result<std::vector<qint64>> matchingRows(const TableSchema &table, const QString &column,
-                                             const JetPattern &pattern) const
+    Result<RowIds> matchingRows(const TableSchema &table, const QString &column, const JetPattern &pattern) const
     {
         if (pattern.matchesEverything())
             return allRows(table, column);
+        auto ids = matchingRowList(table, column, pattern);
+        if (!ids)
+            return ids.error();
+        return RowIds{std::move(*ids), 0, -1};
+    }
+
+    Result<std::vector<qint64>> matchingRowList(const TableSchema &table, const QString &column,
+                                                const JetPattern &pattern) const
+    {
         const QString prefix = pattern.literalPrefix();
         const QString fold = foldColumnName(column);
         const bool indexed = !prefix.isEmpty() && table.foldColumns.contains(fold);
@@ -368,8 +412,11 @@ std::optional<QList<TableSchema>> readSchema(sqlite3 *db)
         if (!info.isValid())
             return std::nullopt;
         QStringList all;
-        while (sqlite3_step(info.get()) == SQLITE_ROW)
+        while (sqlite3_step(info.get()) == SQLITE_ROW) {
             all << textColumn(info.get(), 1);
+            if (sqlite3_column_int(info.get(), 3) != 0)
+                table.notNull << all.last();
+        }
         for (const QString &column : std::as_const(all)) {
             if (column.endsWith(QLatin1String("_fold")) && all.contains(column.chopped(5)))
                 table.foldColumns << column;
