@@ -400,6 +400,8 @@ void TestFrmLexiconEng::unusableDictionaryIsReportedInTheWindow()
     h.characters.clear();
     h.speak();
     QCOMPARE(h.characters.spoken(), QStringList{kSpeakPrefix});
+    if (const QString shots = qEnvironmentVariable("VESKORA_SCREENSHOT_DIR"); !shots.isEmpty())
+        h.window->grab().save(shots + QStringLiteral("/dictionary-unusable.png"));
 }
 
 void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
