@@ -11,6 +11,8 @@
 #include "installer/componentprobe.h"
 #include "installer/components.h"
 #include "installer/componentwindow.h"
+#include "platform/agent/geniecharacterservice.h"
+#include "platform/core/apppaths.h"
 #include "platform/settings/inisettingsstore.h"
 #include "resources/localeid.h"
 
@@ -31,7 +33,12 @@ int main(int argc, char *argv[])
     Platform::IniSettingsStore settings;
     const auto texts = Resources::InstallerStrings::forLocale(Resources::localeIdFromEnvironment(),
                                                               Resources::InstallerStrings::Choice::SameLanguage);
-    Installer::ComponentWindow window(*info, Installer::checkComponent(info->component, probe), texts, runner, settings);
+    // The same service the course uses, so a test here shows what the course will do.
+    Platform::GenieCharacterService characters(Platform::AppPaths(courseFolder.absolutePath()), settings);
+    Installer::ComponentWindow window(*info, Installer::checkComponent(info->component, probe), texts, runner, settings,
+                                      &characters);
     window.show();
+    if (info->component == Installer::Component::SpeechSettings)
+        characters.setPropertySheetVisible(true);
     return QApplication::exec();
 }

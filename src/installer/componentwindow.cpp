@@ -36,7 +36,6 @@ enum TextId {
     VolumeCaption = 331,
     SaveCaption = 332,
     Saved = 333,
-    MoreSettings = 334,
     NotSaved = 335,
 };
 
@@ -145,6 +144,18 @@ QString ComponentWindow::cyrillicSample()
 
 void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
 {
+    if (m_service) {
+        // The service's own dialog edits all its settings and applies them at once.
+        auto *open = new QPushButton(text(m_info.titleId) + QStringLiteral("…"), this);
+        open->setObjectName(QStringLiteral("cmdSpeechSettings"));
+        connect(open, &QPushButton::clicked, this, [this] { m_service->setPropertySheetVisible(true); });
+        auto *row = new QHBoxLayout;
+        row->addWidget(open);
+        row->addStretch();
+        layout->addLayout(row);
+        return;
+    }
+
     m_speechOutput = new QCheckBox(text(SpeechOutputCaption), this);
     m_speechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
     // An absent value means the service's default: speech on at full volume.
@@ -164,17 +175,11 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     row->addWidget(m_volume, 1);
     layout->addLayout(row);
 
-    auto *actions = new QHBoxLayout;
     auto *save = new QPushButton(text(SaveCaption), this);
     save->setObjectName(QStringLiteral("cmdSave"));
     connect(save, &QPushButton::clicked, this, &ComponentWindow::saveSpeechSettings);
+    auto *actions = new QHBoxLayout;
     actions->addWidget(save);
-    if (m_service) {
-        auto *more = new QPushButton(text(MoreSettings), this);
-        more->setObjectName(QStringLiteral("cmdMoreSettings"));
-        connect(more, &QPushButton::clicked, this, [this] { m_service->setPropertySheetVisible(true); });
-        actions->addWidget(more);
-    }
     actions->addStretch();
     layout->addLayout(actions);
 }
@@ -222,7 +227,10 @@ void ComponentWindow::runTest()
         break;
     }
     case Component::SpeechSettings:
-        // The sample follows the settings on screen, saved or not, so the learner hears them.
+        // Through the service the sample follows its saved settings; without it the sample
+        // follows the settings on screen, saved or not, so the learner hears them.
+        if (speakThroughService(russianSample(), true, false))
+            break;
         if (m_speechOutput->isChecked())
             speakWithProgram(QStringLiteral("ru"), russianSample(), m_volume->value());
         break;

@@ -24,19 +24,20 @@ class CommandRunner;
 
 /// The window of a component program: what its check found, a Test button when the
 /// component is there and an Install button when a Debian package provides what is
-/// missing. The speech-settings program also edits the character service's speech output
-/// and volume (section "Character" of the settings store).
+/// missing. The speech-settings program opens the character service's settings dialog; with
+/// no service it edits the service's speech output and volume itself (section "Character"
+/// of the settings store).
 ///
 /// Fixed element names: lblTitle, lblStatus, lblDetail, lblNote, lblSample, lblMessage,
-/// cmdTest, cmdInstall, cmdClose; for the speech settings chkSpeechOutput, sldVolume,
-/// cmdSave and cmdMoreSettings.
+/// cmdTest, cmdInstall, cmdClose; for the speech settings cmdSpeechSettings, or
+/// chkSpeechOutput, sldVolume and cmdSave without a service.
 class ComponentWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ComponentWindow)
 public:
     /// \a service is the character service when one is available: the tests of the
-    /// character service and the character then go through it, and the speech settings
-    /// offer its own settings dialog. Without it the tests speak through the espeak-ng
+    /// character service, the character and the speech settings then go through it, and
+    /// the speech settings offer its own settings dialog. Without it the tests speak through the espeak-ng
     /// program. The window keeps references to \a runner, \a settings and \a service.
     ComponentWindow(const ComponentInfo &info, Finding finding, Resources::InstallerStrings texts,
                     CommandRunner &runner, Platform::SettingsStore &settings,

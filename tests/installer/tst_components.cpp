@@ -281,14 +281,14 @@ private Q_SLOTS:
         QCOMPARE(label(*window, "lblMessage")->text(), message);
     }
 
-    void speechSettingsEditTheServicesValues()
+    void speechSettingsEditTheServicesValuesWithoutIt()
     {
         m_settings.save(Platform::kApplication, QStringLiteral("Character"), QStringLiteral("SpeechOutput"), QStringLiteral("0"));
         m_settings.save(Platform::kApplication, QStringLiteral("Character"), QStringLiteral("Volume"), QStringLiteral("40"));
         m_settings.clearSaves();
         m_runner.installed.insert(QStringLiteral("espeak-ng"));
-        TestSupport::FakeCharacterService service;
-        auto window = makeWindow("spchcpl", {true, {}}, "en_US.UTF-8", &service);
+        auto window = makeWindow("spchcpl", {true, {}});
+        QVERIFY(!button(*window, "cmdSpeechSettings"));
         auto *output = window->findChild<QCheckBox *>(QStringLiteral("chkSpeechOutput"));
         auto *volume = window->findChild<QSlider *>(QStringLiteral("sldVolume"));
         QVERIFY(!output->isChecked());
@@ -307,16 +307,26 @@ private Q_SLOTS:
         QTest::mouseClick(button(*window, "cmdSave"), Qt::LeftButton);
         QCOMPARE(m_settings.saves(), (QStringList{QStringLiteral("SpeechOutput=1"), QStringLiteral("Volume=70")}));
         QCOMPARE(label(*window, "lblMessage")->text(), QStringLiteral("Saved."));
+    }
 
-        QTest::mouseClick(button(*window, "cmdMoreSettings"), Qt::LeftButton);
+    void speechSettingsOpenTheServicesDialog()
+    {
+        TestSupport::FakeCharacterService service;
+        auto window = makeWindow("spchcpl", {true, {}}, "sv_SE.UTF-8", &service);
+        QVERIFY(!window->findChild<QSlider *>(QStringLiteral("sldVolume")));
+        QCOMPARE(button(*window, "cmdSpeechSettings")->text(), QStringLiteral("Talinställningar…"));
+        QTest::mouseClick(button(*window, "cmdSpeechSettings"), Qt::LeftButton);
         QCOMPARE(service.requests, QStringList{QStringLiteral("PropertySheet 1")});
+        service.clear();
+        QTest::mouseClick(button(*window, "cmdTest"), Qt::LeftButton);
+        QCOMPARE(service.spoken(), QStringList{ComponentWindow::russianSample()});
+        QVERIFY(m_runner.runs.isEmpty());
     }
 
     void speechSettingsReportAFailedSave()
     {
         FailingSettingsStore failing;
         auto window = makeWindow("spchcpl", {true, {}}, "en_US.UTF-8", nullptr, &failing);
-        QVERIFY(!button(*window, "cmdMoreSettings"));
         QCOMPARE(window->findChild<QSlider *>(QStringLiteral("sldVolume"))->value(), 100);
         QVERIFY(window->findChild<QCheckBox *>(QStringLiteral("chkSpeechOutput"))->isChecked());
         QTest::mouseClick(button(*window, "cmdSave"), Qt::LeftButton);

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QList<int> ownIds;
         for (int id = 201; id <= 204; ++id)
             ownIds.append(id);
-        for (int id : {301, 302, 303, 304, 305, 306, 310, 311, 312, 313, 314, 315, 316, 317, 318, 319, 320, 321, 330, 334, 335,
+        for (int id : {301, 302, 303, 304, 305, 306, 310, 311, 312, 313, 314, 315, 316, 317, 318, 319, 320, 321, 330, 335,
                        331, 332, 333})
             ownIds.append(id);
         for (quint32 localeId : {0x0409u, 0x041Du, 0x040Bu, 0x0407u, 0x040Cu, 0x0C0Au, 0x0419u}) {
