@@ -51,7 +51,7 @@ ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &ro
     tableFormat.setCellSpacing(0);
     tableFormat.setBorder(0.5);
     tableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    tableFormat.setBorderCollapse(true);
+    tableFormat.setBorderBrush(QColor(120, 120, 120));
     tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     QList<QTextLength> widths;
     for (const ReportColumn &column : m_layout.columns)

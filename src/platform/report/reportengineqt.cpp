@@ -51,6 +51,11 @@ ReportEngineQt::~ReportEngineQt()
     delete m_preview.data();
 }
 
+QPrintPreviewDialog *ReportEngineQt::previewDialog() const
+{
+    return m_preview;
+}
+
 void ReportEngineQt::setDataFiles(const QString &path)
 {
     m_dataFile = path;

@@ -49,7 +49,7 @@ public:
     /// The report of the last successful print, or null.
     const ReportDocument *lastReport() const { return m_lastReport.get(); }
     /// The open print preview, or null.
-    QPrintPreviewDialog *previewDialog() const { return m_preview; }
+    QPrintPreviewDialog *previewDialog() const;
     /// The PDF file the last print wrote, or empty.
     QString lastPdfPath() const { return m_lastPdfPath; }
 
