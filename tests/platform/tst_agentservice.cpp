@@ -100,9 +100,16 @@ private Q_SLOTS:
         // Nothing has run yet: the callers never wait.
         QCOMPARE(started.count(), 0);
 
-        // A request issued while the first sentence is spoken waits for it.
-        QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty() && started.last().at(1).toString().startsWith(u"Speak"_s), 20000);
-        QVERIFY(!lesson.character->play(u"Wave"_s));
+        // A request issued while the first sentence is spoken waits for it, and for what
+        // was queued before it.
+        QStringList events;
+        connect(service.get(), &GenieCharacterService::requestStarted, this, [&](const QString &, const QString &line) {
+            if (line.startsWith(u"Speak"_s) && !events.join(u'|').contains(u"S:Speak"_s))
+                QVERIFY(!lesson.character->play(u"Wave"_s));
+            events << u"S:"_s + line;
+        });
+        connect(service.get(), &GenieCharacterService::requestFinished, this,
+                [&](const QString &, const QString &line) { events << u"F:"_s + line; });
         waitUntilIdle(*service);
 
         QStringList order;
@@ -112,6 +119,9 @@ private Q_SLOTS:
                                      uR"(Speak \spd=150\\pit=74\Здравствуйте!)"_s, u"MoveTo 530 300"_s,
                                      u"Play DoMagic1"_s, uR"(Speak \spd=50\кошка)"_s, u"MoveTo 450 450"_s,
                                      u"Play Wave"_s}));
+        // One request at a time: each ends before the next begins.
+        for (qsizetype i = 0; i < events.size(); ++i)
+            QCOMPARE(events.at(i).left(2), i % 2 ? u"F:"_s : u"S:"_s);
         QCOMPARE(finished.count(), started.count());
         QCOMPARE(service->figure(kGenie)->pos(), QPoint(450, 450));
         QVERIFY(service->figure(kGenie)->isVisible());

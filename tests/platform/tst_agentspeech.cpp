@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <algorithm>
+#include <cmath>
+
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
+#include "platform/agent/espeakspeechengine.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtiming.h"
 #include "platform/agent/wavwriter.h"
@@ -32,6 +36,42 @@ qsizetype loudSamples(const QByteArray &pcm)
     for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
         loud += qFromLittleEndian<qint16>(pcm.constData() + i) != 0;
     return loud;
+}
+
+// Median fundamental frequency of the voiced 40 ms stretches of 16-bit mono speech, by
+// autocorrelation between 50 and 300 Hz.
+double medianPitch(const QByteArray &pcm, int sampleRate)
+{
+    const auto *x = reinterpret_cast<const qint16 *>(pcm.constData());
+    const qsizetype count = pcm.size() / 2;
+    const qsizetype frame = sampleRate * 40 / 1000;
+    QList<double> pitches;
+    for (qsizetype at = 0; at + frame + sampleRate / 50 < count; at += frame) {
+        double energy = 0;
+        for (qsizetype i = 0; i < frame; ++i)
+            energy += double(x[at + i]) * x[at + i];
+        if (energy / frame < 1e6)
+            continue;
+        double best = 0;
+        int bestLag = 0;
+        for (int lag = sampleRate / 300; lag <= sampleRate / 50; ++lag) {
+            double product = 0;
+            double shifted = 0;
+            for (qsizetype i = 0; i < frame; ++i) {
+                product += double(x[at + i]) * x[at + i + lag];
+                shifted += double(x[at + i + lag]) * x[at + i + lag];
+            }
+            const double correlation = product / std::sqrt(energy * shifted + 1);
+            if (correlation > best) {
+                best = correlation;
+                bestLag = lag;
+            }
+        }
+        if (best > 0.6)
+            pitches << double(sampleRate) / bestLag;
+    }
+    std::sort(pitches.begin(), pitches.end());
+    return pitches.isEmpty() ? 0 : pitches.at(pitches.size() / 2);
 }
 
 } // namespace
@@ -71,6 +111,9 @@ private Q_SLOTS:
         QTest::newRow("empty tag") << uR"(Да\\нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
         QTest::newRow("map with one quoted text") << uR"(\map="Да"\Привет)"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
         QTest::newRow("map with unbalanced quote") << u"\\map=\"Да=нет\\Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
+        QTest::newRow("map of a sentence with quotes") << u"\\map=\"Он сказал \"да\".\"=\"Он сказал \"да\".\"\\"_s
+                                                       << u"Он сказал \"да\"."_s << u"Он сказал \"да\"."_s << 0 << 0;
+        QTest::newRow("broken map keeps the next one") << uR"(\map="x"\Да \map="a"="b"\)"_s << u"Да a"_s << u"Да b"_s << 0 << 0;
         QTest::newRow("tag inside a sentence") << uR"(Один \pit=90\ два)"_s << u"Один два"_s << u"Один два"_s << 0 << 90;
         QTest::newRow("later rate wins") << uR"(\spd=50\\spd=150\Да)"_s << u"Да"_s << u"Да"_s << 150 << 0;
     }
@@ -130,6 +173,27 @@ private Q_SLOTS:
         // 74 Hz lies at the bottom of the Russian voice's range.
         QVERIFY(SpeechTiming::synthPitchFor(74) <= 15);
         QCOMPARE(SpeechTiming::synthPitchFor(5000), 100);
+    }
+
+    void pitchTagSetsTheVoicesFundamental_data()
+    {
+        QTest::addColumn<int>("hertz");
+        QTest::newRow("lesson pitch") << 74;
+        QTest::newRow("middle") << 100;
+        QTest::newRow("high") << 140;
+    }
+
+    void pitchTagSetsTheVoicesFundamental()
+    {
+        QFETCH(int, hertz);
+        EspeakSpeechEngine engine;
+        if (!engine.hasVoice(u"ru"_s))
+            QSKIP("no Russian espeak-ng voice on this machine");
+        SpeechText text = parseSpeechText(u"\\spd=120\\Мой брат и моя сестра живут в большом городе."_s);
+        text.pitchHz = hertz;
+        const Utterance utterance = engine.synthesize(u"ru"_s, text);
+        const double measured = medianPitch(utterance.pcm, utterance.sampleRate);
+        QVERIFY2(std::abs(measured - hertz) <= hertz * 0.12, qPrintable(u"measured %1 Hz"_s.arg(measured)));
     }
 
     void wavFileIsCompleteAfterEveryAppend()

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/agent/speechtext.h"
 
+#include <QRegularExpression>
+
 namespace Platform {
 
 namespace {
@@ -21,36 +23,35 @@ std::optional<int> parseNumber(QStringView value)
     return trimmed.toInt();
 }
 
-// Reads "a"="b" exactly (blanks around the parts allowed).
+// Reads "a"="b" (blanks around the parts allowed). The texts may hold quotes of their own,
+// as a quoted word in a sentence does; only the sequence "=" separates them.
 bool parseMap(QStringView value, QString *spoken, QString *shown)
 {
-    const auto quoted = [](QStringView &rest, QString *out) {
-        rest = rest.trimmed();
-        if (rest.size() < 2 || rest.front() != u'"')
-            return false;
-        const qsizetype end = rest.indexOf(u'"', 1);
-        if (end < 0)
-            return false;
-        *out = rest.mid(1, end - 1).toString();
-        rest = rest.mid(end + 1);
-        return true;
-    };
-    QStringView rest = value;
-    if (!quoted(rest, spoken))
+    const QStringView trimmed = value.trimmed();
+    if (trimmed.size() < 2 || trimmed.front() != u'"' || trimmed.back() != u'"')
         return false;
-    rest = rest.trimmed();
-    if (rest.isEmpty() || rest.front() != u'=')
+    const QStringView inner = trimmed.mid(1, trimmed.size() - 2);
+    static const QRegularExpression separator(QStringLiteral("\"\\s*=\\s*\""));
+    const QRegularExpressionMatch match = separator.match(inner.toString());
+    if (!match.hasMatch())
         return false;
-    rest = rest.mid(1);
-    if (!quoted(rest, shown))
-        return false;
-    return rest.trimmed().isEmpty();
+    *spoken = inner.left(match.capturedStart()).toString();
+    *shown = inner.mid(match.capturedEnd()).toString();
+    return true;
 }
 
 // The closing backslash of a tag whose value starts at from; a map value may hold
 // backslashes inside its quotes, so quotes are skipped.
-qsizetype findTagEnd(const QString &text, qsizetype from)
+qsizetype findTagEnd(const QString &text, qsizetype from, bool isMap)
 {
+    if (isMap) {
+        // "spoken"="shown" and the closing backslash, right here; the texts hold no backslash.
+        static const QRegularExpression mapValue(QStringLiteral("\\s*\"[^\\\\]*\"\\s*=\\s*\"[^\\\\]*\"\\s*\\\\"));
+        const QRegularExpressionMatch match =
+            mapValue.match(text, from, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (match.hasMatch())
+            return match.capturedEnd() - 1;
+    }
     bool inQuotes = false;
     for (qsizetype i = from; i < text.size(); ++i) {
         if (text.at(i) == u'"')
@@ -83,7 +84,7 @@ SpeechText parseSpeechText(const QString &text)
             ++nameEnd;
         const QString name = text.mid(i + 1, nameEnd - i - 1).toLower();
         const qsizetype valueStart = nameEnd < text.size() && text.at(nameEnd) == u'=' ? nameEnd + 1 : nameEnd;
-        const qsizetype end = findTagEnd(text, valueStart);
+        const qsizetype end = findTagEnd(text, valueStart, name == u"map" && valueStart > nameEnd);
         if (end < 0) {
             // No closing backslash: drop the broken tag up to the end of its word.
             qsizetype wordEnd = i + 1;
