@@ -20,9 +20,6 @@ namespace Lessons {
 
 namespace {
 
-constexpr int kWindowWidth = 8300;
-constexpr int kWindowHeight = 7800;
-
 /// The fixed picture beside the record's picture: three letter blocks.
 QPixmap alphabetBlocks(const QSize &size)
 {
@@ -119,10 +116,10 @@ Platform::StepRunner::Handler Lektion1::loadErrorHandler()
 
 void Lektion1::runLoadSteps(Platform::StepRunner &runner)
 {
-    runner.always([this] { Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight); });
+    runner.always([this] { resizeToDesign(); });
     runner.run([this] { return openCourseDatabase(); });
     runner.always([this] { m_data->setDatabaseName(m_services.paths.join(QStringLiteral("\\Russian.mdb"))); });
-    runner.always([this] { move(0, 0); });
+    runner.always([this] { moveToCorner(); });
     startCharacter(runner);
     runner.run([this] { return play(QStringLiteral("Greet")); });
     runner.run([this] { return greet(); });

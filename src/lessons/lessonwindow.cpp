@@ -21,9 +21,6 @@ namespace Lessons {
 
 namespace {
 
-constexpr int kWindowWidth = 8300;
-constexpr int kWindowHeight = 7800;
-
 // Hover: a button under the pointer turns red and grows; the area around a group of
 // buttons gives them their resting colour and height back. Heights in twips.
 const QColor kHoverColour(255, 0, 0);
@@ -38,11 +35,6 @@ const QColor kBackColour(128, 128, 255);
 const QColor kRepeatColour(255, 128, 0);
 const QColor kNextColour(255, 255, 0);
 const QColor kDarkRed(128, 0, 0);
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left, top, width, height);
-}
 
 } // namespace
 
@@ -131,10 +123,10 @@ void LessonWindow::buildControls()
     Platform::Twips::setColours(m_lessonUi.txtInneholl, d.headingColour, Qt::white);
 
     // The hidden boxes sit where both designs put them.
-    m_ui.txtPicture = addHiddenBox(QStringLiteral("txtPicture"), tr("Picture file"), twips(6960, 3960, 1695, 375));
-    m_ui.txtAnim = addHiddenBox(QStringLiteral("txtAnim"), tr("Animation"), twips(6960, 4440, 1815, 375));
-    m_ui.txtRuVoc = addHiddenBox(QStringLiteral("txtRuVoc"), tr("Russian words"), twips(0, 3240, 5175, 375));
-    m_lessonUi.txtSpeed = addHiddenBox(QStringLiteral("txtSpeed"), tr("Stored speed"), twips(7440, 5880, 855, 285));
+    m_ui.txtPicture = addHiddenBox(QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
+    m_ui.txtAnim = addHiddenBox(QStringLiteral("txtAnim"), tr("Animation"), QRect(6960, 4440, 1815, 375));
+    m_ui.txtRuVoc = addHiddenBox(QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(0, 3240, 5175, 375));
+    m_lessonUi.txtSpeed = addHiddenBox(QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
 }
 
 Platform::StepRunner::Handler LessonWindow::loadErrorHandler()
@@ -158,8 +150,8 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
 
     runner.run([this] { return loadSpeed(); });
     runner.always([this] {
-        Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
-        move(0, 0);
+        resizeToDesign();
+        moveToCorner();
     });
     runDatabaseStep(runner, [this] { return openDatabases(); });
     runner.always([this] { m_data->setDatabaseName(m_services.paths.join(QStringLiteral("\\Russian.mdb"))); });

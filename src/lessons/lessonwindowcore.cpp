@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,8 @@ namespace Lessons {
 
 namespace {
 
+constexpr int kWindowWidth = 8300;
+constexpr int kWindowHeight = 7800;
 const QString kCharacterId = QStringLiteral("Genie");
 const QString kCharacterFile = QStringLiteral("Genie.acs");
 const QString kRussianVoice = QStringLiteral("{06377F81-D48E-11d1-B17B-0020AFED142E}");
@@ -62,6 +65,10 @@ LessonWindowCore::LessonWindowCore(LessonServices &services, const QString &obje
     m_data->setConnect(QStringLiteral("Access"));
     connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowCore::onBoundTextChanged);
     connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowCore::showDecodedText);
+
+    // The design size from the start, so that a frame fitted around the window before its
+    // load already has the right size.
+    Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
 
     m_agent = new Platform::AgentControl(*m_services.characters, this);
     m_agent->setObjectName(QStringLiteral("Agent1"));
@@ -206,6 +213,25 @@ void LessonWindowCore::bindRecordBoxes()
     m_data->bind(m_ui.txtRuVoc, QStringLiteral("RussianVoc"));
     m_data->bind(m_ui.txtPicture, QStringLiteral("Picture1"));
     m_data->bind(m_ui.txtAnim, QStringLiteral("Animat"));
+}
+
+void LessonWindowCore::resizeToDesign()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    const QSize border = frame ? frame->size() - size() : QSize();
+    Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
+    if (frame)
+        frame->resize(size() + border);
+}
+
+void LessonWindowCore::moveToCorner()
+{
+    // Inside the main window the frame holds the window's place; moving the window itself
+    // would slide it under the frame's title bar.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->move(0, 0);
+    else
+        move(0, 0);
 }
 
 QString LessonWindowCore::passwordConnect(const QString &file) const

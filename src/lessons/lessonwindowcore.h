@@ -123,6 +123,11 @@ protected:
     static QFont designFont(const QString &family, qreal pointSize);
 
     // Load steps shared by the windows.
+    /// Gives the window its design size, 8300 × 7800 twips; inside a main window's frame the
+    /// frame grows or shrinks with it.
+    void resizeToDesign();
+    /// Moves the window (or its frame in the main window) to the top left corner.
+    void moveToCorner();
     /// The connect text that opens \a file (a literal such as "\Russian.mdb") with the
     /// course password.
     QString passwordConnect(const QString &file) const;
@@ -155,6 +160,8 @@ protected:
     void movePrevious();
     void moveLast();
 
+    /// Binds the record boxes to their fields of the lesson table.
+    void bindRecordBoxes();
     void releaseCharacter();
     void releaseCourseDatabase();
     /// Refreshes the character reference from Characters("Genie").
@@ -166,9 +173,6 @@ protected:
     Platform::AgentControl *m_agent = nullptr;
     std::optional<Platform::AgentCharacter> m_character;
     std::shared_ptr<Platform::Database> m_courseDatabase;
-
-    /// Binds the record boxes to their fields of the lesson table.
-    void bindRecordBoxes();
 
 private:
     void onBoundTextChanged(QWidget *control);

@@ -39,7 +39,6 @@ private Q_SLOTS:
     void captions_data();
     void captions();
     void repeatPlaysGestureRight();
-    void nextSurvivesFailingListen();
     void navigationEdges();
     void nextLessonHandsOverToLessonTwo();
     void endLessonWritesNothing();
@@ -139,29 +138,23 @@ void TestLektion1::repeatPlaysGestureRight()
     QCOMPARE(bed.characters.requests, (QStringList{u"Play GestureRight"_s, u"Speak "_s + alphabet(u"А"_s)}));
 }
 
-void TestLektion1::nextSurvivesFailingListen()
-{
-    LessonTestBed bed;
-    Lektion1 *window = bed.open<Lektion1, Lektion2>(1);
-    bed.characters.listenFails = true;
-    bed.characters.clear();
-    QTest::mouseClick(button(window, "cmdNext"), Qt::LeftButton);
-    QCOMPARE(bed.characters.requests,
-             (QStringList{u"Listen 0"_s, u"Play Explain"_s, u"Speak "_s + alphabet(u"Б"_s)}));
-    QVERIFY(!bed.launcher.exitRequested);
-}
-
 void TestLektion1::navigationEdges()
 {
     LessonTestBed bed;
     Lektion1 *window = bed.open<Lektion1, Lektion2>(1);
+    // A character that cannot stop listening never keeps the learner from moving.
+    bed.characters.listenFails = true;
     bed.characters.clear();
     QTest::mouseClick(button(window, "cmdBack"), Qt::LeftButton);
     QCOMPARE(bed.characters.spoken(), QStringList());
-    QTest::mouseClick(button(window, "cmdLast"), Qt::LeftButton);
-    QCOMPARE(bed.characters.spoken(), QStringList{alphabet(u"Д"_s)});
     QTest::mouseClick(button(window, "cmdNext"), Qt::LeftButton);
-    QCOMPARE(bed.characters.spoken().size(), 1);
+    QCOMPARE(bed.characters.requests.mid(1),
+             (QStringList{u"Listen 0"_s, u"Play Explain"_s, u"Speak "_s + alphabet(u"Б"_s)}));
+    QVERIFY(!bed.launcher.exitRequested);
+    QTest::mouseClick(button(window, "cmdLast"), Qt::LeftButton);
+    QCOMPARE(bed.characters.spoken().constLast(), alphabet(u"Д"_s));
+    QTest::mouseClick(button(window, "cmdNext"), Qt::LeftButton);
+    QCOMPARE(bed.characters.spoken().size(), 2);
     QCOMPARE(LessonTestBed::control<QPlainTextEdit>(window, "txtTexten")->toPlainText(), u"Д"_s);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-// The rules behind speaking: the slider's rate table, reading a stored speed, the speech
-// texts, decoding the stored Russian text and the per-language texts.
+// The rules behind speaking: the slider's rate table, reading a stored speed, decoding the
+// stored Russian text and where the windows' captions differ.
 #include <QTest>
 
 #include "lessons/decoderussiantext.h"
@@ -19,11 +19,8 @@ private Q_SLOTS:
     void sliderRates();
     void storedSpeedPlacesSlider_data();
     void storedSpeedPlacesSlider();
-    void speechTexts_data();
-    void speechTexts();
     void decodesLongTextInFull();
     void captionDifferences();
-    void cyrillicMessage();
 };
 
 void TestSpeechText::sliderRates_data()
@@ -70,23 +67,6 @@ void TestSpeechText::storedSpeedPlacesSlider()
     QCOMPARE(Lessons::sliderPositionForSpeed(stored).value_or(-1), position);
 }
 
-void TestSpeechText::speechTexts_data()
-{
-    QTest::addColumn<QString>("built");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("80") << Lessons::lessonSpeechText(u"80"_s, u"Привет"_s) << u"\\spd=80\\\\pit=74\\Привет"_s;
-    QTest::newRow("120") << Lessons::lessonSpeechText(u"120"_s, u"Привет"_s) << u"\\spd=120\\\\pit=74\\Привет"_s;
-    QTest::newRow("empty") << Lessons::lessonSpeechText(QString(), u"Привет"_s) << u"\\spd=\\\\pit=74\\Привет"_s;
-    QTest::newRow("alphabet") << Lessons::alphabetSpeechText(u"Б"_s) << u"\\spd=50\\\\map=\"Б\"=\"Б\"\\"_s;
-}
-
-void TestSpeechText::speechTexts()
-{
-    QFETCH(QString, built);
-    QFETCH(QString, expected);
-    QCOMPARE(built, expected);
-}
-
 void TestSpeechText::decodesLongTextInFull()
 {
     const QString sentence = u"Съешь же ещё этих мягких французских булок, да выпей чаю. "_s.repeated(4);
@@ -113,13 +93,6 @@ void TestSpeechText::captionDifferences()
     QVERIFY(!Lessons::lessonCaptions(115));
     QCOMPARE(Lessons::translationColumn(140), u"DeutchText"_s);
     QCOMPARE(Lessons::translationColumn(100), QString());
-}
-
-void TestSpeechText::cyrillicMessage()
-{
-    QVERIFY(Lessons::installCyrillicMessage(140).contains(u"SYSTEMSTEUERUNG |  SOFTWARE"_s));
-    QCOMPARE(Lessons::installCyrillicMessage(999), Lessons::installCyrillicMessage(110));
-    QVERIFY(Lessons::installCyrillicMessage(110).endsWith(u"Multilanguage Support must be marked."_s));
 }
 
 QTEST_MAIN(TestSpeechText)
