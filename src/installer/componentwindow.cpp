@@ -137,6 +137,11 @@ QString ComponentWindow::englishSample()
     return QStringLiteral("Hello! This is the English voice of the course.");
 }
 
+QString ComponentWindow::genieGreeting()
+{
+    return QStringLiteral("Hello! I am Genie. I will help you learn Russian.");
+}
+
 QString ComponentWindow::cyrillicSample()
 {
     return QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю.");
@@ -201,8 +206,8 @@ void ComponentWindow::runTest()
             speakWithProgram(QStringLiteral("ru"), russianSample());
         break;
     case Component::CharacterFile:
-        if (!speakThroughService(englishSample(), false, true))
-            speakWithProgram(QStringLiteral("en"), englishSample());
+        if (!speakThroughService(genieGreeting(), false, true))
+            speakWithProgram(QStringLiteral("en"), genieGreeting());
         break;
     case Component::EnglishVoice:
         speakWithProgram(QStringLiteral("en"), englishSample());

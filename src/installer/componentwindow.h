@@ -47,6 +47,8 @@ public:
     /// What the voice tests say.
     static QString russianSample();
     static QString englishSample();
+    /// What the character says when its test shows it.
+    static QString genieGreeting();
     /// The line the Cyrillic-font test shows.
     static QString cyrillicSample();
 

@@ -210,7 +210,7 @@ private Q_SLOTS:
         QTest::newRow("English voice") << "tv_enua" << "espeak-ng -v en " + ComponentWindow::englishSample();
         QTest::newRow("Russian voice") << "lhttsrur" << "espeak-ng -v ru " + ComponentWindow::russianSample();
         QTest::newRow("service without the service object") << "MSAgent" << "espeak-ng -v ru " + ComponentWindow::russianSample();
-        QTest::newRow("character without the service object") << "Genie" << "espeak-ng -v en " + ComponentWindow::englishSample();
+        QTest::newRow("character without the service object") << "Genie" << "espeak-ng -v en " + ComponentWindow::genieGreeting();
         QTest::newRow("speech settings at full volume") << "spchcpl" << "espeak-ng -v ru -a 100 " + ComponentWindow::russianSample();
     }
     void testSpeaksTheSample()
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QTest::newRow("the genie greets")
             << "Genie" << false
             << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("Show"), QStringLiteral("Play Greet"),
-                           QStringLiteral("Speak ") + ComponentWindow::englishSample()}
+                           QStringLiteral("Speak ") + ComponentWindow::genieGreeting()}
             << QString();
         QTest::newRow("no Russian voice is reported")
             << "MSAgent" << true << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("LanguageID 1049")}
