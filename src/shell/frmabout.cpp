@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/frmabout.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,13 +62,24 @@ protected:
     }
 };
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
+QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height,
+             qreal points = 0)
 {
     auto *result = new QLabel(text, parent);
     result->setObjectName(QString::fromLatin1(name));
-    result->setWordWrap(true);
+    if (points > 0) {
+        QFont font = result->font();
+        font.setPointSizeF(points);
+        result->setFont(font);
+    }
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Twips::place(result, left, top, width, height);
+    // Multi-line texts wrap inside their frame; a one-word label may need a few pixels more
+    // than its frame with the desktop's font, and there is room to its right.
+    const bool oneLine = !text.contains(u' ') && !text.contains(u'\n');
+    result->setWordWrap(!oneLine);
+    if (oneLine && result->sizeHint().width() > result->width())
+        result->resize(result->sizeHint().width(), result->height());
     return result;
 }
 
@@ -76,6 +89,10 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
 {
     initResources();
     setObjectName(QStringLiteral("frmAbout"));
+    // The window's frames are measured for an 8-point dialog font.
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(8);
+    setFont(dialogFont);
     setWindowTitle(QStringLiteral("About Veskora"));
     setModal(false);
     Twips::resizeClient(this, 5868, 3624);
@@ -84,29 +101,28 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     auto *image = new Picture(this);
     Twips::place(image, 120, 120, 2250, 2175);
 
-    QLabel *title = label(this, "lblTitle", QStringLiteral("Veskora – Russian for beginners with Genie"), 2640, 120, 3135, 480);
+    QLabel *title = label(this, "lblTitle", QStringLiteral("Veskora – Russian for beginners with Genie"), 2640, 120, 3135, 480, 9.5);
     QFont titleFont = title->font();
     titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     title->setFont(titleFont);
     Twips::setColours(title, Qt::black, palette().color(QPalette::Window));
 
     label(this, "Label1", QStringLiteral("Version"), 2640, 960, 615, 255);
     label(this, "lblVersion", QStringLiteral("1.0"), 3360, 960, 1095, 225);
 
-    QLabel *description = label(this, "lblDescription",
-                                QStringLiteral("A spoken Russian course with an interface in English, Swedish, Finnish, "
-                                               "German, French and Spanish. The character Genie is played by "
-                                               "Veskora's own character service and speaks with the eSpeak NG "
-                                               "text-to-speech engine. © 2026 The Veskora developers, GPL-3.0-or-later."),
-                                2400, 1320, 3375, 810);
-    QFont small = description->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    description->setFont(small);
+    label(this, "lblDescription",
+          QStringLiteral("Spoken Russian with an interface in six languages. Genie is played by Veskora's own "
+                         "character service and speaks with eSpeak NG. © 2026 The Veskora developers, "
+                         "GPL-3.0-or-later."),
+          2400, 1320, 3375, 810, 7);
 
     label(this, "Label3", QStringLiteral("Webbsite:"), 2520, 2160, 735, 255);
 
-    m_text1 = new QLineEdit(webSite().toString(), this);
+    // The address is shown without its closing '/', which only takes room.
+    QString address = webSite().toString();
+    if (address.endsWith(u'/'))
+        address.chop(1);
+    m_text1 = new QLineEdit(address, this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
     m_text1->setFrame(false);
@@ -117,22 +133,23 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     m_text1->setFont(linkFont);
     Twips::setColours(m_text1, Qt::blue, Qt::white);
     m_text1->setTextMargins(0, 0, 0, 0);
-    // 195 twips is a shade smaller than a line of text on most screens; the text box grows
-    // to its font so the address is not cut.
+    m_text1->setCursorPosition(0);
+    // 2055 by 195 twips is a shade smaller than the address in most desktop fonts; the text
+    // box grows to its text (up to the window's edge) so the address is not cut.
     Twips::place(m_text1, 3480, 2160, 2055, 195);
-    m_text1->setMinimumHeight(m_text1->fontMetrics().height());
+    const int needed = m_text1->fontMetrics().horizontalAdvance(m_text1->text()) + 6;
+    m_text1->resize(std::clamp(needed, m_text1->width(), std::max(m_text1->width(), width() - m_text1->x() - 2)),
+                    std::max(m_text1->height(), m_text1->fontMetrics().height() + 2));
     m_text1->installEventFilter(this);
 
     auto *line = new Line1(this);
     line->setGeometry(0, Twips::toPixels(2400, this), width(), Twips::toPixels(160, this));
 
-    QLabel *disclaimer = label(this, "lblDisclaimer",
-                               QStringLiteral("Microsoft Agent is Trademark of Microsoft Corp\n"
-                                              "Flags: Debian iso-flags-svg (public domain). Pictures: Twemoji (CC-BY 4.0). "
-                                              "Voice: eSpeak NG (GPL-3.0-or-later). Dictionary data: Debian's dictionary "
-                                              "packages."),
-                               240, 2625, 3870, 825);
-    disclaimer->setFont(small);
+    label(this, "lblDisclaimer",
+          QStringLiteral("Microsoft Agent is Trademark of Microsoft Corp\n"
+                         "Flags: Debian iso-flags-svg (public domain). Pictures: Twemoji (CC-BY 4.0). "
+                         "Voice: eSpeak NG (GPL-3.0-or-later). Dictionary data: Debian's dictionary packages."),
+          240, 2625, 3870, 825, 7);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
