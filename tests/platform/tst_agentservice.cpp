@@ -184,6 +184,30 @@ private Q_SLOTS:
         QTRY_VERIFY(!balloon->isVisible());  // hides a moment after the speech
     }
 
+    void mouthMovesWhileSpeaking()
+    {
+        auto service = makeService();
+        service->setTimeScale(2);
+        Lesson lesson(*service);
+        QVERIFY(!lesson.character->setLanguageID(1049));
+        QVERIFY(!lesson.character->show());
+        waitUntilIdle(*service);
+        QVERIFY(!lesson.character->speak(uR"(\spd=150\Да, конечно, пожалуйста)"_s));
+        bool speaking = false;
+        connect(service.get(), &GenieCharacterService::requestStarted, this, [&] { speaking = true; });
+        connect(service.get(), &GenieCharacterService::requestFinished, this, [&] { speaking = false; });
+        QList<QImage> frames;
+        QTRY_VERIFY(speaking);
+        while (speaking) {
+            const QImage frame = service->figure(kGenie)->frame();
+            if (!frames.contains(frame))
+                frames << frame;
+            QTest::qWait(5);
+        }
+        // The mouth was drawn closed and open while the speech lasted.
+        QVERIFY2(frames.size() >= 2, qPrintable(QString::number(frames.size())));
+    }
+
     void balloonTakesTheWindowsFontAndStyle()
     {
         auto service = makeService();
