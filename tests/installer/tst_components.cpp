@@ -115,7 +115,6 @@ private Q_SLOTS:
         const Installer::Finding found = Installer::checkComponent(Component::CharacterFile, probe);
         QVERIFY(found.present);
         QCOMPARE(found.detail, acs.fileName());
-        QVERIFY(Installer::checkComponent(Component::SpeechSettings, probe).present);
     }
 
     void windowShowsWhatWasFound_data()
@@ -165,12 +164,6 @@ private Q_SLOTS:
         QCOMPARE(label(*window, "lblDetail")->isVisibleTo(window.get()), present);
         QCOMPARE(button(*window, "cmdTest")->isVisibleTo(window.get()), present);
         QCOMPARE(button(*window, "cmdInstall")->isVisibleTo(window.get()), installOffered);
-    }
-
-    void noSoundDeviceIsNoted()
-    {
-        auto window = makeWindow("MSAgent", {true, QStringLiteral("/usr/lib/libespeak-ng.so.1"), false});
-        QCOMPARE(label(*window, "lblNote")->text(), QStringLiteral("No sound device was found: the course will run silently."));
     }
 
     void installUsesPackageKitOrNamesTheCommand_data()
