@@ -45,6 +45,13 @@ bool AudioPlayer::play(const QByteArray &pcm, int sampleRate, int volumePercent)
     return m_sink->error() == QAudio::NoError;
 }
 
+qint64 AudioPlayer::playedMs() const
+{
+    if (!m_sink || !m_buffer.isOpen() || m_sink->state() == QAudio::StoppedState)
+        return -1;
+    return m_sink->processedUSecs() / 1000;
+}
+
 void AudioPlayer::stop()
 {
     if (m_sink)

@@ -25,6 +25,9 @@ public:
     /// sound device or it refuses the format.
     bool play(const QByteArray &pcm, int sampleRate, int volumePercent);
     void stop();
+    /// How much of the current sound the device has taken, in milliseconds; -1 when
+    /// nothing is playing.
+    qint64 playedMs() const;
 
 private:
     std::unique_ptr<QAudioSink> m_sink;

@@ -87,6 +87,7 @@ BalloonWindow::BalloonWindow(QWidget *parent)
     : QWidget(parent, kFloatingFlags)
 {
     setObjectName(QStringLiteral("characterBalloon"));
+    setAccessibleName(tr("Speech balloon"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
 }

@@ -38,6 +38,9 @@ constexpr int kRussianLanguage = 1049;
 constexpr int kTickMs = 20;
 constexpr int kBalloonHideMs = 1500;
 constexpr int kEnvelopeMs = 40;
+// How far the sound may lag behind the clock before the balloon stops waiting for it; a
+// stalled device must not hold up the queue.
+constexpr int kAudioSlackMs = 300;
 // Mean absolute sample value above which the mouth is drawn open.
 constexpr int kMouthThreshold = 900;
 // Every few idle loops the figure blinks instead of just breathing.
@@ -87,6 +90,7 @@ struct CharacterStage {
     QList<bool> mouthEnvelope;
     int wordsShown = -1;
     bool mouthOpen = false;
+    bool playing = false;
 };
 
 GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent)
@@ -158,6 +162,7 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     s.renderer = std::make_unique<CharacterRenderer>(s.definition);
     s.window = std::make_unique<CharacterWindow>();
     s.window->setWindowTitle(characterId);
+    s.window->setAccessibleName(characterId);
     s.window->setFrame(s.renderer->render(nullptr, false));
     s.balloon = std::make_unique<BalloonWindow>();
     s.frameTimer.setSingleShot(true);
@@ -173,6 +178,8 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
             const double eased = t * t * (3 - 2 * t);
             const QPoint at = s.glideFrom + (s.glideTo - s.glideFrom) * eased;
             s.window->move(at);
+            if (s.balloon->isVisible())
+                s.balloon->placeBeside(s.window->geometry());
             if (t >= 1) {
                 s.tickTimer.stop();
                 s.position = s.glideTo;
@@ -504,6 +511,7 @@ void GenieCharacterService::startSpeech(CharacterStage &s, const QString &text)
     s.shownWords = balloonWords(parsed.shown);
     s.wordsShown = -1;
     s.mouthOpen = false;
+    s.playing = false;
 
     s.mouthEnvelope.clear();
     const qsizetype block = qsizetype(s.utterance.sampleRate) * kEnvelopeMs / 1000;
@@ -526,7 +534,7 @@ void GenieCharacterService::startSpeech(CharacterStage &s, const QString &text)
         }
         // Sped-up time is for tests: the sound would be garbled, so it is only written.
         if (m_timeScale == 1)
-            m_audio->play(s.utterance.pcm, s.utterance.sampleRate, m_settings.volume);
+            s.playing = m_audio->play(s.utterance.pcm, s.utterance.sampleRate, m_settings.volume);
         Q_EMIT speechAudioStarted(s.id);
     }
 
@@ -547,7 +555,10 @@ void GenieCharacterService::startSpeech(CharacterStage &s, const QString &text)
 
 void GenieCharacterService::speechTick(CharacterStage &s)
 {
-    const qint64 at = qint64(s.clock.elapsed() * m_timeScale);
+    qint64 at = qint64(s.clock.elapsed() * m_timeScale);
+    // With sound, words and mouth follow what the device has played.
+    if (const qint64 played = s.playing ? m_audio->playedMs() : -1; played >= 0)
+        at = std::max(played, at - kAudioSlackMs);
     const bool done = at >= s.utterance.durationMs;
     const QList<qint64> &starts = s.utterance.wordStartsMs;
     qsizetype said = 0;
@@ -564,6 +575,7 @@ void GenieCharacterService::speechTick(CharacterStage &s)
             s.balloon->setWords(words);
             s.balloon->placeBeside(s.window->geometry());
         }
+        s.balloon->setAccessibleDescription(words.join(u' '));
         Q_EMIT balloonTextChanged(s.id, words.join(u' '));
     }
     const qsizetype block = at / kEnvelopeMs;
