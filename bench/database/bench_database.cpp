@@ -148,7 +148,7 @@ public:
     {
         for (const Run &run : runs) {
             if (run.aggregate_name == "median")
-                medians[run.run_name.str()] = run.GetAdjustedRealTime();
+                medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
