@@ -46,6 +46,16 @@ int fromHimetric(int hundredths, const QWidget *widget)
     return Platform::Twips::toPixels(int(hundredths * 1440.0 / 2540.0), widget);
 }
 
+// Windows lay their controls out in fixed positions (no layout), so the sub-window frame
+// takes its size from the window's own size rather than from a size hint.
+void fitFrame(QMdiSubWindow *frame, QWidget *child)
+{
+    const QSize wanted = child->size();
+    child->setMinimumSize(wanted);
+    frame->adjustSize();
+    child->setMinimumSize(0, 0);
+}
+
 } // namespace
 
 FrmMain::FrmMain(Services &services, QWidget *parent)
@@ -226,6 +236,7 @@ void FrmMain::showChild(QWidget *child)
     }
     if (!frame) {
         frame = m_mdi->addSubWindow(child);
+        fitFrame(frame, child);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         // The sub-window frame goes with its window.
         connect(child, &QObject::destroyed, frame, &QMdiSubWindow::close);
@@ -245,6 +256,7 @@ void FrmMain::ShowStartDialog()
         framed = framed || sub->widget() == start;
     if (!framed) {
         QMdiSubWindow *frame = m_mdi->addSubWindow(start, Qt::FramelessWindowHint);
+        fitFrame(frame, start);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         connect(start, &QObject::destroyed, frame, &QMdiSubWindow::close);
         frame->move(0, 0);

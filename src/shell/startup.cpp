@@ -6,6 +6,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
 #include "shell/services.h"
+#include "shell/windowdirector.h"
 
 namespace Shell {
 
@@ -14,7 +15,11 @@ Startup::Startup(Services &services)
 {
 }
 
-Startup::~Startup() = default;
+Startup::~Startup()
+{
+    // The director refers to the main window; it goes first.
+    m_director.reset();
+}
 
 bool Startup::run()
 {
@@ -25,6 +30,7 @@ bool Startup::run()
     m_splash->repaint();
 
     m_main = std::make_unique<FrmMain>(m_services);
+    m_director = std::make_unique<WindowDirector>(m_services, *m_main);
     if (!m_main->load([this]() { unloadSplash(); }))
         return false;
 

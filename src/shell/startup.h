@@ -8,6 +8,7 @@ namespace Shell {
 
 class FrmMain;
 class FrmSplash;
+class WindowDirector;
 struct Services;
 
 /// The start-up sequence: help reference, splash, main window loaded hidden, splash
@@ -22,6 +23,7 @@ public:
     bool run();
 
     FrmMain *mainWindow() const { return m_main.get(); }
+    WindowDirector *director() const { return m_director.get(); }
     bool splashLoaded() const { return m_splash != nullptr; }
 
 private:
@@ -30,6 +32,7 @@ private:
     Services &m_services;
     std::unique_ptr<FrmSplash> m_splash;
     std::unique_ptr<FrmMain> m_main;
+    std::unique_ptr<WindowDirector> m_director;
 };
 
 } // namespace Shell

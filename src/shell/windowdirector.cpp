@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "shell/windowdirector.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "contents/contentswindow.h"
+#include "dictionary/dictionaryservices.h"
+#include "dictionary/frmlexiconeng.h"
+#include "lessons/lektion1.h"
+#include "lessons/lektion2.h"
+#include "lessons/lektion3.h"
+#include "lessons/lessonservices.h"
+#include "platform/core/programstate.h"
+#include "shell/frmabout.h"
+#include "shell/frmmain.h"
+#include "shell/helpcommands.h"
+#include "shell/printlesson.h"
+#include "shell/services.h"
+
+namespace Shell {
+
+WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_main(main)
+    , m_lessonServices(std::make_unique<Lessons::LessonServices>())
+    , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
+{
+    *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
+                         services.launcher, services.paths};
+    *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    if (services.reports)
+        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
+
+    m_lektion1.setFactory([this]() { return new Lessons::Lektion1(*m_lessonServices); });
+    m_lektion2.setFactory([this]() { return new Lessons::Lektion2(*m_lessonServices); });
+    m_lektion3.setFactory([this]() { return new Lessons::Lektion3(*m_lessonServices); });
+    m_contents.setFactory([this]() {
+        auto *window = new Contents::ContentsWindow(*m_services.state);
+        // Choosing a lesson presses the start dialog's start command at once.
+        connect(window, &Contents::ContentsWindow::startCommandRequested, this, [this]() {
+            if (Start *start = m_main.start().touch()) {
+                if (auto *command = start->findChild<QPushButton *>(QStringLiteral("cmdStart")))
+                    command->click();
+            }
+        });
+        window->load();
+        return window;
+    });
+    m_dictionary.setFactory([this]() {
+        auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
+        window->load();
+        return window;
+    });
+    m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
+
+    connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
+    connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
+    connect(&main, &FrmMain::aboutRequested, this, &WindowDirector::showAbout);
+    connect(&main, &FrmMain::printRequested, this, &WindowDirector::printLesson);
+    connect(&main, &FrmMain::programHelpRequested, this, &WindowDirector::programHelp);
+    connect(&main, &FrmMain::grammarHelpRequested, this, &WindowDirector::grammarHelp);
+    connect(&main, &FrmMain::unloading, this, &WindowDirector::releaseAll);
+}
+
+WindowDirector::~WindowDirector() = default;
+
+template<typename Window>
+Window *WindowDirector::openLesson(WindowSlot<Window> &slot, LessonWindowKind kind)
+{
+    if (Window *open = slot.get()) {
+        m_main.showChild(open);
+        return open;
+    }
+    Window *window = slot.touch();
+    connect(window, &Lessons::LessonWindowCore::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
+    connect(window, &Lessons::LessonWindowCore::dictionaryRequested, this, &WindowDirector::showDictionary);
+    // Next lesson: the window has closed itself; the next one of the same kind (the
+    // alphabet hands over to the lesson window) loads in its place, one window per kind.
+    connect(window, &Lessons::LessonWindowCore::nextLessonRequested, this, [this, kind, &slot]() {
+        slot.release();
+        openLessonWindow(kind == LessonWindowKind::Alphabet ? LessonWindowKind::Lesson : kind);
+    }, Qt::QueuedConnection);
+    m_main.showChild(window);
+    window->load();
+    return window;
+}
+
+void WindowDirector::openLessonWindow(LessonWindowKind kind)
+{
+    switch (kind) {
+    case LessonWindowKind::Alphabet:
+        openLesson(m_lektion1, kind);
+        break;
+    case LessonWindowKind::Lesson:
+        openLesson(m_lektion2, kind);
+        break;
+    case LessonWindowKind::Third:
+        openLesson(m_lektion3, kind);
+        break;
+    }
+}
+
+Lessons::LessonWindowCore *WindowDirector::lessonWindow(LessonWindowKind kind) const
+{
+    switch (kind) {
+    case LessonWindowKind::Alphabet:
+        return m_lektion1.get();
+    case LessonWindowKind::Lesson:
+        return m_lektion2.get();
+    case LessonWindowKind::Third:
+        return m_lektion3.get();
+    }
+    return nullptr;
+}
+
+Contents::ContentsWindow *WindowDirector::contents() const { return m_contents.get(); }
+Dictionary::FrmLexiconEng *WindowDirector::dictionary() const { return m_dictionary.get(); }
+FrmAbout *WindowDirector::about() const { return m_about.get(); }
+
+void WindowDirector::showTopLevel(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowDirector::showContents() { showTopLevel(m_contents.touch()); }
+void WindowDirector::showDictionary() { showTopLevel(m_dictionary.touch()); }
+void WindowDirector::showAbout() { showTopLevel(m_about.touch()); }
+
+void WindowDirector::printLesson()
+{
+    if (!m_print)
+        return;
+    if (m_print->print()) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
+                                    QMessageBox::Ok, &m_main);
+        box->setObjectName(QStringLiteral("printError"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
+void WindowDirector::programHelp() { m_help->chooseProgramHelp(); }
+void WindowDirector::grammarHelp() { m_help->chooseGrammarHelp(); }
+
+void WindowDirector::releaseAll()
+{
+    // Top-level windows would otherwise outlive the frame and keep the program running.
+    for (QWidget *window : {static_cast<QWidget *>(m_contents.get()), static_cast<QWidget *>(m_about.get()),
+                            static_cast<QWidget *>(m_dictionary.get())}) {
+        if (window)
+            window->close();
+    }
+    m_contents.release();
+    m_about.release();
+    m_dictionary.release();
+    m_lektion1.release();
+    m_lektion2.release();
+    m_lektion3.release();
+}
+
+} // namespace Shell

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+#include "shell/start.h"
+#include "shell/windowslot.h"
+
+namespace Contents {
+class ContentsWindow;
+}
+namespace Dictionary {
+class FrmLexiconEng;
+struct DictionaryServices;
+} // namespace Dictionary
+namespace Lessons {
+class LessonWindowCore;
+class Lektion1;
+class Lektion2;
+class Lektion3;
+struct LessonServices;
+} // namespace Lessons
+
+namespace Shell {
+
+class FrmAbout;
+class FrmMain;
+class HelpCommands;
+class PrintLesson;
+struct Services;
+
+/// The program's window objects: one per window kind, created and loaded on first touch,
+/// released when the window closes. It answers the main window's and the windows' requests
+/// (open a lesson, the contents, the dictionary, the about box, print, help) so windows
+/// never reach one another directly.
+class WindowDirector final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WindowDirector)
+public:
+    WindowDirector(Services &services, FrmMain &main, QObject *parent = nullptr);
+    ~WindowDirector() override;
+
+    /// Opens the lesson window of \a kind for CurrentLesson. A window of that kind that is
+    /// already open keeps its lesson and is brought to the front.
+    void openLessonWindow(LessonWindowKind kind);
+    void showContents();
+    void showDictionary();
+    void showAbout();
+    void printLesson();
+    void programHelp();
+    void grammarHelp();
+    /// Releases every window object (the main window is closing); top-level windows close.
+    void releaseAll();
+
+    Lessons::LessonWindowCore *lessonWindow(LessonWindowKind kind) const;
+    Contents::ContentsWindow *contents() const;
+    Dictionary::FrmLexiconEng *dictionary() const;
+    FrmAbout *about() const;
+
+private:
+    template<typename Window>
+    Window *openLesson(WindowSlot<Window> &slot, LessonWindowKind kind);
+    void showTopLevel(QWidget *window);
+
+    Services &m_services;
+    FrmMain &m_main;
+    std::unique_ptr<Lessons::LessonServices> m_lessonServices;
+    std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
+    std::unique_ptr<PrintLesson> m_print;
+    std::unique_ptr<HelpCommands> m_help;
+    WindowSlot<Lessons::Lektion1> m_lektion1;
+    WindowSlot<Lessons::Lektion2> m_lektion2;
+    WindowSlot<Lessons::Lektion3> m_lektion3;
+    WindowSlot<Contents::ContentsWindow> m_contents;
+    WindowSlot<Dictionary::FrmLexiconEng> m_dictionary;
+    WindowSlot<FrmAbout> m_about;
+};
+
+} // namespace Shell

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include "contents/contentswindow.h"
+#include "dictionary/frmlexiconeng.h"
+#include "fakecharacterservice.h"
+#include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
+#include "lessons/lessonwindowcore.h"
+#include "platform/core/programstate.h"
+#include "platform/database/sqlcipherdatabaseengine.h"
+#include "shell/frmabout.h"
+#include "shell/frmmain.h"
+#include "shell/services.h"
+#include "shell/startup.h"
+#include "shell/windowdirector.h"
+
+using Shell::LessonWindowKind;
+
+// The whole course program wired as at start-up, with recording doubles for the character,
+// the settings and processes, over the compiled fixture course.
+class TestWindowDirector : public QObject {
+    Q_OBJECT
+
+private:
+    Platform::ProgramState m_state;
+    TestSupport::InMemorySettingsStore m_settings;
+    TestSupport::FakeProcessLauncher m_launcher;
+    TestSupport::FakeCharacterService m_characters;
+    Platform::SqlCipherDatabaseEngine m_databases;
+    Shell::Services m_services;
+    std::unique_ptr<Shell::Startup> m_startup;
+
+    Shell::FrmMain &main() { return *m_startup->mainWindow(); }
+    Shell::WindowDirector &director() { return *m_startup->director(); }
+    QWidget *lesson(LessonWindowKind kind) { return director().lessonWindow(kind); }
+    int lessonWindowsOpen()
+    {
+        int count = 0;
+        for (QMdiSubWindow *sub : main().mdiArea()->subWindowList())
+            count += qobject_cast<Lessons::LessonWindowCore *>(sub->widget()) != nullptr;
+        return count;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_state = {};
+        m_settings = {};
+        m_launcher = {};
+        m_characters.clear();
+        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+        m_services = {};
+        m_services.state = &m_state;
+        m_services.settings = &m_settings;
+        m_services.launcher = &m_launcher;
+        m_services.characters = &m_characters;
+        m_services.databases = &m_databases;
+        m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
+        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+        m_startup = std::make_unique<Shell::Startup>(m_services);
+        QVERIFY(m_startup->run());
+    }
+    void cleanup() { m_startup.reset(); }
+
+    void menuOpensTheRightWindowKind()
+    {
+        main().entry(QStringLiteral("fifth"))->trigger();
+        QVERIFY(lesson(LessonWindowKind::Lesson));
+        QCOMPARE(lesson(LessonWindowKind::Lesson)->objectName(), QStringLiteral("Lektion2"));
+        QCOMPARE(m_state.selectedLesson, QStringLiteral("5"));
+        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
+        main().entry(QStringLiteral("twelve"))->trigger();
+        QCOMPARE(lesson(LessonWindowKind::Third)->objectName(), QStringLiteral("Lektion3"));
+        main().entry(QStringLiteral("first"))->trigger();
+        QCOMPARE(lesson(LessonWindowKind::Alphabet)->objectName(), QStringLiteral("Lektion1"));
+        QCOMPARE(lessonWindowsOpen(), 3);
+    }
+
+    void sameKindAgainKeepsTheOpenWindowAndItsLesson()
+    {
+        main().entry(QStringLiteral("third"))->trigger();
+        QWidget *first = lesson(LessonWindowKind::Lesson);
+        m_characters.clear();
+        main().entry(QStringLiteral("sevent"))->trigger();
+        QCOMPARE(lesson(LessonWindowKind::Lesson), first);
+        QCOMPARE(m_state.currentLesson, 7);
+        QCOMPARE(m_state.selectedLesson, QStringLiteral("3"));
+        QVERIFY(m_characters.spoken().isEmpty());
+        QCOMPARE(lessonWindowsOpen(), 1);
+    }
+
+    void nextLessonFromNineReloadsTheSameKind()
+    {
+        main().entry(QStringLiteral("nneth"))->trigger();
+        QPointer<QWidget> nine = lesson(LessonWindowKind::Lesson);
+        QTest::mouseClick(nine->findChild<QPushButton *>(QStringLiteral("cmdNextLesson")), Qt::LeftButton);
+        QTRY_VERIFY(nine.isNull());
+        QTRY_VERIFY(lesson(LessonWindowKind::Lesson));
+        QCOMPARE(m_state.currentLesson, 10);
+        QCOMPARE(m_state.selectedLesson, QStringLiteral("10"));
+        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("10"));
+        QVERIFY(!lesson(LessonWindowKind::Third));
+        QCOMPARE(lessonWindowsOpen(), 1);
+        // A later request for that kind keeps the one window.
+        main().entry(QStringLiteral("second"))->trigger();
+        QCOMPARE(lessonWindowsOpen(), 1);
+    }
+
+    void alphabetHandsOverToTheLessonWindow()
+    {
+        main().entry(QStringLiteral("first"))->trigger();
+        QPointer<QWidget> alphabet = lesson(LessonWindowKind::Alphabet);
+        QTest::mouseClick(alphabet->findChild<QPushButton *>(QStringLiteral("cmdNextLesson")), Qt::LeftButton);
+        QTRY_VERIFY(lesson(LessonWindowKind::Lesson));
+        QVERIFY(alphabet.isNull());
+        QCOMPARE(m_state.currentLesson, 2);
+        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("2"));
+    }
+
+    void contentsEntryOpensItsLessonAndCloses()
+    {
+        main().entry(QStringLiteral("content"))->trigger();
+        QPointer<QWidget> contents = director().contents();
+        QVERIFY(contents && contents->isVisible());
+        QVERIFY(!main().entry(QStringLiteral("english"))->isEnabled());
+        main().entry(QStringLiteral("content"))->trigger();
+        QCOMPARE(static_cast<QWidget *>(director().contents()), contents.data());
+        QTest::mouseClick(contents->findChild<QLabel *>(QStringLiteral("Label10")), Qt::LeftButton);
+        QTRY_VERIFY(contents.isNull());
+        QCOMPARE(lesson(LessonWindowKind::Third)->objectName(), QStringLiteral("Lektion3"));
+        QCOMPARE(m_state.currentLesson, 10);
+    }
+
+    void endLessonBringsBackTheStartDialog()
+    {
+        main().entry(QStringLiteral("fifth"))->trigger();
+        QPointer<QWidget> five = lesson(LessonWindowKind::Lesson);
+        QTest::mouseClick(five->findChild<QPushButton *>(QStringLiteral("cmdEnd")), Qt::LeftButton);
+        QTRY_VERIFY(five.isNull());
+        QVERIFY(main().start().get());
+        QVERIFY(main().start().get()->isVisible());
+        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
+    }
+
+    void dictionaryAndAboutAreSingleInstances()
+    {
+        main().entry(QStringLiteral("fifth"))->trigger();
+        auto *dictionaryButton = lesson(LessonWindowKind::Lesson)->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QTest::mouseClick(dictionaryButton, Qt::LeftButton);
+        QPointer<QWidget> dictionary = director().dictionary();
+        QVERIFY(dictionary && dictionary->isVisible());
+        QTest::mouseClick(dictionaryButton, Qt::LeftButton);
+        QCOMPARE(static_cast<QWidget *>(director().dictionary()), dictionary.data());
+
+        main().entry(QStringLiteral("About"))->trigger();
+        QPointer<QWidget> about = director().about();
+        QVERIFY(about && about->isVisible());
+        main().entry(QStringLiteral("About"))->trigger();
+        QCOMPARE(static_cast<QWidget *>(director().about()), about.data());
+
+        // Closing the frame closes the top-level windows and releases every window object.
+        main().close();
+        QTRY_VERIFY(dictionary.isNull() || !dictionary->isVisible());
+        QTRY_VERIFY(about.isNull() || !about->isVisible());
+        QVERIFY(!director().dictionary());
+        QVERIFY(!director().about());
+    }
+};
+
+QTEST_MAIN(TestWindowDirector)
+#include "tst_windowdirector.moc"
