@@ -71,7 +71,9 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     buildMenus();
     buildStatusBar();
     move(Platform::Twips::toPixels(168, this), Platform::Twips::toPixels(636, this));
-    Platform::Twips::resizeClient(this, 8352, 8544);
+    // The client area (the MDI area between menu and status bar) gets the design size.
+    resize(Platform::Twips::toPixels(8352, this) + 4,
+           Platform::Twips::toPixels(8544, this) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
