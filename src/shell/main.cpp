@@ -10,6 +10,7 @@
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/windowsystem.h"
 #include "resources/localeid.h"
 #include "shell/helpcommands.h"
 #include "shell/services.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    Platform::chooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setDesktopFileName(QStringLiteral("veskora"));
