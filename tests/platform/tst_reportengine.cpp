@@ -140,6 +140,7 @@ private Q_SLOTS:
     void previewIsModelessAndReplaced();
     void pdfHoldsCyrillicText();
     void pdfFromCompiledPrintDatabase();
+    void wrongPasswordOnAnEncryptedDatabase();
 
 private:
     void writeLayout(const QString &extra = {});
@@ -419,6 +420,26 @@ void TestReportEngine::pdfFromCompiledPrintDatabase()
     for (const QString &sentence : german)
         QVERIFY2(text.contains(sentence), qPrintable(sentence));
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1).size(), russian.size() + 1);
+}
+
+void TestReportEngine::wrongPasswordOnAnEncryptedDatabase()
+{
+    // The print database is plain, so any password opens it; an encrypted file handed to the
+    // engine with the wrong password must fail as such, not print an empty report.
+    const QString encrypted = qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QStringLiteral("/Russian.mdb");
+    if (!QFile::exists(encrypted))
+        QSKIP("the fixture course is not built");
+    const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
+    qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
+    SqlCipherDatabaseEngine databases;
+    ReportEngineQt engine(databases);
+    engine.setDataFiles(encrypted);
+    engine.setConnect(QStringLiteral("PWD=not-the-password"));
+    engine.setReportFileName(m_layout);
+    const Status status = engine.printReport();
+    QVERIFY(status);
+    QCOMPARE(status->code, ErrorCode::NotValidPassword);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestReportEngine)
