@@ -332,6 +332,13 @@ void LessonWindow::closeEvent(QCloseEvent *event)
 
 void LessonWindow::setHover(QPushButton *button, const QColor &colour, int heightTwips)
 {
+    // Every pointer move comes here; restyling a button only when its look changes keeps
+    // the pointer smooth.
+    const char *lookProperty = "lessonLook";
+    const QString look = colour.name() + u'/' + QString::number(heightTwips);
+    if (button->property(lookProperty).toString() == look)
+        return;
+    button->setProperty(lookProperty, look);
     Platform::Twips::setButtonColour(button, colour);
     button->resize(button->width(), Platform::Twips::toPixels(heightTwips, button));
 }
