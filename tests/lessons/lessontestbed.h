@@ -62,7 +62,9 @@ struct LessonTestBed {
         Window *raw = window.get();
         windows.push_back(std::move(window));
         raw->setMessagePresenter([this](QWidget *, const QString &title, const QString &text) {
-            messages << title + QStringLiteral(": ") + text;
+            // A message that comes after the program was asked to end would never be seen.
+            messages << (launcher.exitRequested ? QStringLiteral("(after exit) ") : QString()) + title
+                    + QStringLiteral(": ") + text;
         });
         QObject::connect(raw, &Lessons::LessonWindowCore::nextLessonRequested, raw, [this] { open<Next>(state.currentLesson); });
         raw->load();
