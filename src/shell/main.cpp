@@ -13,6 +13,7 @@
 #include "platform/ui/windowsystem.h"
 #include "resources/localeid.h"
 #include "shell/helpcommands.h"
+#include "shell/frmmain.h"
 #include "shell/services.h"
 #include "shell/startup.h"
 
@@ -50,5 +51,7 @@ int main(int argc, char *argv[])
     Shell::Startup startup(services);
     if (!startup.run())
         return 0;
+    // The print preview belongs to the main window.
+    reports.setDialogParent(startup.mainWindow());
     return QApplication::exec();
 }
