@@ -3,6 +3,7 @@
 #include "installer/componentprobe.h"
 
 #include <QAudioDevice>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLibrary>
@@ -66,6 +67,16 @@ QString ComponentProbe::speechLibrary()
     QLibrary library(QStringLiteral("espeak-ng"), 1);
     if (!library.load() || !library.resolve("espeak_ng_Initialize"))
         return {};
+    // The loader's search found it somewhere; name the file the learner can look for.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (maps.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = maps.readAll().split('\n');
+        for (const QByteArray &line : lines) {
+            const qsizetype at = line.indexOf('/');
+            if (at >= 0 && line.contains("libespeak-ng"))
+                return QString::fromLocal8Bit(line.mid(at));
+        }
+    }
     return library.fileName();
 }
 

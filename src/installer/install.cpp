@@ -3,6 +3,7 @@
 #include "installer/install.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -145,7 +146,10 @@ void Install::performStep()
     m_text1->hide();
     m_text1->setText(step.statusBefore == 0 ? firstStepText() : m_texts.textOrEmpty(step.statusBefore));
 
-    const QString path = Platform::AppPaths(m_folder).join(u'\\' + QString::fromUtf16(step.program));
+    QString path = Platform::AppPaths(m_folder).join(u'\\' + QString::fromUtf16(step.program));
+    // When neither form is there, name the file as it is delivered here, without ".EXE".
+    if (!QFileInfo::exists(path) && path.endsWith(QStringLiteral(".EXE"), Qt::CaseInsensitive))
+        path.chop(4);
     const auto started = m_launcher.start(path);
     if (!started) {
         reportFailure(NotStarted, started.error().detail.isEmpty() ? path : started.error().detail);

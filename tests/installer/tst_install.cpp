@@ -298,8 +298,11 @@ private Q_SLOTS:
         QFETCH(bool, raiseFails);
         QFETCH(int, clicksBefore);
         QFETCH(QString, messageStart);
-        if (!failingProgram.isEmpty())
+        // A missing program is reported under the name it is delivered with here.
+        if (!failingProgram.isEmpty()) {
+            QVERIFY(QFile::remove(m_folder.filePath(failingProgram)));
             m_launcher->recorder.failing.insert(m_folder.filePath(failingProgram));
+        }
         m_launcher->failBringToFront = raiseFails;
         auto window = makeWindow(qPrintable(locale));
         showActive(*window);
