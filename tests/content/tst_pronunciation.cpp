@@ -96,15 +96,34 @@ QString phonemes(const QString &text)
 const QHash<QString, QString> &intendedStress()
 {
     static const QHash<QString, QString> stress{
-        {u"стоит"_s, u"st'oit"_s},          // сто́ит, "costs", not стои́т, "stands"
-        {u"дорогой"_s, u"g'oj"_s},          // дорого́й, "expensive"
-        {u"воды"_s, u"d'y"_s},              // воды́, "of water"
-        {u"замок из песка"_s, u"z'Am"_s},   // за́мок, "castle"
-        {u"два часа"_s, u"tS;is'A"_s},      // два часа́
-        {u"три часа"_s, u"tS;is'A"_s},      // три часа́
-        {u"котором часу"_s, u"tS;is'u"_s},  // в кото́ром часу́
-        {u"наши места"_s, u"m;ist'A"_s},    // места́, "seats"
-        {u"у окна"_s, u"n'A"_s},            // у окна́
+        {u"стоит"_s, u"st'oit"_s},              // сто́ит, "costs", not стои́т, "stands"
+        {u"дорогой"_s, u"g'oj"_s},              // дорого́й, "expensive"
+        {u"воды"_s, u"d'y"_s},                  // воды́, "of water"
+        {u"вина"_s, u"n'A"_s},                  // вина́, "of wine", not ви́на, "guilt"
+        {u"вечера"_s, u"v;'etS"_s},             // ве́чера, "in the evening"
+        {u"права"_s, u"v'A"_s},                 // права́, "driving licence"
+        {u"тормоза"_s, u"z'A"_s},               // тормоза́
+        {u"сорок"_s, u"s'or"_s},                // со́рок, "forty"
+        {u"утра"_s, u"r'A"_s},                  // утра́, "in the morning"
+        {u"сахара"_s, u"s'Ax"_s},               // без са́хара
+        {u"заплачу"_s, u"tS;'u"_s},             // заплачу́, "I will pay", not запла́чу, "I will cry"
+        {u"счастливого"_s, u"l;'iv"_s},         // счастли́вого пути
+        {u"разбудите"_s, u"d;'it"_s},           // разбуди́те
+        {u"остановитесь"_s, u"v;'it"_s},        // останови́тесь
+        {u"проходите"_s, u"d;'it"_s},           // проходи́те
+        {u"уступите"_s, u"p;'it"_s},            // уступи́те
+        {u"накачайте"_s, u"tS;'Aj"_s},          // накача́йте
+        {u"сфотографируйте"_s, u"f;'ir"_s},     // сфотографи́руйте
+        {u"замок из песка"_s, u"z'Am"_s},       // за́мок, "castle"
+        {u"два часа"_s, u"tS;is'A"_s},          // два часа́
+        {u"три часа"_s, u"tS;is'A"_s},          // три часа́
+        {u"котором часу"_s, u"tS;is'u"_s},      // в кото́ром часу́
+        {u"наши места"_s, u"m;ist'A"_s},        // места́, "seats"
+        {u"у окна"_s, u"n'A"_s},                // у окна́
+        {u"пятом ряду"_s, u"d'u"_s},            // в пя́том ряду́
+        {u"в году"_s, u"d'u"_s},                // в году́
+        {u"как дела"_s, u"d;il'A"_s},           // как дела́
+        {u"добро пожаловать"_s, u"r'o"_s},      // добро́ пожа́ловать
     };
     return stress;
 }
@@ -177,7 +196,7 @@ void TestPronunciation::applyingKeepsOtherWordsAndCase()
     const QList<Correction> corrections = readLexicon(&header);
     // A sentence-initial capital still matches; a longer word that contains an entry does
     // not ("стоить" is right as it is).
-    QCOMPARE(applyLexicon(u"Наши места в пятом ряду."_s, corrections), u"наши [[m;ist'A]] в пятом ряду."_s);
+    QCOMPARE(applyLexicon(u"Наши места в пятом ряду."_s, corrections), u"наши [[m;ist'A]] в пятом [[r;id'u]]."_s);
     QCOMPARE(applyLexicon(u"Сколько будет стоить ремонт?"_s, corrections), u"Сколько будет стоить ремонт?"_s);
     QCOMPARE(applyLexicon(u"замок на двери"_s, corrections), u"замок на двери"_s);
 }
