@@ -18,6 +18,7 @@ namespace {
 const QString kPassword = QStringLiteral("vorpentaluki");
 
 QString fixture(const QString &name) { return qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QLatin1Char('/') + name; }
+QString application(const QString &name) { return qEnvironmentVariable("VESKORA_APP_DIR") + QLatin1Char('/') + name; }
 
 QString connectFor(const QString &path, const QString &password)
 {
@@ -60,8 +61,10 @@ private Q_SLOTS:
     {
         QVERIFY2(QFileInfo::exists(fixture(QStringLiteral("Russian.mdb"))), "the fixture course is not built");
         for (const QString &name : m_courseFiles) {
-            m_hashes.insert(name, hashOf(fixture(name)));
-            m_times.insert(name, QFileInfo(fixture(name)).lastModified());
+            for (const QString &path : {fixture(name), application(name)}) {
+                m_hashes.insert(path, hashOf(path));
+                m_times.insert(path, QFileInfo(path).lastModified());
+            }
         }
     }
 
@@ -69,9 +72,39 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         for (const QString &name : m_courseFiles) {
-            QCOMPARE(hashOf(fixture(name)), m_hashes.value(name));
-            QCOMPARE(QFileInfo(fixture(name)).lastModified(), m_times.value(name));
-            QVERIFY(!QFileInfo::exists(fixture(name) + QStringLiteral("-journal")));
+            for (const QString &path : {fixture(name), application(name)}) {
+                QCOMPARE(hashOf(path), m_hashes.value(path));
+                QCOMPARE(QFileInfo(path).lastModified(), m_times.value(path));
+                QVERIFY(!QFileInfo::exists(path + QStringLiteral("-journal")));
+            }
+        }
+    }
+
+    // The course the build compiled from data/: one readable table per lesson source, a
+    // dictionary whose prefix searches agree with a full scan.
+    void applicationCourse()
+    {
+        if (!QFileInfo::exists(application(QStringLiteral("Russian.mdb"))))
+            QSKIP("the application course is not built");
+        SqlCipherDatabaseEngine engine;
+        auto russian = engine.openDatabase({}, false, false, connectFor(application(QStringLiteral("Russian.mdb")), kPassword));
+        QVERIFY(russian);
+        const QDir sources(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/data/lessons"));
+        for (int lesson = 1; lesson <= 38; ++lesson) {
+            if (!sources.exists(QStringLiteral("lesson%1.txt").arg(lesson, 2, 10, QLatin1Char('0'))))
+                continue;
+            auto table = (*russian)->openRecordset(QStringLiteral("Lektion%1").arg(lesson));
+            QVERIFY2(table, qPrintable(QStringLiteral("lesson %1").arg(lesson)));
+            QVERIFY((*table)->recordCount() > 0);
+        }
+        auto lexikon = engine.openDatabase(application(QStringLiteral("Lexikon.mdb")));
+        QVERIFY(lexikon);
+        for (const QString &column : {QStringLiteral("English"), QStringLiteral("Swedish"), QStringLiteral("Deutch")}) {
+            const QString head = QStringLiteral("SELECT %1, Russian FROM Lang  where %1 Like\"").arg(column);
+            auto indexed = (*lexikon)->openRecordset(head + QStringLiteral("hu*\""));
+            auto scanned = (*lexikon)->openRecordset(head + QStringLiteral("[h]u*\""));
+            QVERIFY(indexed && scanned);
+            QCOMPARE(::column(**indexed, column), ::column(**scanned, column));
         }
     }
 
