@@ -58,7 +58,8 @@ AgentControl::AgentControl(CharacterService &service, QObject *parent)
 
 AgentControl::~AgentControl()
 {
-    m_service->unregisterControl(m_id);
+    if (m_service)
+        m_service->unregisterControl(m_id);
 }
 
 Status AgentControl::load(const QString &characterId, const QString &file)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 
@@ -24,7 +25,8 @@ public:
     Status setFontName(const QString &name);
 
 private:
-    CharacterService *m_service;
+    // The service may go before a window that outlives it at the end of a run.
+    QPointer<CharacterService> m_service;
     QString m_id;
 };
 
