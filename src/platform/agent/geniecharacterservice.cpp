@@ -526,15 +526,16 @@ void GenieCharacterService::startSpeech(CharacterStage &s, const QString &text)
     }
 
     if (m_settings.speechOutput && !s.utterance.pcm.isEmpty()) {
+        // The capture file takes the place of the sound device; sped-up time (tests) would
+        // garble the sound anyway.
         if (!m_wavPath.isEmpty()) {
             if (!m_wav)
                 m_wav = std::make_unique<WavWriter>(m_wavPath, s.utterance.sampleRate);
             if (!m_wav->append(s.utterance.pcm, s.utterance.sampleRate))
                 qCWarning(lcAgent) << "could not write speech to" << m_wavPath;
-        }
-        // Sped-up time is for tests: the sound would be garbled, so it is only written.
-        if (m_timeScale == 1)
+        } else if (m_timeScale == 1) {
             s.playing = m_audio->play(s.utterance.pcm, s.utterance.sampleRate, m_settings.volume);
+        }
         Q_EMIT speechAudioStarted(s.id);
     }
 

@@ -40,8 +40,9 @@ struct CharacterStage;
 /// The settings dialog's values win over the windows' font only until a window sets its
 /// balloon font again, which the windows do when propertiesChanged tells them.
 ///
-/// Environment: VESKORA_AGENT_TRACE (trace file, see CharacterService) and
-/// VESKORA_AUDIO_OUT (all speech into one WAV file), read at construction.
+/// Environment, read at construction: VESKORA_AGENT_TRACE (trace file, see
+/// CharacterService) and VESKORA_AUDIO_OUT (all speech goes into that one WAV file instead of
+/// the sound device, in the order spoken, without the time between requests).
 class GenieCharacterService final : public CharacterService {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GenieCharacterService)
