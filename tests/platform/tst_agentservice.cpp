@@ -409,6 +409,33 @@ private Q_SLOTS:
         QVERIFY(!next->balloon(kGenie)->isVisible());
     }
 
+    void storedSettingsAreReadSafely_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("volume above range") << u"Volume"_s << u"150"_s << u"100"_s;
+        QTest::newRow("volume below range") << u"Volume"_s << u"-5"_s << u"0"_s;
+        QTest::newRow("volume not a number") << u"Volume"_s << u"loud"_s << u"100"_s;
+        QTest::newRow("balloon off") << u"Balloon"_s << u"0"_s << u"0"_s;
+        QTest::newRow("balloon missing") << u"Balloon"_s << QString() << u"1"_s;
+        QTest::newRow("speech off") << u"SpeechOutput"_s << u"0"_s << u"0"_s;
+        QTest::newRow("absurd font size") << u"BalloonFontSize"_s << u"500"_s << u"0"_s;
+    }
+
+    void storedSettingsAreReadSafely()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, read);
+        if (!stored.isNull())
+            m_store.save(u"Veskora"_s, u"Character"_s, key, stored);
+        const CharacterSettings settings = CharacterSettings::read(m_store);
+        TestSupport::InMemorySettingsStore written;
+        QVERIFY(settings.save(written));
+        QCOMPARE(written.read(u"Veskora"_s, u"Character"_s, key), read);
+    }
+
     void cleanup()
     {
         m_store = TestSupport::InMemorySettingsStore();
