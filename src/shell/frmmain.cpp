@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "platform/core/programstate.h"
@@ -71,9 +72,14 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     buildMenus();
     buildStatusBar();
     move(Platform::Twips::toPixels(168, this), Platform::Twips::toPixels(636, this));
-    // The client area (the MDI area between menu and status bar) gets the design size.
-    resize(Platform::Twips::toPixels(8352, this) + 4,
-           Platform::Twips::toPixels(8544, this) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // The client area (the MDI area between menu and status bar) gets the design size, and
+    // at least room for a lesson window (8300 by 7800 twips) under its title bar.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) + 4;
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int clientWidth = std::max(Platform::Twips::toPixels(8352, this), Platform::Twips::toPixels(8300, this) + frame);
+    const int clientHeight =
+        std::max(Platform::Twips::toPixels(8544, this), Platform::Twips::toPixels(7800, this) + titleBar + frame);
+    resize(clientWidth, clientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
