@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 
+#include "platform/agent/pronunciationlexicon.h"
 #include "platform/agent/speechengine.h"
 
 namespace Platform {
@@ -34,12 +35,16 @@ public:
     /// pauses added (benchmarks compare against this).
     Utterance synthesizeRaw(const QString &voice, const QString &text, int rate, int pitch);
 
+    /// Corrections applied to Russian text before it is spoken.
+    void setRussianLexicon(PronunciationLexicon lexicon) { m_russianLexicon = std::move(lexicon); }
+
 private:
     bool selectVoice(const QString &voice);
 
     int m_sampleRate = 0;
     QString m_currentVoice;
     QSet<QString> m_missingVoices;
+    PronunciationLexicon m_russianLexicon;
 };
 
 } // namespace Platform

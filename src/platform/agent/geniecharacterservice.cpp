@@ -17,6 +17,7 @@
 #include "platform/agent/characterfile.h"
 #include "platform/agent/characterwindow.h"
 #include "platform/agent/espeakspeechengine.h"
+#include "platform/agent/pronunciationlexicon.h"
 #include "platform/agent/speechengine.h"
 #include "platform/agent/tracewriter.h"
 #include "platform/agent/wavwriter.h"
@@ -118,8 +119,11 @@ GenieCharacterService::~GenieCharacterService()
 
 SpeechEngine &GenieCharacterService::engine()
 {
-    if (!m_engine)
-        m_engine = std::make_unique<EspeakSpeechEngine>();
+    if (!m_engine) {
+        auto espeak = std::make_unique<EspeakSpeechEngine>();
+        espeak->setRussianLexicon(PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
+        m_engine = std::move(espeak);
+    }
     return *m_engine;
 }
 

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QTest>
+
+#include "platform/agent/pronunciationlexicon.h"
+
+using Platform::PronunciationLexicon;
+
+class TestPronunciationLexicon : public QObject {
+    Q_OBJECT
+
+private:
+    static PronunciationLexicon sample()
+    {
+        return PronunciationLexicon::parse(QStringLiteral("# corrections\n"
+                                                          "written\tspoken\n"
+                                                          "стоит\t[[st'oit]]\n"
+                                                          "замок из песка\t[[z'amVk]] из песка\n"
+                                                          "бad line without a tab\n"
+                                                          "\t[[empty]]\n"
+                                                          "воды\t[[vVd'y]]\r\n"));
+    }
+
+private Q_SLOTS:
+    void readsEntriesAndSkipsBadLines() { QCOMPARE(sample().size(), 3); }
+
+    void replacesWholeWordsRegardlessOfCase_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("word") << "Сколько стоит билет?" << "Сколько [[st'oit]] билет?";
+        QTest::newRow("capital") << "Стоит ли?" << "[[st'oit]] ли?";
+        QTest::newRow("inside a longer word") << "стоитель" << "стоитель";
+        QTest::newRow("phrase wins over its words") << "Мы строим замок из песка." << "Мы строим [[z'amVk]] из песка.";
+        QTest::newRow("lock alone stays") << "Где замок?" << "Где замок?";
+        QTest::newRow("twice") << "воды, воды!" << "[[vVd'y]], [[vVd'y]]!";
+        QTest::newRow("nothing to do") << "Привет" << "Привет";
+        QTest::newRow("empty") << "" << "";
+    }
+    void replacesWholeWordsRegardlessOfCase()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, spoken);
+        QCOMPARE(sample().apply(text), spoken);
+    }
+
+    void shippedLexiconLoads()
+    {
+        const auto lexicon = PronunciationLexicon::fromFile(qEnvironmentVariable("VESKORA_APP_DIR")
+                                                            + QStringLiteral("/pronunciation/ru.tsv"));
+        QVERIFY(lexicon.size() >= 10);
+        QVERIFY(lexicon.apply(QStringLiteral("Сколько это стоит?")).contains(QStringLiteral("[[")));
+        QVERIFY(PronunciationLexicon::fromFile(QStringLiteral("/nonexistent/ru.tsv")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPronunciationLexicon)
+#include "tst_pronunciationlexicon.moc"
