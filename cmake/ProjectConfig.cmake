@@ -26,6 +26,7 @@ target_include_directories(veskora_config INTERFACE ${PROJECT_SOURCE_DIR}/src)
 
 option(VESKORA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(VESKORA_SANITIZE)
-    target_compile_options(veskora_config INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_compile_options(veskora_config INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined
+                                                     -fno-omit-frame-pointer)
     target_link_options(veskora_config INTERFACE -fsanitize=address,undefined)
 endif()
