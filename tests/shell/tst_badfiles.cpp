@@ -14,13 +14,10 @@
 #include "fakeprocesslauncher.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lessonwindowcore.h"
-#include "platform/agent/geniecharacterservice.h"
 #include "platform/core/programstate.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
-#include "platform/report/reportengineqt.h"
+#include "shell/courseservices.h"
 #include "shell/frmmain.h"
-#include "shell/services.h"
 #include "shell/startup.h"
 #include "shell/windowdirector.h"
 
@@ -124,24 +121,10 @@ private Q_SLOTS:
         TestSupport::InMemorySettingsStore settings;
         settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
         TestSupport::FakeProcessLauncher launcher;
-        const Platform::AppPaths paths(folder.path());
-        Platform::SqlCipherDatabaseEngine databases;
-        Platform::GenieCharacterService characters(paths, settings);
-        Platform::ChmHelpViewer help;
-        Platform::ReportEngineQt reports(databases);
         qputenv("VESKORA_REPORT_PDF", QFile::encodeName(folder.path() + QStringLiteral("/out.pdf")));
-
-        Shell::Services services;
-        services.state = &state;
-        services.settings = &settings;
-        services.launcher = &launcher;
-        services.characters = &characters;
-        services.databases = &databases;
-        services.help = &help;
-        services.reports = &reports;
-        services.paths = paths;
-        services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        Shell::Startup startup(services);
+        Shell::CourseServices course(Platform::AppPaths(folder.path()), state, settings, launcher, 0x0409);
+        Platform::ChmHelpViewer &help = course.help();
+        Shell::Startup startup(course.services());
         QVERIFY(startup.run());
         Shell::FrmMain &main = *startup.mainWindow();
 
