@@ -39,9 +39,9 @@ int main(int argc, char *argv[])
     };
     if (parser.isSet(mueller))
         report(importer.addMueller(parser.value(mueller)));
-    for (const QString &spec : parser.values(wikdict)) {
-        const QString language = spec.section(u'=', 0, 0);
-        const QString base = spec.section(u'=', 1);
+    for (const QString &source : parser.values(wikdict)) {
+        const QString language = source.section(u'=', 0, 0);
+        const QString base = source.section(u'=', 1);
         const auto column = DictImport::columnForLanguage(language);
         if (!column) {
             err << "dictimport: unknown language " << language << '\n';
