@@ -172,9 +172,7 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("sldVolume"));
     m_volume->setRange(0, 100);
-    bool ok = false;
-    const int stored = m_settings.read(Platform::kApplication, kCharacterSection, kVolumeKey).toInt(&ok);
-    m_volume->setValue(ok ? qBound(0, stored, 100) : 100);
+    m_volume->setValue(storedVolume(m_settings.read(Platform::kApplication, kCharacterSection, kVolumeKey)));
     volumeLabel->setBuddy(m_volume);
     row->addWidget(volumeLabel);
     row->addWidget(m_volume, 1);
@@ -187,6 +185,13 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     actions->addWidget(save);
     actions->addStretch();
     layout->addLayout(actions);
+}
+
+int ComponentWindow::storedVolume(const QString &stored)
+{
+    bool ok = false;
+    const int volume = stored.toInt(&ok);
+    return ok ? qBound(0, volume, 100) : 100;
 }
 
 void ComponentWindow::saveSpeechSettings()

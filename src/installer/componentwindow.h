@@ -51,6 +51,9 @@ public:
     static QString genieGreeting();
     /// The line the Cyrillic-font test shows.
     static QString cyrillicSample();
+    /// The volume slider's position for a stored "Volume" text: a whole number, held to
+    /// 0 to 100; anything else gives full volume, as the service does.
+    static int storedVolume(const QString &stored);
 
 private:
     void runTest();

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <limits>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -182,6 +184,11 @@ void TestDictImport::decodesDictdNumbers_data()
     QTest::newRow("index sample") << QByteArray("c3") << qint64(28 * 64 + 55);
     QTest::newRow("large") << QByteArray("gX97") << qint64(((32 * 64 + 23) * 64 + 61) * 64 + 59);
     QTest::newRow("invalid") << QByteArray("A*") << qint64(-1);
+    // Ten digits hold 60 bits; an eleventh that would pass 64 must not wrap round to a
+    // small offset elsewhere in the data.
+    QTest::newRow("largest") << QByteArray("H//////////") << std::numeric_limits<qint64>::max();
+    QTest::newRow("too large") << QByteArray("I//////////") << qint64(-1);
+    QTest::newRow("far too large") << QByteArray("BAAAAAAAAAAAAAAAAAAAB") << qint64(-1);
 }
 
 void TestDictImport::decodesDictdNumbers()
@@ -196,12 +203,13 @@ void TestDictImport::readsInstalledDictionaryFormat()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString base = dir.filePath(u"sample"_s);
-    // The dictionary's own records and an index line past the data end are skipped.
+    // The dictionary's own records and index lines past the data end are skipped, also
+    // those whose offset and length together pass the largest 64-bit number.
     QVERIFY(writeDictd(base,
                        {{"00databaseinfo", "about this dictionary\n"},
                         {"katt", "katt /kˈat/ <n, ut>\nкот, кошка\n"},
                         {"tåg", "tåg <n>\nпоезд\n"}},
-                       "broken\tBAAA\tB\n"));
+                       "broken\tBAAA\tB\nhuge\tH//////////\tH//////////\nwrapped\tA\tI//////////\n"));
     DictImport::DictdSource source;
     QVERIFY2(source.load(base), qPrintable(source.errorString()));
     const QList<QString> entries = source.entries();
@@ -241,6 +249,8 @@ void TestDictImport::importerWritesCleanDeterministicRows()
                       {u"ideogram"_s, u"иероглиф 漢字"_s},               // not representable in Windows-1251
                       {u""_s, u"пусто"_s}});
     importer.addRows(DictImport::Column::Deutch, {{u"Zug"_s, u"поезд (сущ.)"_s}});
+    // First in its line, "#" would make the row a comment of the dictionary source.
+    importer.addRows(DictImport::Column::English, {{u"#define"_s, u"определить"_s}});
     const QStringList lines = importer.toTsv().split(u'\n');
     QCOMPARE(lines, (QStringList{
                         u"English\tSwedish\tSuomi\tDeutch\tFrance\tSpain\tRussian"_s,

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "dictdsource.h"
 
+#include <limits>
+
 #include <QFile>
 
 #include <zlib.h>
@@ -45,7 +47,9 @@ qint64 DictdSource::decodeNumber(QByteArrayView digits)
             digit = 62;
         else if (c == '/')
             digit = 63;
-        if (digit < 0)
+        // A number too long for 64 bits is as unreadable as a foreign character; carrying
+        // on would wrap it round to some other offset in the data.
+        if (digit < 0 || value > (std::numeric_limits<qint64>::max() - digit) / 64)
             return -1;
         value = value * 64 + digit;
     }
@@ -83,7 +87,7 @@ QList<QString> DictdSource::entries() const
             continue;
         const qint64 offset = decodeNumber(fields.at(1));
         const qint64 length = decodeNumber(fields.at(2));
-        if (offset < 0 || length <= 0 || offset + length > m_data.size())
+        if (offset < 0 || length <= 0 || offset > m_data.size() || length > m_data.size() - offset)
             continue;
         result.append(QString::fromUtf8(m_data.constData() + offset, length));
     }

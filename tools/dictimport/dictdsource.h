@@ -23,7 +23,7 @@ public:
     QList<QString> entries() const;
 
     /// Decodes dictd's base-64 numbers ("A" = 0, "/" = 63, most significant digit first).
-    /// Returns -1 for a character outside the alphabet.
+    /// Returns -1 for a character outside the alphabet and for a number too large for 64 bits.
     static qint64 decodeNumber(QByteArrayView digits);
 
 private:

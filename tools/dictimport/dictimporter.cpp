@@ -53,6 +53,10 @@ void Importer::addRows(Column column, const QList<ImportedRow> &rows)
         if (row[int(column)].isEmpty() || row[int(Column::Russian)].isEmpty()
             || !Platform::CodePage1251::encode(row[int(Column::Russian)], &stored))
             continue;
+        // A line of the dictionary source that starts with "#" is a comment: an English
+        // headword such as "#define" would vanish from the course while counted here.
+        if (column == Column::English && row[int(column)].startsWith(u'#'))
+            continue;
         const QString key = QString::number(int(column)) + u'\t' + row[int(column)] + u'\t' + row[int(Column::Russian)];
         if (m_seen.contains(key))
             continue;
