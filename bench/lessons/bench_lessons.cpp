@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+//
+// Times the lesson windows in the course's real program state: the start-up sequence with
+// the real database engine over the built application folder and the real character
+// service (speech into a WAV file), offscreen.
+//
+//   bench_lessons [--runs N]     opening lesson 2 from the menu until its first record is
+//                                shown; Next until the next record is shown
+//   bench_lessons --memory       the peak resident memory (VmHWM) with lesson 2 and the
+//                                dictionary, after a search, open
+//
+// The character service runs with its clock sped up so that its queue empties between
+// samples; each sample starts with the character idle.
+#include <algorithm>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+#include "dictionary/frmlexiconeng.h"
+#include "lessons/lessonwindowcore.h"
+#include "platform/agent/geniecharacterservice.h"
+#include "platform/core/programstate.h"
+#include "platform/process/qtprocesslauncher.h"
+#include "platform/settings/inisettingsstore.h"
+#include "resources/localeid.h"
+#include "shell/courseservices.h"
+#include "shell/frmmain.h"
+#include "shell/startup.h"
+#include "shell/windowdirector.h"
+
+namespace {
+
+QTextStream out(stdout);
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    if (values.isEmpty())
+        return 0;
+    const qsizetype half = values.size() / 2;
+    return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
+}
+
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+/// The course program as main() builds it, over the application folder \a appDir.
+class Course {
+public:
+    explicit Course(const QString &appDir)
+        : m_course(Platform::AppPaths(appDir), m_state, m_settings, m_launcher, Resources::localeIdFromEnvironment())
+        , m_characters(dynamic_cast<Platform::GenieCharacterService *>(m_course.services().characters))
+    {
+        if (m_characters)
+            m_characters->setTimeScale(1000);
+        m_startup = std::make_unique<Shell::Startup>(m_course.services());
+    }
+
+    ~Course()
+    {
+        if (m_startup && m_startup->mainWindow())
+            m_startup->mainWindow()->close();
+        // Windows closed above go now, while the services they use still exist.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_startup.reset();
+    }
+
+    bool start() { return m_startup->run(); }
+    Shell::FrmMain &main() { return *m_startup->mainWindow(); }
+    Shell::WindowDirector &director() { return *m_startup->director(); }
+    QWidget *lesson() { return m_startup->director()->lessonWindow(Shell::LessonWindowKind::Lesson); }
+
+    /// Lets the character finish what it was asked to do.
+    void settle()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (m_characters && m_characters->isBusy(QStringLiteral("Genie")) && timer.elapsed() < 10'000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents();
+    }
+
+    /// Opens lesson 2 from the menu; the milliseconds until its first record was shown, or a
+    /// negative number when none was within ten seconds.
+    double openLesson()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        main().entry(QStringLiteral("second"))->trigger();
+        QPlainTextEdit *text = nullptr;
+        while (timer.elapsed() < 10'000) {
+            if (!text && lesson())
+                text = lesson()->findChild<QPlainTextEdit *>(QStringLiteral("txtTexten"));
+            if (text && text->isVisible() && !text->toPlainText().isEmpty())
+                break;
+            QCoreApplication::processEvents();
+        }
+        // The paint that puts the record on the screen.
+        QCoreApplication::processEvents();
+        return text && !text->toPlainText().isEmpty() ? elapsedMs(timer) : -1;
+    }
+
+    void closeLesson()
+    {
+        if (QWidget *window = lesson())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
+    }
+
+private:
+    Platform::ProgramState m_state;
+    Platform::IniSettingsStore m_settings;
+    Platform::QtProcessLauncher m_launcher;
+    Shell::CourseServices m_course;
+    Platform::GenieCharacterService *m_characters;
+    std::unique_ptr<Shell::Startup> m_startup;
+};
+
+int timeLessons(const QString &appDir, int runs)
+{
+    Course course(appDir);
+    if (!course.start()) {
+        out << "the start-up sequence ended the program\n";
+        return 1;
+    }
+    course.settle();
+
+    QList<double> opening;
+    double first = 0;
+    // The first opening also opens the course database; it is reported on its own.
+    for (int run = 0; run <= runs; ++run) {
+        const double ms = course.openLesson();
+        if (ms < 0) {
+            out << "lesson 2 showed no record\n";
+            return 1;
+        }
+        if (run == 0)
+            first = ms;
+        else
+            opening << ms;
+        course.settle();
+        course.closeLesson();
+    }
+
+    // Next: each click that brings a new record; at the lesson's end it is opened again.
+    QList<double> next;
+    int samples = std::max(runs, 30);
+    while (next.size() < samples) {
+        if (course.openLesson() < 0)
+            return 1;
+        course.settle();
+        auto *text = course.lesson()->findChild<QPlainTextEdit *>(QStringLiteral("txtTexten"));
+        auto *button = course.lesson()->findChild<QPushButton *>(QStringLiteral("cmdNext"));
+        const qsizetype before = next.size();
+        while (next.size() < samples && button->isEnabled()) {
+            const QString shown = text->toPlainText();
+            QElapsedTimer timer;
+            timer.start();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            const double ms = elapsedMs(timer);
+            if (text->toPlainText() == shown)
+                break;
+            next << ms;
+            course.settle();
+        }
+        course.closeLesson();
+        if (next.size() == before) {
+            out << "Next showed no other record\n";
+            return 1;
+        }
+    }
+
+    out << "open lesson 2 from the menu to its first record shown: median " << QString::number(median(opening), 'f', 2)
+        << " ms, first " << QString::number(first, 'f', 2) << " ms (" << opening.size() << " runs)\n";
+    out << "Next to the next record shown: median " << QString::number(median(next), 'f', 2) << " ms, worst "
+        << QString::number(*std::max_element(next.cbegin(), next.cend()), 'f', 2) << " ms (" << next.size()
+        << " clicks)\n";
+    return 0;
+}
+
+/// The peak resident set of this process in kB, from /proc/self/status.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+int measureMemory(const QString &appDir)
+{
+    Course course(appDir);
+    if (!course.start() || course.openLesson() < 0) {
+        out << "lesson 2 showed no record\n";
+        return 1;
+    }
+    course.settle();
+    auto *dictionaryButton = course.lesson()->findChild<QPushButton *>(QStringLiteral("Command1"));
+    if (dictionaryButton && dictionaryButton->isVisible())
+        QTest::mouseClick(dictionaryButton, Qt::LeftButton);
+    else
+        course.director().showDictionary();
+    QCoreApplication::processEvents();
+    QWidget *dictionary = course.director().dictionary();
+    auto *search = dictionary ? dictionary->findChild<QLineEdit *>(QStringLiteral("txtOrt")) : nullptr;
+    if (!search) {
+        out << "the dictionary did not open\n";
+        return 1;
+    }
+    QTest::keyClicks(search, QStringLiteral("wa"));
+    QCoreApplication::processEvents();
+    course.settle();
+    const qint64 kb = peakResidentKb();
+    if (kb < 0) {
+        out << "no VmHWM in /proc/self/status\n";
+        return 1;
+    }
+    out << "peak memory with lesson 2 and the dictionary open: " << QString::number(double(kb) / 1024, 'f', 1)
+        << " MB\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's settings live in a folder of their own for the run: "Agent" = OK lets the
+    // component check pass, and nothing the windows save reaches the user's settings.
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !QDir(scratch.path()).mkpath(QStringLiteral("Veskora")))
+        return 1;
+    {
+        QFile ini(scratch.filePath(QStringLiteral("Veskora/Veskora.ini")));
+        if (!ini.open(QIODevice::WriteOnly) || ini.write("[Settings]\nAgent=OK\n") < 0)
+            return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("VESKORA_AUDIO_OUT", QFile::encodeName(scratch.filePath(QStringLiteral("speech.wav"))));
+
+    QApplication app(argc, argv);
+    const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
+                                                                          : qEnvironmentVariable("VESKORA_APP_DIR");
+    const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--memory")))
+        return measureMemory(appDir);
+    const qsizetype runsAt = args.indexOf(QStringLiteral("--runs"));
+    const int runs = std::max(1, runsAt > 0 ? args.value(runsAt + 1).toInt() : 15);
+    return timeLessons(appDir, runs);
+}

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Veskora developers
+#
+# Builds the benchmark programs and prints the course's speed figures on this machine as
+# medians over repeated runs, each beside its target:
+#
+#   scripts/bench.sh [RUNS]        RUNS repetitions of each figure (default 15)
+#
+# VESKORA_BENCH_DIR names the build folder (default build-bench, configured RelWithDebInfo
+# with the benchmarks on). The raw output of every program is kept in <build>/bench-logs/.
+# The exit status is 0 when every program ran, whether or not the targets were met.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VESKORA_BENCH_DIR:-$root/build-bench}"
+runs="${1:-15}"
+if ! [[ "$runs" =~ ^[1-9][0-9]{0,3}$ ]]; then
+    echo "usage: $0 [RUNS]   (RUNS a whole number from 1 to 9999)" >&2
+    exit 2
+fi
+
+echo "== Building the benchmarks in $build =="
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESKORA_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build" --target bench_startup bench_lessons bench_agentspeak bench_dictionarywindow
+
+logs="$build/bench-logs"
+mkdir -p "$logs"
+export QT_QPA_PLATFORM=offscreen
+export VESKORA_APP_DIR="$build/app"
+failed=()
+
+# Runs one program, keeping its output in $logs/<name>.txt; a failure is remembered and the
+# remaining figures are still measured.
+run() {
+    local name="$1"
+    shift
+    echo "-- $name" >&2
+    if ! "$@" >"$logs/$name.txt" 2>"$logs/$name.err"; then
+        failed+=("$name (see $logs/$name.err)")
+    fi
+}
+
+# The first number after the text $2 on the first line of file $1 that holds it.
+figure() {
+    needle="$2" awk 'index($0, ENVIRON["needle"]) {
+        rest = substr($0, index($0, ENVIRON["needle"]) + length(ENVIRON["needle"]))
+        if (match(rest, /[0-9]+(\.[0-9]+)?/)) print substr(rest, RSTART, RLENGTH)
+        exit }' "$1" 2>/dev/null || true
+}
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) exit; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "== Running each figure $runs times ==" >&2
+run startup "$build/bench/startup/bench_startup" --runs "$runs"
+run lessons "$build/bench/lessons/bench_lessons" --runs "$runs"
+: >"$logs/memory.txt"
+for ((i = 0; i < runs; ++i)); do
+    run memory-run "$build/bench/lessons/bench_lessons" --memory
+    cat "$logs/memory-run.txt" >>"$logs/memory.txt"
+done
+run agent "$build/bench/agent/bench_agentspeak" --runs "$runs"
+# Four-letter words typed and deleted: eight keystrokes a word, so 4 × RUNS words give a
+# median over 32 × RUNS keystrokes at each size. The generated dictionaries are reused.
+run dictionary "$build/bench/dictionary/bench_dictionarywindow" --words "$((4 * runs))" --data "$build/bench-dictionary"
+
+launch=$(figure "$logs/startup.txt" "course program: median")
+minimal=$(figure "$logs/startup.txt" "Widgets program: median")
+ratio=$(figure "$logs/startup.txt" "launch ratio:")
+opening=$(figure "$logs/lessons.txt" "first record shown: median")
+next=$(figure "$logs/lessons.txt" "next record shown: median")
+memory=$(grep -Eo '[0-9.]+ MB' "$logs/memory.txt" | cut -d' ' -f1 | median || true)
+espeak=$(figure "$logs/agent.txt" "(one pass, its default rate): median")
+dictionary() {
+    awk -v rows="$1" '$2 == "rows" { current = $1 } current == rows && /every keystroke/ {
+        for (i = 1; i <= NF; ++i) if ($i == "median") { print $(i + 1); exit } }' "$logs/dictionary.txt" 2>/dev/null
+}
+
+# Prints one row: what, median, unit, target (comparison and bound; empty for none).
+row() {
+    local what="$1" value="$2" unit="$3" op="${4:-}" bound="${5:-}" verdict=""
+    if [[ -z "$value" ]]; then
+        value="—"
+        verdict="not measured"
+    elif [[ -n "$op" ]]; then
+        if awk -v v="$value" -v b="$bound" 'BEGIN { exit !(v <= b) }'; then verdict="met"; else verdict="MISSED"; fi
+    fi
+    printf '%-58s %10s %-3s %-10s %s\n' "$what" "$value" "$unit" "${op:+$op $bound}" "$verdict"
+}
+
+echo
+echo "Veskora speed figures: medians of $runs runs, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores"
+printf '%-58s %10s %-3s %-10s %s\n' "Figure" "Median" "" "Target" ""
+row "Launch to main window shown (veskora)" "$launch" ms
+row "Launch to first window shown (minimal Qt Widgets program)" "$minimal" ms
+row "  ratio" "$ratio" "" "≤" 1.5
+row "Open lesson 2 from the menu to its first record shown" "$opening" ms "≤" 50
+row "Next to the next record shown" "$next" ms "≤" 5
+for rate in 150 80 50; do
+    row "Speak (\\spd=$rate\\) to first audio buffer" \
+        "$(figure "$logs/agent.txt" "Speak \\spd=$rate\\ to audio handed over: median")" ms "≤" 20
+done
+row "  espeak-ng's own synthesis of the same sentence" "$espeak" ms
+row "Keystroke in the dictionary, 50,000 rows" "$(dictionary 50000)" ms "≤" 16
+row "Keystroke in the dictionary, 1,000,000 rows" "$(dictionary 1000000)" ms "≤" 16
+row "Peak memory, lesson 2 and the dictionary open (VmHWM)" "$memory" MB "≤" 120
+
+if ((${#failed[@]})); then
+    echo
+    printf 'failed: %s\n' "${failed[@]}"
+    exit 1
+fi
