@@ -3,8 +3,10 @@
 #include "contents/contentswindow.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "platform/core/programstate.h"
 #include "platform/ui/twips.h"
@@ -55,10 +57,14 @@ ContentsWindow::ContentsWindow(Platform::ProgramState &state, QWidget *parent)
         label->setCursor(Qt::PointingHandCursor);
         Platform::Twips::setColours(label, Qt::black, lesson % 2 == 1 ? kOddBackground : kEvenBackground);
         Platform::Twips::place(label, kEntryLeft, kEntryTops[lesson - 1], kEntryWidth, kEntryHeight);
+        // Entries take focus so that the list works from the keyboard as well: arrows move,
+        // Enter or Space chooses, and a frame shows where focus is.
+        label->setFocusPolicy(Qt::StrongFocus);
         label->installEventFilter(this);
         m_entries[lesson - 1] = label;
     }
     Platform::Twips::resizeClient(this, kClientWidth, kClientHeight);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 ContentsWindow::~ContentsWindow() = default;
@@ -119,6 +125,24 @@ bool ContentsWindow::eventFilter(QObject *watched, QEvent *event)
     if (lesson == 0)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        m_entries[lesson - 1]->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            chooseLesson(lesson);
+            return true;
+        }
+        const int step = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+        if (step != 0) {
+            if (QLabel *next = entry(lesson + step))
+                next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        break;
+    }
     case QEvent::MouseMove:
         hoverEntry(lesson);
         break;

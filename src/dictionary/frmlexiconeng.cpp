@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -176,6 +177,8 @@ void FrmLexiconEng::buildControls()
     connect(txtRussian, &QLineEdit::textChanged, this, &FrmLexiconEng::refreshSpokenForm);
     connect(Command1, &QPushButton::clicked, this, &FrmLexiconEng::speak);
     connect(cmdEnd, &QPushButton::clicked, this, &FrmLexiconEng::end);
+    // Escape leaves the dictionary the way its end button does, character and all.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &FrmLexiconEng::end);
     connect(m_data.get(), &Platform::DataSource::currentRowChanged, this, &FrmLexiconEng::showCurrentRussian);
 }
 

@@ -88,6 +88,8 @@ Install::Install(Platform::ProcessLauncher &launcher, Platform::SettingsStore &s
     m_text1->setFont(sansSerif(9.75, true));
     // The status line only reports; typing into it would change nothing.
     m_text1->setReadOnly(true);
+    // Nothing labels the status line on screen; a screen reader still needs to call it something.
+    m_text1->setAccessibleName(tr("Installation step"));
     Platform::Twips::place(m_text1, 120, 960, 5415, 495);
 
     m_label2 = new QLabel(this);

@@ -155,6 +155,7 @@ void Lektion1::applyLanguage()
     const QString column = translationColumn(language);
     if (!column.isEmpty())
         m_data->bind(m_ui.txtNative, column);
+    nameControls(language);
     const std::optional<LessonCaptions> captions = lessonCaptions(language, CaptionSet::Alphabet);
     if (captions && language != Platform::Language::English) {
         setCaption(m_ui.cmdBack, captions->back);

@@ -233,6 +233,7 @@ void LessonWindow::applyLanguage()
     const QString column = translationColumn(language);
     if (!column.isEmpty())
         m_data->bind(m_ui.txtNative, column);
+    nameControls(language);
     const std::optional<LessonCaptions> captions = lessonCaptions(language, m_design.captions);
     // English texts are the design's own; only the other languages set captions.
     if (captions && language != Platform::Language::English) {

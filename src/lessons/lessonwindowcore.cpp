@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "lessons/controlnames.h"
 #include "lessons/decoderussiantext.h"
 #include "lessons/lessoncaptions.h"
 #include "platform/core/programstate.h"
@@ -80,6 +81,7 @@ LessonWindowCore::~LessonWindowCore() = default;
 
 void LessonWindowCore::load()
 {
+    orderTabs();
     const Platform::StepRunner::Handler handler = loadErrorHandler();
     Platform::StepRunner runner = handler ? Platform::StepRunner(handler) : Platform::StepRunner();
     runLoadSteps(runner);
@@ -164,6 +166,40 @@ void LessonWindowCore::setCaption(QWidget *control, const QString &caption)
     else if (auto *label = qobject_cast<QLabel *>(control))
         label->setText(caption);
     control->setAccessibleName(caption);
+}
+
+void LessonWindowCore::orderTabs()
+{
+    // The record commands in the order they stand, the texts they show, then the lesson's own
+    // controls; creation order would put Back and Repeat last.
+    const char *const order[] = {"cmdBack", "cmdRepeat", "cmdNext",  "cmdLast",  "txtTexten",
+                                 "txtNative", "txtInneholl", "Slider1", "Command1", "cmdEnd", "cmdNextLesson"};
+    QWidget *previous = nullptr;
+    for (const char *name : order) {
+        auto *control = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (!control)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void LessonWindowCore::nameControls(int language)
+{
+    const ControlNames &names = controlNames(language);
+    const std::pair<const char *, const QString *> controls[] = {
+        {"Picture1", &names.picture},         {"Image1", &names.letterBlocks},
+        {"Label1", &names.lessonCommands},    {"lblChanceButton", &names.recordCommands},
+        {"Slider1", &names.speedOfSpeech},    {"txtTexten", &names.russianText},
+        {"txtNative", &names.translation},    {"txtInneholl", &names.lessonHeading},
+    };
+    for (const auto &[name, text] : controls) {
+        // The alphabet window's Label1 is its lesson caption and keeps that as its name.
+        auto *control = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (control && !(qobject_cast<QLabel *>(control) && !static_cast<QLabel *>(control)->text().isEmpty()))
+            control->setAccessibleName(*text);
+    }
 }
 
 QString LessonWindowCore::fitCaption(const QPushButton &button, const QString &caption)

@@ -119,6 +119,11 @@ protected:
     static void setCaption(QWidget *control, const QString &caption);
     /// \a caption with line breaks where \a button is too narrow for it.
     static QString fitCaption(const QPushButton &button, const QString &caption);
+    /// Names the uncaptioned controls (pictures, text boxes, slider) for a screen reader in
+    /// interface language \a language; controls a window lacks are passed over.
+    void nameControls(int language);
+    /// Puts the controls a learner uses into a reading order for Tab.
+    void orderTabs();
     /// A font by its Windows design name, with the nearest free fonts behind it.
     static QFont designFont(const QString &family, qreal pointSize);
 

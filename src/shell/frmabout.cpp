@@ -116,7 +116,7 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
                          "GPL-3.0-or-later."),
           2400, 1320, 3375, 810, 7);
 
-    label(this, "Label3", QStringLiteral("Webbsite:"), 2520, 2160, 735, 255);
+    QLabel *webSiteLabel = label(this, "Label3", QStringLiteral("Webbsite:"), 2520, 2160, 735, 255);
 
     // The address is shown without its closing '/', which only takes room.
     QString address = webSite().toString();
@@ -141,6 +141,8 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     m_text1->resize(std::clamp(needed, m_text1->width(), std::max(m_text1->width(), width() - m_text1->x() - 2)),
                     std::max(m_text1->height(), m_text1->fontMetrics().height() + 2));
     m_text1->installEventFilter(this);
+    // The label in front names the address for a screen reader.
+    webSiteLabel->setBuddy(m_text1);
 
     auto *line = new Line1(this);
     line->setGeometry(0, Twips::toPixels(2400, this), width(), Twips::toPixels(160, this));

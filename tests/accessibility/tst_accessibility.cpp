@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "../lessons/lessontestbed.h"
+#include "contents/contentswindow.h"
+#include "dictionary/frmlexiconeng.h"
+#include "installer/install.h"
+#include "lessons/lektion1.h"
+#include "lessons/lektion2.h"
+#include "lessons/lektion3.h"
+#include "platform/agent/agentsettingsdialog.h"
+#include "resources/installerstrings.h"
+#include "resources/localeid.h"
+#include "resources/stringtable.h"
+#include "shell/frmabout.h"
+#include "shell/frmmain.h"
+#include "shell/services.h"
+#include "shell/start.h"
+
+namespace {
+
+// A control a learner can reach with Tab but that a screen reader would announce without a
+// name. Parts of composite controls (the edit inside a spin box) speak through their owner.
+QStringList unnamedControls(const QWidget *window)
+{
+    QStringList unnamed;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->focusPolicy() == Qt::NoFocus || widget->focusProxy())
+            continue;
+        if (qobject_cast<QAbstractSpinBox *>(widget->parentWidget()) || qobject_cast<QComboBox *>(widget->parentWidget()))
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << widget->objectName() + u'(' + QString::fromLatin1(widget->metaObject()->className()) + u')';
+    }
+    return unnamed;
+}
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The controls Tab visits from \a first until focus comes back round, by object name.
+QStringList tabChain(QWidget *first)
+{
+    QStringList names;
+    QWidget *widget = first;
+    do {
+        if (widget->isVisibleTo(first->window()) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            names << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != first && names.size() < 100);
+    return names;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lessonWindowsNameEveryControl_data();
+    void lessonWindowsNameEveryControl();
+    void lessonTabOrderFollowsTheCommands();
+    void startDialogAndMainWindowNameEveryControl();
+    void dialogsNameEveryControl();
+    void contentsWorksFromTheKeyboard();
+    void escapeClosesTopLevelWindows();
+};
+
+void TestAccessibility::lessonWindowsNameEveryControl_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("textName");
+    // The names follow the interface language the window reads at load.
+    QTest::newRow("alphabet, English") << 1 << 110 << QStringLiteral("Russian text");
+    QTest::newRow("alphabet, Swedish") << 1 << 120 << QStringLiteral("Rysk text");
+    QTest::newRow("lesson, German") << 2 << 140 << QStringLiteral("Russischer Text");
+    QTest::newRow("lesson, Finnish") << 2 << 130 << QStringLiteral("Venäjänkielinen teksti");
+    QTest::newRow("third, Spanish") << 3 << 160 << QStringLiteral("Texto ruso");
+    QTest::newRow("third, French") << 3 << 150 << QStringLiteral("Texte russe");
+}
+
+void TestAccessibility::lessonWindowsNameEveryControl()
+{
+    QFETCH(int, window);
+    QFETCH(int, language);
+    QFETCH(QString, textName);
+    LessonTestBed bed;
+    bed.state.interfaceLanguage = language;
+    QWidget *lesson = window == 1   ? static_cast<QWidget *>(bed.open<Lessons::Lektion1>(1))
+                      : window == 2 ? static_cast<QWidget *>(bed.open<Lessons::Lektion2>(2))
+                                    : static_cast<QWidget *>(bed.open<Lessons::Lektion3>(12));
+    lesson->show();
+    QCOMPARE(unnamedControls(lesson).join(u','), QString());
+    QCOMPARE(accessibleName(LessonTestBed::control(lesson, "txtTexten")), textName);
+    // A button is announced by its caption in one piece, not by the lines it is broken into.
+    auto *next = LessonTestBed::control<QPushButton>(lesson, "cmdNext");
+    QVERIFY(!accessibleName(next).contains(u'\n'));
+    QCOMPARE(accessibleName(next), LessonTestBed::caption(next));
+}
+
+void TestAccessibility::lessonTabOrderFollowsTheCommands()
+{
+    LessonTestBed bed;
+    QWidget *lesson = bed.open<Lessons::Lektion2>(2);
+    lesson->show();
+    const QStringList chain = tabChain(LessonTestBed::control(lesson, "cmdBack"));
+    // Record commands left to right, then the texts, then the lesson's own controls.
+    const QStringList expected = {QStringLiteral("cmdBack"),     QStringLiteral("cmdRepeat"), QStringLiteral("cmdNext"),
+                                  QStringLiteral("cmdLast"),     QStringLiteral("txtTexten"), QStringLiteral("txtNative"),
+                                  QStringLiteral("txtInneholl"), QStringLiteral("Slider1"),   QStringLiteral("Command1"),
+                                  QStringLiteral("cmdEnd"),      QStringLiteral("cmdNextLesson")};
+    QCOMPARE(chain, expected);
+}
+
+void TestAccessibility::startDialogAndMainWindowNameEveryControl()
+{
+    Platform::ProgramState state;
+    TestSupport::InMemorySettingsStore settings;
+    TestSupport::FakeProcessLauncher launcher;
+    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+    Shell::Services services;
+    services.state = &state;
+    services.settings = &settings;
+    services.launcher = &launcher;
+    services.strings = Resources::StringTable::menuStrings().forLocale(0x041D);
+    Shell::FrmMain main(services);
+    main.load();
+    main.show();
+    Shell::Start *start = main.start().get();
+    QVERIFY(start);
+    QCOMPARE(unnamedControls(&main).join(u','), QString());
+    QCOMPARE(accessibleName(start->findChild<QPushButton *>(QStringLiteral("Command1"))), QStringLiteral("Svenska"));
+
+    // Each welcome text's mnemonic moves focus to the flag beside it.
+    auto *label = start->findChild<QLabel *>(QStringLiteral("Label2"));
+    QCOMPARE(label->buddy(), start->findChild<QWidget *>(QStringLiteral("Command2")));
+    // Enter on the start dialog begins the recent lesson.
+    auto *recent = start->findChild<QPushButton *>(QStringLiteral("cmdRecent"));
+    QVERIFY(recent->isDefault() || recent->autoDefault());
+}
+
+void TestAccessibility::dialogsNameEveryControl()
+{
+    TestSupport::FakeProcessLauncher launcher;
+    Shell::FrmAbout about(launcher);
+    about.show();
+    QCOMPARE(unnamedControls(&about).join(u','), QString());
+
+    Platform::AgentSettingsDialog settings;
+    settings.show();
+    QCOMPARE(unnamedControls(&settings).join(u','), QString());
+
+    LessonTestBed bed;
+    Dictionary::DictionaryServices services;
+    services.state = &bed.state;
+    services.databases = &bed.engine;
+    services.paths = bed.services.paths;
+    Dictionary::FrmLexiconEng dictionary(services);
+    dictionary.load();
+    dictionary.show();
+    QCOMPARE(unnamedControls(&dictionary).join(u','), QString());
+
+    TestSupport::InMemorySettingsStore store;
+    const auto texts = Resources::InstallerStrings::forLocale(0x0409, Resources::InstallerStrings::Choice::ListedOnly);
+    Installer::Install install(launcher, store, texts, QDir::tempPath());
+    install.show();
+    QCOMPARE(unnamedControls(&install).join(u','), QString());
+}
+
+void TestAccessibility::contentsWorksFromTheKeyboard()
+{
+    Platform::ProgramState state;
+    state.interfaceLanguage = 110;
+    Contents::ContentsWindow contents(state);
+    contents.load();
+    contents.show();
+    QCOMPARE(unnamedControls(&contents).join(u','), QString());
+    QSignalSpy started(&contents, &Contents::ContentsWindow::startCommandRequested);
+    contents.entry(1)->setFocus();
+    // Down moves to the next entry; Enter chooses the entry that has focus.
+    QTest::keyClick(contents.entry(1), Qt::Key_Down);
+    QCOMPARE(contents.focusWidget(), contents.entry(2));
+    QTest::keyClick(contents.entry(2), Qt::Key_Down);
+    QCOMPARE(contents.focusWidget(), contents.entry(3));
+    QTest::keyClick(contents.entry(3), Qt::Key_Return);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(state.currentLesson, 3);
+}
+
+void TestAccessibility::escapeClosesTopLevelWindows()
+{
+    Platform::ProgramState state;
+    state.interfaceLanguage = 110;
+    auto *contents = new Contents::ContentsWindow(state);
+    contents->setAttribute(Qt::WA_DeleteOnClose, false);
+    contents->load();
+    contents->show();
+    contents->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(contents));
+    QTest::keyClick(contents, Qt::Key_Escape);
+    QVERIFY(!contents->isVisible());
+    QSignalSpy spy(contents, &QObject::destroyed);
+    delete contents;
+
+    LessonTestBed bed;
+    Dictionary::DictionaryServices services;
+    services.state = &bed.state;
+    services.databases = &bed.engine;
+    services.paths = bed.services.paths;
+    Dictionary::FrmLexiconEng dictionary(services);
+    dictionary.load();
+    dictionary.show();
+    dictionary.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dictionary));
+    QTest::keyClick(&dictionary, Qt::Key_Escape);
+    QVERIFY(!dictionary.isVisible());
+
+    TestSupport::FakeProcessLauncher launcher;
+    Shell::FrmAbout about(launcher);
+    about.show();
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
