@@ -57,6 +57,14 @@ void TestReportFormula::selects_data()
     QTest::newRow("doubled quote inside text") << "{Kursen.Lektion} ='a''b'" << "a'b" << "1" << true;
     QTest::newRow("empty selects all") << "" << "5" << "1" << true;
     QTest::newRow("blank selects all") << "   " << "5" << "1" << true;
+    // A number too large for 64 bits must not read as 0 and pick the wrong rows.
+    QTest::newRow("huge number, zero") << "{Kursen.Nr} = 99999999999999999999" << "1" << "0" << false;
+    QTest::newRow("huge number, itself") << "{Kursen.Nr} = 99999999999999999999" << "1" << "99999999999999999999" << true;
+    QTest::newRow("other digits, zero") << "{Kursen.Nr} = \u0663" << "1" << "0" << false;
+    QTest::newRow("deepest nesting") << QString(u'(').repeated(64) + "{Kursen.Lektion} ='1'" + QString(u')').repeated(64)
+                                     << "1" << "2" << true;
+    QTest::newRow("longest chain") << QStringList(1000, QStringLiteral("{Kursen.Lektion} ='1'")).join(" AND ") << "1" << "2"
+                                   << true;
 }
 
 void TestReportFormula::selects()
@@ -91,6 +99,10 @@ void TestReportFormula::rejects_data()
     QTest::newRow("value first") << "'7' = {Kursen.Lektion}" << "expected a field";
     QTest::newRow("two comparisons without and") << "{Kursen.Lektion} ='7' {Kursen.Nr} ='1'" << "unexpected";
     QTest::newRow("statement separator") << "{Kursen.Lektion} ='7'; drop" << "unexpected character ';'";
+    // Deeper or longer formulas would run the stack out while read, tested or freed.
+    QTest::newRow("nested too deep") << QString(u'(').repeated(100000) + "{Kursen.Lektion} ='1'" << "nested more than 64";
+    QTest::newRow("chain too long") << QStringList(100000, QStringLiteral("{Kursen.Lektion} ='1'")).join(" OR ")
+                                    << "more than 1000 comparisons";
 }
 
 void TestReportFormula::rejects()

@@ -22,6 +22,12 @@ namespace {
 using Node = SelectionFormula::Node;
 using NodePtr = std::shared_ptr<const Node>;
 
+// Reading, testing and freeing a formula all recurse through its tree; these bounds keep a
+// formula from a settings file or a layout from running the stack out. The print entry's
+// formulas use one comparison and no parentheses.
+constexpr int kMaxNesting = 64;
+constexpr int kMaxComparisons = 1000;
+
 struct Token {
     enum class Type { Field, Text, Number, Equal, NotEqual, And, Or, Open, Close, End };
     Type type = Type::End;
@@ -194,7 +200,13 @@ private:
             return {};
         if (current().type == Token::Type::Open) {
             const Token open = take();
+            if (m_nesting == kMaxNesting) {
+                failAt(open, QStringLiteral("parentheses nested more than %1 deep").arg(kMaxNesting));
+                return {};
+            }
+            ++m_nesting;
             NodePtr inner = parseOr();
+            --m_nesting;
             if (!m_error && current().type != Token::Type::Close)
                 failAt(current(), QStringLiteral("expected ')' to close the '(' at column %1, found %2")
                                       .arg(open.column + 1)
@@ -218,12 +230,20 @@ private:
             return {};
         }
         const Token value = take();
+        if (++m_comparisons > kMaxComparisons) {
+            failAt(field, QStringLiteral("more than %1 comparisons").arg(kMaxComparisons));
+            return {};
+        }
         auto node = std::make_shared<Node>();
         node->kind = op.type == Token::Type::Equal ? Node::Kind::Equal : Node::Kind::NotEqual;
         node->field = field.value;
         node->text = value.value;
-        if (value.type == Token::Type::Number)
-            node->number = value.value.toLongLong();
+        // A number beyond 64 bits (or written in other digits than 0 to 9) would read as 0
+        // and select the wrong rows; it compares as the text it is instead.
+        bool isNumber = false;
+        const qint64 number = value.value.toLongLong(&isNumber);
+        if (value.type == Token::Type::Number && isNumber)
+            node->number = number;
         if (!m_fields.contains(field.value, Qt::CaseInsensitive))
             m_fields.append(field.value);
         return node;
@@ -232,6 +252,8 @@ private:
     const QString &m_text;
     std::vector<Token> m_tokens;
     size_t m_position = 0;
+    int m_nesting = 0;
+    int m_comparisons = 0;
     std::optional<Error> m_error;
     QStringList m_fields;
 };
