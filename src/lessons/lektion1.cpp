@@ -21,9 +21,11 @@ namespace Lessons {
 namespace {
 
 /// The fixed picture beside the record's picture: three letter blocks.
-QPixmap alphabetBlocks(const QSize &size)
+QPixmap alphabetBlocks(const QSize &size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size);
+    // Painted at the screen's pixel density; the painter works in logical pixels.
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -76,7 +78,7 @@ void Lektion1::buildControls()
     Platform::Twips::setColours(m_ui.Picture1, Qt::black, Qt::white);
 
     m_image1 = addLabel(QStringLiteral("Image1"), tr("Letter blocks"), QRect(3840, 960, 2040, 1596));
-    m_image1->setPixmap(alphabetBlocks(m_image1->size()));
+    m_image1->setPixmap(alphabetBlocks(m_image1->size(), m_image1->devicePixelRatioF()));
 
     m_label1 = addLabel(QStringLiteral("Label1"), tr("Lesson"), QRect(360, 6840, 2895, 495));
     m_label1->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));

@@ -383,11 +383,18 @@ Platform::Status LessonWindowCore::loadPicture()
     const QSize box = m_ui.Picture1->contentsRect().size();
     const QSize own = reader.size();
     const bool drawing = reader.format() == "svg" || reader.format() == "svgz";
-    if (own.isValid() && !box.isEmpty() && (drawing || own.width() > box.width() || own.height() > box.height()))
-        reader.setScaledSize(own.scaled(box, Qt::KeepAspectRatio));
-    const QImage image = reader.read();
+    // Scaled pictures are decoded at the screen's pixel density so that they stay sharp
+    // on a scaled screen.
+    const qreal ratio = m_ui.Picture1->devicePixelRatioF();
+    const bool scaled =
+        own.isValid() && !box.isEmpty() && (drawing || own.width() > box.width() || own.height() > box.height());
+    if (scaled)
+        reader.setScaledSize(own.scaled(box * ratio, Qt::KeepAspectRatio));
+    QImage image = reader.read();
     if (image.isNull())
         return Platform::fail(Platform::ErrorCode::InvalidArgument, reader.errorString());
+    if (scaled)
+        image.setDevicePixelRatio(ratio);
     m_ui.Picture1->setPixmap(QPixmap::fromImage(image));
     return Platform::ok();
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 #include "shell/shellresources.h"
 
@@ -33,8 +34,8 @@ FrmSplash::FrmSplash(QWidget *parent)
 
     auto *image = new QLabel(frame);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QStringLiteral(":/shell/genie.svg")).scaled(160, 160, Qt::KeepAspectRatio,
-                                                                          Qt::SmoothTransformation));
+    image->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), QSize(160, 160),
+                                                image->devicePixelRatioF()));
     image->setAccessibleName(tr("Veskora"));
 
     const auto label = [frame](const char *name, const QString &text, int pointSize, bool bold = false) {

@@ -9,6 +9,7 @@
 
 #include "platform/core/programstate.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 #include "shell/componentcheck.h"
 #include "shell/services.h"
@@ -96,9 +97,11 @@ void Start::buildControls()
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setAccessibleName(QStringLiteral("Genie"));
     m_picture2->setScaledContents(true);
-    m_picture2->setPixmap(QPixmap(QStringLiteral(":/shell/genie.svg")));
     m_picture2->setAutoFillBackground(true);
     Platform::Twips::place(m_picture2, 120, 120, 1560, 1560);
+    // Drawn at the screen's pixel density, so that it is not enlarged from a small bitmap.
+    m_picture2->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), m_picture2->size(),
+                                                     m_picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
 
     int top = 1860;
     for (std::size_t i = 0; i < std::size(kRows); ++i) {

@@ -46,11 +46,16 @@ CharacterWindow::CharacterWindow(QWidget *parent)
 void CharacterWindow::setFrame(const QImage &frame)
 {
     m_frame = frame;
-    if (size() != frame.size())
-        setFixedSize(frame.size());
+    // A frame drawn for a scaled screen has more pixels than the window has logical ones.
+    const QSize logical = frame.deviceIndependentSize().toSize();
+    if (size() != logical)
+        setFixedSize(logical);
     // A frame without any opaque pixel would make an empty mask, which Qt treats as none.
     if (windowSystemShapes()) {
-        const QBitmap mask = QBitmap::fromImage(frame.createAlphaMask());
+        QImage alpha = frame.createAlphaMask();
+        if (alpha.size() != logical)
+            alpha = alpha.scaled(logical);
+        const QBitmap mask = QBitmap::fromImage(alpha);
         if (!QRegion(mask).isEmpty())
             setMask(mask);
     }

@@ -65,6 +65,16 @@ struct CharacterStage {
     std::unique_ptr<BalloonWindow> balloon;
     QString voice = QStringLiteral("en");
     quint32 style = kDefaultStyle;
+
+    /// A frame of the figure drawn at the pixel density of the window's screen, so that the
+    /// figure stays sharp when the desktop is scaled.
+    QImage frame(const CharacterFrame *shown, bool mouthOpen) const
+    {
+        const qreal ratio = window ? window->devicePixelRatioF() : 1.0;
+        QImage image = renderer->render(shown, mouthOpen, ratio);
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
     QFont font;
     QPoint position{450, 450};
     bool shown = false;
@@ -167,7 +177,7 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     s.window = std::make_unique<CharacterWindow>();
     s.window->setWindowTitle(characterId);
     s.window->setAccessibleName(characterId);
-    s.window->setFrame(s.renderer->render(nullptr, false));
+    s.window->setFrame(s.frame(nullptr, false));
     s.balloon = std::make_unique<BalloonWindow>();
     s.frameTimer.setSingleShot(true);
     s.tickTimer.setInterval(kTickMs);
@@ -407,7 +417,7 @@ void GenieCharacterService::advance(CharacterStage &s)
     if (s.activity == CharacterStage::Activity::Idle) {
         s.frameTimer.stop();
         s.activity = CharacterStage::Activity::None;
-        s.window->setFrame(s.renderer->render(nullptr, false));
+        s.window->setFrame(s.frame(nullptr, false));
     }
     if (s.queue.empty()) {
         Q_EMIT queueEmpty(s.id);
@@ -483,7 +493,7 @@ void GenieCharacterService::runFrames(CharacterStage &s, const QString &animatio
 void GenieCharacterService::showFrame(CharacterStage &s, int frameIndex)
 {
     if (!s.animation || frameIndex >= s.animation->frames.size()) {
-        s.window->setFrame(s.renderer->render(nullptr, false));
+        s.window->setFrame(s.frame(nullptr, false));
         if (s.activity == CharacterStage::Activity::Idle)
             startIdle(s);
         else
@@ -492,7 +502,7 @@ void GenieCharacterService::showFrame(CharacterStage &s, int frameIndex)
     }
     s.frameIndex = frameIndex;
     const CharacterFrame &frame = s.animation->frames.at(frameIndex);
-    s.window->setFrame(s.renderer->render(&frame, false));
+    s.window->setFrame(s.frame(&frame, false));
     s.frameTimer.start(std::max(1, int(frame.durationMs / m_timeScale)));
 }
 
@@ -587,7 +597,7 @@ void GenieCharacterService::speechTick(CharacterStage &s)
     const bool open = !done && block < s.mouthEnvelope.size() && s.mouthEnvelope.at(block);
     if (open != s.mouthOpen) {
         s.mouthOpen = open;
-        s.window->setFrame(s.renderer->render(nullptr, open));
+        s.window->setFrame(s.frame(nullptr, open));
     }
     if (!done)
         return;
