@@ -12,6 +12,7 @@
 #include "platform/core/apppaths.h"
 #include "platform/process/processlauncher.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/twips.h"
 
 namespace Installer {
@@ -104,6 +105,7 @@ Install::Install(Platform::ProcessLauncher &launcher, Platform::SettingsStore &s
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setFont(sansSerif(8.25, true));
     m_command1->setDefault(true);
+    Platform::Keyboard::enterClicks(this, m_command1);
     Platform::Twips::place(m_command1, 4200, 1560, 1575, 375);
     connect(m_command1, &QPushButton::clicked, this, &Install::performStep);
 

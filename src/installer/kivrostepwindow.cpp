@@ -10,6 +10,7 @@
 #include "installer/componentprobe.h"
 #include "platform/core/apppaths.h"
 #include "platform/process/processlauncher.h"
+#include "platform/ui/keyboard.h"
 #include "resources/localeid.h"
 
 namespace Installer {
@@ -93,6 +94,7 @@ KivrostepWindow::KivrostepWindow(const ComponentProbe &probe, Platform::ProcessL
     auto *install = new QPushButton(u8(t.button), this);
     install->setObjectName(QStringLiteral("cmdInstall"));
     install->setDefault(true);
+    Platform::Keyboard::enterClicks(this, install);
     layout->addWidget(install);
     connect(install, &QPushButton::clicked, this, &KivrostepWindow::startInstaller);
 }

@@ -9,6 +9,7 @@
 
 #include "platform/core/programstate.h"
 #include "platform/settings/settingsstore.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 #include "shell/componentcheck.h"
@@ -69,6 +70,7 @@ Start::Start(Services &services, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(QStringLiteral("Veskora"));
+    setAccessibleName(windowTitle());
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(255, 250, 235));
@@ -134,6 +136,7 @@ void Start::buildControls()
     m_cmdRecent = new QPushButton(QStringLiteral("Begin the recent lesson. "), this);
     m_cmdRecent->setObjectName(QStringLiteral("cmdRecent"));
     m_cmdRecent->setDefault(true);
+    Platform::Keyboard::enterClicks(this, m_cmdRecent);
     Platform::Twips::place(m_cmdRecent, 2400, 6900, 3600, 495);
     connect(m_cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
 
@@ -145,6 +148,7 @@ void Start::buildControls()
     for (auto [box, name] : {std::pair{&m_txtLang, "txtLang"}, {&m_txtLesson, "txtLesson"}, {&m_txtAgents, "txtAgents"}}) {
         *box = new QLineEdit(this);
         (*box)->setObjectName(QString::fromLatin1(name));
+        (*box)->setAccessibleName(QString::fromLatin1(name));
         (*box)->hide();
     }
     m_label7->lower();

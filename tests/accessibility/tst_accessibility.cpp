@@ -76,6 +76,9 @@ private Q_SLOTS:
     void dialogsNameEveryControl();
     void contentsWorksFromTheKeyboard();
     void escapeClosesTopLevelWindows();
+    void enterInTheStartDialog_data();
+    void enterInTheStartDialog();
+    void enterOnTheInstallersStatusLinePerformsTheStep();
 };
 
 void TestAccessibility::lessonWindowsNameEveryControl_data()
@@ -235,6 +238,64 @@ void TestAccessibility::escapeClosesTopLevelWindows()
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QTest::keyClick(&about, Qt::Key_Escape);
     QVERIFY(!about.isVisible());
+}
+
+void TestAccessibility::enterInTheStartDialog_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("lessonRequests");
+    // Enter presses the button that has focus, as in a dialog; the default button begins
+    // the recent lesson.
+    QTest::newRow("on a flag") << QStringLiteral("Command3") << 130 << 0;
+    QTest::newRow("on the recent lesson") << QStringLiteral("cmdRecent") << 110 << 1;
+}
+
+void TestAccessibility::enterInTheStartDialog()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, language);
+    QFETCH(int, lessonRequests);
+    qRegisterMetaType<Shell::LessonWindowKind>();
+    Platform::ProgramState state;
+    TestSupport::InMemorySettingsStore settings;
+    TestSupport::FakeProcessLauncher launcher;
+    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+    Shell::Services services;
+    services.state = &state;
+    services.settings = &settings;
+    services.launcher = &launcher;
+    Shell::FrmMain main(services);
+    main.load();
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    Shell::Start *start = main.start().get();
+    QSignalSpy requests(start, &Shell::Start::lessonWindowRequested);
+    auto *button = start->findChild<QPushButton *>(focus);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QCOMPARE(state.interfaceLanguage, std::optional<int>(language));
+    QCOMPARE(requests.count(), lessonRequests);
+}
+
+void TestAccessibility::enterOnTheInstallersStatusLinePerformsTheStep()
+{
+    TestSupport::FakeProcessLauncher launcher;
+    TestSupport::InMemorySettingsStore store;
+    const auto texts = Resources::InstallerStrings::forLocale(0x0409, Resources::InstallerStrings::Choice::ListedOnly);
+    Installer::Install install(launcher, store, texts, QDir::tempPath());
+    install.setFocusWaitLimit(std::chrono::milliseconds(10));
+    install.show();
+    install.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&install));
+    auto *status = install.findChild<QWidget *>(QStringLiteral("Text1"));
+    status->setFocus();
+    QTest::keyClick(status, Qt::Key_Return);
+    QCOMPARE(install.step(), 2);
+    // Enter with a modifier is not the default button's key.
+    QTest::keyClick(status, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(install.step(), 2);
 }
 
 QTEST_MAIN(TestAccessibility)
