@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,46 @@ public:
         return Platform::CodePage1251::decode(value.toString());
     }
 };
+
+// A screen reader reads a cell's accessible text, not what the delegate paints: the Russian
+// column gives it the Cyrillic text as well, not the stored single-byte form.
+class SpokenCyrillicModel final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::AccessibleTextRole && index.column() == 1)
+            return Platform::CodePage1251::decode(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// What a screen reader calls the controls that have no caption, per interface language.
+struct ControlNames {
+    int code;
+    const char *matches;
+    const char *word;
+    const char *russian;
+    const char *spokenForm;
+};
+
+constexpr ControlNames kControlNames[] = {
+    {110, "Matches", "Word", "Russian", "Spoken form"},
+    {120, "Träffar", "Ord", "Ryska", "Uttal"},
+    {130, "Osumat", "Sana", "Venäjä", "Ääntämys"},
+    {140, "Treffer", "Wort", "Russisch", "Aussprache"},
+    {150, "Résultats", "Mot", "Russe", "Prononciation"},
+    {160, "Resultados", "Palabra", "Ruso", "Pronunciación"},
+};
+
+const ControlNames &controlNames(int language)
+{
+    for (const ControlNames &names : kControlNames) {
+        if (names.code == language)
+            return names;
+    }
+    return kControlNames[0];
+}
 
 QFont arial(int pointSize, bool bold)
 {
@@ -112,7 +153,9 @@ void FrmLexiconEng::buildControls()
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Matches"));
     place(DBGrid1, 360, 1800, 5175, 1695);
-    DBGrid1->setModel(m_data->model());
+    auto *shown = new SpokenCyrillicModel(DBGrid1);
+    shown->setSourceModel(m_data->model());
+    DBGrid1->setModel(shown);
     DBGrid1->setItemDelegateForColumn(1, new CyrillicDelegate(DBGrid1));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -202,6 +245,15 @@ void FrmLexiconEng::load()
     Command1->setAccessibleName(m_texts->speakCaption);
     lblNoDictionary->setText(m_texts->noDictionary);
     lblNoDictionary->setAccessibleName(m_texts->noDictionary);
+    QString search = m_texts->searchCaption.trimmed();
+    if (search.endsWith(u':'))
+        search.chop(1);
+    txtOrt->setAccessibleName(search);
+    const ControlNames &names = controlNames(m_texts->code);
+    DBGrid1->setAccessibleName(QString::fromUtf8(names.matches));
+    txtNative->setAccessibleName(QString::fromUtf8(names.word));
+    txtRussian->setAccessibleName(QString::fromUtf8(names.russian));
+    txtRuss2->setAccessibleName(QString::fromUtf8(names.spokenForm));
 
     // The data source opens its design record source as the window comes up, so the boxes
     // already hold the first entry when they are first shown.

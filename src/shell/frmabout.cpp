@@ -48,7 +48,11 @@ protected:
 /// Image1: the course picture, stretched to its frame.
 class Picture final : public QLabel {
 public:
-    explicit Picture(QWidget *parent) : QLabel(parent) { setObjectName(QStringLiteral("Image1")); }
+    explicit Picture(QWidget *parent) : QLabel(parent)
+    {
+        setObjectName(QStringLiteral("Image1"));
+        setAccessibleName(QStringLiteral("Genie"));
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override

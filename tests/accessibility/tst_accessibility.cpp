@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void enterInTheStartDialog_data();
     void enterInTheStartDialog();
     void enterOnTheInstallersStatusLinePerformsTheStep();
+    void dictionaryReadsRussianAsCyrillic();
 };
 
 void TestAccessibility::lessonWindowsNameEveryControl_data()
@@ -296,6 +298,33 @@ void TestAccessibility::enterOnTheInstallersStatusLinePerformsTheStep()
     // Enter with a modifier is not the default button's key.
     QTest::keyClick(status, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(install.step(), 2);
+}
+
+void TestAccessibility::dictionaryReadsRussianAsCyrillic()
+{
+    LessonTestBed bed;
+    bed.state.interfaceLanguage = 120;
+    Dictionary::DictionaryServices services;
+    services.state = &bed.state;
+    services.databases = &bed.engine;
+    services.paths = bed.services.paths;
+    Dictionary::FrmLexiconEng dictionary(services);
+    dictionary.load();
+    dictionary.show();
+    auto *search = dictionary.findChild<QLineEdit *>(QStringLiteral("txtOrt"));
+    QCOMPARE(accessibleName(search), QStringLiteral("Sök"));
+    QTest::keyClicks(search, QStringLiteral("h"));
+    auto *grid = dictionary.findChild<QWidget *>(QStringLiteral("DBGrid1"));
+    QCOMPARE(accessibleName(grid), QStringLiteral("Träffar"));
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    QVERIFY(table && table->rowCount() > 0);
+    // The stored form (one Latin-1 character per Cyrillic letter) would be read out as
+    // gibberish; the reader must get the letters the grid shows.
+    const QString russian = table->cellAt(0, 1)->text(QAccessible::Name);
+    QVERIFY(!russian.isEmpty());
+    for (const QChar c : russian)
+        QVERIFY2(c.unicode() < 0xC0 || (c.unicode() >= 0x400 && c.unicode() < 0x500), qPrintable(russian));
+    QVERIFY(std::any_of(russian.begin(), russian.end(), [](QChar c) { return c.unicode() >= 0x400; }));
 }
 
 QTEST_MAIN(TestAccessibility)
