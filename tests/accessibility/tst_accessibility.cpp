@@ -13,11 +13,14 @@
 #include "../lessons/lessontestbed.h"
 #include "contents/contentswindow.h"
 #include "dictionary/frmlexiconeng.h"
+#include "installer/componentprobe.h"
 #include "installer/install.h"
+#include "installer/kivrostepwindow.h"
 #include "lessons/lektion1.h"
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "platform/agent/agentsettingsdialog.h"
+#include "platform/help/chmhelpviewer.h"
 #include "resources/installerstrings.h"
 #include "resources/localeid.h"
 #include "resources/stringtable.h"
@@ -163,6 +166,16 @@ void TestAccessibility::dialogsNameEveryControl()
     Shell::FrmAbout about(launcher);
     about.show();
     QCOMPARE(unnamedControls(&about).join(u','), QString());
+
+    Platform::HelpWindow help;
+    help.show();
+    QCOMPARE(unnamedControls(&help).join(u','), QString());
+
+    QTemporaryDir folder;
+    Installer::ComponentProbe probe(folder.path());
+    Installer::KivrostepWindow check(probe, launcher, folder.path() + QStringLiteral("/Tamrelon"), 0x041D);
+    check.show();
+    QCOMPARE(unnamedControls(&check).join(u','), QString());
 
     Platform::AgentSettingsDialog settings;
     settings.show();

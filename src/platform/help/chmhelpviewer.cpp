@@ -169,6 +169,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_forward->setEnabled(false);
     layout->addWidget(toolBar);
     m_browser = new ChmBrowser(this);
+    m_browser->setAccessibleName(tr("Help page"));
     layout->addWidget(m_browser);
 
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
