@@ -183,6 +183,9 @@ void LessonWindowCore::orderTabs()
             setTabOrder(previous, control);
         previous = control;
     }
+    // Next is what a learner presses most; the window opens with it in focus.
+    if (m_ui.cmdNext)
+        m_ui.cmdNext->setFocus(Qt::OtherFocusReason);
 }
 
 void LessonWindowCore::nameControls(int language)

@@ -131,6 +131,7 @@ void TestAccessibility::lessonTabOrderFollowsTheCommands()
                                   QStringLiteral("txtInneholl"), QStringLiteral("Slider1"),   QStringLiteral("Command1"),
                                   QStringLiteral("cmdEnd"),      QStringLiteral("cmdNextLesson")};
     QCOMPARE(chain, expected);
+    QCOMPARE(lesson->focusWidget(), LessonTestBed::control(lesson, "cmdNext"));
 }
 
 void TestAccessibility::startDialogAndMainWindowNameEveryControl()
