@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -71,6 +72,12 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     setCentralWidget(m_mdi);
     buildMenus();
     buildStatusBar();
+    // The welcome texts' mnemonics move focus to their flags, so Alt with the menu's letter
+    // does not reach the menu from the start dialog; F10 opens it, as on most desktops.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
     move(Platform::Twips::toPixels(168, this), Platform::Twips::toPixels(636, this));
     // The client area (the MDI area between menu and status bar) gets the design size, and
     // at least room for a lesson window (8300 by 7800 twips) under its title bar.

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void enterInTheStartDialog_data();
     void enterInTheStartDialog();
     void enterOnTheInstallersStatusLinePerformsTheStep();
+    void menuOpensWithF10();
     void dictionaryReadsRussianAsCyrillic();
 };
 
@@ -293,6 +295,28 @@ void TestAccessibility::enterInTheStartDialog()
     QTest::keyClick(button, Qt::Key_Return);
     QCOMPARE(state.interfaceLanguage, std::optional<int>(language));
     QCOMPARE(requests.count(), lessonRequests);
+}
+
+void TestAccessibility::menuOpensWithF10()
+{
+    Platform::ProgramState state;
+    TestSupport::InMemorySettingsStore settings;
+    TestSupport::FakeProcessLauncher launcher;
+    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+    Shell::Services services;
+    services.state = &state;
+    services.settings = &settings;
+    services.launcher = &launcher;
+    services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+    Shell::FrmMain main(services);
+    main.load();
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    // The start dialog's flags take the welcome texts' Alt keys, so the menu needs its own.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QCOMPARE(main.menuBar()->activeAction(), main.entry(QStringLiteral("mnuFile")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 }
 
 void TestAccessibility::enterOnTheInstallersStatusLinePerformsTheStep()
