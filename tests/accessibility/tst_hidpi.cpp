@@ -10,6 +10,7 @@
 #include "platform/agent/characterwindow.h"
 #include "platform/ui/pictures.h"
 #include "shell/frmmain.h"
+#include "shell/frmsplash.h"
 #include "shell/services.h"
 #include "shell/shellresources.h"
 #include "shell/start.h"
@@ -88,6 +89,9 @@ void TestHiDpi::windowPicturesAreSharp()
     auto *genie = main.start().get()->findChild<QLabel *>(QStringLiteral("Picture2"));
     QCOMPARE(genie->pixmap().devicePixelRatio(), 2.0);
     QCOMPARE(genie->pixmap().deviceIndependentSize().toSize(), genie->size());
+
+    Shell::FrmSplash splash;
+    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().devicePixelRatio(), 2.0);
 }
 
 void TestHiDpi::characterFigureKeepsItsLogicalSize()
