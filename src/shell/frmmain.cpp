@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -68,6 +69,8 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Veskora"));
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    // Containers a screen reader walks through are named too, so no part of the tree is blank.
+    m_mdi->setAccessibleName(tr("Course windows"));
     m_mdi->setBackground(QColor(171, 171, 171));
     setCentralWidget(m_mdi);
     buildMenus();
@@ -113,6 +116,7 @@ QAction *FrmMain::addEntry(QMenu *menu, const char *name, const QString &caption
 void FrmMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
+    bar->setAccessibleName(tr("Menu"));
     QMenu *file = bar->addMenu(QStringLiteral("1000"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setProperty("index", 1);
@@ -182,7 +186,10 @@ void FrmMain::buildStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setAccessibleName(tr("Status bar"));
     bar->setSizeGripEnabled(true);
+    if (auto *grip = bar->findChild<QSizeGrip *>())
+        grip->setAccessibleName(tr("Resize"));
     auto *text = new QLabel(QStringLiteral("Status"), bar);
     text->setObjectName(QStringLiteral("Panel1"));
     text->setMinimumWidth(fromHimetric(9102, this));
