@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QVariant>
 
+#include "platform/database/coursekey.h"
 #include "platform/database/searchfold.h"
 #include "platform/ui/codepage1251.h"
 
@@ -199,6 +200,7 @@ QString writeLessonDatabase(const QString &path, const QList<Lesson> &lessons, c
     QString key = password;
     key.replace(QLatin1Char('\''), QStringLiteral("''"));
     writer.exec(QStringLiteral("PRAGMA key = '%1'").arg(key));
+    writer.exec(QStringLiteral("PRAGMA kdf_iter = %1").arg(Platform::kCourseKeyRounds));
     // A course without lessons still gets a valid (encrypted) file, not an empty one.
     writer.exec(QStringLiteral("PRAGMA user_version = 1"));
     writer.exec(QStringLiteral("BEGIN"));

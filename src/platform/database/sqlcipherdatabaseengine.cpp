@@ -15,6 +15,7 @@
 #include <QLoggingCategory>
 
 #include "platform/database/jetpattern.h"
+#include "platform/database/coursekey.h"
 #include "platform/database/jetquery.h"
 #include "platform/database/searchfold.h"
 
@@ -451,6 +452,8 @@ Opened openWith(const QString &path, const std::optional<QString> &password)
     if (password) {
         const QByteArray key = password->toUtf8();
         sqlite3_key(db, key.constData(), int(key.size()));
+        const QByteArray rounds = "PRAGMA kdf_iter = " + QByteArray::number(kCourseKeyRounds);
+        sqlite3_exec(db, rounds.constData(), nullptr, nullptr, nullptr);
     }
     auto schema = readSchema(db);
     if (!schema) {
