@@ -49,6 +49,26 @@ QStringList unnamedControls(const QWidget *window)
     return unnamed;
 }
 
+// The main window over doubles, with the speech components installed, loaded and shown.
+struct MainWindowHarness {
+    explicit MainWindowHarness(quint32 localeId = 0x0409)
+    {
+        settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+        services.state = &state;
+        services.settings = &settings;
+        services.launcher = &launcher;
+        services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
+        main = std::make_unique<Shell::FrmMain>(services);
+        main->load();
+        main->show();
+    }
+    Platform::ProgramState state;
+    TestSupport::InMemorySettingsStore settings;
+    TestSupport::FakeProcessLauncher launcher;
+    Shell::Services services;
+    std::unique_ptr<Shell::FrmMain> main;
+};
+
 QString accessibleName(QWidget *widget)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
@@ -138,18 +158,8 @@ void TestAccessibility::lessonTabOrderFollowsTheCommands()
 
 void TestAccessibility::startDialogAndMainWindowNameEveryControl()
 {
-    Platform::ProgramState state;
-    TestSupport::InMemorySettingsStore settings;
-    TestSupport::FakeProcessLauncher launcher;
-    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-    Shell::Services services;
-    services.state = &state;
-    services.settings = &settings;
-    services.launcher = &launcher;
-    services.strings = Resources::StringTable::menuStrings().forLocale(0x041D);
-    Shell::FrmMain main(services);
-    main.load();
-    main.show();
+    MainWindowHarness harness(0x041D);
+    Shell::FrmMain &main = *harness.main;
     Shell::Start *start = main.start().get();
     QVERIFY(start);
     QCOMPARE(unnamedControls(&main).join(u','), QString());
@@ -275,17 +285,9 @@ void TestAccessibility::enterInTheStartDialog()
     QFETCH(int, language);
     QFETCH(int, lessonRequests);
     qRegisterMetaType<Shell::LessonWindowKind>();
-    Platform::ProgramState state;
-    TestSupport::InMemorySettingsStore settings;
-    TestSupport::FakeProcessLauncher launcher;
-    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-    Shell::Services services;
-    services.state = &state;
-    services.settings = &settings;
-    services.launcher = &launcher;
-    Shell::FrmMain main(services);
-    main.load();
-    main.show();
+    MainWindowHarness harness;
+    Shell::FrmMain &main = *harness.main;
+    Platform::ProgramState &state = harness.state;
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     Shell::Start *start = main.start().get();
@@ -299,18 +301,8 @@ void TestAccessibility::enterInTheStartDialog()
 
 void TestAccessibility::menuOpensWithF10()
 {
-    Platform::ProgramState state;
-    TestSupport::InMemorySettingsStore settings;
-    TestSupport::FakeProcessLauncher launcher;
-    settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-    Shell::Services services;
-    services.state = &state;
-    services.settings = &settings;
-    services.launcher = &launcher;
-    services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-    Shell::FrmMain main(services);
-    main.load();
-    main.show();
+    MainWindowHarness harness;
+    Shell::FrmMain &main = *harness.main;
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     // The start dialog's flags take the welcome texts' Alt keys, so the menu needs its own.
