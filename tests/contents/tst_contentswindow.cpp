@@ -137,20 +137,16 @@ void TestContentsWindow::captionsAreExact_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
     const QString german = QStringLiteral("Inhaltsverzeichnis");
-    QTest::newRow("German 3, trailing blanks") << 140 << 3 << QStringLiteral("Lektion  3. Ziffer-Kardinalzahlen  ") << german;
+    QTest::newRow("German 3") << 140 << 3 << QStringLiteral("Lektion  3. Zahlwörter - Grundzahlen") << german;
     QTest::newRow("German 9, five trailing blanks") << 140 << 9 << QStringLiteral("Lektion  9. Das Wetter     ") << german;
-    QTest::newRow("French 3, one blank before the number")
-        << 150 << 3 << QStringLiteral("La leçon 3. Le chiffre - nombres pourpres  ") << QStringLiteral("Table des matières");
-    QTest::newRow("French 2, two blanks") << 150 << 2 << QStringLiteral("La leçon  2. Les expressions communes")
-                                         << QStringLiteral("Table des matières");
+    QTest::newRow("French 3") << 150 << 3 << QStringLiteral("La leçon  3. Les nombres cardinaux")
+                              << QStringLiteral("Table des matières");
     QTest::newRow("English 8, trailing blank") << 110 << 8 << QStringLiteral("Lesson  8. Pronouns ")
                                               << QStringLiteral("Table of contents");
-    QTest::newRow("Swedish 35, blanks inside") << 120 << 35 << QStringLiteral("Lektion 35.  Nöjen")
-                                              << QStringLiteral("Innehållsförtecning");
-    QTest::newRow("Finnish 5, no blank after the dot") << 130 << 5 << QStringLiteral("Oppitunti  5.Aika")
-                                                      << QStringLiteral("Sisällysluettelo");
-    QTest::newRow("Spanish 38") << 160 << 38 << QStringLiteral("Lección 38. Adjetivos comúnes") << QStringLiteral("Indice");
-    QTest::newRow("unknown language shows English") << 999 << 1 << QStringLiteral("Lesson  1. The Russian alphabets")
+    QTest::newRow("Swedish 35") << 120 << 35 << QStringLiteral("Lektion 35. Nöjen") << QStringLiteral("Innehållsförteckning");
+    QTest::newRow("Finnish 5") << 130 << 5 << QStringLiteral("Oppitunti  5. Aika") << QStringLiteral("Sisällysluettelo");
+    QTest::newRow("Spanish 38") << 160 << 38 << QStringLiteral("Lección 38. Adjetivos comunes") << QStringLiteral("Índice");
+    QTest::newRow("unknown language shows English") << 999 << 1 << QStringLiteral("Lesson  1. The Russian alphabet")
                                                    << QStringLiteral("Table of contents");
     QTest::newRow("no language yet shows English") << 0 << 38 << QStringLiteral("Lesson 38. Common adjectives")
                                                   << QStringLiteral("Table of contents");
