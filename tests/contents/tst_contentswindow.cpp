@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <algorithm>
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void captionsAreExact_data();
     void captionsAreExact();
     void everyLanguageHasCaptionAndAllEntries();
+    void everyEntryFitsItsLabelInBold_data();
+    void everyEntryFitsItsLabelInBold();
     void incompleteBlockIsDropped();
     void layoutAndColoursFollowTheDesign();
 };
@@ -181,6 +185,32 @@ void TestContentsWindow::everyLanguageHasCaptionAndAllEntries()
             QVERIFY2(captions->entries.at(lesson - 1).contains(number),
                      qPrintable(QStringLiteral("%1/%2: %3").arg(language).arg(lesson).arg(captions->entries.at(lesson - 1))));
         }
+    }
+}
+
+void TestContentsWindow::everyEntryFitsItsLabelInBold_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language : Platform::Language::All)
+        QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+void TestContentsWindow::everyEntryFitsItsLabelInBold()
+{
+    QFETCH(int, language);
+    Platform::ProgramState state;
+    state.interfaceLanguage = language;
+    ContentsWindow window(state);
+    window.load();
+    for (int lesson = 1; lesson <= Contents::kLessonCount; ++lesson) {
+        const QLabel *label = window.entry(lesson);
+        // Hovering makes an entry bold, and the window's right edge cuts the labels a little:
+        // a title must fit in what is left of its label in the wider, bold face.
+        QFont bold = label->font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(label->text().trimmed());
+        const int available = std::min(label->contentsRect().width(), window.width() - label->x());
+        QVERIFY2(needed <= available, qPrintable(QStringLiteral("%1: %2 of %3 pixels").arg(label->text()).arg(needed).arg(available)));
     }
 }
 
