@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "course/coursefiles.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
@@ -75,7 +76,7 @@ QString dictionary(int rows)
 
 void engineSearch(benchmark::State &state)
 {
-    SqlCipherDatabaseEngine engine;
+    SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     auto db = engine.openDatabase(dictionary(int(state.range(0))));
     if (!db)
         qFatal("%s", qPrintable(db.error().detail));
@@ -126,7 +127,7 @@ void directSearch(benchmark::State &state)
 // A grid over the whole table: refresh, row count, and the rows a view shows first.
 void gridOverAllRows(benchmark::State &state)
 {
-    SqlCipherDatabaseEngine engine;
+    SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     DataSource data(engine);
     data.setDatabaseName(dictionary(int(state.range(0))));
     data.setConnect(QStringLiteral("Access"));

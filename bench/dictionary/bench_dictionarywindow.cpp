@@ -22,8 +22,9 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include "course/coursefiles.h"
 #include "dictionary/frmlexiconeng.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
 namespace {
@@ -130,9 +131,9 @@ double timeKey(QWidget *target, int key, QChar text = {})
 
 void run(const QString &folder, int rows, int words)
 {
-    Platform::ProgramState state;
-    state.interfaceLanguage = Platform::Language::English;
-    Platform::SqlCipherDatabaseEngine engine;
+    Course::ProgramState state;
+    state.interfaceLanguage = Course::Language::English;
+    Platform::SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     Dictionary::DictionaryServices services{&state, nullptr, &engine, Platform::AppPaths(folder)};
 
     QElapsedTimer loadTimer;

@@ -26,9 +26,9 @@
 #include <QtTest>
 
 #include "dictionary/frmlexiconeng.h"
-#include "lessons/lessonwindowcore.h"
+#include "lessons/lessonwindowbase.h"
 #include "platform/agent/geniecharacterservice.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
 #include "resources/localeid.h"
@@ -56,9 +56,9 @@ double elapsedMs(const QElapsedTimer &timer)
 }
 
 /// The course program as main() builds it, over the application folder \a appDir.
-class Course {
+class RunningCourse {
 public:
-    explicit Course(const QString &appDir)
+    explicit RunningCourse(const QString &appDir)
         : m_course(Platform::AppPaths(appDir), m_state, m_settings, m_launcher, Resources::localeIdFromEnvironment())
         , m_characters(dynamic_cast<Platform::GenieCharacterService *>(m_course.services().characters))
     {
@@ -67,7 +67,7 @@ public:
         m_startup = std::make_unique<Shell::Startup>(m_course.services());
     }
 
-    ~Course()
+    ~RunningCourse()
     {
         if (m_startup && m_startup->mainWindow())
             m_startup->mainWindow()->close();
@@ -120,7 +120,7 @@ public:
     }
 
 private:
-    Platform::ProgramState m_state;
+    Course::ProgramState m_state;
     Platform::IniSettingsStore m_settings;
     Platform::QtProcessLauncher m_launcher;
     Shell::CourseServices m_course;
@@ -130,7 +130,7 @@ private:
 
 int timeLessons(const QString &appDir, int runs)
 {
-    Course course(appDir);
+    RunningCourse course(appDir);
     if (!course.start()) {
         out << "the start-up sequence ended the program\n";
         return 1;
@@ -206,7 +206,7 @@ qint64 peakResidentKb()
 
 int measureMemory(const QString &appDir)
 {
-    Course course(appDir);
+    RunningCourse course(appDir);
     if (!course.start() || course.openLesson() < 0) {
         out << "lesson 2 showed no record\n";
         return 1;

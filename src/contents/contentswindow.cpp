@@ -8,10 +8,13 @@
 #include <QMouseEvent>
 #include <QShortcut>
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/ui/twips.h"
 
 namespace Contents {
+
+using Course::kLessonCount;
+using Course::LessonTitles;
 namespace {
 
 // The design layout: one column of equal entries whose tops step irregularly down the window.
@@ -39,7 +42,7 @@ void setBold(QLabel *label, bool bold)
 
 } // namespace
 
-ContentsWindow::ContentsWindow(Platform::ProgramState &state, QWidget *parent)
+ContentsWindow::ContentsWindow(Course::ProgramState &state, QWidget *parent)
     : QWidget(parent, Qt::Tool)
     , m_state(state)
 {
@@ -74,7 +77,7 @@ void ContentsWindow::load()
     const LessonTitles &titles = LessonTitles::builtIn();
     const LessonTitles::Captions *captions = titles.forLanguage(m_state.language());
     if (!captions)
-        captions = titles.forLanguage(Platform::Language::English);
+        captions = titles.forLanguage(Course::Language::English);
     if (!captions)
         return;
     setWindowTitle(captions->caption);

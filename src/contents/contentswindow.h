@@ -6,11 +6,12 @@
 
 #include <QWidget>
 
-#include "contents/lessontitles.h"
+#include "course/lessonrules.h"
+#include "course/lessontitles.h"
 
 class QLabel;
 
-namespace Platform {
+namespace Course {
 struct ProgramState;
 }
 
@@ -32,7 +33,7 @@ class ContentsWindow final : public QWidget {
     Q_DISABLE_COPY_MOVE(ContentsWindow)
 public:
     /// \a state must outlive the window; it is read at load and written on a choice.
-    explicit ContentsWindow(Platform::ProgramState &state, QWidget *parent = nullptr);
+    explicit ContentsWindow(Course::ProgramState &state, QWidget *parent = nullptr);
     ~ContentsWindow() override;
 
     /// Sets the caption and the 38 entry texts for the current interface language. Runs
@@ -57,8 +58,8 @@ private:
     void hoverEntry(int lesson);
     int lessonOf(const QObject *object) const;
 
-    Platform::ProgramState &m_state;
-    std::array<QLabel *, kLessonCount> m_entries{};
+    Course::ProgramState &m_state;
+    std::array<QLabel *, Course::kLessonCount> m_entries{};
 };
 
 } // namespace Contents

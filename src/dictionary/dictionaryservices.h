@@ -4,8 +4,10 @@
 
 #include "platform/core/apppaths.h"
 
-namespace Platform {
+namespace Course {
 struct ProgramState;
+}
+namespace Platform {
 class CharacterService;
 class DatabaseEngine;
 } // namespace Platform
@@ -16,7 +18,7 @@ namespace Dictionary {
 /// every service alive for as long as the window exists.
 struct DictionaryServices {
     /// Read at load for the interface language; must not be null.
-    Platform::ProgramState *state = nullptr;
+    Course::ProgramState *state = nullptr;
     /// The character service behind the window's own Agent control. May be null, in which
     /// case the window works without the character.
     Platform::CharacterService *characters = nullptr;

@@ -13,12 +13,13 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/coursefiles.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/core/steprunner.h"
 #include "platform/database/datasource.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 #include "platform/ui/twips.h"
 
 namespace Dictionary {
@@ -45,7 +46,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant &value, const QLocale &) const override
     {
-        return Platform::CodePage1251::decode(value.toString());
+        return Course::CodePage1251::decode(value.toString());
     }
 };
 
@@ -57,7 +58,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role == Qt::AccessibleTextRole && index.column() == 1)
-            return Platform::CodePage1251::decode(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
+            return Course::CodePage1251::decode(QIdentityProxyModel::data(index, Qt::DisplayRole).toString());
         return QIdentityProxyModel::data(index, role);
     }
 };
@@ -111,7 +112,7 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &accessib
 FrmLexiconEng::FrmLexiconEng(DictionaryServices &services, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(services)
-    , m_texts(&languageTexts(Platform::Language::English))
+    , m_texts(&languageTexts(Course::Language::English))
 {
     Q_ASSERT(services.state && services.databases);
     setObjectName(QStringLiteral("frmLexiconEng"));
@@ -233,7 +234,7 @@ void FrmLexiconEng::load()
     if (m_agent)
         connect(m_agent, &Platform::AgentControl::agentPropertyChange, this, &FrmLexiconEng::setUpBalloon);
 
-    m_data->setDatabaseName(m_services.paths.join(QStringLiteral("\\Lexikon.mdb")));
+    m_data->setDatabaseName(m_services.paths.join(Course::Files::kDictionary));
 
     m_texts = &languageTexts(m_services.state->language());
     m_data->bind(txtNative, m_texts->column);
@@ -341,7 +342,7 @@ void FrmLexiconEng::handleRefresh(const Platform::Status &status)
 void FrmLexiconEng::showCurrentRussian()
 {
     const QString shown = !m_data->eof() && !m_data->bof()
-        ? Platform::CodePage1251::decode(m_data->value(QStringLiteral("Russian")))
+        ? Course::CodePage1251::decode(m_data->value(QStringLiteral("Russian")))
         : QString();
     if (txtRussian->text() != shown)
         txtRussian->setText(shown);

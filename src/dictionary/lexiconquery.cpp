@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 
 namespace Dictionary {
 namespace {
@@ -12,19 +12,19 @@ namespace {
 const std::array<LanguageTexts, 6> &allTexts()
 {
     static const std::array<LanguageTexts, 6> texts = {{
-        {Platform::Language::English, QStringLiteral("English"), QStringLiteral("Search:"), QStringLiteral("End"),
+        {Course::Language::English, QStringLiteral("English"), QStringLiteral("Search:"), QStringLiteral("End"),
          QStringLiteral("Speak"), QStringLiteral("The dictionary cannot be opened: the file Lexikon.mdb is missing or damaged.")},
-        {Platform::Language::Swedish, QStringLiteral("Swedish"), QStringLiteral("Sök:"), QStringLiteral("Avsluta"),
+        {Course::Language::Swedish, QStringLiteral("Swedish"), QStringLiteral("Sök:"), QStringLiteral("Avsluta"),
          QStringLiteral("Uttala"), QStringLiteral("Ordboken kan inte öppnas: filen Lexikon.mdb saknas eller är skadad.")},
-        {Platform::Language::Finnish, QStringLiteral("Suomi"), QStringLiteral("Etsi:"), QStringLiteral("Lopetus"),
+        {Course::Language::Finnish, QStringLiteral("Suomi"), QStringLiteral("Etsi:"), QStringLiteral("Lopetus"),
          QStringLiteral("Lausu"), QStringLiteral("Sanakirjaa ei voi avata: tiedosto Lexikon.mdb puuttuu tai on vioittunut.")},
-        {Platform::Language::German, QStringLiteral("Deutch"), QStringLiteral("Suchwort:"), QStringLiteral("Ende"),
+        {Course::Language::German, QStringLiteral("Deutch"), QStringLiteral("Suchwort:"), QStringLiteral("Ende"),
          QStringLiteral("Aussprechen"),
          QStringLiteral("Das Wörterbuch kann nicht geöffnet werden: die Datei Lexikon.mdb fehlt oder ist beschädigt.")},
-        {Platform::Language::French, QStringLiteral("France"), QStringLiteral("Recherche:"), QStringLiteral("Fin"),
+        {Course::Language::French, QStringLiteral("France"), QStringLiteral("Recherche:"), QStringLiteral("Fin"),
          QStringLiteral("Prononcer"),
          QStringLiteral("Le dictionnaire ne peut pas être ouvert : le fichier Lexikon.mdb est absent ou endommagé.")},
-        {Platform::Language::Spanish, QStringLiteral("Spain"), QStringLiteral("Entrada: "), QStringLiteral("Acabar"),
+        {Course::Language::Spanish, QStringLiteral("Spain"), QStringLiteral("Entrada: "), QStringLiteral("Acabar"),
          QStringLiteral("Pronunciar"),
          QStringLiteral("No se puede abrir el diccionario: el archivo Lexikon.mdb falta o está dañado.")},
     }};

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "course/settingskeys.h"
 #include "installer/commandrunner.h"
 #include "platform/agent/characterservice.h"
 #include "platform/settings/settingsstore.h"
@@ -164,7 +165,7 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     m_speechOutput = new QCheckBox(text(SpeechOutputCaption), this);
     m_speechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
     // An absent value means the service's default: speech on at full volume.
-    m_speechOutput->setChecked(m_settings.read(Platform::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
+    m_speechOutput->setChecked(m_settings.read(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
     layout->addWidget(m_speechOutput);
 
     auto *row = new QHBoxLayout;
@@ -172,7 +173,7 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("sldVolume"));
     m_volume->setRange(0, 100);
-    m_volume->setValue(storedVolume(m_settings.read(Platform::kApplication, kCharacterSection, kVolumeKey)));
+    m_volume->setValue(storedVolume(m_settings.read(Course::Settings::kApplication, kCharacterSection, kVolumeKey)));
     volumeLabel->setBuddy(m_volume);
     row->addWidget(volumeLabel);
     row->addWidget(m_volume, 1);
@@ -196,10 +197,10 @@ int ComponentWindow::storedVolume(const QString &stored)
 
 void ComponentWindow::saveSpeechSettings()
 {
-    const bool speechSaved = m_settings.save(Platform::kApplication, kCharacterSection, kSpeechOutputKey,
+    const bool speechSaved = m_settings.save(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey,
                                              m_speechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     const bool volumeSaved =
-        m_settings.save(Platform::kApplication, kCharacterSection, kVolumeKey, QString::number(m_volume->value()));
+        m_settings.save(Course::Settings::kApplication, kCharacterSection, kVolumeKey, QString::number(m_volume->value()));
     showMessage(text(speechSaved && volumeSaved ? Saved : NotSaved));
 }
 

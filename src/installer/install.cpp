@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "course/settingskeys.h"
 #include "platform/core/apppaths.h"
 #include "platform/process/processlauncher.h"
 #include "platform/settings/settingsstore.h"
@@ -206,7 +207,7 @@ void Install::recordAndEnd()
 {
     // Ending as if all went well while the record is missing would send the learner back
     // into the installer at the course's next start with no word why.
-    if (!m_settings.save(Platform::kApplication, Platform::kSection, QStringLiteral("Agent"), QStringLiteral("OK"))) {
+    if (!m_settings.save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kAgent, QStringLiteral("OK"))) {
         reportFailure(SettingNotWritten, QString());
         return;
     }

@@ -9,10 +9,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "lessons/decoderussiantext.h"
+#include "course/coursefiles.h"
+#include "course/russiantext.h"
+#include "lessons/lessondesign.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/speechtext.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/ui/twips.h"
 
@@ -51,7 +53,7 @@ QPixmap alphabetBlocks(const QSize &size, qreal devicePixelRatio)
 } // namespace
 
 Lektion1::Lektion1(LessonServices &services, QWidget *parent)
-    : LessonWindowCore(services, QStringLiteral("Lektion1"), BalloonFont{20, QStringLiteral("Lucida Unicode")},
+    : LessonWindowBase(services, QStringLiteral("Lektion1"), Character::GenieReference::BalloonFont{20, QStringLiteral("Lucida Unicode")},
                        parent)
 {
     setWindowTitle(QStringLiteral("Lektion1 Alphabets"));
@@ -71,16 +73,16 @@ Lektion1::~Lektion1() = default;
 
 void Lektion1::buildControls()
 {
-    const auto english = *lessonCaptions(Platform::Language::English, CaptionSet::Alphabet);
+    const auto english = *lessonCaptions(Course::Language::English, CaptionSet::Alphabet);
 
-    m_ui.Picture1 = addLabel(QStringLiteral("Picture1"), tr("Picture"), QRect(720, 240, 3015, 2655));
+    m_ui.Picture1 = addLabel(this, QStringLiteral("Picture1"), tr("Picture"), QRect(720, 240, 3015, 2655));
     m_ui.Picture1->setAlignment(Qt::AlignCenter);
     Platform::Twips::setColours(m_ui.Picture1, Qt::black, Qt::white);
 
-    m_image1 = addLabel(QStringLiteral("Image1"), tr("Letter blocks"), QRect(3840, 960, 2040, 1596));
+    m_image1 = addLabel(this, QStringLiteral("Image1"), tr("Letter blocks"), QRect(3840, 960, 2040, 1596));
     m_image1->setPixmap(alphabetBlocks(m_image1->size(), m_image1->devicePixelRatioF()));
 
-    m_label1 = addLabel(QStringLiteral("Label1"), tr("Lesson"), QRect(360, 6840, 2895, 495));
+    m_label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson"), QRect(360, 6840, 2895, 495));
     m_label1->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
     // The lesson caption keeps the desktop's own window colours.
     m_label1->setAutoFillBackground(true);
@@ -88,23 +90,23 @@ void Lektion1::buildControls()
     m_label1->setForegroundRole(QPalette::ButtonText);
     m_label1->setPalette(QPalette());
 
-    m_ui.cmdBack = addButton(QStringLiteral("cmdBack"), english.back, QColor(0, 255, 255), QRect(360, 3120, 975, 375));
-    m_ui.cmdRepeat = addButton(QStringLiteral("cmdRepeat"), english.repeat, QColor(255, 128, 0),
+    m_ui.cmdBack = addButton(this, QStringLiteral("cmdBack"), english.back, QColor(0, 255, 255), QRect(360, 3120, 975, 375));
+    m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, QColor(255, 128, 0),
                                QRect(1440, 3120, 1095, 375));
-    m_ui.cmdNext = addButton(QStringLiteral("cmdNext"), english.next, QColor(192, 192, 0), QRect(2640, 3120, 975, 375));
-    m_ui.cmdLast = addButton(QStringLiteral("cmdLast"), english.last, QColor(0, 192, 0), QRect(3720, 3120, 975, 375));
-    m_ui.cmdEnd = addButton(QStringLiteral("cmdEnd"), english.end, Qt::white, QRect(6960, 1680, 975, 495));
-    m_ui.cmdNextLesson = addButton(QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white,
+    m_ui.cmdNext = addButton(this, QStringLiteral("cmdNext"), english.next, QColor(192, 192, 0), QRect(2640, 3120, 975, 375));
+    m_ui.cmdLast = addButton(this, QStringLiteral("cmdLast"), english.last, QColor(0, 192, 0), QRect(3720, 3120, 975, 375));
+    m_ui.cmdEnd = addButton(this, QStringLiteral("cmdEnd"), english.end, Qt::white, QRect(6960, 1680, 975, 495));
+    m_ui.cmdNextLesson = addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white,
                                    QRect(6960, 2520, 975, 615));
 
-    m_ui.txtTexten = addTextBox(QStringLiteral("txtTexten"), tr("Russian text"), QRect(360, 4560, 5175, 1005), Qt::red,
+    m_ui.txtTexten = addTextBox(this, QStringLiteral("txtTexten"), tr("Russian text"), QRect(360, 4560, 5175, 1005), Qt::red,
                                 designFont(QStringLiteral("Times New Roman"), 20));
-    m_ui.txtNative = addTextBox(QStringLiteral("txtNative"), tr("Translation"), QRect(480, 5880, 4215, 735),
+    m_ui.txtNative = addTextBox(this, QStringLiteral("txtNative"), tr("Translation"), QRect(480, 5880, 4215, 735),
                                 QColor(128, 0, 0), designFont(QStringLiteral("MS Sans Serif"), 10));
 
-    m_ui.txtRuVoc = addHiddenBox(QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(600, 3720, 5895, 495));
-    m_ui.txtAnim = addHiddenBox(QStringLiteral("txtAnimat"), tr("Animation"), QRect(5040, 6240, 2535, 375));
-    m_ui.txtPicture = addHiddenBox(QStringLiteral("txtPicture"), tr("Picture file"), QRect(5040, 5760, 1815, 375));
+    m_ui.txtRuVoc = addHiddenBox(this, QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(600, 3720, 5895, 495));
+    m_ui.txtAnim = addHiddenBox(this, QStringLiteral("txtAnimat"), tr("Animation"), QRect(5040, 6240, 2535, 375));
+    m_ui.txtPicture = addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(5040, 5760, 1815, 375));
 }
 
 Platform::StepRunner::Handler Lektion1::loadErrorHandler()
@@ -118,10 +120,10 @@ Platform::StepRunner::Handler Lektion1::loadErrorHandler()
 
 void Lektion1::runLoadSteps(Platform::StepRunner &runner)
 {
-    runner.always([this] { resizeToDesign(); });
+    runner.always([this] { resizeToDesign(this); });
     runner.run([this] { return openCourseDatabase(); });
-    runner.always([this] { m_data->setDatabaseName(m_services.paths.join(QStringLiteral("\\Russian.mdb"))); });
-    runner.always([this] { moveToCorner(); });
+    runner.always([this] { m_data->setDatabaseName(m_services.paths.join(Course::Files::kLessons)); });
+    runner.always([this] { moveToCorner(this); });
     startCharacter(runner);
     runner.run([this] { return play(QStringLiteral("Greet")); });
     runner.run([this] { return greet(); });
@@ -145,7 +147,7 @@ Platform::Status Lektion1::greet()
     const auto words = (*records)->value(QStringLiteral("RussianVoc"));
     if (!words)
         return words.status();
-    const QString text = DecodeRussianText(*words).trimmed();
+    const QString text = Course::DecodeRussianText(*words).trimmed();
     if (text.isEmpty())
         return Platform::ok();
     return speak(alphabetSpeechText(text));
@@ -157,9 +159,9 @@ void Lektion1::applyLanguage()
     const QString column = translationColumn(language);
     if (!column.isEmpty())
         m_data->bind(m_ui.txtNative, column);
-    nameControls(language);
+    nameControls(this, language);
     const std::optional<LessonCaptions> captions = lessonCaptions(language, CaptionSet::Alphabet);
-    if (captions && language != Platform::Language::English) {
+    if (captions && language != Course::Language::English) {
         setCaption(m_ui.cmdBack, captions->back);
         setCaption(m_ui.cmdNext, captions->next);
         setCaption(m_ui.cmdRepeat, captions->repeat);
@@ -173,7 +175,7 @@ void Lektion1::applyLanguage()
 
 void Lektion1::showRecord()
 {
-    const QString text = decodedText();
+    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
     play(m_ui.txtAnim->text());
     loadPicture();
     speak(alphabetSpeechText(text));
@@ -181,7 +183,7 @@ void Lektion1::showRecord()
 
 void Lektion1::repeatRecord()
 {
-    const QString text = decodedText();
+    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
     play(QStringLiteral("GestureRight"));
     speak(alphabetSpeechText(text));
 }
@@ -189,17 +191,17 @@ void Lektion1::repeatRecord()
 void Lektion1::endLesson()
 {
     close();
-    releaseCharacter();
+    releaseResources();
     Q_EMIT startDialogRequested();
 }
 
 void Lektion1::startNextLesson()
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
     state.currentLesson += 1;
     state.selectedLesson = QString::number(state.currentLesson);
     close();
-    releaseCharacter();
+    releaseResources();
     Q_EMIT nextLessonRequested();
 }
 

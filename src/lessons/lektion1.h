@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
-#include "lessons/lessonwindowcore.h"
+#include "lessons/lessonwindowbase.h"
 
 namespace Lessons {
 
@@ -10,7 +10,7 @@ namespace Lessons {
 /// every record at rate 50 with the balloon showing exactly what is spoken, greets the
 /// learner on load and hands over to the window of lesson 2. It has no speed slider, no
 /// dictionary button, no heading and writes no setting.
-class Lektion1 final : public LessonWindowCore {
+class Lektion1 final : public LessonWindowBase {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Lektion1)
 public:

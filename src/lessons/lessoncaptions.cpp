@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "lessons/lessoncaptions.h"
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 
 namespace Lessons {
 
 using namespace Qt::StringLiterals;
-namespace Language = Platform::Language;
+namespace Language = Course::Language;
 
 std::optional<LessonCaptions> lessonCaptions(int language, CaptionSet set)
 {

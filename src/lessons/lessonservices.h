@@ -4,8 +4,10 @@
 
 #include "platform/core/apppaths.h"
 
-namespace Platform {
+namespace Course {
 struct ProgramState;
+}
+namespace Platform {
 class SettingsStore;
 class CharacterService;
 class DatabaseEngine;
@@ -18,7 +20,7 @@ namespace Lessons {
 /// outlive the windows built from them; the windows read and write the program state
 /// directly.
 struct LessonServices {
-    Platform::ProgramState *state = nullptr;
+    Course::ProgramState *state = nullptr;
     Platform::SettingsStore *settings = nullptr;
     Platform::CharacterService *characters = nullptr;
     Platform::DatabaseEngine *databases = nullptr;

@@ -11,8 +11,12 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "course/coursefiles.h"
+#include "course/settingskeys.h"
+#include "lessons/lessondesign.h"
 #include "lessons/speechtext.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
+#include "course/russiantext.h"
 #include "platform/database/datasource.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/ui/twips.h"
@@ -39,7 +43,7 @@ const QColor kDarkRed(128, 0, 0);
 } // namespace
 
 LessonWindow::LessonWindow(LessonServices &services, LessonWindowDesign design, QWidget *parent)
-    : LessonWindowCore(services, design.objectName, BalloonFont{14, QStringLiteral("Arial")}, parent)
+    : LessonWindowBase(services, design.objectName, Character::GenieReference::BalloonFont{14, QStringLiteral("Arial")}, parent)
     , m_design(std::move(design))
 {
     setWindowTitle(m_design.title);
@@ -62,18 +66,18 @@ LessonWindow::~LessonWindow() = default;
 void LessonWindow::buildControls()
 {
     const LessonWindowDesign &d = m_design;
-    const auto english = *lessonCaptions(Platform::Language::English, d.captions);
+    const auto english = *lessonCaptions(Course::Language::English, d.captions);
 
     // The two white areas lie under their buttons; they come first so the buttons stay on top.
-    m_lessonUi.Label1 = addLabel(QStringLiteral("Label1"), tr("Lesson commands"), d.Label1);
-    m_lessonUi.lblChanceButton = addLabel(QStringLiteral("lblChanceButton"), tr("Record commands"), d.lblChanceButton);
+    m_lessonUi.Label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson commands"), d.Label1);
+    m_lessonUi.lblChanceButton = addLabel(this, QStringLiteral("lblChanceButton"), tr("Record commands"), d.lblChanceButton);
     for (QLabel *area : {m_lessonUi.Label1, m_lessonUi.lblChanceButton}) {
         Platform::Twips::setColours(area, Qt::black, Qt::white);
         area->setMouseTracking(true);
         area->installEventFilter(this);
     }
 
-    m_ui.Picture1 = addLabel(QStringLiteral("Picture1"), tr("Picture"), d.Picture1);
+    m_ui.Picture1 = addLabel(this, QStringLiteral("Picture1"), tr("Picture"), d.Picture1);
     m_ui.Picture1->setAlignment(Qt::AlignCenter);
     Platform::Twips::setColours(m_ui.Picture1, Qt::black, Qt::white);
 
@@ -89,28 +93,28 @@ void LessonWindow::buildControls()
     m_lessonUi.Slider1->setToolTip(english.sliderTip);
     Platform::Twips::place(m_lessonUi.Slider1, d.Slider1.x(), d.Slider1.y(), d.Slider1.width(), d.Slider1.height());
 
-    m_lessonUi.Command1 = addButton(QStringLiteral("Command1"), english.dictionary, Qt::white, d.Command1);
+    m_lessonUi.Command1 = addButton(this, QStringLiteral("Command1"), english.dictionary, Qt::white, d.Command1);
     m_lessonUi.Command1->setToolTip(english.dictionaryTip);
     m_lessonUi.Command1->hide();
-    m_ui.cmdEnd = addButton(QStringLiteral("cmdEnd"), english.end, Qt::white, d.cmdEnd);
-    m_ui.cmdNextLesson = addButton(QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, d.cmdNextLesson);
+    m_ui.cmdEnd = addButton(this, QStringLiteral("cmdEnd"), english.end, Qt::white, d.cmdEnd);
+    m_ui.cmdNextLesson = addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, d.cmdNextLesson);
 
-    m_ui.cmdBack = addButton(QStringLiteral("cmdBack"), english.back, kBackColour, d.cmdBack);
-    m_ui.cmdRepeat = addButton(QStringLiteral("cmdRepeat"), english.repeat, kRepeatColour, d.cmdRepeat);
-    m_ui.cmdNext = addButton(QStringLiteral("cmdNext"), english.next, kNextColour, d.cmdNext);
-    m_ui.cmdLast = addButton(QStringLiteral("cmdLast"), english.last, d.lastColour, d.cmdLast);
+    m_ui.cmdBack = addButton(this, QStringLiteral("cmdBack"), english.back, kBackColour, d.cmdBack);
+    m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, kRepeatColour, d.cmdRepeat);
+    m_ui.cmdNext = addButton(this, QStringLiteral("cmdNext"), english.next, kNextColour, d.cmdNext);
+    m_ui.cmdLast = addButton(this, QStringLiteral("cmdLast"), english.last, d.lastColour, d.cmdLast);
     for (QPushButton *button : {m_lessonUi.Command1, m_ui.cmdEnd, m_ui.cmdNextLesson, m_ui.cmdBack, m_ui.cmdRepeat,
                                 m_ui.cmdNext, m_ui.cmdLast}) {
         button->setMouseTracking(true);
         button->installEventFilter(this);
     }
 
-    m_ui.txtTexten = addTextBox(QStringLiteral("txtTexten"), tr("Russian text"), d.txtTexten, Qt::red,
+    m_ui.txtTexten = addTextBox(this, QStringLiteral("txtTexten"), tr("Russian text"), d.txtTexten, Qt::red,
                                 designFont(QStringLiteral("Times New Roman"), 18));
-    m_ui.txtNative = addTextBox(QStringLiteral("txtNative"), tr("Translation"), d.txtNative, kDarkRed,
+    m_ui.txtNative = addTextBox(this, QStringLiteral("txtNative"), tr("Translation"), d.txtNative, kDarkRed,
                                 designFont(QStringLiteral("MS Sans Serif"), 10));
 
-    m_lessonUi.Label2 = addLabel(QStringLiteral("Label2"), tr("Lesson"), d.Label2);
+    m_lessonUi.Label2 = addLabel(this, QStringLiteral("Label2"), tr("Lesson"), d.Label2);
     m_lessonUi.Label2->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
     Platform::Twips::setColours(m_lessonUi.Label2, d.headingColour, Qt::white);
 
@@ -123,10 +127,10 @@ void LessonWindow::buildControls()
     Platform::Twips::setColours(m_lessonUi.txtInneholl, d.headingColour, Qt::white);
 
     // The hidden boxes sit where both designs put them.
-    m_ui.txtPicture = addHiddenBox(QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
-    m_ui.txtAnim = addHiddenBox(QStringLiteral("txtAnim"), tr("Animation"), QRect(6960, 4440, 1815, 375));
-    m_ui.txtRuVoc = addHiddenBox(QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(0, 3240, 5175, 375));
-    m_lessonUi.txtSpeed = addHiddenBox(QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
+    m_ui.txtPicture = addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
+    m_ui.txtAnim = addHiddenBox(this, QStringLiteral("txtAnim"), tr("Animation"), QRect(6960, 4440, 1815, 375));
+    m_ui.txtRuVoc = addHiddenBox(this, QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(0, 3240, 5175, 375));
+    m_lessonUi.txtSpeed = addHiddenBox(this, QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
 }
 
 Platform::StepRunner::Handler LessonWindow::loadErrorHandler()
@@ -146,16 +150,16 @@ Platform::StepRunner::Handler LessonWindow::loadErrorHandler()
 
 void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
 
     runner.run([this] { return loadSpeed(); });
     runner.always([this] {
-        resizeToDesign();
-        moveToCorner();
+        resizeToDesign(this);
+        moveToCorner(this);
     });
     runDatabaseStep(runner, [this] { return openDatabases(); });
-    runner.always([this] { m_data->setDatabaseName(m_services.paths.join(QStringLiteral("\\Russian.mdb"))); });
-    runner.always([this] { m_dictionaryPath = m_services.paths.join(QStringLiteral("\\Lexikon.mdb")); });
+    runner.always([this] { m_data->setDatabaseName(m_services.paths.join(Course::Files::kLessons)); });
+    runner.always([this] { m_dictionaryPath = m_services.paths.join(Course::Files::kDictionary); });
     if (m_design.loadIgnoresErrors) {
         // Any failure to open the dictionary hides its button here.
         runner.always([this, &runner] {
@@ -172,7 +176,7 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
     startCharacter(runner);
     runner.always([this] { applyLanguage(); });
     runner.run([this, &state] {
-        if (!m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Lesson"),
+        if (!m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson,
                                        state.selectedLesson))
             return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("settings not written"));
         return Platform::ok();
@@ -183,7 +187,7 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
 Platform::Status LessonWindow::loadSpeed()
 {
     m_lessonUi.txtSpeed->setText(
-        m_services.settings->read(Platform::kApplication, Platform::kSection, QStringLiteral("Speed")));
+        m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed));
     m_services.state->speechRate = m_lessonUi.txtSpeed->text();
     const std::optional<int> position = sliderPositionForSpeed(m_lessonUi.txtSpeed->text());
     if (!position)
@@ -207,7 +211,7 @@ Platform::Status LessonWindow::openDatabases()
     if (const Platform::Status status = openCourseDatabase(); status.failed())
         return status;
     auto dictionary = m_services.databases->openDatabase(QString(), false, false,
-                                                         passwordConnect(QStringLiteral("\\Lexikon.mdb")));
+                                                         Course::Files::passwordConnect(m_services.paths.join(Course::Files::kDictionary)));
     if (!dictionary)
         return dictionary.status();
     m_dictionaryDatabase = *dictionary;
@@ -228,15 +232,15 @@ Platform::Status LessonWindow::openDictionaryByPath()
 
 void LessonWindow::applyLanguage()
 {
-    const Platform::ProgramState &state = *m_services.state;
+    const Course::ProgramState &state = *m_services.state;
     const int language = state.language();
     const QString column = translationColumn(language);
     if (!column.isEmpty())
         m_data->bind(m_ui.txtNative, column);
-    nameControls(language);
+    nameControls(this, language);
     const std::optional<LessonCaptions> captions = lessonCaptions(language, m_design.captions);
     // English texts are the design's own; only the other languages set captions.
-    if (captions && language != Platform::Language::English) {
+    if (captions && language != Course::Language::English) {
         setCaption(m_ui.cmdBack, captions->back);
         setCaption(m_ui.cmdNext, captions->next);
         setCaption(m_ui.cmdRepeat, captions->repeat);
@@ -258,7 +262,7 @@ void LessonWindow::applyLanguage()
 void LessonWindow::showRecord()
 {
     // Each statement stands alone: a failing one is skipped and the next one runs.
-    const QString text = decodedText();
+    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
     play(m_ui.txtAnim->text());
     loadPicture();
     speak(lessonSpeechText(m_services.state->speechRate, text));
@@ -271,7 +275,7 @@ void LessonWindow::showRecord()
 
 void LessonWindow::repeatRecord()
 {
-    const QString text = decodedText();
+    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
     play(m_ui.txtAnim->text());
     if (m_design.repeatReloadsPicture)
         loadPicture();
@@ -281,7 +285,7 @@ void LessonWindow::repeatRecord()
 void LessonWindow::chooseRate(int position)
 {
     const QString rate = rateForSliderPosition(position);
-    m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Speed"), rate);
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed, rate);
     m_services.state->speechRate = rate;
 }
 
@@ -295,14 +299,13 @@ void LessonWindow::keepHeading()
 
 void LessonWindow::endLesson()
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
     state.selectedLesson = QString::number(state.currentLesson);
-    m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Lesson"),
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson,
                               state.selectedLesson);
     if (m_design.startDialogBeforeClose)
         Q_EMIT startDialogRequested();
-    releaseCharacter();
-    releaseCourseDatabase();
+    releaseResources();
     m_dictionaryDatabase.reset();
     close();
     if (!m_design.startDialogBeforeClose)
@@ -311,13 +314,12 @@ void LessonWindow::endLesson()
 
 void LessonWindow::startNextLesson()
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
     state.currentLesson += 1;
     state.selectedLesson = QString::number(state.currentLesson);
-    m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Lesson"),
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson,
                               state.selectedLesson);
-    releaseCharacter();
-    releaseCourseDatabase();
+    releaseResources();
     close();
     // The shell answers with a new window of this same kind for the new lesson and holds
     // it as the one window of its kind.
@@ -328,7 +330,7 @@ void LessonWindow::startNextLesson()
 void LessonWindow::closeEvent(QCloseEvent *event)
 {
     m_dictionaryDatabase.reset();
-    LessonWindowCore::closeEvent(event);
+    LessonWindowBase::closeEvent(event);
 }
 
 void LessonWindow::setHover(QPushButton *button, const QColor &colour, int heightTwips)
@@ -347,7 +349,7 @@ void LessonWindow::setHover(QPushButton *button, const QColor &colour, int heigh
 bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Enter && event->type() != QEvent::MouseMove)
-        return LessonWindowCore::eventFilter(watched, event);
+        return LessonWindowBase::eventFilter(watched, event);
 
     const struct {
         QPushButton *button;
@@ -371,7 +373,7 @@ bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
         setHover(m_ui.cmdNextLesson, Qt::white, kTallRest);
         setHover(m_lessonUi.Command1, Qt::white, kTallRest);
     }
-    return LessonWindowCore::eventFilter(watched, event);
+    return LessonWindowBase::eventFilter(watched, event);
 }
 
 } // namespace Lessons

@@ -6,7 +6,7 @@
 #include <QRect>
 
 #include "lessons/lessoncaptions.h"
-#include "lessons/lessonwindowcore.h"
+#include "lessons/lessonwindowbase.h"
 
 class QSlider;
 
@@ -52,7 +52,7 @@ struct LessonControls {
 /// A lesson window with the speed slider, the dictionary button, the lesson heading and
 /// the hover colours: the window of lessons 2 to 9 and, with its own design, of lessons
 /// 10 to 38.
-class LessonWindow : public LessonWindowCore {
+class LessonWindow : public LessonWindowBase {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LessonWindow)
 public:

@@ -6,14 +6,15 @@
 
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
+#include "course/coursefiles.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
 
 namespace Shell {
 
-CourseServices::CourseServices(const Platform::AppPaths &paths, Platform::ProgramState &state,
+CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state,
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
-    : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>())
+    : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))

@@ -20,7 +20,7 @@ namespace Shell {
 /// the process launcher and the program state that the caller owns.
 class CourseServices final {
 public:
-    CourseServices(const Platform::AppPaths &paths, Platform::ProgramState &state, Platform::SettingsStore &settings,
+    CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
                    Platform::ProcessLauncher &launcher, quint32 localeId);
     ~CourseServices();
     CourseServices(const CourseServices &) = delete;

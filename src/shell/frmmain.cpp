@@ -17,7 +17,7 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
 #include "shell/applyresourcecaptions.h"

@@ -6,12 +6,12 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/help/helpviewer.h"
 
 namespace Shell {
 
-HelpCommands::HelpCommands(Platform::ProgramState &state, Platform::AppPaths paths)
+HelpCommands::HelpCommands(Course::ProgramState &state, Platform::AppPaths paths)
     : m_state(state), m_paths(std::move(paths))
 {
 }
@@ -19,17 +19,17 @@ HelpCommands::HelpCommands(Platform::ProgramState &state, Platform::AppPaths pat
 QString HelpCommands::programHelpPage(int language)
 {
     switch (language) {
-    case Platform::Language::English:
+    case Course::Language::English:
         return QStringLiteral("\\RussianUserHelp.chm::/Eng intro.htm");
-    case Platform::Language::Swedish:
+    case Course::Language::Swedish:
         return QStringLiteral("\\RussianUserHelp.chm::/Swe Intro.htm");
-    case Platform::Language::Finnish:
+    case Course::Language::Finnish:
         return QStringLiteral("\\RussianUserHelp.chm::/Fin intro.htm");
-    case Platform::Language::German:
+    case Course::Language::German:
         return QStringLiteral("\\RussianUserHelp.chm::/Ger intro.htm");
-    case Platform::Language::French:
+    case Course::Language::French:
         return QStringLiteral("\\RussianUserHelp.chm::/Fra intro.htm");
-    case Platform::Language::Spanish:
+    case Course::Language::Spanish:
         return QStringLiteral("\\RussianUserHelp.chm::/Spain intro.htm");
     default:
         return {};
@@ -39,17 +39,17 @@ QString HelpCommands::programHelpPage(int language)
 QString HelpCommands::grammarHelpPage(int language)
 {
     switch (language) {
-    case Platform::Language::English:
+    case Course::Language::English:
         return QStringLiteral("\\RussianHelp.chm::/England.htm");
-    case Platform::Language::Swedish:
+    case Course::Language::Swedish:
         return QStringLiteral("\\RussianHelp.chm::/Ryska minigrammatik.htm");
-    case Platform::Language::Finnish:
+    case Course::Language::Finnish:
         return QStringLiteral("\\RussianHelp.chm::/Suomi.htm");
-    case Platform::Language::German:
+    case Course::Language::German:
         return QStringLiteral("\\RussianHelp.chm::/German.htm");
-    case Platform::Language::French:
+    case Course::Language::French:
         return QStringLiteral("\\RussianHelp.chm::/France.htm");
-    case Platform::Language::Spanish:
+    case Course::Language::Spanish:
         return QStringLiteral("\\RussianHelp.chm::/Spain.htm");
     default:
         return {};
@@ -87,7 +87,7 @@ void HelpCommands::pressF1()
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
 }
 
-HelpKeyFilter::HelpKeyFilter(Platform::HelpViewer &viewer, const Platform::ProgramState &state, QObject *parent)
+HelpKeyFilter::HelpKeyFilter(Platform::HelpViewer &viewer, const Course::ProgramState &state, QObject *parent)
     : QObject(parent), m_viewer(viewer), m_state(state)
 {
 }

@@ -7,9 +7,11 @@
 
 #include "platform/core/apppaths.h"
 
+namespace Course {
+struct ProgramState;
+}
 namespace Platform {
 class HelpViewer;
-struct ProgramState;
 } // namespace Platform
 
 namespace Shell {
@@ -20,7 +22,7 @@ namespace Shell {
 /// show the same page.
 class HelpCommands final {
 public:
-    HelpCommands(Platform::ProgramState &state, Platform::AppPaths paths);
+    HelpCommands(Course::ProgramState &state, Platform::AppPaths paths);
 
     /// "Help for program": the user's guide intro page of the language, then F1.
     void chooseProgramHelp();
@@ -39,7 +41,7 @@ public:
 private:
     void choose(const QString &page);
 
-    Platform::ProgramState &m_state;
+    Course::ProgramState &m_state;
     Platform::AppPaths m_paths;
 };
 
@@ -49,14 +51,14 @@ class HelpKeyFilter final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpKeyFilter)
 public:
-    HelpKeyFilter(Platform::HelpViewer &viewer, const Platform::ProgramState &state, QObject *parent = nullptr);
+    HelpKeyFilter(Platform::HelpViewer &viewer, const Course::ProgramState &state, QObject *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Platform::HelpViewer &m_viewer;
-    const Platform::ProgramState &m_state;
+    const Course::ProgramState &m_state;
 };
 
 } // namespace Shell

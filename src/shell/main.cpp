@@ -7,7 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QTimer>
 
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/report/reportengineqt.h"
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setDesktopFileName(QStringLiteral("veskora"));
 
-    Platform::ProgramState state;
+    Course::ProgramState state;
     Platform::IniSettingsStore settings;
     Platform::QtProcessLauncher launcher;
     Shell::CourseServices course(Platform::AppPaths(), state, settings, launcher, Resources::localeIdFromEnvironment());

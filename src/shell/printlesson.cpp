@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/printlesson.h"
 
-#include "platform/core/programstate.h"
+#include "course/coursefiles.h"
 #include "platform/report/reportengine.h"
+
+#include "course/programstate.h"
 
 namespace Shell {
 namespace {
@@ -12,7 +14,7 @@ const QString kPassword = QStringLiteral("vorpentaluki");
 
 } // namespace
 
-PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Platform::ProgramState &state, Platform::AppPaths paths)
+PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
     : m_engine(engine), m_state(state), m_paths(std::move(paths))
 {
 }
@@ -20,17 +22,17 @@ PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Platform::Program
 QString PrintLesson::layoutFor(int language)
 {
     switch (language) {
-    case Platform::Language::English:
+    case Course::Language::English:
         return QStringLiteral("\\report1.rpt");
-    case Platform::Language::Swedish:
+    case Course::Language::Swedish:
         return QStringLiteral("\\report2.rpt");
-    case Platform::Language::Finnish:
+    case Course::Language::Finnish:
         return QStringLiteral("\\report3.rpt");
-    case Platform::Language::German:
+    case Course::Language::German:
         return QStringLiteral("\\report4.rpt");
-    case Platform::Language::French:
+    case Course::Language::French:
         return QStringLiteral("\\report5.rpt");
-    case Platform::Language::Spanish:
+    case Course::Language::Spanish:
         return QStringLiteral("\\report6.rpt");
     default:
         return {};
@@ -56,7 +58,7 @@ Platform::Status PrintLesson::print()
     if (layout.isEmpty())
         return Platform::ok();
 
-    m_engine.setDataFiles(m_paths.join(QStringLiteral("\\Print.mdb")));
+    m_engine.setDataFiles(m_paths.join(Course::Files::kPrint));
     m_engine.setConnect(QStringLiteral("PWD=") + kPassword);
     m_engine.setReportFileName(m_paths.join(layout));
     m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
@@ -70,19 +72,19 @@ QString PrintLesson::failureMessage(int language, const Platform::Error &error)
 {
     QString sentence;
     switch (language) {
-    case Platform::Language::Swedish:
+    case Course::Language::Swedish:
         sentence = QStringLiteral("Lektionen kunde inte skrivas ut.");
         break;
-    case Platform::Language::Finnish:
+    case Course::Language::Finnish:
         sentence = QStringLiteral("Oppituntia ei voitu tulostaa.");
         break;
-    case Platform::Language::German:
+    case Course::Language::German:
         sentence = QStringLiteral("Die Lektion konnte nicht gedruckt werden.");
         break;
-    case Platform::Language::French:
+    case Course::Language::French:
         sentence = QStringLiteral("La leçon n'a pas pu être imprimée.");
         break;
-    case Platform::Language::Spanish:
+    case Course::Language::Spanish:
         sentence = QStringLiteral("No se pudo imprimir la lección.");
         break;
     default:

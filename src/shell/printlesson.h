@@ -7,9 +7,11 @@
 #include "platform/core/apppaths.h"
 #include "platform/core/error.h"
 
+namespace Course {
+struct ProgramState;
+}
 namespace Platform {
 class ReportEngine;
-struct ProgramState;
 } // namespace Platform
 
 namespace Shell {
@@ -20,7 +22,7 @@ namespace Shell {
 /// all four values again, so nothing of an earlier print carries over.
 class PrintLesson final {
 public:
-    PrintLesson(Platform::ReportEngine &engine, const Platform::ProgramState &state, Platform::AppPaths paths);
+    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths);
 
     /// Prints the selected lesson. Does nothing and returns success when the interface
     /// language is none of the six. On failure errorText() holds the message to show.
@@ -41,7 +43,7 @@ public:
 
 private:
     Platform::ReportEngine &m_engine;
-    const Platform::ProgramState &m_state;
+    const Course::ProgramState &m_state;
     Platform::AppPaths m_paths;
     QString m_errorText;
 };

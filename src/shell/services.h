@@ -5,6 +5,9 @@
 #include "platform/core/apppaths.h"
 #include "resources/stringtable.h"
 
+namespace Course {
+struct ProgramState;
+}
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;
@@ -12,7 +15,6 @@ class HelpViewer;
 class ProcessLauncher;
 class ReportEngine;
 class SettingsStore;
-struct ProgramState;
 } // namespace Platform
 
 namespace Shell {
@@ -20,7 +22,7 @@ namespace Shell {
 /// What the windows of the course program need from outside, built by main() (or by a
 /// test with doubles). Nothing here is owned.
 struct Services {
-    Platform::ProgramState *state = nullptr;
+    Course::ProgramState *state = nullptr;
     Platform::SettingsStore *settings = nullptr;
     Platform::ProcessLauncher *launcher = nullptr;
     Platform::CharacterService *characters = nullptr;

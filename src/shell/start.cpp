@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/core/programstate.h"
+#include "course/settingskeys.h"
+#include "course/programstate.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/pictures.h"
@@ -156,9 +157,9 @@ void Start::buildControls()
 
 bool Start::load(const std::function<void()> &unloadSplash)
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
     const auto read = [this](const char *key) {
-        return m_services.settings->read(Platform::kApplication, Platform::kSection, QString::fromLatin1(key));
+        return m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, QString::fromLatin1(key));
     };
 
     m_txtAgents->setText(read("Agent"));
@@ -172,7 +173,7 @@ bool Start::load(const std::function<void()> &unloadSplash)
 
     m_txtLang->setText(read("Language"));
     if (m_txtLang->text().isEmpty())
-        state.interfaceLanguage = Platform::Language::English;
+        state.interfaceLanguage = Course::Language::English;
     for (const Row &row : m_rows) {
         if (m_txtLang->text() == QString::number(row.code))
             row.flag->click();
@@ -185,7 +186,7 @@ bool Start::load(const std::function<void()> &unloadSplash)
 void Start::chooseLanguage(int code)
 {
     m_services.state->interfaceLanguage = code;
-    m_services.settings->save(Platform::kApplication, Platform::kSection, QStringLiteral("Language"), QString::number(code));
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLanguage, QString::number(code));
     for (const Row &row : m_rows) {
         if (row.code == code)
             m_cmdRecent->setText(row.recentCaption);
@@ -222,8 +223,8 @@ void Start::hoverRow(const Row &row, bool overLabel)
 {
     setBold(row.label, true);
     // Over the English welcome text the flag grows only while English is the language.
-    if (overLabel && row.code == Platform::Language::English
-        && m_services.state->language() != Platform::Language::English)
+    if (overLabel && row.code == Course::Language::English
+        && m_services.state->language() != Course::Language::English)
         return;
     Platform::Twips::resize(row.flag, kFlagHoverWidth, kFlagHoverHeight);
 }
@@ -269,7 +270,7 @@ void Start::disableOtherLanguages()
 
 void Start::beginRecentLesson()
 {
-    Platform::ProgramState &state = *m_services.state;
+    Course::ProgramState &state = *m_services.state;
     state.currentLesson = recentLesson(m_txtLesson->text());
     state.selectedLesson = QString::number(state.currentLesson);
     disableOtherLanguages();

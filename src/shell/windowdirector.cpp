@@ -12,7 +12,7 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
@@ -76,11 +76,11 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, LessonWindowKind ki
         return open;
     }
     Window *window = slot.touch();
-    connect(window, &Lessons::LessonWindowCore::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
-    connect(window, &Lessons::LessonWindowCore::dictionaryRequested, this, &WindowDirector::showDictionary);
+    connect(window, &Lessons::LessonWindowBase::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
+    connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
     // alphabet hands over to the lesson window) loads in its place, one window per kind.
-    connect(window, &Lessons::LessonWindowCore::nextLessonRequested, this, [this, kind, &slot]() {
+    connect(window, &Lessons::LessonWindowBase::nextLessonRequested, this, [this, kind, &slot]() {
         slot.release();
         openLessonWindow(kind == LessonWindowKind::Alphabet ? LessonWindowKind::Lesson : kind);
     }, Qt::QueuedConnection);
@@ -104,7 +104,7 @@ void WindowDirector::openLessonWindow(LessonWindowKind kind)
     }
 }
 
-Lessons::LessonWindowCore *WindowDirector::lessonWindow(LessonWindowKind kind) const
+Lessons::LessonWindowBase *WindowDirector::lessonWindow(LessonWindowKind kind) const
 {
     switch (kind) {
     case LessonWindowKind::Alphabet:

@@ -17,7 +17,7 @@ class FrmLexiconEng;
 struct DictionaryServices;
 } // namespace Dictionary
 namespace Lessons {
-class LessonWindowCore;
+class LessonWindowBase;
 class Lektion1;
 class Lektion2;
 class Lektion3;
@@ -55,7 +55,7 @@ public:
     /// Releases every window object (the main window is closing); top-level windows close.
     void releaseAll();
 
-    Lessons::LessonWindowCore *lessonWindow(LessonWindowKind kind) const;
+    Lessons::LessonWindowBase *lessonWindow(LessonWindowKind kind) const;
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;

@@ -62,7 +62,7 @@ struct MainWindowHarness {
         main->load();
         main->show();
     }
-    Platform::ProgramState state;
+    Course::ProgramState state;
     TestSupport::InMemorySettingsStore settings;
     TestSupport::FakeProcessLauncher launcher;
     Shell::Services services;
@@ -213,7 +213,7 @@ void TestAccessibility::dialogsNameEveryControl()
 
 void TestAccessibility::contentsWorksFromTheKeyboard()
 {
-    Platform::ProgramState state;
+    Course::ProgramState state;
     state.interfaceLanguage = 110;
     Contents::ContentsWindow contents(state);
     contents.load();
@@ -233,7 +233,7 @@ void TestAccessibility::contentsWorksFromTheKeyboard()
 
 void TestAccessibility::escapeClosesTopLevelWindows()
 {
-    Platform::ProgramState state;
+    Course::ProgramState state;
     state.interfaceLanguage = 110;
     auto *contents = new Contents::ContentsWindow(state);
     contents->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -287,7 +287,7 @@ void TestAccessibility::enterInTheStartDialog()
     qRegisterMetaType<Shell::LessonWindowKind>();
     MainWindowHarness harness;
     Shell::FrmMain &main = *harness.main;
-    Platform::ProgramState &state = harness.state;
+    Course::ProgramState &state = harness.state;
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     Shell::Start *start = main.start().get();

@@ -76,7 +76,7 @@ void TestHiDpi::windowPicturesAreSharp()
     QWidget *alphabet = bed.open<Lessons::Lektion1>(1);
     QCOMPARE(LessonTestBed::control<QLabel>(alphabet, "Image1")->pixmap().devicePixelRatio(), 2.0);
 
-    Platform::ProgramState state;
+    Course::ProgramState state;
     TestSupport::InMemorySettingsStore settings;
     TestSupport::FakeProcessLauncher launcher;
     settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));

@@ -7,9 +7,10 @@
 #include <QSet>
 #include <QTest>
 
+#include "course/coursefiles.h"
 #include "platform/database/databaseengine.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 using namespace Qt::StringLiterals;
 
@@ -86,7 +87,7 @@ private slots:
     void printDatabaseHasEveryLesson();
 
 private:
-    Platform::SqlCipherDatabaseEngine m_engine;
+    Platform::SqlCipherDatabaseEngine m_engine{Course::Files::kKeyRounds};
     std::shared_ptr<Platform::Database> m_course;
     std::shared_ptr<Platform::Database> m_lexicon;
     std::shared_ptr<Platform::Database> m_print;
@@ -136,7 +137,7 @@ void TestCourseContent::lessonOneHoldsTheAlphabet()
     QCOMPARE(rows.size(), alphabet.size());
     for (int i = 0; i < alphabet.size(); ++i) {
         // Each record starts with its capital and small letter ("Ё ё — ёжик"), in order.
-        const QString text = Platform::CodePage1251::decode(rows.at(i).value(u"RussianText"_s));
+        const QString text = Course::CodePage1251::decode(rows.at(i).value(u"RussianText"_s));
         const QString letters = QString(alphabet.at(i)) + u' ' + alphabet.at(i).toLower();
         QVERIFY2(text.startsWith(letters), qPrintable(text));
     }
@@ -166,7 +167,7 @@ void TestCourseContent::lessonRecordsAreComplete()
         const QString where = u"record %1: "_s.arg(i + 1);
         for (const QString &field : fields)
             QVERIFY2(!row.value(field).trimmed().isEmpty(), qPrintable(where + field + u" is empty"_s));
-        const QString russian = Platform::CodePage1251::decode(row.value(u"RussianText"_s));
+        const QString russian = Course::CodePage1251::decode(row.value(u"RussianText"_s));
         // Numbers are written out in words so that the voice reads them as the text means.
         static const QRegularExpression digit(u"\\d"_s);
         QVERIFY2(!russian.contains(digit), qPrintable(where + russian));
@@ -221,7 +222,7 @@ void TestCourseContent::coreSourcesAreCompleteAndSmall()
             for (const QString &cell : cells)
                 QVERIFY2(!cell.trimmed().isEmpty(), qPrintable(name + u": "_s + line));
             QString stored;
-            QVERIFY2(Platform::CodePage1251::encode(cells.last(), &stored), qPrintable(line));
+            QVERIFY2(Course::CodePage1251::encode(cells.last(), &stored), qPrintable(line));
             // The same word with the same meaning twice would show twice in the window.
             QVERIFY2(!seen.contains(line), qPrintable(name + u": "_s + line));
             seen.insert(line);

@@ -8,12 +8,12 @@
 #include <QtTest>
 
 #include "contents/contentswindow.h"
-#include "contents/lessontitles.h"
-#include "platform/core/programstate.h"
+#include "course/lessontitles.h"
+#include "course/programstate.h"
 #include "platform/ui/twips.h"
 
 using Contents::ContentsWindow;
-using Contents::LessonTitles;
+using Course::LessonTitles;
 
 namespace {
 
@@ -28,7 +28,7 @@ void sendMouse(QWidget *widget, QEvent::Type type)
 QList<int> boldEntries(const ContentsWindow &window)
 {
     QList<int> bold;
-    for (int lesson = 1; lesson <= Contents::kLessonCount; ++lesson) {
+    for (int lesson = 1; lesson <= Course::kLessonCount; ++lesson) {
         if (window.entry(lesson)->font().bold())
             bold.append(lesson);
     }
@@ -69,8 +69,8 @@ void TestContentsWindow::choosingAnEntrySetsBothLessonValuesBeforeTheStartComman
 {
     QFETCH(int, previous);
     QFETCH(int, entry);
-    Platform::ProgramState state;
-    state.interfaceLanguage = Platform::Language::English;
+    Course::ProgramState state;
+    state.interfaceLanguage = Course::Language::English;
     state.currentLesson = previous;
     state.selectedLesson = QString::number(previous);
     ContentsWindow window(state);
@@ -119,8 +119,8 @@ void TestContentsWindow::hoverKeepsOnlyNeighboursInCheck()
     QFETCH(QList<int>, boldBefore);
     QFETCH(QList<int>, hovered);
     QFETCH(QList<int>, expectedBold);
-    Platform::ProgramState state;
-    state.interfaceLanguage = Platform::Language::German;
+    Course::ProgramState state;
+    state.interfaceLanguage = Course::Language::German;
     ContentsWindow window(state);
     window.load();
     QVERIFY(boldEntries(window).isEmpty());
@@ -162,7 +162,7 @@ void TestContentsWindow::captionsAreExact()
     QFETCH(int, entry);
     QFETCH(QString, text);
     QFETCH(QString, caption);
-    Platform::ProgramState state;
+    Course::ProgramState state;
     if (language != 0)
         state.interfaceLanguage = language;
     ContentsWindow window(state);
@@ -175,11 +175,11 @@ void TestContentsWindow::captionsAreExact()
 void TestContentsWindow::everyLanguageHasCaptionAndAllEntries()
 {
     const LessonTitles &titles = LessonTitles::builtIn();
-    for (int language : Platform::Language::All) {
+    for (int language : Course::Language::All) {
         const LessonTitles::Captions *captions = titles.forLanguage(language);
         QVERIFY2(captions, qPrintable(QString::number(language)));
-        QCOMPARE(captions->entries.size(), Contents::kLessonCount);
-        for (int lesson = 1; lesson <= Contents::kLessonCount; ++lesson) {
+        QCOMPARE(captions->entries.size(), Course::kLessonCount);
+        for (int lesson = 1; lesson <= Course::kLessonCount; ++lesson) {
             // Each entry names its own lesson number; a shifted line would break that.
             const QString number = QStringLiteral(" %1.").arg(lesson);
             QVERIFY2(captions->entries.at(lesson - 1).contains(number),
@@ -191,18 +191,18 @@ void TestContentsWindow::everyLanguageHasCaptionAndAllEntries()
 void TestContentsWindow::everyEntryFitsItsLabelInBold_data()
 {
     QTest::addColumn<int>("language");
-    for (int language : Platform::Language::All)
+    for (int language : Course::Language::All)
         QTest::newRow(qPrintable(QString::number(language))) << language;
 }
 
 void TestContentsWindow::everyEntryFitsItsLabelInBold()
 {
     QFETCH(int, language);
-    Platform::ProgramState state;
+    Course::ProgramState state;
     state.interfaceLanguage = language;
     ContentsWindow window(state);
     window.load();
-    for (int lesson = 1; lesson <= Contents::kLessonCount; ++lesson) {
+    for (int lesson = 1; lesson <= Course::kLessonCount; ++lesson) {
         const QLabel *label = window.entry(lesson);
         // Hovering makes an entry bold, and the window's right edge cuts the labels a little:
         // a title must fit in what is left of its label in the wider, bold face.
@@ -230,8 +230,8 @@ void TestContentsWindow::incompleteBlockIsDropped()
 
 void TestContentsWindow::layoutAndColoursFollowTheDesign()
 {
-    Platform::ProgramState state;
-    state.interfaceLanguage = Platform::Language::French;
+    Course::ProgramState state;
+    state.interfaceLanguage = Course::Language::French;
     ContentsWindow window(state);
     window.load();
     window.show();

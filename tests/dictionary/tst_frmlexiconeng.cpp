@@ -13,9 +13,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "course/coursefiles.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
@@ -66,9 +67,9 @@ struct Harness {
         return words;
     }
 
-    Platform::ProgramState state;
+    Course::ProgramState state;
     TestSupport::FakeCharacterService characters;
-    Platform::SqlCipherDatabaseEngine engine;
+    Platform::SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     Dictionary::DictionaryServices services;
     std::unique_ptr<FrmLexiconEng> window;
 };
@@ -114,7 +115,7 @@ void TestFrmLexiconEng::initTestCase()
 
 void TestFrmLexiconEng::loadPlacesWindowAndCharacterAndShowsOnlyTheSearch()
 {
-    Harness h(Platform::Language::Swedish);
+    Harness h(Course::Language::Swedish);
     const QStringList expected = {
         QStringLiteral("Load Genie Genie.acs"),
         QStringLiteral("LanguageID 1049"),
@@ -173,7 +174,7 @@ void TestFrmLexiconEng::captionsFollowTheLanguage()
 
 void TestFrmLexiconEng::swedishPrefixMatchesEveryCase()
 {
-    Harness h(Platform::Language::Swedish);
+    Harness h(Course::Language::Swedish);
     h.type(QStringLiteral("hu"));
     QCOMPARE(h.box("txtRecord")->text(), QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
     QCOMPARE(h.window->dataSource().recordSource(), h.box("txtRecord")->text());
@@ -190,7 +191,7 @@ void TestFrmLexiconEng::swedishPrefixMatchesEveryCase()
 
 void TestFrmLexiconEng::deletingTheLastCharacterListsEverything()
 {
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.type(QStringLiteral("do"));
     QCOMPARE(h.box("txtNative")->text(), QStringLiteral("dog"));
     QTest::keyClick(h.box("txtOrt"), Qt::Key_Backspace);
@@ -208,7 +209,7 @@ void TestFrmLexiconEng::deletingTheLastCharacterListsEverything()
 
 void TestFrmLexiconEng::searchMatchingNothingEmptiesTheBoxes()
 {
-    Harness h(Platform::Language::German);
+    Harness h(Course::Language::German);
     h.type(QStringLiteral("Hausx"));
     QVERIFY(h.listedWords().isEmpty());
     for (const char *name : {"txtNative", "txtRussian", "txtRuss2"})
@@ -220,7 +221,7 @@ void TestFrmLexiconEng::searchMatchingNothingEmptiesTheBoxes()
 
 void TestFrmLexiconEng::remarkInBracketsIsShownButNotSpoken()
 {
-    Harness h(Platform::Language::French);
+    Harness h(Course::Language::French);
     h.type(QStringLiteral("aller"));
     // Two entries translate "aller"; the first is the one with the remark.
     QCOMPARE(h.box("txtNative")->text(), QStringLiteral("aller"));
@@ -238,7 +239,7 @@ void TestFrmLexiconEng::remarkInBracketsIsShownButNotSpoken()
 
 void TestFrmLexiconEng::gridClickMovesTheBoxes()
 {
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     h.type(QStringLiteral("h"));
@@ -266,7 +267,7 @@ void TestFrmLexiconEng::gridClickMovesTheBoxes()
 
 void TestFrmLexiconEng::characterFollowsTheWindow()
 {
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.characters.clear();
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(h.window.get(), &deactivate);
@@ -291,7 +292,7 @@ void TestFrmLexiconEng::characterFollowsTheWindow()
 
 void TestFrmLexiconEng::endMovesTheCharacterBackAndCloses()
 {
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     h.characters.clear();
@@ -305,7 +306,7 @@ void TestFrmLexiconEng::endMovesTheCharacterBackAndCloses()
 
 void TestFrmLexiconEng::serviceSettingsChangeRedoesTheBalloon()
 {
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.characters.clear();
     h.characters.changeProperties();
     QCOMPARE(h.characters.requests,
@@ -340,7 +341,7 @@ void TestFrmLexiconEng::hostileSearchTexts()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, literalMatches);
-    Harness h(Platform::Language::English);
+    Harness h(Course::Language::English);
     h.window->show();
     QLineEdit *search = h.box("txtOrt");
     // Long texts and control characters arrive in one paste; the rest key by key, each
@@ -386,7 +387,7 @@ void TestFrmLexiconEng::unusableDictionaryIsReportedInTheWindow()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    Harness h(Platform::Language::German, folder.path());
+    Harness h(Course::Language::German, folder.path());
     h.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QLabel *message = h.control<QLabel>("lblNoDictionary");
@@ -407,7 +408,7 @@ void TestFrmLexiconEng::unusableDictionaryIsReportedInTheWindow()
 void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
 {
     {
-        Harness h(Platform::Language::English, qEnvironmentVariable("VESKORA_FIXTURE_DIR"), [](auto &c) {
+        Harness h(Course::Language::English, qEnvironmentVariable("VESKORA_FIXTURE_DIR"), [](auto &c) {
             c.noRussian = true;
             c.failEverything = true;
         });
@@ -416,7 +417,7 @@ void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
         h.type(QStringLiteral("dog"));
         QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("собака"));
     }
-    Harness h(Platform::Language::English, qEnvironmentVariable("VESKORA_FIXTURE_DIR"),
+    Harness h(Course::Language::English, qEnvironmentVariable("VESKORA_FIXTURE_DIR"),
               [](auto &c) { c.loadFails = true; });
     h.speak();
     QCOMPARE(h.characters.requests, QStringList{QStringLiteral("Load Genie Genie.acs")});
@@ -424,7 +425,7 @@ void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
 
 void TestFrmLexiconEng::everyControlHasAnAccessibleName()
 {
-    Harness h(Platform::Language::Spanish);
+    Harness h(Course::Language::Spanish);
     QVERIFY(!h.window->accessibleName().isEmpty());
     const auto widgets = h.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(widgets.size() >= 10);

@@ -7,7 +7,7 @@
 #include "fuzzinput.h"
 
 #include "coursesource.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     QString stored;
     for (const Content::DictionaryEntry &entry : entries) {
-        if (!Platform::CodePage1251::encode(entry.cells[Content::kDictionaryRussian], &stored))
+        if (!Course::CodePage1251::encode(entry.cells[Content::kDictionaryRussian], &stored))
             Fuzz::broken();
     }
     return 0;

@@ -8,7 +8,7 @@
 #include "fuzzinput.h"
 
 #include "coursesource.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         QString stored;
         for (const QString &russian : {record.values[0], record.values[1]}) {
-            if (!Platform::CodePage1251::encode(russian, &stored))
+            if (!Course::CodePage1251::encode(russian, &stored))
                 Fuzz::broken();
         }
     }

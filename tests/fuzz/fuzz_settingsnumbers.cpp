@@ -10,6 +10,7 @@
 #include "fuzzinput.h"
 
 #include "inmemorysettingsstore.h"
+#include "course/settingskeys.h"
 #include "installer/componentwindow.h"
 #include "lessons/speechtext.h"
 #include "platform/agent/agentsettingsdialog.h"
@@ -62,7 +63,7 @@ void checkCharacterSettings(const QString &stored)
     TestSupport::InMemorySettingsStore store;
     const QString section = QStringLiteral("Character");
     for (const QString &key : {QStringLiteral("Volume"), QStringLiteral("BalloonFontSize")})
-        store.save(Platform::kApplication, section, key, stored);
+        store.save(Course::Settings::kApplication, section, key, stored);
     const Platform::CharacterSettings settings = Platform::CharacterSettings::read(store);
     if (settings.volume < 0 || settings.volume > 100 || settings.balloonFontSize < 0 || settings.balloonFontSize > 72)
         Fuzz::broken();

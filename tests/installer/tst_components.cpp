@@ -10,6 +10,7 @@
 
 #include "fakecharacterservice.h"
 #include "inmemorysettingsstore.h"
+#include "course/settingskeys.h"
 #include "installer/commandrunner.h"
 #include "installer/componentprobe.h"
 #include "installer/components.h"
@@ -276,8 +277,8 @@ private Q_SLOTS:
 
     void speechSettingsEditTheServicesValuesWithoutIt()
     {
-        m_settings.save(Platform::kApplication, QStringLiteral("Character"), QStringLiteral("SpeechOutput"), QStringLiteral("0"));
-        m_settings.save(Platform::kApplication, QStringLiteral("Character"), QStringLiteral("Volume"), QStringLiteral("40"));
+        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("SpeechOutput"), QStringLiteral("0"));
+        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("Volume"), QStringLiteral("40"));
         m_settings.clearSaves();
         m_runner.installed.insert(QStringLiteral("espeak-ng"));
         auto window = makeWindow("spchcpl", {true, {}});

@@ -15,9 +15,10 @@
 #include "fakecharacterservice.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
+#include "course/coursefiles.h"
 #include "lessons/lessonservices.h"
-#include "lessons/lessonwindowcore.h"
-#include "platform/core/programstate.h"
+#include "lessons/lessonwindowbase.h"
+#include "course/programstate.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
 /// Everything a lesson window needs, over the compiled fixture course: a recording
@@ -42,7 +43,7 @@ struct LessonTestBed {
             if (dictionary == Dictionary::PasswordProtected)
                 QFile::copy(fixture + QStringLiteral("/Russian.mdb"), folder + QStringLiteral("/Lexikon.mdb"));
         }
-        state.interfaceLanguage = Platform::Language::English;
+        state.interfaceLanguage = Course::Language::English;
         services.state = &state;
         services.settings = &settings;
         services.characters = &characters;
@@ -66,7 +67,7 @@ struct LessonTestBed {
             messages << (launcher.exitRequested ? QStringLiteral("(after exit) ") : QString()) + title
                     + QStringLiteral(": ") + text;
         });
-        QObject::connect(raw, &Lessons::LessonWindowCore::nextLessonRequested, raw, [this] { open<Next>(state.currentLesson); });
+        QObject::connect(raw, &Lessons::LessonWindowBase::nextLessonRequested, raw, [this] { open<Next>(state.currentLesson); });
         raw->load();
         return raw;
     }
@@ -84,10 +85,10 @@ struct LessonTestBed {
     static QString caption(const QPushButton *button) { return button->text().replace(u'\n', u' '); }
 
     QTemporaryDir copy;
-    Platform::ProgramState state;
+    Course::ProgramState state;
     TestSupport::InMemorySettingsStore settings;
     TestSupport::FakeCharacterService characters;
-    Platform::SqlCipherDatabaseEngine engine;
+    Platform::SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     TestSupport::FakeProcessLauncher launcher;
     Lessons::LessonServices services;
     QStringList messages;

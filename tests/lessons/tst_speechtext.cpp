@@ -4,10 +4,10 @@
 // stored Russian text and where the windows' captions differ.
 #include <QTest>
 
-#include "lessons/decoderussiantext.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/speechtext.h"
-#include "platform/ui/codepage1251.h"
+#include "course/russiantext.h"
+#include "course/codepage1251.h"
 
 using namespace Qt::StringLiterals;
 
@@ -72,12 +72,12 @@ void TestSpeechText::decodesLongTextInFull()
     const QString sentence = u"Съешь же ещё этих мягких французских булок, да выпей чаю. "_s.repeated(4);
     QVERIFY(sentence.size() > 200);
     QString stored;
-    QVERIFY(Platform::CodePage1251::encode(sentence, &stored));
+    QVERIFY(Course::CodePage1251::encode(sentence, &stored));
     QVERIFY(stored != sentence);
-    QCOMPARE(Lessons::DecodeRussianText(stored), sentence);
+    QCOMPARE(Course::DecodeRussianText(stored), sentence);
     // Text that is shown decoded reads back the same.
-    QCOMPARE(Lessons::DecodeRussianText(sentence), sentence);
-    QCOMPARE(Lessons::DecodeRussianText(u"\u00CF\u00F0\u00E8\u00E2\u00E5\u00F2"_s), u"Привет"_s);
+    QCOMPARE(Course::DecodeRussianText(sentence), sentence);
+    QCOMPARE(Course::DecodeRussianText(u"\u00CF\u00F0\u00E8\u00E2\u00E5\u00F2"_s), u"Привет"_s);
 }
 
 void TestSpeechText::captionDifferences()

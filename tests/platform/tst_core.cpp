@@ -6,7 +6,7 @@
 
 #include "platform/core/apppaths.h"
 #include "platform/core/steprunner.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 using namespace Platform;
 
@@ -76,19 +76,19 @@ private Q_SLOTS:
         QString stored;
         for (char16_t c : {0xCF, 0xF0, 0xE8, 0xE2, 0xE5, 0xF2})
             stored.append(QChar(c));
-        QCOMPARE(CodePage1251::decode(stored), QStringLiteral("Привет"));
-        QCOMPARE(CodePage1251::toUnicode(0xA8), QChar(0x0401)); // Ё
-        QCOMPARE(CodePage1251::toUnicode(0xB8), QChar(0x0451)); // ё
-        QCOMPARE(CodePage1251::toUnicode(0xB9), QChar(0x2116)); // №
-        QCOMPARE(CodePage1251::decode(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), QStringLiteral("ab"));
+        QCOMPARE(Course::CodePage1251::decode(stored), QStringLiteral("Привет"));
+        QCOMPARE(Course::CodePage1251::toUnicode(0xA8), QChar(0x0401)); // Ё
+        QCOMPARE(Course::CodePage1251::toUnicode(0xB8), QChar(0x0451)); // ё
+        QCOMPARE(Course::CodePage1251::toUnicode(0xB9), QChar(0x2116)); // №
+        QCOMPARE(Course::CodePage1251::decode(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), QStringLiteral("ab"));
         const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя");
         QString encoded;
-        QVERIFY(CodePage1251::encode(alphabet, &encoded));
+        QVERIFY(Course::CodePage1251::encode(alphabet, &encoded));
         for (QChar c : encoded)
             QVERIFY(c.unicode() <= 0xFF);
-        QCOMPARE(CodePage1251::decode(encoded), alphabet);
+        QCOMPARE(Course::CodePage1251::decode(encoded), alphabet);
         QString rejected;
-        QVERIFY(!CodePage1251::encode(QStringLiteral("ѣ"), &rejected)); // pre-reform letter, not in 1251
+        QVERIFY(!Course::CodePage1251::encode(QStringLiteral("ѣ"), &rejected)); // pre-reform letter, not in 1251
     }
 
     void codePage1251DecodesLongTextsInFull()
@@ -96,8 +96,8 @@ private Q_SLOTS:
         const QString sentence = QStringLiteral("Скажите, пожалуйста, как пройти к вокзалу? Мне нужно успеть на поезд в Москву сегодня вечером.");
         QVERIFY(sentence.size() > 90);
         QString stored;
-        QVERIFY(CodePage1251::encode(sentence + sentence, &stored));
-        QCOMPARE(CodePage1251::decode(stored), sentence + sentence);
+        QVERIFY(Course::CodePage1251::encode(sentence + sentence, &stored));
+        QCOMPARE(Course::CodePage1251::decode(stored), sentence + sentence);
     }
 };
 

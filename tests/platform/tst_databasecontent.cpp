@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/coursefiles.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
 using namespace Platform;
@@ -102,7 +103,7 @@ private Q_SLOTS:
         const Run run = compile("# comment\n\n" + kGoodRecord + "\n\n\n" + QByteArray(kGoodRecord).replace("Greet", "Wave"),
                                 kDictionaryHeader + "# note\nhouse\thus\t\tHaus\tmaison\tcasa\tдом (м.р.)\n");
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto russian = engine.openDatabase(path(QStringLiteral("out/Russian.mdb")), false, false,
                                            QStringLiteral(";PWD=vorpentaluki"));
         QVERIFY(russian);

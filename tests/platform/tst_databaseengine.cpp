@@ -8,8 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/coursefiles.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 using namespace Platform;
 
@@ -86,7 +87,7 @@ private Q_SLOTS:
     {
         if (!QFileInfo::exists(application(QStringLiteral("Russian.mdb"))))
             QSKIP("the application course is not built");
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto russian = engine.openDatabase({}, false, false, connectFor(application(QStringLiteral("Russian.mdb")), kPassword));
         QVERIFY(russian);
         const QDir sources(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/data/lessons"));
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, connect);
         QFETCH(qint64, error);
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         const auto opened = engine.openDatabase(name, false, false, connect);
         if (error == 0) {
             QVERIFY2(opened, opened ? "" : qPrintable(opened.error().detail));
@@ -175,7 +176,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         for (const QString &connect : {QString(), QStringLiteral("Access;PWD=vorpentaluki")}) {
             const auto opened = engine.openDatabase(file.fileName(), false, false, connect);
             QVERIFY(!opened);
@@ -190,7 +191,7 @@ private Q_SLOTS:
     void keyringRemembersWorkingPasswords()
     {
         const QString russian = fixture(QStringLiteral("Russian.mdb"));
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         QCOMPARE(engine.openDatabase(russian).error().code, ErrorCode::NotValidPassword);
         QVERIFY(!engine.openDatabase({}, false, false, connectFor(russian, QStringLiteral("wrong"))));
         QCOMPARE(engine.openDatabase(russian).error().code, ErrorCode::NotValidPassword);
@@ -211,13 +212,13 @@ private Q_SLOTS:
 
         engine.forgetPasswords();
         QCOMPARE(engine.openDatabase(russian).error().code, ErrorCode::NotValidPassword);
-        SqlCipherDatabaseEngine fresh;
+        SqlCipherDatabaseEngine fresh{Course::Files::kKeyRounds};
         QCOMPARE(fresh.openDatabase(russian).error().code, ErrorCode::NotValidPassword);
     }
 
     void lessonTablesHoldTheStoredForm()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto opened = engine.openDatabase({}, false, false, connectFor(fixture(QStringLiteral("Russian.mdb")), kPassword));
         QVERIFY(opened);
         const QStringList tables = (*opened)->tableNames();
@@ -233,9 +234,9 @@ private Q_SLOTS:
         // Table order, Russian one character per Windows-1251 code.
         const QString stored = rs.valueAt(1, QStringLiteral("RussianText")).value();
         QCOMPARE(stored.at(0).unicode(), 0xC7); // З
-        QCOMPARE(CodePage1251::decode(stored), QStringLiteral("Здравствуйте!"));
+        QCOMPARE(Course::CodePage1251::decode(stored), QStringLiteral("Здравствуйте!"));
         QCOMPARE(rs.valueAt(2, QStringLiteral("RussianText")).value(), stored);
-        const QString longText = CodePage1251::decode(rs.valueAt(3, QStringLiteral("RussianText")).value());
+        const QString longText = Course::CodePage1251::decode(rs.valueAt(3, QStringLiteral("RussianText")).value());
         QVERIFY(longText.size() > 100);
         QVERIFY(longText.endsWith(QStringLiteral("мёдом.")));
         QCOMPARE(rs.valueAt(0, QStringLiteral("Picture1")).value(), QStringLiteral("circle.svg"));
@@ -245,7 +246,7 @@ private Q_SLOTS:
 
     void printDatabaseHoldsUnicode()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto opened = engine.openDatabase(fixture(QStringLiteral("Print.mdb")));
         QVERIFY(opened);
         auto recordset = (*opened)->openRecordset(QStringLiteral("SELECT Lektion, Nr, RussianText FROM Kursen"));
@@ -259,7 +260,7 @@ private Q_SLOTS:
 
     void navigation()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         QVERIFY(db);
 
@@ -328,9 +329,9 @@ private Q_SLOTS:
         QTest::newRow("three letters") << "Spain" << "???" << QStringList{"año", "pan"};
         QTest::newRow("nothing") << "English" << "qq*" << QStringList();
         QString upperHouse;
-        CodePage1251::encode(QStringLiteral("ДОМ*"), &upperHouse);
+        Course::CodePage1251::encode(QStringLiteral("ДОМ*"), &upperHouse);
         QString house;
-        CodePage1251::encode(QStringLiteral("дом (м.р.)"), &house);
+        Course::CodePage1251::encode(QStringLiteral("дом (м.р.)"), &house);
         QTest::newRow("Russian stored form, other case") << "Russian" << upperHouse << QStringList{house};
     }
 
@@ -339,7 +340,7 @@ private Q_SLOTS:
         QFETCH(QString, column);
         QFETCH(QString, pattern);
         QFETCH(QStringList, expected);
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         QVERIFY(db);
         const QString source = QStringLiteral("SELECT %1, Russian FROM Lang  where %1 Like\"%2\"").arg(column, pattern);
@@ -351,7 +352,7 @@ private Q_SLOTS:
 
     void everyEntryForAStar()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         auto all = db->openRecordset(QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"*\""));
         QVERIFY(all);
@@ -384,7 +385,7 @@ private Q_SLOTS:
     void schemaErrors()
     {
         QFETCH(QString, source);
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         const auto recordset = db->openRecordset(source);
         QVERIFY(!recordset);
@@ -422,7 +423,7 @@ private Q_SLOTS:
     void hostileSearchTexts()
     {
         QFETCH(QString, typed);
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         QVERIFY(db);
         const QString source = QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"") + typed
@@ -445,7 +446,7 @@ private Q_SLOTS:
     // Only the literal-looking texts may match anything, and then only themselves.
     void literalSearchTexts()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         for (const QString &typed : {QStringLiteral("'"), QStringLiteral("%"), QStringLiteral("_"), QStringLiteral(";"),
                                      QStringLiteral("--"), QStringLiteral("]")}) {
@@ -478,7 +479,7 @@ private Q_SLOTS:
         QVERIFY(shell.waitForFinished());
         QCOMPARE(shell.exitCode(), 0);
 
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = engine.openDatabase(path);
         QVERIFY(db);
         auto words = [&](const QString &source) {
@@ -498,7 +499,7 @@ private Q_SLOTS:
 
     void recordSetsOutliveTheirDatabase()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         auto recordset = db->openRecordset(QStringLiteral("SELECT English FROM Lang where English Like\"dog\""));
         QVERIFY(recordset);

@@ -8,9 +8,10 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "course/coursefiles.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 using namespace Platform;
 
@@ -100,7 +101,7 @@ class TestDataSource : public QObject {
 private Q_SLOTS:
     void lessonSequenceOpensTheEncryptedFile()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         data.setDatabaseName(fixture(QStringLiteral("Russian.mdb")));
         data.setConnect(QStringLiteral("Access"));
@@ -116,7 +117,7 @@ private Q_SLOTS:
 
     void firstRecordFillsAllThenSignals()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         LessonControls controls(data);
         QSignalSpy rows(&data, &DataSource::currentRowChanged);
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(controls.changes, QStringList({"txtTexten", "txtRuVoc", "txtPicture", "txtAnim", "txtNative"}));
         for (const QStringList &snapshot : std::as_const(controls.snapshots))
             QCOMPARE(snapshot, controls.snapshots.first());
-        QCOMPARE(CodePage1251::decode(controls.txtTexten.text()), QStringLiteral("Встреча"));
+        QCOMPARE(Course::CodePage1251::decode(controls.txtTexten.text()), QStringLiteral("Встреча"));
         QCOMPARE(controls.txtNative.toPlainText(), QStringLiteral("Att träffas"));
         QCOMPARE(controls.txtAnim.text(), QStringLiteral("Greet"));
         QCOMPARE(controls.ownSignals, 0);
@@ -136,7 +137,7 @@ private Q_SLOTS:
 
     void navigationThroughALesson()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         LessonControls controls(data);
         openLesson(engine, data, 2);
@@ -166,7 +167,7 @@ private Q_SLOTS:
         controls.clear();
         QVERIFY(data.moveLast().ok());
         QCOMPARE(data.currentRow(), 4);
-        QCOMPARE(CodePage1251::decode(controls.txtTexten.text()), QStringLiteral("До свидания!"));
+        QCOMPARE(Course::CodePage1251::decode(controls.txtTexten.text()), QStringLiteral("До свидания!"));
         controls.clear();
         const int signalled = int(rows.count());
         QVERIFY(data.moveNext().ok());
@@ -176,7 +177,7 @@ private Q_SLOTS:
         QCOMPARE(rows.count(), signalled);
         QVERIFY(data.movePrevious().ok());
         QCOMPARE(data.currentRow(), 3);
-        QVERIFY(CodePage1251::decode(controls.txtTexten.text()).size() > 100);
+        QVERIFY(Course::CodePage1251::decode(controls.txtTexten.text()).size() > 100);
 
         QVERIFY(data.moveTo(1).ok());
         QCOMPARE(controls.txtPicture.text(), QStringLiteral("square.svg"));
@@ -187,7 +188,7 @@ private Q_SLOTS:
 
     void oneAndNoRecords()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         QLineEdit txtNative;
         QLineEdit txtRussian;
@@ -244,7 +245,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, database);
         QFETCH(QString, source);
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         QLineEdit box;
         data.bind(&box, QStringLiteral("Swedish"));
@@ -267,7 +268,7 @@ private Q_SLOTS:
 
     void bindingChanges()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         LessonControls controls(data);
         openLesson(engine, data, 5);
@@ -293,7 +294,7 @@ private Q_SLOTS:
     // A window may close (and delete its data source) from inside a change handler.
     void listenerMayDeleteTheDataSource()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto *data = new DataSource(engine);
         QLineEdit first, second;
         data->bind(&first, QStringLiteral("English"));
@@ -312,7 +313,7 @@ private Q_SLOTS:
 
     void modelFollowsTheRecordSet()
     {
-        SqlCipherDatabaseEngine engine;
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         DataSource data(engine);
         data.setDatabaseName(fixture(QStringLiteral("Lexikon.mdb")));
         data.setConnect(QStringLiteral("Access"));
@@ -326,7 +327,7 @@ private Q_SLOTS:
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Swedish"));
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Russian"));
         QCOMPARE(model->index(9, 0).data().toString(), QStringLiteral("HULIGAN"));
-        QCOMPARE(CodePage1251::decode(model->index(0, 1).data().toString()), QStringLiteral("дом (м.р.)"));
+        QCOMPARE(Course::CodePage1251::decode(model->index(0, 1).data().toString()), QStringLiteral("дом (м.р.)"));
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("hus"));
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
 

@@ -13,6 +13,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include "course/coursefiles.h"
 #include "platform/database/databaseengine.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/report/reportdocument.h"
@@ -404,7 +405,7 @@ void TestReportEngine::pdfFromCompiledPrintDatabase()
 
     const QString pdf = m_dir.filePath(QStringLiteral("lesson12.pdf"));
     qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
-    SqlCipherDatabaseEngine databases;
+    SqlCipherDatabaseEngine databases{Course::Files::kKeyRounds};
     ReportEngineQt engine(databases);
     engine.setDataFiles(printDatabase);
     engine.setConnect(QStringLiteral("PWD=vorpentaluki"));
@@ -431,7 +432,7 @@ void TestReportEngine::wrongPasswordOnAnEncryptedDatabase()
         QSKIP("the fixture course is not built");
     const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
     qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
-    SqlCipherDatabaseEngine databases;
+    SqlCipherDatabaseEngine databases{Course::Files::kKeyRounds};
     ReportEngineQt engine(databases);
     engine.setDataFiles(encrypted);
     engine.setConnect(QStringLiteral("PWD=not-the-password"));

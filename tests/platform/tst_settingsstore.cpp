@@ -8,11 +8,12 @@
 
 #include <csignal>
 
+#include "course/settingskeys.h"
 #include "platform/settings/inisettingsstore.h"
 
 using Platform::IniSettingsStore;
-using Platform::kApplication;
-using Platform::kSection;
+using Course::Settings::kApplication;
+using Course::Settings::kSection;
 
 class TestSettingsStore : public QObject {
     Q_OBJECT

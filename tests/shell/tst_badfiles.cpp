@@ -13,8 +13,8 @@
 #include "inmemorysettingsstore.h"
 #include "fakeprocesslauncher.h"
 #include "dictionary/frmlexiconeng.h"
-#include "lessons/lessonwindowcore.h"
-#include "platform/core/programstate.h"
+#include "lessons/lessonwindowbase.h"
+#include "course/programstate.h"
 #include "platform/help/chmhelpviewer.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         layOut(folder.path(), file, how);
 
-        Platform::ProgramState state;
+        Course::ProgramState state;
         TestSupport::InMemorySettingsStore settings;
         settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
         TestSupport::FakeProcessLauncher launcher;

@@ -10,7 +10,7 @@
 
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/ui/twips.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
@@ -26,7 +26,7 @@ class TestFrmMain : public QObject {
     Q_OBJECT
 
 private:
-    Platform::ProgramState m_state;
+    Course::ProgramState m_state;
     InMemorySettingsStore m_settings;
     FakeProcessLauncher m_launcher;
     Shell::Services m_services;

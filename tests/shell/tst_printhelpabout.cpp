@@ -10,7 +10,7 @@
 
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
@@ -18,6 +18,8 @@
 #include "shell/printlesson.h"
 
 using namespace Platform;
+using Course::ProgramState;
+namespace Language = Course::Language;
 
 namespace {
 

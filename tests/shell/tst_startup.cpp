@@ -8,7 +8,7 @@
 
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "platform/core/programstate.h"
+#include "course/programstate.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
 #include "shell/services.h"
@@ -22,7 +22,7 @@ class TestStartup : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    Platform::ProgramState m_state;
+    Course::ProgramState m_state;
     InMemorySettingsStore m_settings;
     FakeProcessLauncher m_launcher;
     Shell::Services m_services;

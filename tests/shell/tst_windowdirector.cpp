@@ -8,13 +8,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/coursefiles.h"
 #include "contents/contentswindow.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "lessons/lessonwindowcore.h"
-#include "platform/core/programstate.h"
+#include "lessons/lessonwindowbase.h"
+#include "course/programstate.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
@@ -30,11 +31,11 @@ class TestWindowDirector : public QObject {
     Q_OBJECT
 
 private:
-    Platform::ProgramState m_state;
+    Course::ProgramState m_state;
     TestSupport::InMemorySettingsStore m_settings;
     TestSupport::FakeProcessLauncher m_launcher;
     TestSupport::FakeCharacterService m_characters;
-    Platform::SqlCipherDatabaseEngine m_databases;
+    Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
     Shell::Services m_services;
     std::unique_ptr<Shell::Startup> m_startup;
 
@@ -45,7 +46,7 @@ private:
     {
         int count = 0;
         for (QMdiSubWindow *sub : main().mdiArea()->subWindowList())
-            count += qobject_cast<Lessons::LessonWindowCore *>(sub->widget()) != nullptr;
+            count += qobject_cast<Lessons::LessonWindowBase *>(sub->widget()) != nullptr;
         return count;
     }
 

@@ -7,6 +7,8 @@
 
 #include "platform/settings/settingsstore.h"
 
+#include "course/settingskeys.h"
+
 namespace TestSupport {
 
 /// A settings store held in memory, recording every save in order.
@@ -24,9 +26,9 @@ public:
     }
 
     /// Stores a value without recording it as a save (a test's starting state).
-    void preset(const QString &key, const QString &value) { m_values.insert(path(Platform::kApplication, Platform::kSection, key), value); }
-    bool contains(const QString &key) const { return m_values.contains(path(Platform::kApplication, Platform::kSection, key)); }
-    QString value(const QString &key) const { return read(Platform::kApplication, Platform::kSection, key); }
+    void preset(const QString &key, const QString &value) { m_values.insert(path(Course::Settings::kApplication, Course::Settings::kSection, key), value); }
+    bool contains(const QString &key) const { return m_values.contains(path(Course::Settings::kApplication, Course::Settings::kSection, key)); }
+    QString value(const QString &key) const { return read(Course::Settings::kApplication, Course::Settings::kSection, key); }
     /// "Key=value" for each save, in order.
     QStringList saves() const { return m_saves; }
     void clearSaves() { m_saves.clear(); }

@@ -6,7 +6,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
+#include "course/lessontable.h"
 
 namespace Content {
 namespace {
@@ -32,11 +33,11 @@ bool isRussianField(int field) { return field == 0 || field == 1; }
 void checkRussian(const QString &file, int line, const QString &text, Diagnostics &diagnostics)
 {
     QString stored;
-    if (Platform::CodePage1251::encode(text, &stored))
+    if (Course::CodePage1251::encode(text, &stored))
         return;
     for (const QChar c : text) {
         QString one;
-        if (!Platform::CodePage1251::encode(QString(c), &one)) {
+        if (!Course::CodePage1251::encode(QString(c), &one)) {
             const QString code = QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
             diagnostics.error(file, line, QStringLiteral("character U+%1 '%2' has no Windows-1251 code").arg(code, QString(c)));
             return;
@@ -84,13 +85,8 @@ const std::array<QString, kLessonFieldCount> &lessonKeys()
 
 const std::array<QString, kLessonFieldCount> &lessonColumns()
 {
-    static const std::array<QString, kLessonFieldCount> columns = {
-        QStringLiteral("RussianText"), QStringLiteral("RussianVoc"),  QStringLiteral("EnglishText"),
-        QStringLiteral("SvenskaText"), QStringLiteral("FinnishText"), QStringLiteral("DeutchText"),
-        QStringLiteral("FranceText"),  QStringLiteral("SpanishText"), QStringLiteral("Picture1"),
-        QStringLiteral("Animat"),
-    };
-    return columns;
+    static_assert(kLessonFieldCount == Course::LessonTable::kColumnCount);
+    return Course::LessonTable::columns();
 }
 
 const std::array<QString, kDictionaryColumnCount> &dictionaryColumns()

@@ -17,9 +17,11 @@
 #include <QFileInfo>
 #include <QVariant>
 
-#include "platform/database/coursekey.h"
+#include "course/codepage1251.h"
+#include "course/coursefiles.h"
+#include "course/lessonrules.h"
+#include "course/lessontable.h"
 #include "platform/database/searchfold.h"
-#include "platform/ui/codepage1251.h"
 
 namespace Content {
 namespace {
@@ -172,7 +174,7 @@ QString stored(const QString &text)
 {
     QString result;
     // The sources were validated before writing, so encoding cannot fail here.
-    Platform::CodePage1251::encode(text, &result);
+    Course::CodePage1251::encode(text, &result);
     return result;
 }
 
@@ -200,7 +202,7 @@ QString writeLessonDatabase(const QString &path, const QList<Lesson> &lessons, c
     QString key = password;
     key.replace(QLatin1Char('\''), QStringLiteral("''"));
     writer.exec(QStringLiteral("PRAGMA key = '%1'").arg(key));
-    writer.exec(QStringLiteral("PRAGMA kdf_iter = %1").arg(Platform::kCourseKeyRounds));
+    writer.exec(QStringLiteral("PRAGMA kdf_iter = %1").arg(Course::Files::kKeyRounds));
     // A course without lessons still gets a valid (encrypted) file, not an empty one.
     writer.exec(QStringLiteral("PRAGMA user_version = 1"));
     writer.exec(QStringLiteral("BEGIN"));

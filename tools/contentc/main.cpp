@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "course/coursefiles.h"
 #include "coursesource.h"
 #include "coursewriter.h"
 
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption characterOption(QStringLiteral("character"), QStringLiteral("Character file for the animation check."), QStringLiteral("file"));
     const QCommandLineOption dictionaryDirOption(QStringLiteral("dictionary-dir"), QStringLiteral("Folder of dictionary .tsv sources, read in name order."), QStringLiteral("dir"));
     const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"), QStringLiteral("A further dictionary source, read after the folder."), QStringLiteral("file"));
-    const QCommandLineOption passwordOption(QStringLiteral("password"), QStringLiteral("Password of the lesson database."), QStringLiteral("password"));
+    const QCommandLineOption passwordOption(QStringLiteral("password"), QStringLiteral("Password of the lesson database (default: the course's own)."), QStringLiteral("password"), Course::Files::kPassword);
     const QCommandLineOption depfileOption(QStringLiteral("depfile"), QStringLiteral("Write a make-style dependency file."), QStringLiteral("file"));
     const QCommandLineOption stampOption(QStringLiteral("stamp"), QStringLiteral("Touch this file on success (the depfile's target)."), QStringLiteral("file"));
     parser.addOptions({outOption, picturesOption, characterOption, dictionaryDirOption, dictionaryOption, passwordOption,
@@ -62,8 +63,8 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("lessons"), QStringLiteral("Lesson sources lessonNN.txt."));
     parser.process(app);
 
-    if (!parser.isSet(outOption) || !parser.isSet(picturesOption) || !parser.isSet(passwordOption)) {
-        printLine(QStringLiteral("contentc: --out, --pictures and --password are required"));
+    if (!parser.isSet(outOption) || !parser.isSet(picturesOption)) {
+        printLine(QStringLiteral("contentc: --out and --pictures are required"));
         return 2;
     }
     const QString outDir = parser.value(outOption);

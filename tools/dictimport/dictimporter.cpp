@@ -3,7 +3,7 @@
 #include "dictimporter.h"
 
 #include "dictdsource.h"
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 namespace DictImport {
 namespace {
@@ -51,7 +51,7 @@ void Importer::addRows(Column column, const QList<ImportedRow> &rows)
         // The databases hold Russian in Windows-1251; a row it cannot hold would fail the
         // course build, so it is left out here.
         if (row[int(column)].isEmpty() || row[int(Column::Russian)].isEmpty()
-            || !Platform::CodePage1251::encode(row[int(Column::Russian)], &stored))
+            || !Course::CodePage1251::encode(row[int(Column::Russian)], &stored))
             continue;
         // A line of the dictionary source that starts with "#" is a comment: an English
         // headword such as "#define" would vanish from the course while counted here.

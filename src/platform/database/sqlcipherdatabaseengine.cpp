@@ -15,7 +15,6 @@
 #include <QLoggingCategory>
 
 #include "platform/database/jetpattern.h"
-#include "platform/database/coursekey.h"
 #include "platform/database/jetquery.h"
 #include "platform/database/searchfold.h"
 
@@ -438,7 +437,7 @@ struct Opened {
     QString detail;
 };
 
-Opened openWith(const QString &path, const std::optional<QString> &password)
+Opened openWith(const QString &path, const std::optional<QString> &password, int keyRounds)
 {
     Opened result;
     sqlite3 *db = nullptr;
@@ -452,7 +451,7 @@ Opened openWith(const QString &path, const std::optional<QString> &password)
     if (password) {
         const QByteArray key = password->toUtf8();
         sqlite3_key(db, key.constData(), int(key.size()));
-        const QByteArray rounds = "PRAGMA kdf_iter = " + QByteArray::number(kCourseKeyRounds);
+        const QByteArray rounds = "PRAGMA kdf_iter = " + QByteArray::number(keyRounds);
         sqlite3_exec(db, rounds.constData(), nullptr, nullptr, nullptr);
     }
     auto schema = readSchema(db);
@@ -487,7 +486,11 @@ ConnectText ConnectText::parse(const QString &connect)
     return result;
 }
 
-SqlCipherDatabaseEngine::SqlCipherDatabaseEngine() = default;
+SqlCipherDatabaseEngine::SqlCipherDatabaseEngine(int encryptedKeyRounds)
+    : m_keyRounds(encryptedKeyRounds)
+{
+}
+
 SqlCipherDatabaseEngine::~SqlCipherDatabaseEngine() = default;
 
 void SqlCipherDatabaseEngine::forgetPasswords() { m_keyring.clear(); }
@@ -530,7 +533,7 @@ Result<std::shared_ptr<Database>> SqlCipherDatabaseEngine::openDatabase(const QS
         return Error{ErrorCode::UnrecognizedDatabaseFormat, QStringLiteral("%1 is not a database").arg(path)};
     }
 
-    Opened opened = openWith(path, password);
+    Opened opened = openWith(path, password, m_keyRounds);
     if (opened.outcome == OpenOutcome::Opened) {
         if (password)
             m_keyring.insert(keyringKey, *password);

@@ -26,7 +26,9 @@ namespace Platform {
 /// A prefix pattern is answered from the "<column>_fold" index when the table has one.
 class SqlCipherDatabaseEngine final : public DatabaseEngine {
 public:
-    SqlCipherDatabaseEngine();
+    /// \a encryptedKeyRounds: the key-derivation rounds of encrypted files; the program
+    /// that wrote a file must have used the same number, or it does not open.
+    explicit SqlCipherDatabaseEngine(int encryptedKeyRounds);
     ~SqlCipherDatabaseEngine() override;
 
     Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool exclusive = false, bool readOnly = false,
@@ -36,6 +38,7 @@ public:
     void forgetPasswords();
 
 private:
+    int m_keyRounds;
     QHash<QString, QString> m_keyring;
 };
 

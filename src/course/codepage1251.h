@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace Platform::CodePage1251 {
+namespace Course::CodePage1251 {
 
 /// The Unicode character that the Windows-1251 byte \a code stands for (codes 0 to 127
 /// are themselves; 0x98, unassigned, gives U+FFFD).
@@ -21,4 +21,4 @@ QString decode(const QString &stored);
 /// text holds a character that Windows-1251 cannot represent.
 bool encode(const QString &text, QString *stored);
 
-} // namespace Platform::CodePage1251
+} // namespace Course::CodePage1251

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "platform/ui/codepage1251.h"
+#include "course/codepage1251.h"
 
 #include <array>
 
-namespace Platform::CodePage1251 {
+namespace Course::CodePage1251 {
 namespace {
 
 // Unicode code points of the Windows-1251 bytes 0x80 to 0xBF; 0xC0 to 0xFF are А to я.
@@ -69,4 +69,4 @@ bool encode(const QString &text, QString *stored)
     return true;
 }
 
-} // namespace Platform::CodePage1251
+} // namespace Course::CodePage1251

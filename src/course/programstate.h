@@ -6,18 +6,9 @@
 
 #include <QString>
 
-namespace Platform {
+#include "course/languages.h"
 
-/// Interface language codes: the only valid values of ProgramState::interfaceLanguage.
-namespace Language {
-inline constexpr int English = 110;
-inline constexpr int Swedish = 120;
-inline constexpr int Finnish = 130;
-inline constexpr int German = 140;
-inline constexpr int French = 150;
-inline constexpr int Spanish = 160;
-inline constexpr int All[] = {English, Swedish, Finnish, German, French, Spanish};
-} // namespace Language
+namespace Course {
 
 /// The state that windows hand to one another. The shell owns the one instance and passes
 /// it to every window it creates; windows read and write it directly.
@@ -45,4 +36,4 @@ struct ProgramState {
     }
 };
 
-} // namespace Platform
+} // namespace Course

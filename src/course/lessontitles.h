@@ -6,13 +6,13 @@
 #include <QString>
 #include <QStringList>
 
-namespace Contents {
+namespace Course {
 
-/// The number of lessons in the course.
-inline constexpr int kLessonCount = 38;
+class CaptionTable;
 
 /// The captions of the table of contents: per interface language code the window caption
-/// and the 38 entry texts, kept exactly as written (blanks included).
+/// and the 38 entry texts, kept exactly as written (blanks included). The texts live in the
+/// caption table "lessontitles" (keys "caption" and "1" … "38").
 class LessonTitles final {
 public:
     /// One language's captions; \c entries holds the texts of entries 1 to 38 in order.
@@ -21,13 +21,13 @@ public:
         QStringList entries;
     };
 
-    /// Parses the text form of lessontitles.txt: "[code] name" starts a block, then
-    /// `caption "text"` and `N "text"` lines; the text is everything between the first
-    /// and the last double quote. Comment lines start with "#". A block that does not end
-    /// up with a caption and all 38 entries is dropped, so callers never see half a table.
+    /// The titles of \a table. A language whose block lacks the caption or any of the 38
+    /// entries is dropped, so callers never see half a table.
+    static LessonTitles fromTable(const CaptionTable &table);
+    /// Parses the text form of a caption table (see CaptionTable).
     static LessonTitles parse(const QString &text);
 
-    /// The table compiled into the program.
+    /// The titles compiled into the program.
     static const LessonTitles &builtIn();
 
     /// The captions for \a languageCode, or nullptr when the table has no such language.
@@ -40,4 +40,4 @@ private:
     QHash<int, Captions> m_captions;
 };
 
-} // namespace Contents
+} // namespace Course

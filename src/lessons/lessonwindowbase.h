@@ -6,10 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include <QColor>
-#include <QRect>
 #include <QWidget>
 
+#include "character/geniereference.h"
 #include "lessons/lessonservices.h"
 #include "platform/agent/agentcontrol.h"
 #include "platform/core/error.h"
@@ -54,11 +53,11 @@ struct CoreControls {
 ///
 /// The window never creates other windows: it asks the shell through its signals. It closes
 /// itself with close(); closing releases the character reference and the database handles.
-class LessonWindowCore : public QWidget {
+class LessonWindowBase : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(LessonWindowCore)
+    Q_DISABLE_COPY_MOVE(LessonWindowBase)
 public:
-    ~LessonWindowCore() override;
+    ~LessonWindowBase() override;
 
     /// Runs the window's load steps and then shows the first record of its lesson. When
     /// the character cannot speak Russian (and the window reacts to that) the learner is
@@ -74,7 +73,7 @@ public:
     Platform::AgentControl &agentControl() const;
     const CoreControls &controls() const { return m_ui; }
     /// True while the window holds its character reference.
-    bool holdsCharacter() const { return m_character.has_value(); }
+    bool holdsCharacter() const { return m_genie->holds(); }
     /// True while the window holds its course database handle.
     bool holdsCourseDatabase() const { return bool(m_courseDatabase); }
     /// True when the load stopped early (the program was asked to end).
@@ -89,14 +88,8 @@ Q_SIGNALS:
     void nextLessonRequested();
 
 protected:
-    /// How the character's speech balloon is set up in this window.
-    struct BalloonFont {
-        int size = 14;
-        QString name;
-    };
-
-    LessonWindowCore(LessonServices &services, const QString &objectName, BalloonFont balloonFont,
-                     QWidget *parent);
+    LessonWindowBase(LessonServices &services, const QString &objectName,
+                     Character::GenieReference::BalloonFont balloonFont, QWidget *parent);
 
     /// How the load reacts to a failing step; an empty handler skips every failing step.
     virtual Platform::StepRunner::Handler loadErrorHandler() = 0;
@@ -107,53 +100,24 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
 
-    // Building the window.
-    QPushButton *addButton(const QString &name, const QString &caption, const QColor &colour, const QRect &twips);
-    QLabel *addLabel(const QString &name, const QString &accessibleName, const QRect &twips);
-    QLineEdit *addHiddenBox(const QString &name, const QString &accessibleName, const QRect &twips);
-    QPlainTextEdit *addTextBox(const QString &name, const QString &accessibleName, const QRect &twips,
-                               const QColor &text, const QFont &font);
-    /// Sets a control's caption and the name a screen reader reads for it.
-    /// A caption too wide for its push button is broken into lines at its blanks; the
-    /// accessible name keeps the caption in one line.
-    static void setCaption(QWidget *control, const QString &caption);
-    /// \a caption with line breaks where \a button is too narrow for it.
-    static QString fitCaption(const QPushButton &button, const QString &caption);
-    /// Names the uncaptioned controls (pictures, text boxes, slider) for a screen reader in
-    /// interface language \a language; controls a window lacks are passed over.
-    void nameControls(int language);
-    /// Puts the controls a learner uses into a reading order for Tab.
-    void orderTabs();
-    /// A font by its Windows design name, with the nearest free fonts behind it.
-    static QFont designFont(const QString &family, qreal pointSize);
-
     // Load steps shared by the windows.
-    /// Gives the window its design size, 8300 × 7800 twips; inside a main window's frame the
-    /// frame grows or shrinks with it.
-    void resizeToDesign();
-    /// Moves the window (or its frame in the main window) to the top left corner.
-    void moveToCorner();
-    /// The connect text that opens \a file (a literal such as "\Russian.mdb") with the
-    /// course password.
-    QString passwordConnect(const QString &file) const;
     /// Opens Russian.mdb through the engine with the course password and keeps the handle.
     Platform::Status openCourseDatabase();
     /// Loads the character, keeps the reference, sets language and voice, sets up the
-    /// balloon, moves to (450, 450), shows it and fills its pop-up menu: one step each.
+    /// balloon, moves it to its waiting place, shows it and fills its pop-up menu: one
+    /// step each.
     void startCharacter(Platform::StepRunner &runner);
     /// Stops the load when the character cannot speak Russian: tells the learner in the
     /// current language and ends the program.
     Platform::StepRunner::Reaction stopForMissingCyrillic();
+    /// Binds the record boxes to their fields of the lesson table.
+    void bindRecordBoxes();
 
     // Character requests; each fails when the window holds no character reference.
-    Platform::Status setUpBalloon();
-    Platform::Status addCommands();
     Platform::Status play(const QString &animation);
     Platform::Status speak(const QString &text);
     Platform::Status stopListening();
 
-    /// The Russian text of the current record, decoded.
-    QString decodedText() const;
     /// Loads the picture named in txtPicture from the Pictures folder into Picture1; a
     /// failed load leaves the picture shown before.
     Platform::Status loadPicture();
@@ -165,26 +129,23 @@ protected:
     void movePrevious();
     void moveLast();
 
-    /// Binds the record boxes to their fields of the lesson table.
-    void bindRecordBoxes();
-    void releaseCharacter();
-    void releaseCourseDatabase();
-    /// Refreshes the character reference from Characters("Genie").
-    Platform::Status refreshCharacter();
+    /// Lets go of the character reference and the course database handle.
+    void releaseResources();
 
     LessonServices &m_services;
     CoreControls m_ui;
     Platform::DataSource *m_data = nullptr;
     Platform::AgentControl *m_agent = nullptr;
-    std::optional<Platform::AgentCharacter> m_character;
+    std::unique_ptr<Character::GenieReference> m_genie;
     std::shared_ptr<Platform::Database> m_courseDatabase;
 
 private:
     void onBoundTextChanged(QWidget *control);
     void showDecodedText();
     void onAgentCommand(const Platform::AgentCommand &command);
+    Platform::Status addCommands();
 
-    BalloonFont m_balloonFont;
+    Character::GenieReference::BalloonFont m_balloonFont;
     MessagePresenter m_presenter;
     /// The stored Russian text of the record last shown: a move to a record with the same
     /// text shows and speaks nothing.

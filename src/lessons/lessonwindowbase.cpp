@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "lessons/lessonwindowbase.h"
+
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "course/coursefiles.h"
+#include "course/genie.h"
+#include "course/lessontable.h"
+#include "course/programstate.h"
+#include "course/russiantext.h"
+#include "lessons/lessoncaptions.h"
+#include "lessons/lessondesign.h"
+#include "platform/database/datasource.h"
+#include "platform/process/processlauncher.h"
+#include "platform/ui/twips.h"
+
+namespace Lessons {
+
+namespace {
+
+void showMessageBox(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &objectName,
+                                   Character::GenieReference::BalloonFont balloonFont, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_balloonFont(std::move(balloonFont))
+    , m_presenter(&showMessageBox)
+{
+    setObjectName(objectName);
+    setAccessibleName(objectName);
+    Platform::Twips::setColours(this, Qt::black, Qt::white);
+
+    m_data = new Platform::DataSource(*m_services.databases, this);
+    m_data->setObjectName(QStringLiteral("Data1"));
+    m_data->setConnect(QStringLiteral("Access"));
+    connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
+    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showDecodedText);
+
+    // The design size from the start, so that a frame fitted around the window before its
+    // load already has the right size.
+    Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
+
+    m_agent = new Platform::AgentControl(*m_services.characters, this);
+    m_agent->setObjectName(QStringLiteral("Agent1"));
+    m_genie = std::make_unique<Character::GenieReference>(*m_agent);
+    connect(m_agent, &Platform::AgentControl::command, this, &LessonWindowBase::onAgentCommand);
+    connect(m_agent, &Platform::AgentControl::agentPropertyChange, this,
+            [this] { m_genie->setUpBalloon(m_balloonFont); });
+}
+
+LessonWindowBase::~LessonWindowBase() = default;
+
+void LessonWindowBase::load()
+{
+    orderTabs(this, m_ui.cmdNext);
+    const Platform::StepRunner::Handler handler = loadErrorHandler();
+    Platform::StepRunner runner = handler ? Platform::StepRunner(handler) : Platform::StepRunner();
+    runLoadSteps(runner);
+    if (runner.stopped()) {
+        m_loadStopped = true;
+        return;
+    }
+    // A lesson that cannot be read leaves the boxes empty; the window stays usable.
+    m_data->refresh();
+}
+
+void LessonWindowBase::setMessagePresenter(MessagePresenter presenter)
+{
+    m_presenter = std::move(presenter);
+}
+
+Platform::DataSource &LessonWindowBase::dataSource() const
+{
+    return *m_data;
+}
+
+Platform::AgentControl &LessonWindowBase::agentControl() const
+{
+    return *m_agent;
+}
+
+void LessonWindowBase::closeEvent(QCloseEvent *event)
+{
+    releaseResources();
+    QWidget::closeEvent(event);
+}
+
+void LessonWindowBase::bindRecordBoxes()
+{
+    m_data->bind(m_ui.txtTexten, Course::LessonTable::russianText());
+    m_data->bind(m_ui.txtRuVoc, Course::LessonTable::russianVocabulary());
+    m_data->bind(m_ui.txtPicture, Course::LessonTable::picture());
+    m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
+}
+
+Platform::Status LessonWindowBase::openCourseDatabase()
+{
+    auto database = m_services.databases->openDatabase(QString(), false, false,
+                                                       Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
+    if (!database)
+        return database.status();
+    m_courseDatabase = *database;
+    return Platform::ok();
+}
+
+void LessonWindowBase::startCharacter(Platform::StepRunner &runner)
+{
+    Character::GenieReference &genie = *m_genie;
+    runner.run([&genie] { return genie.load(); });
+    runner.run([&genie] { return genie.refresh(); });
+    runner.run([&genie] { return genie.speakRussian(); });
+    runner.run([&genie] { return genie.chooseRussianVoice(); });
+    runner.run([this] { return m_genie->setUpBalloon(m_balloonFont); });
+    runner.run([&genie] { return genie.moveTo(Course::Genie::kWaitingPosition); });
+    runner.run([&genie] { return genie.show(); });
+    runner.run([this] { return addCommands(); });
+}
+
+Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
+{
+    m_presenter(this, installCyrillicTitle(), installCyrillicMessage(m_services.state->language()));
+    m_services.launcher->exitNow(0);
+    return Platform::StepRunner::Reaction::Stop;
+}
+
+Platform::Status LessonWindowBase::addCommands()
+{
+    if (const Platform::Status status = m_genie->refresh(); status.failed())
+        return status;
+    Platform::AgentCharacter &character = *m_genie->character();
+    if (const Platform::Status status = character.removeAllCommands(); status.failed())
+        return status;
+    const QString &command = Course::Genie::kSettingsCommand;
+    return character.addCommand(command, command, command);
+}
+
+void LessonWindowBase::onAgentCommand(const Platform::AgentCommand &command)
+{
+    m_genie->refresh();
+    if (command.name == Course::Genie::kSettingsCommand)
+        m_agent->setPropertySheetVisible(true);
+}
+
+Platform::Status LessonWindowBase::play(const QString &animation)
+{
+    Platform::AgentCharacter *character = m_genie->character();
+    return character ? character->play(animation) : Character::GenieReference::noCharacter();
+}
+
+Platform::Status LessonWindowBase::speak(const QString &text)
+{
+    Platform::AgentCharacter *character = m_genie->character();
+    return character ? character->speak(text) : Character::GenieReference::noCharacter();
+}
+
+Platform::Status LessonWindowBase::stopListening()
+{
+    Platform::AgentCharacter *character = m_genie->character();
+    return character ? character->listen(false) : Character::GenieReference::noCharacter();
+}
+
+Platform::Status LessonWindowBase::loadPicture()
+{
+    const QString path = m_services.paths.join(Course::Files::kPictures + m_ui.txtPicture->text());
+    QImageReader reader(path);
+    if (m_ui.txtPicture->text().isEmpty() || !reader.canRead())
+        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + path);
+    // Pictures larger than the box, and drawings (which have no size of their own), are
+    // scaled to fit it; smaller pictures keep their own size.
+    const QSize box = m_ui.Picture1->contentsRect().size();
+    const QSize own = reader.size();
+    const bool drawing = reader.format() == "svg" || reader.format() == "svgz";
+    // Scaled pictures are decoded at the screen's pixel density so that they stay sharp
+    // on a scaled screen.
+    const qreal ratio = m_ui.Picture1->devicePixelRatioF();
+    const bool scaled =
+        own.isValid() && !box.isEmpty() && (drawing || own.width() > box.width() || own.height() > box.height());
+    if (scaled)
+        reader.setScaledSize(own.scaled(box * ratio, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull())
+        return Platform::fail(Platform::ErrorCode::InvalidArgument, reader.errorString());
+    if (scaled)
+        image.setDevicePixelRatio(ratio);
+    m_ui.Picture1->setPixmap(QPixmap::fromImage(image));
+    return Platform::ok();
+}
+
+void LessonWindowBase::moveNext(bool stopListeningFirst)
+{
+    if (stopListeningFirst)
+        stopListening();
+    if (!m_data->eof())
+        m_data->moveNext();
+}
+
+void LessonWindowBase::movePrevious()
+{
+    stopListening();
+    if (!m_data->bof())
+        m_data->movePrevious();
+}
+
+void LessonWindowBase::moveLast()
+{
+    // A character service that cannot stop listening must not keep the learner from the
+    // last record.
+    stopListening();
+    if (!m_data->eof())
+        m_data->moveLast();
+}
+
+void LessonWindowBase::releaseResources()
+{
+    m_genie->release();
+    m_courseDatabase.reset();
+}
+
+void LessonWindowBase::onBoundTextChanged(QWidget *control)
+{
+    if (control != m_ui.txtTexten)
+        return;
+    const QString stored = m_ui.txtTexten->toPlainText();
+    showDecodedText();
+    if (m_data->recordCount() <= 0 || m_data->currentRow() < 0) {
+        m_shownText.reset();
+        return;
+    }
+    if (m_shownText && *m_shownText == stored)
+        return;
+    m_shownText = stored;
+    showRecord();
+}
+
+void LessonWindowBase::showDecodedText()
+{
+    // The box receives the stored single-byte form from Data1; Qt fonts have no code-page
+    // character sets, so the box shows the decoded Cyrillic instead. Decoding is idempotent
+    // on decoded text, so reading the box back always gives the right letters.
+    const QString stored = m_ui.txtTexten->toPlainText();
+    const QString shown = Course::DecodeRussianText(stored);
+    if (shown != stored) {
+        const QSignalBlocker blocker(m_ui.txtTexten);
+        m_ui.txtTexten->setPlainText(shown);
+    }
+}
+
+} // namespace Lessons
