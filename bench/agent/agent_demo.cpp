@@ -41,8 +41,8 @@ int main(int argc, char **argv)
     Platform::IniSettingsStore settings;
     Platform::GenieCharacterService service{Platform::AppPaths(appDir), settings};
     Platform::AgentControl control(service);
-    if (const auto error = control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs"))) {
-        qWarning("%s", qPrintable(error->detail));
+    if (const auto status = control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs")); status.failed()) {
+        qWarning("%s", qPrintable(status.error().detail));
         return 1;
     }
     auto genie = control.character(QStringLiteral("Genie"));

@@ -54,12 +54,12 @@ int main(int argc, char **argv)
     Platform::GenieCharacterService service{Platform::AppPaths(appDir), settings};
     service.setTimeScale(1000);
     Platform::AgentControl control(service);
-    if (control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs"))) {
+    if (control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs")).failed()) {
         out << "cannot load the character from " << appDir << "\n";
         return 1;
     }
     auto genie = control.character(QStringLiteral("Genie"));
-    if (genie->setLanguageID(1049)) {
+    if (genie->setLanguageID(1049).failed()) {
         out << "no Russian voice\n";
         return 1;
     }

@@ -331,7 +331,7 @@ void FrmLexiconEng::handleRefresh(const Platform::Status &status)
 {
     // A text that the engine cannot parse (an unclosed "[") simply matches nothing; only a
     // dictionary that cannot be opened or read is worth telling the learner about.
-    m_dictionaryMissing = status && status->code != Platform::ErrorCode::SyntaxError;
+    m_dictionaryMissing = status.failed() && status.code() != Platform::ErrorCode::SyntaxError;
     lblNoDictionary->setVisible(m_dictionaryMissing);
     if (m_dictionaryMissing)
         DBGrid1->hide();

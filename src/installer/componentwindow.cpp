@@ -251,13 +251,13 @@ bool ComponentWindow::speakThroughService(const QString &spoken, bool russian, b
 {
     if (!m_service)
         return false;
-    if (const Platform::Status loaded = m_service->load(kGenie, QStringLiteral("Genie.acs"))) {
-        showMessage(loaded->detail);
+    if (const Platform::Status loaded = m_service->load(kGenie, QStringLiteral("Genie.acs")); loaded.failed()) {
+        showMessage(loaded.error().detail);
         return true;
     }
     if (russian) {
-        if (const Platform::Status language = m_service->setLanguageId(kGenie, kRussianLanguageId)) {
-            showMessage(language->detail);
+        if (const Platform::Status language = m_service->setLanguageId(kGenie, kRussianLanguageId); language.failed()) {
+            showMessage(language.error().detail);
             return true;
         }
     }

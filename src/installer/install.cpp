@@ -184,8 +184,8 @@ void Install::checkFocus()
 
 void Install::bringStartedProgramToFront()
 {
-    if (const Platform::Status status = m_launcher.bringToFront(m_startedTask)) {
-        reportFailure(NotBroughtToFront, status->detail);
+    if (const Platform::Status status = m_launcher.bringToFront(m_startedTask); status.failed()) {
+        reportFailure(NotBroughtToFront, status.error().detail);
         return;
     }
     finishStep();

@@ -140,7 +140,7 @@ Platform::Status Lektion1::greet()
         return records.status();
     if ((*records)->recordCount() == 0)
         return Platform::ok();
-    if (const Platform::Status status = (*records)->moveFirst())
+    if (const Platform::Status status = (*records)->moveFirst(); status.failed())
         return status;
     const auto words = (*records)->value(QStringLiteral("RussianVoc"));
     if (!words)

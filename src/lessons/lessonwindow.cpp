@@ -204,7 +204,7 @@ bool LessonWindow::runDatabaseStep(Platform::StepRunner &runner, const std::func
 
 Platform::Status LessonWindow::openDatabases()
 {
-    if (const Platform::Status status = openCourseDatabase())
+    if (const Platform::Status status = openCourseDatabase(); status.failed())
         return status;
     auto dictionary = m_services.databases->openDatabase(QString(), false, false,
                                                          passwordConnect(QStringLiteral("\\Lexikon.mdb")));

@@ -325,12 +325,12 @@ Platform::Status LessonWindowCore::setUpBalloon()
         const auto style = balloon.style();
         if (!style)
             return style.status();
-        if (const Platform::Status status = balloon.setStyle(*style | flag))
+        if (const Platform::Status status = balloon.setStyle(*style | flag); status.failed())
             return status;
     }
-    if (const Platform::Status status = balloon.setFontSize(m_balloonFont.size))
+    if (const Platform::Status status = balloon.setFontSize(m_balloonFont.size); status.failed())
         return status;
-    if (const Platform::Status status = balloon.setFontCharSet(0))
+    if (const Platform::Status status = balloon.setFontCharSet(0); status.failed())
         return status;
     // The font name goes to the balloon of a fresh look-up, not of the kept reference.
     auto fresh = m_agent->character(kCharacterId);
@@ -341,9 +341,9 @@ Platform::Status LessonWindowCore::setUpBalloon()
 
 Platform::Status LessonWindowCore::addCommands()
 {
-    if (const Platform::Status status = refreshCharacter())
+    if (const Platform::Status status = refreshCharacter(); status.failed())
         return status;
-    if (const Platform::Status status = m_character->removeAllCommands())
+    if (const Platform::Status status = m_character->removeAllCommands(); status.failed())
         return status;
     return m_character->addCommand(kSettingsCommand, kSettingsCommand, kSettingsCommand);
 }

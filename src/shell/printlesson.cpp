@@ -61,8 +61,8 @@ Platform::Status PrintLesson::print()
     m_engine.setReportFileName(m_paths.join(layout));
     m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
     Platform::Status status = m_engine.printReport();
-    if (status)
-        m_errorText = failureMessage(language, *status);
+    if (status.failed())
+        m_errorText = failureMessage(language, status.error());
     return status;
 }
 

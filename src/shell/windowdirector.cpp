@@ -138,7 +138,7 @@ void WindowDirector::printLesson()
 {
     if (!m_print)
         return;
-    if (m_print->print()) {
+    if (m_print->print().failed()) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
                                     QMessageBox::Ok, &m_main);
         box->setObjectName(QStringLiteral("printError"));

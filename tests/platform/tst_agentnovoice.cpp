@@ -28,17 +28,17 @@ private Q_SLOTS:
         GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
         service.setTimeScale(25);
         AgentControl control(service);
-        QVERIFY(!control.load(u"Genie"_s, u"Genie.acs"_s));
+        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
         auto character = control.character(u"Genie"_s);
         QVERIFY(character);
         const Status status = character->setLanguageID(1049);
-        QVERIFY(status);
-        QCOMPARE(status->code, ErrorCode::NoRussianLanguageSupport);
-        QCOMPARE(quint64(status->code), quint64(0x80042012));
+        QVERIFY(status.failed());
+        QCOMPARE(status.error().code, ErrorCode::NoRussianLanguageSupport);
+        QCOMPARE(quint64(status.error().code), quint64(0x80042012));
 
         QSignalSpy finished(&service, &GenieCharacterService::requestFinished);
-        QVERIFY(!character->play(u"Greet"_s));
-        QVERIFY(!character->speak(uR"(\spd=150\Привет)"_s));
+        QVERIFY(character->play(u"Greet"_s).ok());
+        QVERIFY(character->speak(uR"(\spd=150\Привет)"_s).ok());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 20000);
         QVERIFY(!QFile::exists(wav));
     }

@@ -268,8 +268,8 @@ private Q_SLOTS:
         QCOMPARE((*empty)->recordCount(), 0);
         QVERIFY((*empty)->bof() && (*empty)->eof());
         QCOMPARE((*empty)->position(), -1);
-        QCOMPARE((*empty)->moveNext()->code, ErrorCode::NoCurrentRecord);
-        QCOMPARE((*empty)->moveLast()->code, ErrorCode::NoCurrentRecord);
+        QCOMPARE((*empty)->moveNext().code(), ErrorCode::NoCurrentRecord);
+        QCOMPARE((*empty)->moveLast().code(), ErrorCode::NoCurrentRecord);
         QCOMPARE((*empty)->value(QStringLiteral("English")).error().code, ErrorCode::NoCurrentRecord);
 
         auto three = db->openRecordset(QStringLiteral("SELECT English FROM Lang where English Like\"h*e\""));
@@ -278,23 +278,23 @@ private Q_SLOTS:
         QCOMPARE(column(rs, QStringLiteral("English")), QStringList({"house", "huge"}));
         QCOMPARE(rs.position(), 0);
         QVERIFY(!rs.bof() && !rs.eof());
-        QVERIFY(!rs.moveNext());
+        QVERIFY(rs.moveNext().ok());
         QCOMPARE(rs.value(QStringLiteral("English")).value(), QStringLiteral("huge"));
-        QVERIFY(!rs.moveNext());
+        QVERIFY(rs.moveNext().ok());
         QVERIFY(rs.eof());
         QCOMPARE(rs.position(), -1);
-        QCOMPARE(rs.moveNext()->code, ErrorCode::NoCurrentRecord);
-        QVERIFY(!rs.movePrevious());
+        QCOMPARE(rs.moveNext().code(), ErrorCode::NoCurrentRecord);
+        QVERIFY(rs.movePrevious().ok());
         QCOMPARE(rs.value(QStringLiteral("English")).value(), QStringLiteral("huge"));
-        QVERIFY(!rs.movePrevious());
-        QVERIFY(!rs.movePrevious());
+        QVERIFY(rs.movePrevious().ok());
+        QVERIFY(rs.movePrevious().ok());
         QVERIFY(rs.bof());
-        QCOMPARE(rs.movePrevious()->code, ErrorCode::NoCurrentRecord);
-        QVERIFY(!rs.moveLast());
+        QCOMPARE(rs.movePrevious().code(), ErrorCode::NoCurrentRecord);
+        QVERIFY(rs.moveLast().ok());
         QCOMPARE(rs.position(), 1);
-        QVERIFY(!rs.moveFirst());
+        QVERIFY(rs.moveFirst().ok());
         QCOMPARE(rs.position(), 0);
-        QCOMPARE(rs.moveTo(2)->code, ErrorCode::NoCurrentRecord);
+        QCOMPARE(rs.moveTo(2).code(), ErrorCode::NoCurrentRecord);
         QCOMPARE(rs.value(QStringLiteral("Russian")).error().code, ErrorCode::ItemNotFound);
     }
 
@@ -492,7 +492,7 @@ private Q_SLOTS:
         QCOMPARE(words(QStringLiteral("SELECT Word FROM Nulls where Word Like\"*\"")), QStringList({"a", "c"}));
         QCOMPARE(words(QStringLiteral("Empty")), QStringList());
         auto gaps = (*db)->openRecordset(QStringLiteral("Gaps"));
-        QVERIFY(!(*gaps)->moveLast());
+        QVERIFY((*gaps)->moveLast().ok());
         QCOMPARE((*gaps)->value(QStringLiteral("Word")).value(), QStringLiteral("e"));
     }
 

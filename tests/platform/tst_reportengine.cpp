@@ -201,7 +201,7 @@ void TestReportEngine::selectsSortsAndLabelsRows()
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='7'"));
     const Status status = engine.printReport();
-    QVERIFY2(!status, qPrintable(status ? status->detail : QString()));
+    QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
     QVERIFY(engine.lastReport());
     const QTextDocument &document = engine.lastReport()->document();
     // Numbers sort as numbers: 1, 2, 10 (not 1, 10, 2); lessons 3 and 17 are left out.
@@ -219,7 +219,7 @@ void TestReportEngine::formulaWithOrAndParentheses()
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("({Kursen.Lektion} ='3' or {Kursen.Lektion} ='17') AND {Kursen.Nr} = 1"));
-    QVERIFY(!engine.printReport());
+    QVERIFY(engine.printReport().ok());
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
     QCOMPARE(engine.lastReport()->lesson(), QStringLiteral("3, 17"));
 }
@@ -242,7 +242,7 @@ void TestReportEngine::connectIsPassedReadOnly()
     engine.setDataFiles(m_data);
     engine.setConnect(connect);
     engine.setReportFileName(m_layout);
-    QVERIFY(!engine.printReport());
+    QVERIFY(engine.printReport().ok());
     QCOMPARE(m_databases.opens, QStringList{m_data + u'|' + passed + QStringLiteral("|ro")});
 }
 
@@ -297,9 +297,9 @@ void TestReportEngine::failures()
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(formula);
     const Status status = engine.printReport();
-    QVERIFY(status);
-    QCOMPARE(status->code, code);
-    QVERIFY2(status->detail.contains(detailPart), qPrintable(status->detail));
+    QVERIFY(status.failed());
+    QCOMPARE(status.error().code, code);
+    QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!engine.lastReport());
 }
@@ -313,9 +313,9 @@ void TestReportEngine::databaseErrorsReachTheCaller()
     engine.setConnect(QStringLiteral("PWD=wrong"));
     engine.setReportFileName(m_layout);
     const Status status = engine.printReport();
-    QVERIFY(status);
-    QCOMPARE(status->code, ErrorCode::NotValidPassword);
-    QVERIFY(status->detail.contains(m_data));
+    QVERIFY(status.failed());
+    QCOMPARE(status.error().code, ErrorCode::NotValidPassword);
+    QVERIFY(status.error().detail.contains(m_data));
 }
 
 void TestReportEngine::noPrinterIsAnError()
@@ -327,8 +327,8 @@ void TestReportEngine::noPrinterIsAnError()
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     const Status status = engine.printReport();
-    QVERIFY(status);
-    QCOMPARE(status->code, ReportErrorCode::NoPrinter);
+    QVERIFY(status.failed());
+    QCOMPARE(status.error().code, ReportErrorCode::NoPrinter);
 }
 
 void TestReportEngine::previewIsModelessAndReplaced()
@@ -337,14 +337,14 @@ void TestReportEngine::previewIsModelessAndReplaced()
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='7'"));
-    QVERIFY(!engine.printReport());
+    QVERIFY(engine.printReport().ok());
     QPointer<QPrintPreviewDialog> first = engine.previewDialog();
     QVERIFY(first);
     QVERIFY(first->isVisible());
     QVERIFY(!first->isModal());
 
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='3'"));
-    QVERIFY(!engine.printReport());
+    QVERIFY(engine.printReport().ok());
     QVERIFY(first.isNull());
     QVERIFY(engine.previewDialog() && engine.previewDialog()->isVisible());
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет"}));
@@ -367,7 +367,7 @@ void TestReportEngine::pdfHoldsCyrillicText()
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
     const Status status = engine.printReport();
-    QVERIFY2(!status, qPrintable(status ? status->detail : QString()));
+    QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
     QCOMPARE(engine.lastPdfPath(), pdf);
     const int pages = engine.lastReport()->pageCount();
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
@@ -411,7 +411,7 @@ void TestReportEngine::pdfFromCompiledPrintDatabase()
     engine.setReportFileName(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/data/reports/report4.rpt"));
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='12'"));
     const Status status = engine.printReport();
-    QVERIFY2(!status, qPrintable(status ? status->detail : QString()));
+    QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
 
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("Russisch — Lektion 12")));
@@ -437,8 +437,8 @@ void TestReportEngine::wrongPasswordOnAnEncryptedDatabase()
     engine.setConnect(QStringLiteral("PWD=not-the-password"));
     engine.setReportFileName(m_layout);
     const Status status = engine.printReport();
-    QVERIFY(status);
-    QCOMPARE(status->code, ErrorCode::NotValidPassword);
+    QVERIFY(status.failed());
+    QCOMPARE(status.error().code, ErrorCode::NotValidPassword);
     QVERIFY(!QFile::exists(pdf));
 }
 

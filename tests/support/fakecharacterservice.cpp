@@ -39,7 +39,7 @@ bool FakeCharacterService::isLoaded(const QString &characterId) const { return m
 
 Status FakeCharacterService::setLanguageId(const QString &characterId, int languageId)
 {
-    if (const Status status = record(QStringLiteral("LanguageID %1").arg(languageId), characterId))
+    if (const Status status = record(QStringLiteral("LanguageID %1").arg(languageId), characterId); status.failed())
         return status;
     if (noRussian && languageId == 1049)
         return Platform::fail(Platform::ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice"));
@@ -60,7 +60,7 @@ Status FakeCharacterService::show(const QString &characterId) { return record(QS
 
 Status FakeCharacterService::play(const QString &characterId, const QString &animation)
 {
-    if (const Status status = record(QStringLiteral("Play ") + animation, characterId))
+    if (const Status status = record(QStringLiteral("Play ") + animation, characterId); status.failed())
         return status;
     if (!knownAnimations.isEmpty() && !knownAnimations.contains(animation))
         return Platform::fail(Platform::ErrorCode::AnimationNotFound, animation);
@@ -74,7 +74,7 @@ Status FakeCharacterService::speak(const QString &characterId, const QString &te
 
 Status FakeCharacterService::listen(const QString &characterId, bool on)
 {
-    if (const Status status = record(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId))
+    if (const Status status = record(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId); status.failed())
         return status;
     if (listenFails)
         return Platform::fail(Platform::ErrorCode::NotSupported, QStringLiteral("no voice input"));
@@ -91,7 +91,7 @@ Platform::Result<quint32> FakeCharacterService::balloonStyle(const QString &char
 Status FakeCharacterService::setBalloonStyle(const QString &characterId, quint32 newStyle)
 {
     const Status status = record(QStringLiteral("BalloonStyle %1").arg(newStyle), characterId);
-    if (!status)
+    if (status.ok())
         style = newStyle;
     return status;
 }
@@ -118,7 +118,7 @@ Status FakeCharacterService::setCommands(ControlId control, const QString &chara
     for (const auto &command : list)
         names << command.name;
     const Status status = record(QStringLiteral("Commands ") + names.join(u','), characterId);
-    if (!status)
+    if (status.ok())
         commands[control] = list;
     return status;
 }

@@ -65,7 +65,7 @@ AgentControl::~AgentControl()
 Status AgentControl::load(const QString &characterId, const QString &file)
 {
     const Status status = m_service->load(characterId, file);
-    if (!status)
+    if (status.ok())
         m_loaded.insert(characterId);
     return status;
 }

@@ -213,7 +213,7 @@ bool GenieCharacterService::isLoaded(const QString &characterId) const { return 
 
 Status GenieCharacterService::setLanguageId(const QString &characterId, int languageId)
 {
-    if (const Status status = trace(QStringLiteral("LanguageID %1").arg(languageId), characterId))
+    if (const Status status = trace(QStringLiteral("LanguageID %1").arg(languageId), characterId); status.failed())
         return status;
     if (languageId != kRussianLanguage) {
         stage(characterId)->voice = QStringLiteral("en");
@@ -227,7 +227,7 @@ Status GenieCharacterService::setLanguageId(const QString &characterId, int lang
 
 Status GenieCharacterService::setTtsModeId(const QString &characterId, const QString &modeId)
 {
-    if (const Status status = trace(QStringLiteral("TTSModeID ") + modeId, characterId))
+    if (const Status status = trace(QStringLiteral("TTSModeID ") + modeId, characterId); status.failed())
         return status;
     if (modeId.compare(kRussianMode, Qt::CaseInsensitive) != 0) {
         stage(characterId)->voice = QStringLiteral("en");
@@ -243,7 +243,7 @@ Status GenieCharacterService::setTtsModeId(const QString &characterId, const QSt
 Status GenieCharacterService::moveTo(const QString &characterId, int x, int y)
 {
     const QString line = QStringLiteral("MoveTo %1 %2").arg(x).arg(y);
-    if (const Status status = trace(line, characterId))
+    if (const Status status = trace(line, characterId); status.failed())
         return status;
     enqueue(*stage(characterId), MoveRequest, line, {}, QPoint(x, y));
     return ok();
@@ -251,7 +251,7 @@ Status GenieCharacterService::moveTo(const QString &characterId, int x, int y)
 
 Status GenieCharacterService::show(const QString &characterId)
 {
-    if (const Status status = trace(QStringLiteral("Show"), characterId))
+    if (const Status status = trace(QStringLiteral("Show"), characterId); status.failed())
         return status;
     enqueue(*stage(characterId), ShowRequest, QStringLiteral("Show"));
     return ok();
@@ -260,7 +260,7 @@ Status GenieCharacterService::show(const QString &characterId)
 Status GenieCharacterService::play(const QString &characterId, const QString &animation)
 {
     const QString line = QStringLiteral("Play ") + animation;
-    if (const Status status = trace(line, characterId))
+    if (const Status status = trace(line, characterId); status.failed())
         return status;
     CharacterStage &s = *stage(characterId);
     const CharacterAnimation *found = s.definition.animation(animation);
@@ -273,7 +273,7 @@ Status GenieCharacterService::play(const QString &characterId, const QString &an
 Status GenieCharacterService::speak(const QString &characterId, const QString &text)
 {
     const QString line = QStringLiteral("Speak ") + text;
-    if (const Status status = trace(line, characterId))
+    if (const Status status = trace(line, characterId); status.failed())
         return status;
     enqueue(*stage(characterId), SpeakRequest, line, text);
     return ok();
@@ -282,7 +282,7 @@ Status GenieCharacterService::speak(const QString &characterId, const QString &t
 Status GenieCharacterService::listen(const QString &characterId, bool on)
 {
     // There is no voice input; ending listening that never began is done at once.
-    if (const Status status = trace(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId))
+    if (const Status status = trace(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId); status.failed())
         return status;
     if (on)
         return fail(ErrorCode::NotSupported, QStringLiteral("no voice input"));
@@ -299,7 +299,7 @@ Result<quint32> GenieCharacterService::balloonStyle(const QString &characterId) 
 
 Status GenieCharacterService::setBalloonStyle(const QString &characterId, quint32 style)
 {
-    if (const Status status = trace(QStringLiteral("BalloonStyle %1").arg(style), characterId))
+    if (const Status status = trace(QStringLiteral("BalloonStyle %1").arg(style), characterId); status.failed())
         return status;
     CharacterStage &s = *stage(characterId);
     s.style = style;
@@ -309,7 +309,7 @@ Status GenieCharacterService::setBalloonStyle(const QString &characterId, quint3
 
 Status GenieCharacterService::setBalloonFontSize(const QString &characterId, int size)
 {
-    if (const Status status = trace(QStringLiteral("BalloonFontSize %1").arg(size), characterId))
+    if (const Status status = trace(QStringLiteral("BalloonFontSize %1").arg(size), characterId); status.failed())
         return status;
     if (size < 1 || size > 200)
         return fail(ErrorCode::InvalidArgument, QStringLiteral("font size %1").arg(size));
@@ -322,7 +322,7 @@ Status GenieCharacterService::setBalloonFontSize(const QString &characterId, int
 Status GenieCharacterService::setBalloonFontCharSet(const QString &characterId, int charSet)
 {
     // Balloon fonts draw Unicode text, so a character set has nothing left to select.
-    if (const Status status = trace(QStringLiteral("BalloonFontCharSet %1").arg(charSet), characterId))
+    if (const Status status = trace(QStringLiteral("BalloonFontCharSet %1").arg(charSet), characterId); status.failed())
         return status;
     if (charSet < 0 || charSet > 255)
         return fail(ErrorCode::InvalidArgument, QStringLiteral("character set %1").arg(charSet));
@@ -331,7 +331,7 @@ Status GenieCharacterService::setBalloonFontCharSet(const QString &characterId, 
 
 Status GenieCharacterService::setBalloonFontName(const QString &characterId, const QString &name)
 {
-    if (const Status status = trace(QStringLiteral("BalloonFontName ") + name, characterId))
+    if (const Status status = trace(QStringLiteral("BalloonFontName ") + name, characterId); status.failed())
         return status;
     if (name.trimmed().isEmpty())
         return fail(ErrorCode::InvalidArgument, QStringLiteral("empty font name"));
@@ -348,7 +348,7 @@ Status GenieCharacterService::setCommands(ControlId control, const QString &char
     QStringList names;
     for (const AgentCommand &command : commands)
         names << command.name;
-    if (const Status status = trace(QStringLiteral("Commands ") + names.join(u','), characterId))
+    if (const Status status = trace(QStringLiteral("Commands ") + names.join(u','), characterId); status.failed())
         return status;
     m_commands[control][characterId] = commands;
     return ok();

@@ -37,10 +37,27 @@ struct Error {
     QString detail;
 };
 
-/// The outcome of an operation without a value: empty on success.
-using Status = std::optional<Error>;
+/// The outcome of an operation without a value: it succeeded, or it failed with an Error.
+/// It has no conversion to bool, so a test reads as what it asks: `if (status.failed())`.
+class Status {
+public:
+    /// Success.
+    Status() = default;
+    /// Failure with \a error.
+    Status(Error error) : m_error(std::move(error)) { }
 
-inline Status ok() { return std::nullopt; }
+    bool ok() const { return !m_error.has_value(); }
+    bool failed() const { return m_error.has_value(); }
+    /// The failure; only valid when failed().
+    const Error &error() const { return *m_error; }
+    /// The failure's code, 0 on success.
+    qint64 code() const { return m_error ? m_error->code : 0; }
+
+private:
+    std::optional<Error> m_error;
+};
+
+inline Status ok() { return Status{}; }
 inline Status fail(qint64 code, QString detail = {}) { return Error{code, std::move(detail)}; }
 
 /// A value or the error that prevented it.
@@ -61,7 +78,7 @@ public:
     const T *operator->() const { return &value(); }
 
     const Error &error() const { return std::get<Error>(m_data); }
-    /// The error as a Status: empty when there is a value.
+    /// The error as a Status: success when there is a value.
     Status status() const { return hasValue() ? Status{} : Status{error()}; }
 
 private:

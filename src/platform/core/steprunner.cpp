@@ -19,10 +19,10 @@ bool StepRunner::run(const std::function<Status()> &step)
     if (m_stopped)
         return false;
     const Status status = step();
-    if (!status)
+    if (status.ok())
         return true;
     ++m_failures;
-    if (m_handler(*status) == Reaction::Stop)
+    if (m_handler(status.error()) == Reaction::Stop)
         m_stopped = true;
     return false;
 }

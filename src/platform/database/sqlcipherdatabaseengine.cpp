@@ -172,8 +172,8 @@ public:
         if (row < 0 || row >= recordCount())
             return Error{ErrorCode::NoCurrentRecord, QStringLiteral("no record %1").arg(row)};
         if (row != m_cachedRow) {
-            if (Status status = fetch(row))
-                return *status;
+            if (Status status = fetch(row); status.failed())
+                return status.error();
         }
         return m_cachedValues.value(column);
     }

@@ -85,7 +85,7 @@ Status ReportEngineQt::printReport()
     Result<std::shared_ptr<ReportDocument>> report = buildReport(*layout);
     if (!report)
         return report.status();
-    if (Status status = output(*report))
+    if (Status status = output(*report); status.failed())
         return status;
     m_lastReport = *report;
     return ok();

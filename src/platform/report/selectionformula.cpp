@@ -41,8 +41,8 @@ public:
 
     Result<NodePtr> run()
     {
-        if (auto status = tokenize())
-            return *status;
+        if (const Status status = tokenize(); status.failed())
+            return status.error();
         NodePtr root = parseOr();
         if (!m_error && current().type != Token::Type::End)
             failAt(current(), QStringLiteral("unexpected %1").arg(describe(current())));
