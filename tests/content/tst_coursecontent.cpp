@@ -45,6 +45,27 @@ QSet<QString> characterAnimations()
     return names;
 }
 
+// The words of a Russian text, in lower case.
+QStringList wordsOf(const QString &text)
+{
+    static const QRegularExpression word(u"[\\p{L}-]+"_s);
+    QStringList words;
+    for (auto it = word.globalMatch(text.toLower()); it.hasNext();)
+        words.append(it.next().captured());
+    return words;
+}
+
+// The words of \a russian that turn its meaning round (не, нет, нельзя, ни, без).
+QStringList negationsOf(const QString &russian)
+{
+    static const QStringList negations{u"не"_s, u"нет"_s, u"нельзя"_s, u"ни"_s, u"без"_s};
+    QStringList found;
+    for (const QString &word : wordsOf(russian))
+        if (negations.contains(word))
+            found.append(word);
+    return found;
+}
+
 // Reads every row of \a source as field -> value, in the stored form.
 QList<QHash<QString, QString>> readAll(Platform::Database &database, const QString &source, const QStringList &fields,
                                        QString *error)
@@ -171,6 +192,12 @@ void TestCourseContent::lessonRecordsAreComplete()
         // Numbers are written out in words so that the voice reads them as the text means.
         static const QRegularExpression digit(u"\\d"_s);
         QVERIFY2(!russian.contains(digit), qPrintable(where + russian));
+        // A slash would be read aloud as a word.
+        QVERIFY2(!russian.contains(u'/'), qPrintable(where + russian));
+        // The key words keep every negation of the sentence, or they say its opposite.
+        const QString words = Platform::CodePage1251::decode(row.value(u"RussianVoc"_s)).toLower();
+        for (const QString &negation : negationsOf(russian))
+            QVERIFY2(wordsOf(words).contains(negation), qPrintable(where + russian + u" | "_s + words));
         QVERIFY2(pictures.exists(row.value(u"Picture1"_s)), qPrintable(where + row.value(u"Picture1"_s)));
         QVERIFY2(m_animations.contains(row.value(u"Animat"_s)), qPrintable(where + row.value(u"Animat"_s)));
     }
