@@ -29,4 +29,11 @@ if(VESKORA_SANITIZE)
     target_compile_options(veskora_config INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined
                                                      -fno-omit-frame-pointer)
     target_link_options(veskora_config INTERFACE -fsanitize=address,undefined)
+else()
+    # Hardened programs, as Debian builds them: checked libc calls in the optimised builds
+    # (glibc's checks need optimisation), stack guards, and a relocation table resolved at
+    # start and then made read-only.
+    target_compile_definitions(veskora_config INTERFACE $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+    target_compile_options(veskora_config INTERFACE -fstack-protector-strong)
+    target_link_options(veskora_config INTERFACE LINKER:-z,relro,-z,now)
 endif()

@@ -13,7 +13,9 @@ foreach(path
         lib/veskora/Tamrelon/Tamrelon lib/veskora/Tamrelon/Kivrostep lib/veskora/Tamrelon/MSAgent
         lib/veskora/Tamrelon/spchcpl
         share/applications/veskora.desktop share/applications/tamrelon.desktop
-        share/icons/hicolor/scalable/apps/veskora.svg share/metainfo/org.veskora.Veskora.metainfo.xml)
+        share/icons/hicolor/scalable/apps/veskora.svg share/metainfo/org.veskora.Veskora.metainfo.xml
+        share/man/man1/veskora.1.gz share/man/man1/tamrelon.1.gz
+        share/doc/veskora/copyright share/doc/veskora/changelog.Debian.gz)
     if(NOT EXISTS ${PREFIX}/${path})
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
