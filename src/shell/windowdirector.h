@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "shell/start.h"
+#include "shell/startdialog.h"
 #include "shell/windowslot.h"
 
 namespace Contents {
@@ -45,7 +45,7 @@ public:
 
     /// Opens the lesson window of \a kind for CurrentLesson. A window of that kind that is
     /// already open keeps its lesson and is brought to the front.
-    void openLessonWindow(LessonWindowKind kind);
+    void openLessonWindow(Course::LessonWindowKind kind);
     void showContents();
     void showDictionary();
     void showAbout();
@@ -55,14 +55,14 @@ public:
     /// Releases every window object (the main window is closing); top-level windows close.
     void releaseAll();
 
-    Lessons::LessonWindowBase *lessonWindow(LessonWindowKind kind) const;
+    Lessons::LessonWindowBase *lessonWindow(Course::LessonWindowKind kind) const;
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
 
 private:
     template<typename Window>
-    Window *openLesson(WindowSlot<Window> &slot, LessonWindowKind kind);
+    Window *openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind);
     void showTopLevel(QWidget *window);
 
     Services &m_services;
