@@ -44,6 +44,16 @@ QString formProblem(const QString &word, const QString &form)
 
 } // namespace
 
+QString lessonPlace(int lesson)
+{
+    return QStringLiteral("lesson%1").arg(lesson, 2, 10, QLatin1Char('0'));
+}
+
+QString dictionaryPlace()
+{
+    return QStringLiteral("dictionary");
+}
+
 StressTable StressTable::fromFile(const QString &path, QList<Problem> *problems)
 {
     StressTable table;

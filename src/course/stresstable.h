@@ -20,6 +20,11 @@ struct CourseRecord {
     QString text;
 };
 
+/// The place of the records of lesson \a lesson ("lesson08").
+QString lessonPlace(int lesson);
+/// The place of the dictionary's rows.
+QString dictionaryPlace();
+
 /// The reviewed stress of the course's Russian words.
 ///
 /// The table is read from tab-separated UTF-8 text with '#' comment lines, in two kinds of

@@ -4,6 +4,10 @@
 
 #include "platform/core/apppaths.h"
 
+namespace Course {
+class StressTable;
+} // namespace Course
+
 namespace Platform {
 struct ProgramState;
 class CharacterService;
@@ -24,6 +28,9 @@ struct DictionaryServices {
     Platform::DatabaseEngine *databases = nullptr;
     /// The application folder that holds Lexikon.mdb.
     Platform::AppPaths paths;
+    /// The course's stress table. May be null: the rows are then spoken without their own
+    /// stress decisions.
+    const Course::StressTable *stress = nullptr;
 };
 
 } // namespace Dictionary

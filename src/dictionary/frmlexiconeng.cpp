@@ -365,7 +365,7 @@ void FrmLexiconEng::speak()
     if (!m_character)
         return;
     m_character->play(QStringLiteral("DoMagic1"));
-    m_character->speak(QStringLiteral("\\spd=50\\") + txtRuss2->text());
+    m_character->speak(speechText(txtRussian->text(), m_services.stress));
 }
 
 void FrmLexiconEng::end()

@@ -5,6 +5,10 @@
 #include "platform/core/apppaths.h"
 #include "resources/stringtable.h"
 
+namespace Course {
+class StressTable;
+} // namespace Course
+
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;
@@ -30,6 +34,8 @@ struct Services {
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;
+    /// The course's stress table (stress.tsv of the application folder); may be null.
+    const Course::StressTable *stress = nullptr;
 };
 
 } // namespace Shell

@@ -31,7 +31,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 {
     *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
                          services.launcher, services.paths};
-    *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths, services.stress};
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
 

@@ -85,20 +85,10 @@ void checkWord(const Course::StressTable &table, const CourseText &text, QString
 
 } // namespace
 
-QString lessonPlace(const Lesson &lesson)
-{
-    return QFileInfo(lesson.file).completeBaseName();
-}
-
-QString dictionaryPlace()
-{
-    return QStringLiteral("dictionary");
-}
-
 QList<CourseText> lessonTexts(const Lesson &lesson)
 {
     QList<CourseText> texts;
-    const QString place = lessonPlace(lesson);
+    const QString place = Course::lessonPlace(lesson.number);
     for (const LessonRecord &record : lesson.records) {
         const Course::CourseRecord key{place, record.values[0]};
         texts.append({lesson.file, record.lines[0], key, record.values[0]});
@@ -114,7 +104,7 @@ QList<CourseText> coreDictionaryTexts(const QList<DictionaryEntry> &entries)
         if (!QFileInfo(entry.file).fileName().startsWith(QStringLiteral("core-")))
             continue;
         const QString &russian = entry.cells[kDictionaryRussian];
-        texts.append({entry.file, entry.line, {dictionaryPlace(), russian}, russian});
+        texts.append({entry.file, entry.line, {Course::dictionaryPlace(), russian}, russian});
     }
     return texts;
 }
@@ -166,18 +156,16 @@ void validateStress(const Course::StressTable &table, const QList<CourseText> &t
     for (const Course::StressTable::RecordDecision &decision : table.recordDecisions()) {
         const QString where = QStringLiteral("%1:%2").arg(decision.file).arg(decision.line);
         const auto record = recordWords.constFind(recordId(decision.record));
-        if (record == recordWords.cend()) {
+        if (record == recordWords.cend())
             diagnostics.warning(where, QStringLiteral("no record \"%1\" in %2; the decision is not used")
                                            .arg(decision.record.text, decision.record.place));
-            continue;
-        }
         for (const QString &form : decision.forms) {
             const QString key = Course::stressKey(form);
             if (table.readings(key).size() < 2)
                 diagnostics.error(decision.file, decision.line,
                                   QStringLiteral("\"%1\" has one stress in data/pronunciation/%2; a record cannot decide it")
                                       .arg(key, kWordsFile));
-            else if (!record->contains(key))
+            else if (record != recordWords.cend() && !record->contains(key))
                 diagnostics.warning(where, QStringLiteral("the record holds no \"%1\"").arg(key));
         }
     }

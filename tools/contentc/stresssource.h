@@ -19,11 +19,6 @@ struct CourseText {
     QString text;
 };
 
-/// The place name of a lesson's records: the file name without ".txt" ("lesson08").
-QString lessonPlace(const Lesson &lesson);
-/// The place name of the dictionary's rows.
-QString dictionaryPlace();
-
 /// The shown texts of a lesson: each record's "ru" and "voc", both of the record keyed by
 /// its "ru" text.
 QList<CourseText> lessonTexts(const Lesson &lesson);
