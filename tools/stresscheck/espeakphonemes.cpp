@@ -83,11 +83,11 @@ QStringList traceWords(const QString &trace)
 QList<PhonemeVowel> phonemeVowels(QStringView word)
 {
     QList<PhonemeVowel> vowels;
-    bool stressed = false;
+    QChar mark;
     qsizetype i = 0;
     while (i < word.size()) {
         if (word.at(i) == u'\'' || word.at(i) == u',') {
-            stressed = word.at(i) == u'\'';
+            mark = word.at(i);
             ++i;
             continue;
         }
@@ -102,8 +102,8 @@ QList<PhonemeVowel> phonemeVowels(QStringView word)
             continue;
         }
         const QStringView name(*vowel);
-        vowels.append({name.toString(), stressed});
-        stressed = false;
+        vowels.append({name.toString(), mark == u'\'', mark == u','});
+        mark = QChar();
         i += name.size();
     }
     return vowels;

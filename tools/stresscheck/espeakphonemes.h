@@ -37,8 +37,10 @@ private:
 /// A vowel of a phoneme word.
 struct PhonemeVowel {
     QString phoneme;
-    /// Carries the primary stress ("'"); a secondary stress (",") does not count.
+    /// Carries the primary stress ("'").
     bool stressed = false;
+    /// Carries a secondary stress (","), as a word often does inside a sentence.
+    bool secondary = false;
 };
 
 /// The words of a phoneme trace in order: pauses ("_", "_:", "_!") and stretches in another

@@ -89,12 +89,12 @@ QList<SpokenText> spokenTexts(const CourseSources &course, const Course::StressT
         for (const Content::LessonRecord &record : lesson.records) {
             const QString &russian = record.values[0];
             texts.append({QStringLiteral("%1:%2").arg(lesson.file).arg(record.lines[0]),
-                          {Content::lessonPlace(lesson), russian}, russian});
+                          {Course::lessonPlace(lesson.number), russian}, russian});
         }
     }
     for (const Content::DictionaryEntry &entry : course.dictionary) {
         const QString &russian = entry.cells[Content::kDictionaryRussian];
-        const Course::CourseRecord record{Content::dictionaryPlace(), russian};
+        const Course::CourseRecord record{Course::dictionaryPlace(), russian};
         const QString spoken = Course::markStress(russian.section(u'(', 0, 0).trimmed(), table, record,
                                                     Course::StressMarking::RecordDecisionsOnly);
         texts.append({QStringLiteral("%1:%2").arg(entry.file).arg(entry.line), record, spoken});

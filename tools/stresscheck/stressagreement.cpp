@@ -27,11 +27,11 @@ QList<int> partStarts(const QString &word)
 
 } // namespace
 
-bool agrees(const QString &form, const QList<int> &voiced)
+bool agrees(const QString &form, const QList<int> &voiced, const QList<int> &secondary)
 {
     const QList<int> marked = Course::markedVowels(form);
     for (const int vowel : marked) {
-        if (!voiced.contains(vowel))
+        if (!voiced.contains(vowel) && !secondary.contains(vowel))
             return false;
     }
     const QList<int> starts = partStarts(Course::stressKey(form));
@@ -106,6 +106,7 @@ QList<WordStress> compareStress(const QString &markedText, const QString &trace)
         stress.needsStress = Course::needsStress(key);
         if (matched) {
             QList<int> voiced;
+            QList<int> secondary;
             int offset = 0;
             QStringList phonemes;
             for (int j = 0; j < taken.at(i); ++j, ++phoneme) {
@@ -114,12 +115,14 @@ QList<WordStress> compareStress(const QString &markedText, const QString &trace)
                 for (qsizetype v = 0; v < word.vowels.size(); ++v) {
                     if (word.vowels.at(v).stressed)
                         voiced.append(offset + int(v));
+                    if (word.vowels.at(v).secondary)
+                        secondary.append(offset + int(v));
                 }
                 offset += int(word.vowels.size());
             }
             stress.phonemes = phonemes.join(u' ');
             stress.heard = markVowels(key, voiced);
-            stress.agrees = !stress.needsStress || agrees(stress.expected, voiced);
+            stress.agrees = !stress.needsStress || agrees(stress.expected, voiced, secondary);
         }
         result.append(stress);
     }

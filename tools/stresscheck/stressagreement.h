@@ -8,10 +8,12 @@
 namespace StressCheck {
 
 /// Whether a voice that stresses the vowels \a voiced (indices over all vowels of the word)
-/// says the stressed form \a form as marked: every marked vowel is stressed, and no other
-/// vowel of a part of two or more syllables is. An unmarked one-syllable part of a
-/// hyphenated word ("по" in "по-ру́сски") may be stressed or not.
-bool agrees(const QString &form, const QList<int> &voiced);
+/// and gives the vowels \a secondary a secondary stress says the stressed form \a form as
+/// marked: every marked vowel is stressed, if only secondarily (a verb before its object
+/// often is: "могу́ дозвони́ться"), and no other vowel of a part of two or more syllables
+/// has the main stress. An unmarked one-syllable part of a hyphenated word ("по" in
+/// "по-ру́сски") may be stressed or not.
+bool agrees(const QString &form, const QList<int> &voiced, const QList<int> &secondary = {});
 
 /// \a word (lower case) with a stress mark on each vowel of \a vowels.
 QString markVowels(const QString &word, const QList<int> &vowels);
