@@ -120,30 +120,8 @@ QString VoiceLexiconBuilder::Disagreement::description() const
     return wrong.join(QStringLiteral("; "));
 }
 
-QHash<QString, QString> VoiceLexiconBuilder::wordForms(const QList<SpokenText> &texts) const
-{
-    // A word of several senses that every spoken record decides alike (сто́ит in every
-    // "сколько стоит") is said the same everywhere; a record that decides otherwise later
-    // gets an entry of its own when it disagrees.
-    QHash<QString, QSet<QString>> decided;
-    for (const SpokenText &text : texts) {
-        for (const Course::WordSpan &span : Course::russianWords(text.text)) {
-            const QString word = text.text.mid(span.start, span.length).toLower();
-            if (word == Course::stressKey(word))
-                decided[word].insert(m_table.stressFor(word, text.record));
-        }
-    }
-    QHash<QString, QString> forms;
-    for (auto it = decided.cbegin(); it != decided.cend(); ++it) {
-        if (it->size() == 1 && !it->cbegin()->isEmpty())
-            forms.insert(it.key(), *it->cbegin());
-    }
-    return forms;
-}
-
 void VoiceLexiconBuilder::addWordEntries(const QList<SpokenText> &texts, QStringList *failures)
 {
-    const QHash<QString, QString> forms = wordForms(texts);
     QSet<QString> seen;
     for (const SpokenText &text : texts) {
         for (const Course::WordSpan &span : Course::russianWords(text.text)) {
@@ -152,9 +130,11 @@ void VoiceLexiconBuilder::addWordEntries(const QList<SpokenText> &texts, QString
                 continue;
             seen.insert(word);
             const QString key = Course::stressKey(word);
-            // A marked word asks for its marks; an unmarked one gets the stress it has wherever
-            // it is spoken.
-            const QString form = word != key ? word : forms.value(key);
+            // A marked word asks for its marks; an unmarked one gets its only stress. A word of
+            // several senses gets no entry of its own even where every record decides it
+            // alike: the voice also speaks texts that no record decides (imported dictionary
+            // rows), and there it should keep its own choice rather than one sense.
+            const QString form = word != key ? word : m_table.stressFor(key);
             if (!Course::needsStress(key) || form.isEmpty())
                 continue;
             const QString phonemes = isolationPhonemes(key);

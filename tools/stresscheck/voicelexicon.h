@@ -66,8 +66,6 @@ private:
     QString phonemes(const QString &input);
     /// The phonemes of \a word said alone, its phoneme words joined by blanks.
     QString isolationPhonemes(const QString &word);
-    /// Each unmarked word of \a texts that has one decided stress in all of them, with it.
-    QHash<QString, QString> wordForms(const QList<SpokenText> &texts) const;
     void addWordEntries(const QList<SpokenText> &texts, QStringList *failures);
     /// The texts that disagree with the entries in force.
     QList<Disagreement> disagreeingTexts(const QList<SpokenText> &texts, bool firstRound);
