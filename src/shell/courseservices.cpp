@@ -4,7 +4,6 @@
 
 #include <QPrintPreviewDialog>
 
-#include "course/stresstable.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
@@ -18,7 +17,6 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Platform::Progra
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
-    , m_stress(std::make_unique<Course::StressTable>(Course::StressTable::fromFile(paths.join(QStringLiteral("\\stress.tsv")))))
 {
     m_services.state = &state;
     m_services.settings = &settings;
@@ -29,7 +27,6 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Platform::Progra
     m_services.reports = m_reports.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
-    m_services.stress = m_stress.get();
 }
 
 CourseServices::~CourseServices() = default;

@@ -6,10 +6,6 @@
 
 #include "shell/services.h"
 
-namespace Course {
-class StressTable;
-} // namespace Course
-
 namespace Platform {
 class ChmHelpViewer;
 class GenieCharacterService;
@@ -39,7 +35,6 @@ private:
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
-    std::unique_ptr<Course::StressTable> m_stress;
     Services m_services;
 };
 

@@ -5,10 +5,6 @@
 #include "platform/core/apppaths.h"
 #include "resources/stringtable.h"
 
-namespace Course {
-class StressTable;
-} // namespace Course
-
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;
@@ -34,8 +30,6 @@ struct Services {
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;
-    /// The course's stress table (stress.tsv of the application folder); may be null.
-    const Course::StressTable *stress = nullptr;
 };
 
 } // namespace Shell

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "contents/contentswindow.h"
+#include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lektion1.h"
@@ -31,7 +32,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 {
     *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
                          services.launcher, services.paths};
-    *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths, services.stress};
+    *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
 
@@ -51,6 +52,11 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
+        // The stress table is read when a window first needs it, not at start-up.
+        if (!m_stress)
+            m_stress = std::make_unique<Course::StressTable>(
+                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+        m_dictionaryServices->stress = m_stress.get();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
