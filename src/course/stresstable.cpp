@@ -168,7 +168,7 @@ QString StressTable::toText() const
         text += word + u'\t' + m_words.value(word).join(u' ') + u'\n';
     QList<RecordDecision> decisions = m_recordDecisions;
     std::sort(decisions.begin(), decisions.end(), [](const RecordDecision &a, const RecordDecision &b) {
-        return std::tie(a.record.place, a.record.text) < std::tie(b.record.place, b.record.text);
+        return std::tie(a.record.place, a.record.text, a.forms) < std::tie(b.record.place, b.record.text, b.forms);
     });
     text += QStringLiteral("place\ttext\tstress\n");
     for (const RecordDecision &decision : std::as_const(decisions))
