@@ -307,7 +307,7 @@ void FrmLexiconEng::speak()
     if (!character)
         return;
     character->play(QStringLiteral("DoMagic1"));
-    character->speak(QStringLiteral("\\spd=50\\") + m_ui.txtRuss2->text());
+    character->speak(speechText(m_ui.txtRussian->text(), m_services.stress));
 }
 
 void FrmLexiconEng::end()

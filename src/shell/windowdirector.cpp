@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
+#include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lektion1.h"
@@ -48,6 +49,11 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
+        // The stress table is read when a window first needs it, not at start-up.
+        if (!m_stress)
+            m_stress = std::make_unique<Course::StressTable>(
+                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+        m_dictionaryServices->stress = m_stress.get();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;

@@ -9,6 +9,9 @@
 #include "shell/startdialog.h"
 #include "shell/windowslot.h"
 
+namespace Course {
+class StressTable;
+} // namespace Course
 namespace Contents {
 class ContentsWindow;
 }
@@ -69,6 +72,8 @@ private:
     FrmMain &m_main;
     std::unique_ptr<Lessons::LessonServices> m_lessonServices;
     std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
+    /// The course's stress table from the application folder, read on first use.
+    std::unique_ptr<Course::StressTable> m_stress;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
     WindowSlot<Lessons::Lektion1> m_lektion1;

@@ -213,6 +213,8 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
             continue;
         }
         DictionaryEntry entry;
+        entry.file = file;
+        entry.line = lineNumber;
         for (int c = 0; c < kDictionaryColumnCount; ++c)
             entry.cells[c] = cells.at(c).trimmed();
         if (entry.cells[kDictionaryRussian].isEmpty()) {
