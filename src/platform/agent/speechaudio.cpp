@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "platform/agent/speechaudio.h"
+
+#include "platform/agent/agentlogging.h"
+#include "platform/agent/audioplayer.h"
+#include "platform/agent/speechengine.h"
+#include "platform/agent/wavwriter.h"
+
+namespace Platform {
+
+SpeechAudio::SpeechAudio(QString capturePath, QObject *parent)
+    : QObject(parent)
+    , m_player(std::make_unique<AudioPlayer>())
+    , m_capturePath(std::move(capturePath))
+{
+}
+
+SpeechAudio::~SpeechAudio() = default;
+
+void SpeechAudio::setOutput(bool enabled, int volumePercent)
+{
+    m_enabled = enabled;
+    m_volumePercent = volumePercent;
+    if (!enabled)
+        m_player->stop();
+}
+
+bool SpeechAudio::start(const QString &characterId, const Utterance &utterance, bool realTime)
+{
+    if (!m_enabled || utterance.pcm.isEmpty())
+        return false;
+    bool playing = false;
+    if (!m_capturePath.isEmpty()) {
+        if (!m_capture)
+            m_capture = std::make_unique<WavWriter>(m_capturePath, utterance.sampleRate);
+        if (!m_capture->append(utterance.pcm, utterance.sampleRate))
+            qCWarning(lcAgent) << "could not write speech to" << m_capturePath;
+    } else if (realTime) {
+        playing = m_player->play(utterance.pcm, utterance.sampleRate, m_volumePercent);
+    }
+    Q_EMIT started(characterId);
+    return playing;
+}
+
+qint64 SpeechAudio::playedMs() const { return m_player->playedMs(); }
+
+} // namespace Platform
