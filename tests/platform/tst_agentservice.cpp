@@ -371,6 +371,42 @@ private Q_SLOTS:
         menu->close();
     }
 
+    void controlAndReferencesOutlivingTheServiceFailSafely()
+    {
+        // At the end of a run the service may go before the windows that hold controls,
+        // character references and balloons.
+        auto service = makeService();
+        auto control = std::make_unique<AgentControl>(*service);
+        QVERIFY(control->load(kGenie, u"Genie.acs"_s).ok());
+        auto character = control->character(kGenie);
+        QVERIFY(character);
+        AgentBalloon balloon = character->balloon();
+        QVERIFY(character->addCommand(u"Agent Settings"_s, u"Agent Settings"_s, u"Agent Settings"_s).ok());
+        service.reset();
+
+        const QList<Status> calls{character->setLanguageID(1049), character->moveTo(1, 2), character->show(),
+                                  character->play(u"Greet"_s), character->speak(u"Да"_s), character->listen(false),
+                                  character->removeAllCommands(), balloon.setStyle(1), balloon.setFontSize(14),
+                                  balloon.setFontName(u"Arial"_s), control->load(kGenie, u"Genie.acs"_s),
+                                  control->setPropertySheetVisible(true)};
+        for (const Status &status : calls)
+            QCOMPARE(status.code(), ErrorCode::CharacterNotLoaded);
+        QCOMPARE(balloon.style().error().code, ErrorCode::CharacterNotLoaded);
+        QCOMPARE(control->character(kGenie).error().code, ErrorCode::CharacterNotLoaded);
+        QVERIFY(!control->service());
+        control.reset();  // unregisters from nothing
+
+        // A reference kept after its control has gone fails the same way.
+        auto next = makeService();
+        auto shortLived = std::make_unique<AgentControl>(*next);
+        QVERIFY(shortLived->load(kGenie, u"Genie.acs"_s).ok());
+        AgentCharacter kept = *shortLived->character(kGenie);
+        shortLived.reset();
+        QCOMPARE(kept.speak(u"Да"_s).code(), ErrorCode::CharacterNotLoaded);
+        QCOMPARE(kept.addCommand(u"A"_s, u"A"_s, u"A"_s).code(), ErrorCode::CharacterNotLoaded);
+        QVERIFY(!next->isBusy(kGenie));
+    }
+
     void savedSettingsDialogRaisesThePropertyEventAndPersists()
     {
         auto service = makeService();
