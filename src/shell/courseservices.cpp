@@ -8,6 +8,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
+#include "shell/soundnotice.h"
 
 namespace Shell {
 
@@ -27,6 +28,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Platform::Progra
     m_services.reports = m_reports.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
+    showSoundProblems(*m_characters, state);
 }
 
 CourseServices::~CourseServices() = default;

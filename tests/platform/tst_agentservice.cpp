@@ -81,6 +81,13 @@ private:
     TestSupport::InMemorySettingsStore m_store;
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // No sound server answers, whatever the machine has: these tests never make a
+        // sound, and a test below needs speech to fail at the device.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/veskora-test-no-sound");
+    }
+
     void requestsFromTwoControlsRunOneAfterAnother()
     {
         auto service = makeService();
@@ -307,6 +314,30 @@ private Q_SLOTS:
         QVERIFY(both.startsWith(one));
         QVERIFY(both.size() > one.size());
         QVERIFY(both.size() < one.size() * 3);
+    }
+
+    void withoutSoundTheLearnerIsToldOnceAndTheBalloonGoesOn()
+    {
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(u"trace.txt"_s);
+        ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
+        auto service = makeService();
+        service->setTimeScale(1);  // sound is only played in real time
+        Lesson lesson(*service);
+        QVERIFY(lesson.character->setLanguageID(1049).ok());
+        QVERIFY(lesson.character->show().ok());
+        QSignalSpy unavailable(service.get(), &CharacterService::soundUnavailable);
+        QSignalSpy balloonText(service.get(), &GenieCharacterService::balloonTextChanged);
+        QVERIFY(lesson.character->speak(uR"(\spd=150\Да)"_s).ok());
+        QVERIFY(lesson.character->speak(uR"(\spd=150\Нет)"_s).ok());
+        waitUntilIdle(*service);
+        QCOMPARE(unavailable.count(), 1);
+        QCOMPARE(unavailable.at(0).at(0).value<CharacterService::SoundProblem>(), CharacterService::SoundProblem::NoDevice);
+        QCOMPARE(balloonText.last().at(1).toString(), u"Нет"_s);
+        QFile file(tracePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QCOMPARE(lines.filter(u"SoundUnavailable NoDevice"_s).size(), 1);
     }
 
     void traceFileHasOneLinePerRequest()

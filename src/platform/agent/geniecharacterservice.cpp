@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMetaEnum>
 
 #include "platform/agent/agentlogging.h"
 #include "platform/agent/characterballoon.h"
@@ -46,6 +47,11 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     m_context.audio = m_audio;
     m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
     connect(m_audio, &SpeechAudio::started, this, &GenieCharacterService::speechAudioStarted);
+    connect(m_audio, &SpeechAudio::soundUnavailable, this, [this](SoundProblem problem, const QString &detail) {
+        const char *name = QMetaEnum::fromType<SoundProblem>().valueToKey(int(problem));
+        m_trace->line(QStringLiteral("SoundUnavailable %1 %2").arg(QLatin1StringView(name), detail));
+        Q_EMIT soundUnavailable(problem, detail);
+    });
     connect(m_menu, &CharacterCommandMenu::chosen, this, &CharacterService::commandChosen);
 }
 

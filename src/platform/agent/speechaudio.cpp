@@ -14,6 +14,7 @@ SpeechAudio::SpeechAudio(QString capturePath, QObject *parent)
     , m_player(std::make_unique<AudioPlayer>())
     , m_capturePath(std::move(capturePath))
 {
+    connect(m_player.get(), &AudioPlayer::failed, this, &SpeechAudio::report);
 }
 
 SpeechAudio::~SpeechAudio() = default;
@@ -37,12 +38,25 @@ bool SpeechAudio::start(const QString &characterId, const Utterance &utterance, 
         if (!m_capture->append(utterance.pcm, utterance.sampleRate))
             qCWarning(lcAgent) << "could not write speech to" << m_capturePath;
     } else if (realTime) {
-        playing = m_player->play(utterance.pcm, utterance.sampleRate, m_volumePercent);
+        const auto problem = m_player->play(utterance.pcm, utterance.sampleRate, m_volumePercent);
+        playing = !problem;
+        if (problem)
+            report(*problem, m_player->errorString());
     }
     Q_EMIT started(characterId);
     return playing;
 }
 
 qint64 SpeechAudio::playedMs() const { return m_player->playedMs(); }
+
+void SpeechAudio::report(CharacterService::SoundProblem problem, const QString &detail)
+{
+    qCWarning(lcAgent) << "speech cannot be heard:" << detail;
+    // The learner needs telling once; every later speech would only repeat it.
+    if (m_reported)
+        return;
+    m_reported = true;
+    Q_EMIT soundUnavailable(problem, detail);
+}
 
 } // namespace Platform

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "platform/agent/characterservice.h"
+
 namespace Platform {
 
 class AudioPlayer;
@@ -15,7 +17,8 @@ struct Utterance;
 
 /// Where synthesised speech goes: into the capture file when one is named (it takes the
 /// place of the sound device), otherwise to the sound device, or nowhere when the learner
-/// turned speech off. One per service; all characters share it.
+/// turned speech off. One per service; all characters share it. When the device cannot
+/// play, speech goes on silently and soundUnavailable() says so, once.
 class SpeechAudio final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SpeechAudio)
@@ -38,13 +41,18 @@ public:
 Q_SIGNALS:
     /// Speech audio of \a characterId was handed over (or would have been, without a device).
     void started(const QString &characterId);
+    /// The first time that sound could not be played.
+    void soundUnavailable(Platform::CharacterService::SoundProblem problem, const QString &detail);
 
 private:
+    void report(CharacterService::SoundProblem problem, const QString &detail);
+
     std::unique_ptr<AudioPlayer> m_player;
     std::unique_ptr<WavWriter> m_capture;
     QString m_capturePath;
     bool m_enabled = true;
     int m_volumePercent = 100;
+    bool m_reported = false;
 };
 
 } // namespace Platform
