@@ -4,6 +4,7 @@
 
 #include <QPrintPreviewDialog>
 
+#include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
@@ -15,7 +16,8 @@ namespace Shell {
 CourseServices::CourseServices(const Platform::AppPaths &paths, Platform::ProgramState &state,
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
     : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>())
-    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
+    , m_characterSettings(std::make_unique<Platform::CharacterSettingsStore>())
+    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
 {

@@ -44,7 +44,9 @@ class GenieCharacterService final : public CharacterService {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GenieCharacterService)
 public:
-    /// Speech through libespeak-ng (set up on first use).
+    /// Speech through libespeak-ng (set up on first use). \a settings keeps the character's
+    /// own settings (section "Character"): the learner's CharacterSettingsStore, apart from
+    /// the course's settings.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent = nullptr);
     /// Speech through \a engine (tests inject voices that are missing).
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, std::unique_ptr<SpeechEngine> engine,
