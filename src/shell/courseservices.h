@@ -7,6 +7,7 @@
 #include "shell/services.h"
 
 namespace Platform {
+class CharacterSettingsStore;
 class ChmHelpViewer;
 class GenieCharacterService;
 class ReportEngineQt;
@@ -16,8 +17,8 @@ class SqlCipherDatabaseEngine;
 namespace Shell {
 
 /// The course program's real services over an application folder: the database engine,
-/// the character service, the help viewer and the report engine, with the settings store,
-/// the process launcher and the program state that the caller owns.
+/// the character service with its own settings file, the help viewer and the report engine,
+/// with the settings store, the process launcher and the program state that the caller owns.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -32,6 +33,7 @@ public:
 
 private:
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
+    std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
