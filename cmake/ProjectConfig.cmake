@@ -21,6 +21,8 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 # The application folder: programs and course files side by side, as the programs expect them.
 set(VESKORA_APP_DIR ${CMAKE_BINARY_DIR}/app)
 set(VESKORA_INSTALLER_DIR ${VESKORA_APP_DIR}/Tamrelon)
+# The modules of the adapters with heavy libraries, which the course loads after its first window.
+set(VESKORA_MODULE_DIR ${VESKORA_APP_DIR}/plugins)
 
 add_library(veskora_config INTERFACE)
 target_compile_features(veskora_config INTERFACE cxx_std_20)
@@ -46,3 +48,14 @@ else()
     target_compile_options(veskora_config INTERFACE -fstack-protector-strong)
     target_link_options(veskora_config INTERFACE LINKER:-z,relro,-z,now)
 endif()
+
+# A program that loads the adapter modules (src/platform/modules): it holds the whole light
+# platform library and exports its symbols, which the modules use instead of copies of their
+# own, and it is built after the modules.
+function(veskora_export_platform program)
+    set_target_properties(${program} PROPERTIES ENABLE_EXPORTS ON)
+    target_link_options(${program} PRIVATE "LINKER:--whole-archive" "$<TARGET_FILE:veskora_platform>"
+                        "LINKER:--no-whole-archive")
+    add_dependencies(${program} veskora_platform veskora_module_agent veskora_module_database
+                     veskora_module_report veskora_module_help)
+endfunction()

@@ -3,7 +3,9 @@
 //
 // Times the lesson windows in the course's real program state: the start-up sequence with
 // the real database engine over the built application folder and the real character
-// service (speech into a WAV file), offscreen.
+// service (speech into a WAV file), offscreen. Both come from the modules in the folder's
+// plugins/, loaded as the program loads them, after the main window's first paint; the
+// figures start once they are, and the time that took is printed too.
 //
 //   bench_lessons [--runs N]     opening lesson 2 from the menu until its first record is
 //                                shown; Next until the next record is shown
@@ -28,9 +30,12 @@
 #include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lessonwindowbase.h"
-#include "platform/agent/geniecharacterservice.h"
+#include "platform/modules/adaptermodules.h"
+#include "platform/modules/deferredadapters.h"
+#include "platform/modules/deferredcharacterservice.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/pngiconengine.h"
 #include "resources/localeid.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
@@ -55,15 +60,15 @@ double elapsedMs(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-/// The course program as main() builds it, over the application folder \a appDir.
+/// The course program as main() builds it, over the application folder \a appDir and the
+/// modules in its plugins folder.
 class RunningCourse {
 public:
     explicit RunningCourse(const QString &appDir)
-        : m_course(Platform::AppPaths(appDir), m_state, m_settings, m_launcher, Resources::localeIdFromEnvironment())
-        , m_characters(dynamic_cast<Platform::GenieCharacterService *>(m_course.services().characters))
+        : m_modules(Platform::AdapterModules::folderBeside(appDir))
+        , m_course(Platform::AppPaths(appDir), m_state, m_settings, m_launcher, Resources::localeIdFromEnvironment(),
+                   m_modules)
     {
-        if (m_characters)
-            m_characters->setTimeScale(1000);
         m_startup = std::make_unique<Shell::ProgramLaunch>(m_course.services());
     }
 
@@ -76,7 +81,24 @@ public:
         m_startup.reset();
     }
 
-    bool start() { return m_startup->run(); }
+    /// Runs the start-up sequence and lets the modules load as main() does, after the main
+    /// window's first paint; \a warmUpMs gets how long that took from the window being shown.
+    bool start(double *warmUpMs = nullptr)
+    {
+        if (!m_startup->run())
+            return false;
+        QElapsedTimer timer;
+        timer.start();
+        m_course.warmUpAfterFirstPaint(main());
+        while (!m_course.isWarm() && timer.elapsed() < 10'000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (warmUpMs)
+            *warmUpMs = elapsedMs(timer);
+        m_characterModule = m_modules.characters();
+        if (m_characterModule && m_course.characters().target())
+            m_characterModule->setTimeScale(*m_course.characters().target(), 1000);
+        return m_course.isWarm();
+    }
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
     Shell::WindowDirector &director() { return *m_startup->director(); }
     QWidget *lesson() { return m_startup->director()->lessonWindow(Course::LessonWindowKind::Lesson); }
@@ -86,7 +108,7 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        while (m_characters && m_characters->isBusy(QStringLiteral("Genie")) && timer.elapsed() < 10'000)
+        while (busy() && timer.elapsed() < 10'000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QCoreApplication::processEvents();
     }
@@ -120,19 +142,27 @@ public:
     }
 
 private:
+    bool busy()
+    {
+        Platform::CharacterService *service = m_course.characters().target();
+        return m_characterModule && service && m_characterModule->isBusy(*service, QStringLiteral("Genie"));
+    }
+
     Course::ProgramState m_state;
     Platform::IniSettingsStore m_settings;
     Platform::QtProcessLauncher m_launcher;
+    Platform::AdapterModules m_modules;
     Shell::CourseServices m_course;
-    Platform::GenieCharacterService *m_characters;
+    const Platform::CharacterModule *m_characterModule = nullptr;
     std::unique_ptr<Shell::ProgramLaunch> m_startup;
 };
 
 int timeLessons(const QString &appDir, int runs)
 {
     RunningCourse course(appDir);
-    if (!course.start()) {
-        out << "the start-up sequence ended the program\n";
+    double warmUp = 0;
+    if (!course.start(&warmUp)) {
+        out << "the start-up sequence ended the program, or the modules did not load\n";
         return 1;
     }
     course.settle();
@@ -183,6 +213,8 @@ int timeLessons(const QString &appDir, int runs)
         }
     }
 
+    out << "modules loaded and their adapters made after the main window was shown: " << QString::number(warmUp, 'f', 2)
+        << " ms\n";
     out << "open lesson 2 from the menu to its first record shown: median " << QString::number(median(opening), 'f', 2)
         << " ms, first " << QString::number(first, 'f', 2) << " ms (" << opening.size() << " runs)\n";
     out << "Next to the next record shown: median " << QString::number(median(next), 'f', 2) << " ms, worst "
@@ -257,6 +289,7 @@ int main(int argc, char **argv)
     qputenv("VESKORA_AUDIO_OUT", QFile::encodeName(scratch.filePath(QStringLiteral("speech.wav"))));
 
     QApplication app(argc, argv);
+    Platform::usePngIconEngine();
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
     const QStringList args = app.arguments();

@@ -22,6 +22,7 @@
 #include "lessons/logging.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 
 namespace Lessons {
@@ -142,8 +143,8 @@ Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
 Platform::Status LessonWindowBase::loadPicture()
 {
     const QString path = m_services.paths.join(Course::Files::kPictures + m_ui.txtPicture->text());
-    QImageReader reader(path);
-    if (m_ui.txtPicture->text().isEmpty() || !reader.canRead())
+    QImageReader reader;
+    if (m_ui.txtPicture->text().isEmpty() || !Platform::Pictures::open(reader, path))
         return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + path);
     // Pictures larger than the box, and drawings (which have no size of their own), are
     // scaled to fit it; smaller pictures keep their own size.

@@ -2,25 +2,68 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/courseservices.h"
 
-#include <QPrintPreviewDialog>
+#include <functional>
+#include <utility>
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 
 #include "course/coursefiles.h"
-#include "platform/agent/charactersettingsstore.h"
-#include "platform/agent/geniecharacterservice.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
-#include "platform/help/chmhelpviewer.h"
-#include "platform/report/reportengineqt.h"
+#include "platform/modules/adaptermodules.h"
+#include "platform/modules/deferredadapters.h"
+#include "platform/modules/deferredcharacterservice.h"
 #include "shell/soundnotice.h"
 
 namespace Shell {
 
+namespace {
+
+/// Calls back once, in the event-loop turn after the watched window's first paint (or after
+/// a second, should the window never be painted, as when it starts minimised).
+class FirstPaintWatcher final : public QObject {
+public:
+    FirstPaintWatcher(QWidget &window, std::function<void()> then)
+        : QObject(&window)
+        , m_then(std::move(then))
+    {
+        window.installEventFilter(this);
+        QTimer::singleShot(1000, this, &FirstPaintWatcher::fire);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            // The paint is still going on: go on once it has reached the screen.
+            QTimer::singleShot(0, this, &FirstPaintWatcher::fire);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fire()
+    {
+        if (!m_then)
+            return;
+        std::exchange(m_then, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> m_then;
+    bool m_painted = false;
+};
+
+} // namespace
+
 CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state,
-                               Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
-    : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
-    , m_characterSettings(std::make_unique<Platform::CharacterSettingsStore>())
-    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
-    , m_help(std::make_unique<Platform::ChmHelpViewer>())
-    , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
+                               Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId,
+                               Platform::AdapterModules &modules)
+    : m_modules(modules)
+    , m_databases(std::make_unique<Platform::DeferredDatabaseEngine>(modules, Course::Files::kKeyRounds))
+    , m_characters(std::make_unique<Platform::DeferredCharacterService>(modules, paths))
+    , m_help(std::make_unique<Platform::DeferredHelpViewer>(modules))
+    , m_reports(std::make_unique<Platform::DeferredReportEngine>(modules, *m_databases))
 {
     m_services.state = &state;
     m_services.settings = &settings;
@@ -35,5 +78,28 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
 }
 
 CourseServices::~CourseServices() = default;
+
+void CourseServices::warmUpAfterFirstPaint(QWidget &window)
+{
+    new FirstPaintWatcher(window, [this] {
+        m_modules.warmUp();
+        // The worker only loads libraries; the adapters are made here, on this thread, once
+        // it is done. Asking now and then spares the worker any reference to this object.
+        m_loadWatch = std::make_unique<QTimer>();
+        m_loadWatch->setInterval(10);
+        QObject::connect(m_loadWatch.get(), &QTimer::timeout, m_loadWatch.get(), [this] { makeWhenLoaded(); });
+        m_loadWatch->start();
+    });
+}
+
+void CourseServices::makeWhenLoaded()
+{
+    if (!m_modules.isReady())
+        return;
+    m_loadWatch->stop();
+    m_databases->target();
+    m_characters->target();
+    m_warm = true;
+}
 
 } // namespace Shell

@@ -6,12 +6,15 @@
 
 #include "shell/services.h"
 
+class QTimer;
+class QWidget;
+
 namespace Platform {
-class CharacterSettingsStore;
-class ChmHelpViewer;
-class GenieCharacterService;
-class ReportEngineQt;
-class SqlCipherDatabaseEngine;
+class AdapterModules;
+class DeferredCharacterService;
+class DeferredDatabaseEngine;
+class DeferredHelpViewer;
+class DeferredReportEngine;
 } // namespace Platform
 
 namespace Shell {
@@ -19,24 +22,40 @@ namespace Shell {
 /// The course program's real services over an application folder: the database engine,
 /// the character service with its own settings file, the help viewer and the report engine,
 /// with the settings store, the process launcher and the program state that the caller owns.
+///
+/// Those four come from \a modules: each is made at its first use, from its module, so
+/// nothing of their libraries is loaded before the first window unless it is used there.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
-                   Platform::ProcessLauncher &launcher, quint32 localeId);
+                   Platform::ProcessLauncher &launcher, quint32 localeId, Platform::AdapterModules &modules);
     ~CourseServices();
     CourseServices(const CourseServices &) = delete;
     CourseServices &operator=(const CourseServices &) = delete;
 
     Services &services() { return m_services; }
-    Platform::ChmHelpViewer &help() const { return *m_help; }
-    Platform::ReportEngineQt &reports() const { return *m_reports; }
+    Platform::DeferredCharacterService &characters() const { return *m_characters; }
+    Platform::DeferredDatabaseEngine &databases() const { return *m_databases; }
+    Platform::DeferredHelpViewer &help() const { return *m_help; }
+    Platform::DeferredReportEngine &reports() const { return *m_reports; }
+
+    /// Loads the modules on a worker thread once \a window has been painted for the first
+    /// time and then makes the character service and the database engine, so that the first
+    /// lesson finds them ready. \a window must not outlive this object.
+    void warmUpAfterFirstPaint(QWidget &window);
+    /// True once the warm-up has made the character service and the database engine.
+    bool isWarm() const { return m_warm; }
 
 private:
-    std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
-    std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
-    std::unique_ptr<Platform::GenieCharacterService> m_characters;
-    std::unique_ptr<Platform::ChmHelpViewer> m_help;
-    std::unique_ptr<Platform::ReportEngineQt> m_reports;
+    void makeWhenLoaded();
+
+    Platform::AdapterModules &m_modules;
+    std::unique_ptr<QTimer> m_loadWatch;
+    bool m_warm = false;
+    std::unique_ptr<Platform::DeferredDatabaseEngine> m_databases;
+    std::unique_ptr<Platform::DeferredCharacterService> m_characters;
+    std::unique_ptr<Platform::DeferredHelpViewer> m_help;
+    std::unique_ptr<Platform::DeferredReportEngine> m_reports;
     Services m_services;
 };
 

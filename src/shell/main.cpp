@@ -4,14 +4,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPrintPreviewDialog>
 #include <QTimer>
 
 #include "course/programstate.h"
-#include "platform/help/chmhelpviewer.h"
+#include "platform/modules/adaptermodules.h"
+#include "platform/modules/deferredadapters.h"
 #include "platform/process/qtprocesslauncher.h"
-#include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/pngiconengine.h"
 #include "platform/ui/windowsystem.h"
 #include "resources/localeid.h"
 #include "shell/courseservices.h"
@@ -23,13 +23,19 @@ int main(int argc, char *argv[])
 {
     Platform::chooseWindowSystem();
     QApplication app(argc, argv);
+    // The style's icons come from PNG files: read them without loading every image plugin.
+    Platform::usePngIconEngine();
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setDesktopFileName(QStringLiteral("veskora"));
 
     Course::ProgramState state;
     Platform::IniSettingsStore settings;
     Platform::QtProcessLauncher launcher;
-    Shell::CourseServices course(Platform::AppPaths(), state, settings, launcher, Resources::localeIdFromEnvironment());
+    // Speech, sound, SQLCipher, printing and the help reader come from modules beside the
+    // program, loaded after the first window.
+    Platform::AdapterModules modules(Platform::AdapterModules::folderBeside(QCoreApplication::applicationDirPath()));
+    Shell::CourseServices course(Platform::AppPaths(), state, settings, launcher, Resources::localeIdFromEnvironment(),
+                                 modules);
 
     // F1 in any window opens the help viewer on the program-wide help reference.
     Shell::HelpKeyFilter helpKey(course.help(), state);
@@ -40,6 +46,7 @@ int main(int argc, char *argv[])
         return 0;
     // The print preview belongs to the main window.
     course.reports().setDialogParent(startup.mainWindow());
+    course.warmUpAfterFirstPaint(*startup.mainWindow());
 
     // VESKORA_STARTUP_PROBE=<file>: once the events queued by showing the main window (its
     // first paint among them) have run, write the monotonic clock in nanoseconds to the

@@ -16,6 +16,8 @@
 #include "inmemorysettingsstore.h"
 #include "lessons/lessonwindowbase.h"
 #include "platform/help/chmhelpviewer.h"
+#include "platform/modules/deferredadapters.h"
+#include "platform/modules/linkedmodules.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
 #include "shell/programlaunch.h"
@@ -122,8 +124,9 @@ private Q_SLOTS:
         settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
         TestSupport::FakeProcessLauncher launcher;
         qputenv("VESKORA_REPORT_PDF", QFile::encodeName(folder.path() + QStringLiteral("/out.pdf")));
-        Shell::CourseServices course(Platform::AppPaths(folder.path()), state, settings, launcher, 0x0409);
-        Platform::ChmHelpViewer &help = course.help();
+        Platform::AdapterModules modules(Platform::linkedModules());
+        Shell::CourseServices course(Platform::AppPaths(folder.path()), state, settings, launcher, 0x0409, modules);
+        Platform::HelpViewer &help = course.help();
         Shell::ProgramLaunch startup(course.services());
         QVERIFY(startup.run());
         Shell::FrmMain &main = *startup.mainWindow();
@@ -147,8 +150,8 @@ private Q_SLOTS:
         QTest::qWait(50);
         QVERIFY(!launcher.exitRequested);
         QVERIFY(main.isVisible());
-        if (help.window())
-            help.window()->close();
+        if (auto *viewer = dynamic_cast<Platform::ChmHelpViewer *>(course.help().target()); viewer && viewer->window())
+            viewer->window()->close();
         main.close();
         // Windows closed above go now, while the services they use still exist.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

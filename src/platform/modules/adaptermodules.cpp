@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "platform/modules/adaptermodules.h"
+
+#include <system_error>
+
+#include <QLibrary>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcModules, "veskora.modules")
+
+namespace Platform {
+
+namespace {
+
+/// Loads \a folder/\a file and asks it for its entry \a symbol, a function that returns the
+/// module object; null (and a warning) when either fails.
+template<typename Module>
+const Module *loadModule(const QString &folder, const QString &file, const char *symbol)
+{
+    // The library stays loaded after this object is gone: the adapters run its code until the
+    // process ends. Every symbol is bound now, on the loading thread, rather than at first call.
+    QLibrary library(folder + u'/' + file);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    if (!library.load()) {
+        qCWarning(lcModules) << "cannot load" << library.fileName() << library.errorString();
+        return nullptr;
+    }
+    using Entry = const Module *(*)();
+    const auto entry = reinterpret_cast<Entry>(library.resolve(symbol));
+    if (!entry) {
+        qCWarning(lcModules) << library.fileName() << "has no" << symbol;
+        return nullptr;
+    }
+    return entry();
+}
+
+AdapterModules::Set loadFolder(const QString &folder)
+{
+    AdapterModules::Set set;
+    set.databases = loadModule<DatabaseModule>(folder, QStringLiteral("database.so"), "veskoraDatabaseModule");
+    set.characters = loadModule<CharacterModule>(folder, QStringLiteral("agent.so"), "veskoraCharacterModule");
+    set.reports = loadModule<ReportModule>(folder, QStringLiteral("report.so"), "veskoraReportModule");
+    set.help = loadModule<HelpModule>(folder, QStringLiteral("help.so"), "veskoraHelpModule");
+    return set;
+}
+
+} // namespace
+
+AdapterModules::AdapterModules(QString folder)
+    : m_folder(std::move(folder))
+{
+}
+
+AdapterModules::AdapterModules(const Set &linked)
+    : m_modules(linked)
+    , m_loaded(true)
+{
+}
+
+AdapterModules::~AdapterModules()
+{
+    if (m_loading.valid())
+        m_loading.wait();
+}
+
+QString AdapterModules::folderBeside(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("/plugins");
+}
+
+void AdapterModules::warmUp()
+{
+    if (m_loaded || m_loading.valid())
+        return;
+    try {
+        m_loading = std::async(std::launch::async, loadFolder, m_folder);
+    } catch (const std::system_error &error) {
+        // Without a thread the first use loads the modules instead.
+        qCWarning(lcModules) << "no thread to load the modules on:" << error.what();
+    }
+}
+
+bool AdapterModules::isReady() const
+{
+    return m_loaded || !m_loading.valid()
+        || m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+const AdapterModules::Set &AdapterModules::modules()
+{
+    if (!m_loaded) {
+        m_modules = m_loading.valid() ? m_loading.get() : loadFolder(m_folder);
+        m_loaded = true;
+    }
+    return m_modules;
+}
+
+} // namespace Platform
