@@ -9,16 +9,22 @@ include(GNUInstallDirs)
 set(VESKORA_INSTALL_APP_DIR ${CMAKE_INSTALL_LIBDIR}/veskora)
 set(VESKORA_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/veskora)
 
-# The executables under `directory` and its subfolders that the build puts into the
-# application folder.
+# The executables and modules under `directory` and its subfolders that the build puts into
+# the application folder.
 function(veskora_collect_app_programs directory out)
     get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
     get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
     set(programs)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
-        get_target_property(folder ${target} RUNTIME_OUTPUT_DIRECTORY)
-        if(type STREQUAL "EXECUTABLE" AND folder)
+        if(type STREQUAL "EXECUTABLE")
+            get_target_property(folder ${target} RUNTIME_OUTPUT_DIRECTORY)
+        elseif(type STREQUAL "MODULE_LIBRARY")
+            get_target_property(folder ${target} LIBRARY_OUTPUT_DIRECTORY)
+        else()
+            continue()
+        endif()
+        if(folder)
             cmake_path(IS_PREFIX VESKORA_APP_DIR ${folder} NORMALIZE in_app_folder)
             if(in_app_folder)
                 list(APPEND programs ${target})
@@ -32,22 +38,35 @@ function(veskora_collect_app_programs directory out)
     set(${out} ${programs} PARENT_SCOPE)
 endfunction()
 
-# The programs go in as targets, so `cmake --install --strip` and the package strip them;
-# the copy of the application folder leaves them out and takes everything else. They link
-# only our static libraries and the system's shared ones, so they need none of the library
-# search paths that qt_standard_project_setup() would give them.
+# The programs and modules go in as targets, so `cmake --install --strip` and the package
+# strip them; the copy of the application folder leaves them out and takes everything else.
+# They link only our static libraries and the system's shared ones, so they need none of the
+# library search paths that qt_standard_project_setup() would give them.
 veskora_collect_app_programs(${PROJECT_SOURCE_DIR}/src app_programs)
 set(program_exclusions)
 foreach(program IN LISTS app_programs)
     set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
-    get_target_property(folder ${program} RUNTIME_OUTPUT_DIRECTORY)
-    file(RELATIVE_PATH subfolder ${VESKORA_APP_DIR} ${folder})
-    install(TARGETS ${program} RUNTIME DESTINATION ${VESKORA_INSTALL_APP_DIR}/${subfolder})
+    get_target_property(type ${program} TYPE)
+    if(type STREQUAL "MODULE_LIBRARY")
+        get_target_property(folder ${program} LIBRARY_OUTPUT_DIRECTORY)
+        file(RELATIVE_PATH subfolder ${VESKORA_APP_DIR} ${folder})
+        install(TARGETS ${program} LIBRARY DESTINATION ${VESKORA_INSTALL_APP_DIR}/${subfolder})
+        set(file_suffix ${CMAKE_SHARED_MODULE_SUFFIX})
+    else()
+        get_target_property(folder ${program} RUNTIME_OUTPUT_DIRECTORY)
+        file(RELATIVE_PATH subfolder ${VESKORA_APP_DIR} ${folder})
+        install(TARGETS ${program} RUNTIME DESTINATION ${VESKORA_INSTALL_APP_DIR}/${subfolder})
+        set(file_suffix ${CMAKE_EXECUTABLE_SUFFIX})
+    endif()
     get_target_property(name ${program} OUTPUT_NAME)
     if(NOT name)
         set(name ${program})
     endif()
-    string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\1" escaped "${folder}/${name}${CMAKE_EXECUTABLE_SUFFIX}")
+    get_target_property(prefix ${program} PREFIX)
+    if(NOT prefix)
+        set(prefix "")
+    endif()
+    string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\1" escaped "${folder}/${prefix}${name}${file_suffix}")
     list(APPEND program_exclusions REGEX "^${escaped}$" EXCLUDE)
 endforeach()
 install(DIRECTORY ${VESKORA_APP_DIR}/ DESTINATION ${VESKORA_INSTALL_APP_DIR} USE_SOURCE_PERMISSIONS

@@ -83,8 +83,7 @@ void AdapterModules::warmUp()
 
 bool AdapterModules::isReady() const
 {
-    return m_loaded || !m_loading.valid()
-        || m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return m_loaded || !m_loading.valid() || m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 const AdapterModules::Set &AdapterModules::modules()

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+//
+// The adapter modules as the course program loads them. This program links only the light
+// platform library and exports it, as the course program does, so a module that needs a
+// symbol the program does not export fails here.
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/modules/adaptermodules.h"
+#include "platform/modules/deferredadapters.h"
+#include "platform/modules/deferredcharacterservice.h"
+
+using namespace Platform;
+using namespace Qt::StringLiterals;
+
+class TestModules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // No sound server answers: speech has to fail at the device.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/veskora-test-no-sound");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_scratch.path()));
+    }
+
+    void modulesServeThroughTheDeferredAdapters()
+    {
+        const QString appDir = qEnvironmentVariable("VESKORA_APP_DIR");
+        const QString trace = m_scratch.filePath(u"trace.txt"_s);
+        qputenv("VESKORA_AGENT_TRACE", QFile::encodeName(trace));
+        AdapterModules modules(AdapterModules::folderBeside(appDir));
+        modules.warmUp();
+        QTRY_VERIFY_WITH_TIMEOUT(modules.isReady(), 30000);
+        QVERIFY(modules.characters() && modules.databases() && modules.reports() && modules.help());
+
+        DeferredCharacterService characters(modules, AppPaths(appDir));
+        QSignalSpy soundUnavailable(&characters, &CharacterService::soundUnavailable);
+        QVERIFY(characters.load(u"Genie"_s, u"Genie.acs"_s).ok());
+        QVERIFY(characters.isLoaded(u"Genie"_s));
+        QVERIFY(characters.setLanguageId(u"Genie"_s, 1049).ok());
+        QVERIFY(characters.speak(u"Genie"_s, uR"(\spd=150\Привет)"_s).ok());
+        // The real service's signal comes out of the deferred one.
+        QTRY_COMPARE_WITH_TIMEOUT(soundUnavailable.count(), 1, 30000);
+        modules.characters()->setTimeScale(*characters.target(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!modules.characters()->isBusy(*characters.target(), u"Genie"_s), 30000);
+        QFile lines(trace);
+        QVERIFY(lines.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(lines.readAll()).split(u'\n').mid(0, 3),
+                 (QStringList{u"Load Genie Genie.acs"_s, u"LanguageID 1049"_s, uR"(Speak \spd=150\Привет)"_s}));
+        qunsetenv("VESKORA_AGENT_TRACE");
+
+        DeferredDatabaseEngine databases(modules, 4000);
+        auto lexicon = databases.openDatabase(appDir + u"/Lexikon.mdb"_s, false, true, {});
+        QVERIFY2(lexicon.hasValue(), lexicon.hasValue() ? "" : qPrintable(lexicon.error().detail));
+        QVERIFY(!(*lexicon)->tableNames().isEmpty());
+    }
+
+    void missingModulesRefuseEveryRequest()
+    {
+        QTemporaryDir empty;
+        AdapterModules modules(empty.path());
+        for (int module = 0; module < 4; ++module)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^cannot load "_s));
+        DeferredCharacterService characters(modules, AppPaths(empty.path()));
+        QCOMPARE(characters.load(u"Genie"_s, u"Genie.acs"_s).code(), ErrorCode::NotSupported);
+        QVERIFY(!characters.isLoaded(u"Genie"_s));
+        QVERIFY(!characters.balloonStyle(u"Genie"_s).hasValue());
+        QVERIFY(characters.registerControl() != characters.registerControl());
+
+        DeferredDatabaseEngine databases(modules, 4000);
+        const auto opened = databases.openDatabase(empty.filePath(u"Russian.mdb"_s), false, true, {});
+        QVERIFY(!opened.hasValue());
+        QCOMPARE(opened.error().code, ErrorCode::NotSupported);
+        DeferredReportEngine reports(modules, databases);
+        QCOMPARE(reports.printReport().code(), ReportErrorCode::OutputFailed);
+        DeferredHelpViewer help(modules);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^no help viewer"_s));
+        help.showHelp(u"RussianUserHelp.chm::/User.htm"_s);
+    }
+
+private:
+    QTemporaryDir m_scratch;
+};
+
+QTEST_MAIN(TestModules)
+#include "tst_modules.moc"
