@@ -112,13 +112,17 @@ void Start::buildControls()
         const RowDesign &design = kRows[i];
         auto *flag = new QPushButton(this);
         flag->setObjectName(QString::fromLatin1(design.flag));
-        flag->setIcon(QIcon(QStringLiteral(":/shell/flags/%1.svg").arg(QString::fromLatin1(design.picture))));
         flag->setAccessibleName(QString::fromUtf8(design.languageName));
         flag->setToolTip(QString::fromUtf8(design.languageName));
         flag->setMouseTracking(true);
         flag->installEventFilter(this);
         Platform::Twips::place(flag, 240, top, kFlagWidth, kFlagHeight);
         flag->setIconSize(flag->size() - QSize(6, 6));
+        // Drawn once at the icon's size and the screen's pixel density: an icon of the drawing
+        // itself would read the drawing twice before the first window is shown.
+        flag->setIcon(QIcon(
+            Platform::Pictures::render(QStringLiteral(":/shell/flags/%1.svg").arg(QString::fromLatin1(design.picture)),
+                                       flag->iconSize(), flag->devicePixelRatioF())));
 
         auto *label = new QLabel(QString::fromUtf8(design.welcome), this);
         label->setObjectName(QString::fromLatin1(design.label));
