@@ -3,6 +3,7 @@
 #include "course/practicesession.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QRandomGenerator>
 
@@ -19,18 +20,32 @@ constexpr qint64 kSlowTypingPerLetterMs = 1000;
 // Below this stability (days) an item is still asked mostly by choosing.
 constexpr double kYoungStability = 7.0;
 
-Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory> &memory, QRandomGenerator &random)
+// The exercise for \a item: letters are heard and chosen; new items are chosen; later
+// ones are typed and recalled more as they grow stable. Among the fitting exercises the one
+// the session has used least is taken, so that a session mixes them.
+Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory> &memory, QHash<Exercise, int> &used,
+                        QRandomGenerator &random)
 {
     if (item.isLetter)
         return Exercise::LetterSound;
+    QList<Exercise> options;
     if (!memory)
-        return random.bounded(2) ? Exercise::ReadChoose : Exercise::ListenChoose;
-    static constexpr Exercise young[] = {Exercise::ListenChoose, Exercise::ReadChoose, Exercise::ListenType};
-    static constexpr Exercise grown[] = {Exercise::ListenType, Exercise::Recall, Exercise::ReadChoose};
-    const auto &options = memory->memory.stability < kYoungStability ? young : grown;
-    const Exercise exercise = options[random.bounded(3)];
-    if (exercise == Exercise::ListenType && AnswerCheck::comparisonForm(item.russian).size() > kLongestTypedPhrase)
-        return Exercise::Recall;
+        options = {Exercise::ListenChoose, Exercise::ReadChoose};
+    else if (memory->memory.stability < kYoungStability)
+        options = {Exercise::ListenChoose, Exercise::ReadChoose, Exercise::ListenType};
+    else
+        options = {Exercise::ListenType, Exercise::Recall, Exercise::ReadChoose};
+    if (options.contains(Exercise::ListenType) && AnswerCheck::comparisonForm(item.russian).size() > kLongestTypedPhrase) {
+        options.removeAll(Exercise::ListenType);
+        if (!options.contains(Exercise::Recall))
+            options.append(Exercise::Recall);
+    }
+    int fewest = std::numeric_limits<int>::max();
+    for (const Exercise option : std::as_const(options))
+        fewest = std::min(fewest, used.value(option));
+    options.removeIf([&](Exercise option) { return used.value(option) > fewest; });
+    const Exercise exercise = options.at(qsizetype(random.bounded(quint32(options.size()))));
+    ++used[exercise];
     return exercise;
 }
 
@@ -129,12 +144,14 @@ QList<SessionEntry> planSession(const QList<PracticeItem> &items, const QHash<It
         reviewed += early.mid(0, size - reviewed.size() - introduced.size());
     }
 
+    QHash<Exercise, int> used;
     const auto entryFor = [&](const PracticeItem *item, bool isNew) {
         SessionEntry entry;
         entry.item = *item;
         entry.isNew = isNew;
         const auto known = memory.constFind(item->key);
-        entry.exercise = chooseExercise(*item, known == memory.constEnd() ? std::nullopt : std::optional(*known), random);
+        entry.exercise =
+            chooseExercise(*item, known == memory.constEnd() ? std::nullopt : std::optional(*known), used, random);
         if (isChoice(entry.exercise)) {
             entry.choices = makeChoices(*item, entry.exercise, items, language, random);
             // A lesson without a second distinct text cannot offer a choice.
