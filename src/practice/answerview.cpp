@@ -21,7 +21,14 @@ namespace {
 
 const QColor kRightColour(0, 128, 0);
 const QColor kWrongColour(192, 0, 0);
-constexpr int kPictureTwips = 1500;
+constexpr int kPictureTwips = 1400;
+
+// A caption before a Russian text, in the captions' face and size.
+QString captionHtml(const QString &caption)
+{
+    return QStringLiteral("<span style=\"font-family:'%1', sans-serif; font-size:10pt; color:%2\">%3</span>&nbsp; ")
+        .arg(captionFont(10).families().join(QStringLiteral("', '")), QColor(Qt::black).name(), caption.toHtmlEscaped());
+}
 
 } // namespace
 
@@ -32,14 +39,15 @@ AnswerView::AnswerView(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *texts = new QVBoxLayout;
-    m_verdict = addLabel(this, QStringLiteral("lblVerdict"), kRightColour, captionFont(12));
+    texts->setSpacing(2);
+    m_verdict = addLabel(this, QStringLiteral("lblVerdict"), kRightColour, captionFont(11));
     QFont bold = m_verdict->font();
     bold.setBold(true);
     m_verdict->setFont(bold);
-    m_answer = addLabel(this, QStringLiteral("lblAnswer"), kRussianColour, russianFont(18));
+    m_answer = addLabel(this, QStringLiteral("lblAnswer"), kRussianColour, russianFont(16));
     m_answer->setTextFormat(Qt::RichText);
     m_meaning = addLabel(this, QStringLiteral("lblMeaning"), kMeaningColour, captionFont(11));
-    m_yourAnswer = addLabel(this, QStringLiteral("lblYourAnswer"), Qt::black, russianFont(16));
+    m_yourAnswer = addLabel(this, QStringLiteral("lblYourAnswer"), Qt::black, russianFont(14));
     m_yourAnswer->setTextFormat(Qt::RichText);
     for (QLabel *label : {m_verdict, m_answer, m_meaning, m_yourAnswer}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -89,16 +97,16 @@ void AnswerView::showAnswer(const Course::SessionEntry &entry, const std::option
         m_verdict->show();
     }
     const QString answerPrefix = practiceText(language, QStringLiteral("rightAnswer")) + u' ';
+    const QString shownPrefix = captionHtml(practiceText(language, QStringLiteral("rightAnswer")));
     const bool typedAnswer = entry.exercise == Course::Exercise::ListenType;
     if (typedAnswer) {
         const Course::AnswerCheck::Comparison comparison = Course::AnswerCheck::compare(typed, entry.item.russian);
-        m_answer->setText(answerPrefix.toHtmlEscaped() + markedText(comparison.right));
-        m_yourAnswer->setText(practiceText(language, QStringLiteral("yourAnswer")).toHtmlEscaped() + u' '
-                              + markedText(comparison.typed));
+        m_answer->setText(shownPrefix + markedText(comparison.right));
+        m_yourAnswer->setText(captionHtml(practiceText(language, QStringLiteral("yourAnswer"))) + markedText(comparison.typed));
         m_yourAnswer->setAccessibleName(practiceText(language, QStringLiteral("yourAnswer")) + u' ' + typed);
         m_yourAnswer->show();
     } else {
-        m_answer->setText(answerPrefix.toHtmlEscaped() + shownRussian(entry.item.russian).toHtmlEscaped());
+        m_answer->setText(shownPrefix + shownRussian(entry.item.russian).toHtmlEscaped());
     }
     m_answer->setAccessibleName(answerPrefix + shownRussian(entry.item.russian));
     m_answer->show();

@@ -37,7 +37,7 @@ ChoicePanel::ChoicePanel(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kChoiceCount; ++i) {
         QPushButton *button = addButton(this, QStringLiteral("cmdChoice%1").arg(i + 1), QString(), kChoiceColour);
-        button->setMinimumHeight(Platform::Twips::toPixels(420, this));
+        button->setMinimumHeight(Platform::Twips::toPixels(400, this));
         connect(button, &QPushButton::clicked, this, [this, i] { Q_EMIT chosen(i); });
         layout->addWidget(button);
         m_buttons.append(button);
@@ -80,11 +80,12 @@ TypingPanel::TypingPanel(QWidget *parent)
     setObjectName(QStringLiteral("fraTyping"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
 
     auto *row = new QHBoxLayout;
     m_box = new QLineEdit(this);
     m_box->setObjectName(QStringLiteral("txtAnswer"));
-    m_box->setFont(russianFont(16));
+    m_box->setFont(russianFont(15));
     m_box->setMaxLength(kLongestAnswer);
     Platform::Twips::setColours(m_box, kRussianColour, Qt::white);
     m_box->installEventFilter(this);

@@ -89,8 +89,9 @@ void PracticeWindow::setMessagePresenter(MessagePresenter presenter)
 void PracticeWindow::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
-    const int margin = Platform::Twips::toPixels(240, this);
+    const int margin = Platform::Twips::toPixels(180, this);
     layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(Platform::Twips::toPixels(60, this));
 
     auto *top = new QHBoxLayout;
     m_ui.lblPosition = addLabel(this, QStringLiteral("lblPosition"), kCaptionColour, captionFont(10));
@@ -105,8 +106,8 @@ void PracticeWindow::buildControls()
     bold.setBold(true);
     m_ui.lblTask->setFont(bold);
     layout->addWidget(m_ui.lblTask);
-    m_ui.lblPrompt = addLabel(this, QStringLiteral("lblPrompt"), kMeaningColour, captionFont(15));
-    m_ui.lblPrompt->setMinimumHeight(Platform::Twips::toPixels(600, this));
+    m_ui.lblPrompt = addLabel(this, QStringLiteral("lblPrompt"), kMeaningColour, captionFont(14));
+    m_ui.lblPrompt->setMinimumHeight(Platform::Twips::toPixels(420, this));
     layout->addWidget(m_ui.lblPrompt);
 
     m_ui.stack = new QStackedWidget(this);

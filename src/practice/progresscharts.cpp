@@ -8,6 +8,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -23,19 +24,12 @@ const QColor kAnswerColour(128, 128, 255);
 const QColor kShareColour(0, 160, 0);
 const QColor kDueColour(255, 128, 0);
 
-// Day numbers under the bars; the first of a month also names the month.
-QStringList dayLabels(QDate first, qsizetype count, int language)
+QLocale localeOf(int language)
 {
     static constexpr QLocale::Language locales[] = {QLocale::English, QLocale::Swedish, QLocale::Finnish,
                                                     QLocale::German,  QLocale::French,  QLocale::Spanish};
     const int index = Course::Language::indexOf(language);
-    const QLocale locale(locales[index < 0 ? 0 : index]);
-    QStringList labels;
-    for (qsizetype i = 0; i < count; ++i) {
-        const QDate day = first.addDays(i);
-        labels.append(i == 0 || day.day() == 1 ? locale.toString(day, QStringLiteral("d MMM")) : QString::number(day.day()));
-    }
-    return labels;
+    return QLocale(locales[index < 0 ? 0 : index]);
 }
 
 QChart *newChart(const QString &title)
@@ -44,21 +38,37 @@ QChart *newChart(const QString &title)
     chart->setTitle(title);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundBrush(Qt::white);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    QFont font = captionFont(9);
-    chart->setTitleFont(captionFont(10));
-    chart->legend()->setFont(font);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setTitleFont(captionFont(9));
+    chart->legend()->setFont(captionFont(8));
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
 
-QBarCategoryAxis *dayAxis(const DailyFigures &figures, qsizetype count, int language)
+// The days under the bars. A label under every bar would not fit: the chart's title names
+// the first and the last day instead.
+QBarCategoryAxis *dayAxis(const DailyFigures &figures, qsizetype count)
 {
     auto *axis = new QBarCategoryAxis;
-    axis->append(dayLabels(figures.first, count, language));
-    axis->setLabelsFont(captionFont(7));
-    axis->setLabelsAngle(-90);
+    QStringList labels;
+    for (qsizetype i = 0; i < count; ++i)
+        labels.append(figures.first.addDays(i).toString(Qt::ISODate));
+    axis->append(labels);
+    axis->setLabelsVisible(false);
+    axis->setGridLineVisible(false);
     return axis;
+}
+
+// The chart's title with the days it covers in a second, smaller line.
+QString titleWithDays(const QString &title, QDate first, qsizetype count, int language)
+{
+    const QLocale locale = localeOf(language);
+    const QString format = QStringLiteral("d MMM");
+    const QString days = locale.toString(first, format) + QStringLiteral(" – ")
+        + locale.toString(first.addDays(count - 1), format);
+    return title.toHtmlEscaped() + QStringLiteral("<br><span style=\"font-size:7pt\">%1</span>").arg(days.toHtmlEscaped());
 }
 
 QValueAxis *countAxis(const QList<int> &values)
@@ -109,7 +119,8 @@ DailyFigures dueFigures(const QList<Platform::ProgressDueDay> &forecast, QDate f
 
 QChart *answersChart(const DailyFigures &figures, int language)
 {
-    QChart *chart = newChart(progressText(language, QStringLiteral("answersTitle")));
+    QChart *chart = newChart(titleWithDays(progressText(language, QStringLiteral("answersTitle")), figures.first,
+                                           figures.answers.size(), language));
     auto *answers = new QBarSet(progressText(language, QStringLiteral("answers")));
     answers->setColor(kAnswerColour);
     answers->setBorderColor(kAnswerColour.darker());
@@ -127,7 +138,7 @@ QChart *answersChart(const DailyFigures &figures, int language)
     chart->addSeries(bars);
     chart->addSeries(share);
 
-    QBarCategoryAxis *days = dayAxis(figures, figures.answers.size(), language);
+    QBarCategoryAxis *days = dayAxis(figures, figures.answers.size());
     chart->addAxis(days, Qt::AlignBottom);
     bars->attachAxis(days);
     QValueAxis *count = countAxis(figures.answers);
@@ -137,7 +148,7 @@ QChart *answersChart(const DailyFigures &figures, int language)
     auto *positions = new QValueAxis;
     positions->setRange(-0.5, qreal(figures.answers.size()) - 0.5);
     positions->setVisible(false);
-    chart->addAxis(positions, Qt::AlignBottom);
+    chart->addAxis(positions, Qt::AlignTop);
     share->attachAxis(positions);
     auto *percent = new QValueAxis;
     percent->setRange(0, 100);
@@ -151,7 +162,8 @@ QChart *answersChart(const DailyFigures &figures, int language)
 
 QChart *forecastChart(const DailyFigures &figures, int language)
 {
-    QChart *chart = newChart(progressText(language, QStringLiteral("forecastTitle")));
+    QChart *chart = newChart(titleWithDays(progressText(language, QStringLiteral("forecastTitle")), figures.first,
+                                           figures.due.size(), language));
     auto *due = new QBarSet(progressText(language, QStringLiteral("forecast")));
     due->setColor(kDueColour);
     due->setBorderColor(kDueColour.darker());
@@ -160,12 +172,14 @@ QChart *forecastChart(const DailyFigures &figures, int language)
     auto *bars = new QBarSeries;
     bars->append(due);
     chart->addSeries(bars);
-    QBarCategoryAxis *days = dayAxis(figures, figures.due.size(), language);
+    QBarCategoryAxis *days = dayAxis(figures, figures.due.size());
     chart->addAxis(days, Qt::AlignBottom);
     bars->attachAxis(days);
     QValueAxis *count = countAxis(figures.due);
     chart->addAxis(count, Qt::AlignLeft);
     bars->attachAxis(count);
+    // One series: the title says what the bars are.
+    chart->legend()->hide();
     return chart;
 }
 

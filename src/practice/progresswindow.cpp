@@ -30,8 +30,6 @@ constexpr int kAnswerDays = 30;
 constexpr int kForecastDays = 14;
 // Longer streaks than a century of days are not looked for.
 constexpr int kLongestStreak = 36500;
-constexpr int kProgressWidth = 11400;
-constexpr int kProgressHeight = 8200;
 
 void showMessageBox(QWidget *parent, const QString &title, const QString &text)
 {
@@ -72,7 +70,7 @@ ProgressWindow::ProgressWindow(PracticeServices &services, QWidget *parent)
     Platform::Twips::setColours(this, Qt::black, Qt::white);
     setAutoFillBackground(true);
     buildControls();
-    Platform::Twips::resizeClient(this, kProgressWidth, kProgressHeight);
+    Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -89,13 +87,14 @@ void ProgressWindow::buildControls()
     setAccessibleName(windowTitle());
 
     auto *layout = new QVBoxLayout(this);
-    m_streak = addLabel(this, QStringLiteral("lblStreak"), kCaptionColour, captionFont(12));
+    const int margin = Platform::Twips::toPixels(180, this);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    m_streak = addLabel(this, QStringLiteral("lblStreak"), kCaptionColour, captionFont(11));
     QFont bold = m_streak->font();
     bold.setBold(true);
     m_streak->setFont(bold);
     layout->addWidget(m_streak);
 
-    auto *body = new QHBoxLayout;
     m_lessons = new QTableWidget(0, 5, this);
     m_lessons->setObjectName(QStringLiteral("grdLessons"));
     m_lessons->setAccessibleName(text("table"));
@@ -106,18 +105,20 @@ void ProgressWindow::buildControls()
     m_lessons->verticalHeader()->hide();
     m_lessons->setWordWrap(false);
     m_lessons->setFont(captionFont(9));
+    // Rows as tall as their text, so that a dozen lessons show at once.
+    m_lessons->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_lessons->verticalHeader()->setDefaultSectionSize(m_lessons->fontMetrics().height() + 4);
     m_lessons->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 5; ++column)
         m_lessons->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    body->addWidget(m_lessons, 5);
+    layout->addWidget(m_lessons, 5);
 
-    auto *charts = new QVBoxLayout;
+    auto *charts = new QHBoxLayout;
     m_answers = addChartView(this, QStringLiteral("chtAnswers"));
     m_forecast = addChartView(this, QStringLiteral("chtForecast"));
-    charts->addWidget(m_answers, 1);
-    charts->addWidget(m_forecast, 1);
-    body->addLayout(charts, 6);
-    layout->addLayout(body, 1);
+    charts->addWidget(m_answers, 3);
+    charts->addWidget(m_forecast, 2);
+    layout->addLayout(charts, 6);
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);

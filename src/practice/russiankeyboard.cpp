@@ -23,11 +23,11 @@ RussianKeyboard::RussianKeyboard(QWidget *parent)
     setObjectName(QStringLiteral("fraKeyboard"));
     // One style for all keys: per-key style sheets would cost more than the keys themselves.
     setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffff; color: #000000; border: 1px solid #808080;"
-                                 " border-radius: 3px; min-width: 26px; min-height: 24px; padding: 0px; }"
+                                 " border-radius: 3px; min-width: 24px; min-height: 21px; padding: 0px; }"
                                  " QPushButton:pressed { background-color: #ffd080; }"));
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(3);
+    grid->setSpacing(2);
     int row = 0;
     for (const char16_t *letters : kRows) {
         const QString rowLetters = QString::fromUtf16(letters);
