@@ -94,10 +94,13 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
         connect(start, &Start::lessonWindowRequested, this, &FrmMain::lessonWindowRequested);
+        connect(start, &Start::interfaceLanguageChosen, this, &FrmMain::startDialogChanged);
         if (!start->load(m_unloadSplash)) {
             delete start;
             return nullptr;
         }
+        // Told once the frame is up: what it shows may need a message in front of it.
+        QMetaObject::invokeMethod(this, &FrmMain::startDialogChanged, Qt::QueuedConnection);
         return start;
     });
 }
@@ -162,7 +165,10 @@ void FrmMain::buildMenus()
     for (const auto &[name, code] : languages) {
         QAction *entry = addEntry(language, name, QString::number(captionId++));
         // The new language reaches the windows opened afterwards; nothing is saved.
-        connect(entry, &QAction::triggered, this, [this, code = code]() { m_services.state->interfaceLanguage = code; });
+        connect(entry, &QAction::triggered, this, [this, code = code]() {
+            m_services.state->interfaceLanguage = code;
+            Q_EMIT startDialogChanged();
+        });
         m_languageEntries << entry;
     }
 
@@ -180,6 +186,15 @@ void FrmMain::buildMenus()
     connect(addEntry(help, "Help3", QStringLiteral("1015")), &QAction::triggered, this, &FrmMain::grammarHelpRequested);
     addEntry(help, "strek", QStringLiteral("    __________"));
     connect(addEntry(help, "About", QStringLiteral("1016")), &QAction::triggered, this, &FrmMain::aboutRequested);
+
+    // The Learning menu's captions follow the interface language; the window director sets
+    // them whenever the menu is about to open.
+    QMenu *learning = bar->addMenu(QStringLiteral("Learning"));
+    learning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
+    connect(learning, &QMenu::aboutToShow, this, &FrmMain::learningMenuAboutToShow);
+    connect(addEntry(learning, "mnuPractiseLesson", QString()), &QAction::triggered, this, &FrmMain::practiceLessonRequested);
+    connect(addEntry(learning, "mnuReviewDue", QString()), &QAction::triggered, this, &FrmMain::dueReviewRequested);
+    connect(addEntry(learning, "mnuMyProgress", QString()), &QAction::triggered, this, &FrmMain::progressRequested);
 }
 
 void FrmMain::buildStatusBar()

@@ -52,6 +52,15 @@ Q_SIGNALS:
     void printRequested();
     void programHelpRequested();
     void grammarHelpRequested();
+    /// The Learning menu's entries: practise the open (or recent) lesson, review the due
+    /// phrases, show the progress; and the menu is about to open (its captions and the due
+    /// count are brought up to date).
+    void practiceLessonRequested();
+    void dueReviewRequested();
+    void progressRequested();
+    void learningMenuAboutToShow();
+    /// The start dialog was loaded, or the learner chose a language in it.
+    void startDialogChanged();
     /// The frame is closing: the director releases every window object.
     void unloading();
 

@@ -140,6 +140,15 @@ void Start::buildControls()
     Platform::Keyboard::enterClicks(this, m_cmdRecent);
     Platform::Twips::place(m_cmdRecent, 2400, 6900, 3600, 495);
     connect(m_cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
+    m_lblDueToday = new QLabel(this);
+    m_lblDueToday->setObjectName(QStringLiteral("lblDueToday"));
+    m_lblDueToday->setAlignment(Qt::AlignCenter);
+    // Green text on the dialog's own background.
+    QPalette dueColours = m_lblDueToday->palette();
+    dueColours.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    m_lblDueToday->setPalette(dueColours);
+    Platform::Twips::place(m_lblDueToday, 2400, 7420, 3600, 330);
+    m_lblDueToday->hide();
 
     m_cmdStart = new QPushButton(QStringLiteral("Starting"), this);
     m_cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -191,6 +200,14 @@ void Start::chooseLanguage(int code)
         if (row.code == code)
             m_cmdRecent->setText(row.recentCaption);
     }
+    Q_EMIT interfaceLanguageChosen();
+}
+
+void Start::showDueToday(const QString &line)
+{
+    m_lblDueToday->setText(line);
+    m_lblDueToday->setAccessibleName(line);
+    m_lblDueToday->setVisible(!line.isEmpty());
 }
 
 const Start::Row *Start::rowOf(const QObject *control) const

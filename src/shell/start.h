@@ -35,6 +35,9 @@ public:
     /// interface language (all twelve when it is none of the six).
     void disableOtherLanguages();
 
+    /// Shows \a line (phrases due today) under the recent-lesson command; nothing when empty.
+    void showDueToday(const QString &line);
+
     /// The lesson a saved "Lesson" value stands for: a whole number from 1 to 38; anything
     /// else (which the program never writes) counts as no saved lesson, that is 2.
     static int recentLesson(const QString &savedLesson);
@@ -46,6 +49,8 @@ public:
 Q_SIGNALS:
     /// cmdStart asks for the lesson window of SelectedLesson (the shell opens it).
     void lessonWindowRequested(Shell::LessonWindowKind kind);
+    /// The learner chose an interface language with a flag.
+    void interfaceLanguageChosen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,6 +76,7 @@ private:
     QLabel *m_label7 = nullptr;
     QLabel *m_picture2 = nullptr;
     QPushButton *m_cmdRecent = nullptr;
+    QLabel *m_lblDueToday = nullptr;
     QPushButton *m_cmdStart = nullptr;
     QLineEdit *m_txtLang = nullptr;
     QLineEdit *m_txtLesson = nullptr;

@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/windowdirector.h"
 
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,7 +16,15 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
+#include "course/lessonrules.h"
 #include "course/programstate.h"
+#include "course/settingskeys.h"
+#include "platform/progress/progressstore.h"
+#include "platform/settings/settingsstore.h"
+#include "practice/practicetexts.h"
+#include "practice/practicewindow.h"
+#include "practice/progressaccess.h"
+#include "practice/progresswindow.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
@@ -27,11 +39,18 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_practiceServices(std::make_unique<Practice::PracticeServices>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
     *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
                          services.launcher, services.paths};
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    m_practiceServices->state = services.state;
+    m_practiceServices->settings = services.settings;
+    m_practiceServices->characters = services.characters;
+    m_practiceServices->databases = services.databases;
+    m_practiceServices->progress = services.progress;
+    m_practiceServices->paths = services.paths;
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
 
@@ -56,6 +75,19 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
+    m_practice.setFactory([this]() {
+        auto *window = new Practice::PracticeWindow(*m_practiceServices);
+        connect(window, &Practice::PracticeWindow::answerRecorded, this, &WindowDirector::refreshLearning);
+        return window;
+    });
+    m_progress.setFactory([this]() -> Practice::ProgressWindow * {
+        auto *window = new Practice::ProgressWindow(*m_practiceServices);
+        if (!window->load()) {
+            delete window;
+            return nullptr;
+        }
+        return window;
+    });
 
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
@@ -64,6 +96,11 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     connect(&main, &FrmMain::programHelpRequested, this, &WindowDirector::programHelp);
     connect(&main, &FrmMain::grammarHelpRequested, this, &WindowDirector::grammarHelp);
     connect(&main, &FrmMain::unloading, this, &WindowDirector::releaseAll);
+    connect(&main, &FrmMain::practiceLessonRequested, this, &WindowDirector::practiseLesson);
+    connect(&main, &FrmMain::dueReviewRequested, this, &WindowDirector::reviewDue);
+    connect(&main, &FrmMain::progressRequested, this, &WindowDirector::showProgress);
+    connect(&main, &FrmMain::learningMenuAboutToShow, this, &WindowDirector::refreshLearning);
+    connect(&main, &FrmMain::startDialogChanged, this, &WindowDirector::refreshLearning);
 }
 
 WindowDirector::~WindowDirector() = default;
@@ -76,6 +113,8 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, LessonWindowKind ki
         return open;
     }
     Window *window = slot.touch();
+    // The lesson this window shows, for "Practise this lesson".
+    window->setProperty("lesson", m_services.state->currentLesson);
     connect(window, &Lessons::LessonWindowBase::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
@@ -120,6 +159,105 @@ Lessons::LessonWindowBase *WindowDirector::lessonWindow(LessonWindowKind kind) c
 Contents::ContentsWindow *WindowDirector::contents() const { return m_contents.get(); }
 Dictionary::FrmLexiconEng *WindowDirector::dictionary() const { return m_dictionary.get(); }
 FrmAbout *WindowDirector::about() const { return m_about.get(); }
+Practice::PracticeWindow *WindowDirector::practice() const { return m_practice.get(); }
+Practice::ProgressWindow *WindowDirector::progress() const { return m_progress.get(); }
+
+int WindowDirector::practiceLesson() const
+{
+    QList<QWidget *> open;
+    if (QMdiSubWindow *active = m_main.mdiArea()->activeSubWindow())
+        open << active->widget();
+    for (const auto kind : {LessonWindowKind::Lesson, LessonWindowKind::Third, LessonWindowKind::Alphabet})
+        open << lessonWindow(kind);
+    for (QWidget *window : std::as_const(open)) {
+        const int lesson = window ? window->property("lesson").toInt() : 0;
+        if (Course::isLesson(lesson))
+            return lesson;
+    }
+    return Course::recentLesson(
+        m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson));
+}
+
+void WindowDirector::showInCorner(QWidget *window)
+{
+    // Like the lesson windows, the practice windows stand in the frame's top left corner.
+    m_main.showChild(window);
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        frame->move(0, 0);
+}
+
+void WindowDirector::startPractice(const std::function<bool(Practice::PracticeWindow &)> &start)
+{
+    if (!m_services.progress)
+        return;
+    Practice::PracticeWindow *window = m_practice.touch();
+    showInCorner(window);
+    // A learner who cannot practise has been told why; the window goes again.
+    if (!start(*window))
+        window->close();
+    refreshLearning();
+}
+
+void WindowDirector::practiseLesson()
+{
+    const int lesson = practiceLesson();
+    startPractice([lesson](Practice::PracticeWindow &window) { return window.startLesson(lesson); });
+}
+
+void WindowDirector::reviewDue()
+{
+    startPractice([](Practice::PracticeWindow &window) { return window.startDue(); });
+}
+
+void WindowDirector::showProgress()
+{
+    if (!m_services.progress)
+        return;
+    if (Practice::ProgressWindow *open = m_progress.get())
+        open->refresh();
+    if (Practice::ProgressWindow *window = m_progress.touch())
+        showInCorner(window);
+}
+
+std::optional<int> WindowDirector::dueToday()
+{
+    Platform::ProgressStore *store = m_services.progress;
+    // Before the first practice there is no file, and counting must not create one.
+    if (!store || (!store->isOpen() && !QFileInfo::exists(store->path())))
+        return std::nullopt;
+    const auto tell = [](QWidget *parent, const QString &title, const QString &text) {
+        QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent).exec();
+    };
+    if (!Practice::openProgress(*store, Practice::ProgressUse::Read, m_services.state->language(), tell, &m_main, true))
+        return std::nullopt;
+    const Platform::Result<int> due = store->dueCount(m_practiceServices->today());
+    return due ? std::optional<int>(*due) : std::nullopt;
+}
+
+void WindowDirector::refreshLearning()
+{
+    const int language = m_services.state->language();
+    const std::optional<int> due = dueToday();
+    if (QAction *menu = m_main.entry(QStringLiteral("mnuLearning")))
+        menu->setText(Practice::entryText(language, QStringLiteral("menu")));
+    const std::pair<const char *, QString> entries[] = {
+        {"mnuPractiseLesson", Practice::entryText(language, QStringLiteral("practiseLesson"))},
+        {"mnuReviewDue", Practice::reviewDueCaption(language, due.value_or(0))},
+        {"mnuMyProgress", Practice::entryText(language, QStringLiteral("myProgress"))},
+    };
+    for (const auto &[name, caption] : entries) {
+        if (QAction *entry = m_main.entry(QLatin1String(name))) {
+            entry->setText(caption);
+            entry->setEnabled(m_services.progress != nullptr);
+        }
+    }
+    if (QAction *review = m_main.entry(QStringLiteral("mnuReviewDue")))
+        review->setEnabled(m_services.progress && due.value_or(0) > 0);
+    if (Start *start = m_main.start().get())
+        start->showDueToday(Practice::dueTodayLine(language, due.value_or(0)));
+    if (Practice::ProgressWindow *window = m_progress.get())
+        window->refresh();
+}
 
 void WindowDirector::showTopLevel(QWidget *window)
 {
@@ -161,6 +299,8 @@ void WindowDirector::releaseAll()
     m_contents.release();
     m_about.release();
     m_dictionary.release();
+    m_practice.release();
+    m_progress.release();
     m_lektion1.release();
     m_lektion2.release();
     m_lektion3.release();
