@@ -24,6 +24,7 @@
 #include "resources/localeid.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
+#include "shell/learningcommands.h"
 #include "shell/startup.h"
 #include "shell/windowdirector.h"
 
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
     save(main, outDir + QStringLiteral("/start-%1.png").arg(language));
 
     main.entry(QStringLiteral("mnuPractiseLesson"))->trigger();
-    Practice::PracticeWindow *window = startup.director()->practice();
+    Practice::PracticeWindow *window = startup.director()->learning().practice();
     if (!window)
         return 1;
     QSet<Course::Exercise> seen;

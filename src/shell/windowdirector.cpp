@@ -2,10 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/windowdirector.h"
 
-#include <QFileInfo>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,18 +12,11 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
-#include "course/lessonrules.h"
 #include "course/programstate.h"
-#include "course/settingskeys.h"
-#include "platform/progress/progressstore.h"
-#include "platform/settings/settingsstore.h"
-#include "practice/practicetexts.h"
-#include "practice/practicewindow.h"
-#include "practice/progressaccess.h"
-#include "practice/progresswindow.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
+#include "shell/learningcommands.h"
 #include "shell/printlesson.h"
 #include "shell/services.h"
 
@@ -39,18 +28,11 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
-    , m_practiceServices(std::make_unique<Practice::PracticeServices>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
     *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
                          services.launcher, services.paths};
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
-    m_practiceServices->state = services.state;
-    m_practiceServices->settings = services.settings;
-    m_practiceServices->characters = services.characters;
-    m_practiceServices->databases = services.databases;
-    m_practiceServices->progress = services.progress;
-    m_practiceServices->paths = services.paths;
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
 
@@ -75,18 +57,9 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
-    m_practice.setFactory([this]() {
-        auto *window = new Practice::PracticeWindow(*m_practiceServices);
-        connect(window, &Practice::PracticeWindow::answerRecorded, this, &WindowDirector::refreshLearning);
-        return window;
-    });
-    m_progress.setFactory([this]() -> Practice::ProgressWindow * {
-        auto *window = new Practice::ProgressWindow(*m_practiceServices);
-        if (!window->load()) {
-            delete window;
-            return nullptr;
-        }
-        return window;
+    m_learning = std::make_unique<LearningCommands>(services, main, [this] {
+        return QList<QWidget *>{lessonWindow(LessonWindowKind::Lesson), lessonWindow(LessonWindowKind::Third),
+                                lessonWindow(LessonWindowKind::Alphabet)};
     });
 
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
@@ -96,11 +69,6 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     connect(&main, &FrmMain::programHelpRequested, this, &WindowDirector::programHelp);
     connect(&main, &FrmMain::grammarHelpRequested, this, &WindowDirector::grammarHelp);
     connect(&main, &FrmMain::unloading, this, &WindowDirector::releaseAll);
-    connect(&main, &FrmMain::practiceLessonRequested, this, &WindowDirector::practiseLesson);
-    connect(&main, &FrmMain::dueReviewRequested, this, &WindowDirector::reviewDue);
-    connect(&main, &FrmMain::progressRequested, this, &WindowDirector::showProgress);
-    connect(&main, &FrmMain::learningMenuAboutToShow, this, &WindowDirector::refreshLearning);
-    connect(&main, &FrmMain::startDialogChanged, this, &WindowDirector::refreshLearning);
 }
 
 WindowDirector::~WindowDirector() = default;
@@ -159,105 +127,6 @@ Lessons::LessonWindowBase *WindowDirector::lessonWindow(LessonWindowKind kind) c
 Contents::ContentsWindow *WindowDirector::contents() const { return m_contents.get(); }
 Dictionary::FrmLexiconEng *WindowDirector::dictionary() const { return m_dictionary.get(); }
 FrmAbout *WindowDirector::about() const { return m_about.get(); }
-Practice::PracticeWindow *WindowDirector::practice() const { return m_practice.get(); }
-Practice::ProgressWindow *WindowDirector::progress() const { return m_progress.get(); }
-
-int WindowDirector::practiceLesson() const
-{
-    QList<QWidget *> open;
-    if (QMdiSubWindow *active = m_main.mdiArea()->activeSubWindow())
-        open << active->widget();
-    for (const auto kind : {LessonWindowKind::Lesson, LessonWindowKind::Third, LessonWindowKind::Alphabet})
-        open << lessonWindow(kind);
-    for (QWidget *window : std::as_const(open)) {
-        const int lesson = window ? window->property("lesson").toInt() : 0;
-        if (Course::isLesson(lesson))
-            return lesson;
-    }
-    return Course::recentLesson(
-        m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson));
-}
-
-void WindowDirector::showInCorner(QWidget *window)
-{
-    // Like the lesson windows, the practice windows stand in the frame's top left corner.
-    m_main.showChild(window);
-    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
-        frame->move(0, 0);
-}
-
-void WindowDirector::startPractice(const std::function<bool(Practice::PracticeWindow &)> &start)
-{
-    if (!m_services.progress)
-        return;
-    Practice::PracticeWindow *window = m_practice.touch();
-    showInCorner(window);
-    // A learner who cannot practise has been told why; the window goes again.
-    if (!start(*window))
-        window->close();
-    refreshLearning();
-}
-
-void WindowDirector::practiseLesson()
-{
-    const int lesson = practiceLesson();
-    startPractice([lesson](Practice::PracticeWindow &window) { return window.startLesson(lesson); });
-}
-
-void WindowDirector::reviewDue()
-{
-    startPractice([](Practice::PracticeWindow &window) { return window.startDue(); });
-}
-
-void WindowDirector::showProgress()
-{
-    if (!m_services.progress)
-        return;
-    if (Practice::ProgressWindow *open = m_progress.get())
-        open->refresh();
-    if (Practice::ProgressWindow *window = m_progress.touch())
-        showInCorner(window);
-}
-
-std::optional<int> WindowDirector::dueToday()
-{
-    Platform::ProgressStore *store = m_services.progress;
-    // Before the first practice there is no file, and counting must not create one.
-    if (!store || (!store->isOpen() && !QFileInfo::exists(store->path())))
-        return std::nullopt;
-    const auto tell = [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent).exec();
-    };
-    if (!Practice::openProgress(*store, Practice::ProgressUse::Read, m_services.state->language(), tell, &m_main, true))
-        return std::nullopt;
-    const Platform::Result<int> due = store->dueCount(m_practiceServices->today());
-    return due ? std::optional<int>(*due) : std::nullopt;
-}
-
-void WindowDirector::refreshLearning()
-{
-    const int language = m_services.state->language();
-    const std::optional<int> due = dueToday();
-    if (QAction *menu = m_main.entry(QStringLiteral("mnuLearning")))
-        menu->setText(Practice::entryText(language, QStringLiteral("menu")));
-    const std::pair<const char *, QString> entries[] = {
-        {"mnuPractiseLesson", Practice::entryText(language, QStringLiteral("practiseLesson"))},
-        {"mnuReviewDue", Practice::reviewDueCaption(language, due.value_or(0))},
-        {"mnuMyProgress", Practice::entryText(language, QStringLiteral("myProgress"))},
-    };
-    for (const auto &[name, caption] : entries) {
-        if (QAction *entry = m_main.entry(QLatin1String(name))) {
-            entry->setText(caption);
-            entry->setEnabled(m_services.progress != nullptr);
-        }
-    }
-    if (QAction *review = m_main.entry(QStringLiteral("mnuReviewDue")))
-        review->setEnabled(m_services.progress && due.value_or(0) > 0);
-    if (Start *start = m_main.start().get())
-        start->showDueToday(Practice::dueTodayLine(language, due.value_or(0)));
-    if (Practice::ProgressWindow *window = m_progress.get())
-        window->refresh();
-}
 
 void WindowDirector::showTopLevel(QWidget *window)
 {
@@ -299,8 +168,7 @@ void WindowDirector::releaseAll()
     m_contents.release();
     m_about.release();
     m_dictionary.release();
-    m_practice.release();
-    m_progress.release();
+    m_learning->release();
     m_lektion1.release();
     m_lektion2.release();
     m_lektion3.release();

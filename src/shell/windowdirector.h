@@ -2,9 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include <QObject>
 
@@ -18,11 +16,6 @@ namespace Dictionary {
 class FrmLexiconEng;
 struct DictionaryServices;
 } // namespace Dictionary
-namespace Practice {
-class PracticeWindow;
-class ProgressWindow;
-struct PracticeServices;
-} // namespace Practice
 namespace Lessons {
 class LessonWindowBase;
 class Lektion1;
@@ -36,6 +29,7 @@ namespace Shell {
 class FrmAbout;
 class FrmMain;
 class HelpCommands;
+class LearningCommands;
 class PrintLesson;
 struct Services;
 
@@ -59,16 +53,6 @@ public:
     void printLesson();
     void programHelp();
     void grammarHelp();
-    /// Practice: the open lesson (the active lesson window's, else any open one's), else
-    /// the saved recent lesson, else lesson 2; every due phrase; the progress window.
-    void practiseLesson();
-    void reviewDue();
-    void showProgress();
-    /// Brings the Learning menu's captions, its due count and the start dialog's line of
-    /// phrases due today up to date.
-    void refreshLearning();
-    /// The lesson "Practise this lesson" takes.
-    int practiceLesson() const;
     /// Releases every window object (the main window is closing); top-level windows close.
     void releaseAll();
 
@@ -76,34 +60,27 @@ public:
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
-    Practice::PracticeWindow *practice() const;
-    Practice::ProgressWindow *progress() const;
+    /// The Learning menu's commands and windows.
+    LearningCommands &learning() const { return *m_learning; }
 
 private:
     template<typename Window>
     Window *openLesson(WindowSlot<Window> &slot, LessonWindowKind kind);
     void showTopLevel(QWidget *window);
-    void showInCorner(QWidget *window);
-    void startPractice(const std::function<bool(Practice::PracticeWindow &)> &start);
-    /// Phrases due today; none when the learner has never practised or the progress cannot
-    /// be read.
-    std::optional<int> dueToday();
 
     Services &m_services;
     FrmMain &m_main;
     std::unique_ptr<Lessons::LessonServices> m_lessonServices;
     std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
-    std::unique_ptr<Practice::PracticeServices> m_practiceServices;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<LearningCommands> m_learning;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;
     WindowSlot<Lessons::Lektion3> m_lektion3;
     WindowSlot<Contents::ContentsWindow> m_contents;
     WindowSlot<Dictionary::FrmLexiconEng> m_dictionary;
     WindowSlot<FrmAbout> m_about;
-    WindowSlot<Practice::PracticeWindow> m_practice;
-    WindowSlot<Practice::ProgressWindow> m_progress;
 };
 
 } // namespace Shell

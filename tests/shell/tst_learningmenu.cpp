@@ -19,6 +19,7 @@
 #include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
 #include "shell/frmmain.h"
+#include "shell/learningcommands.h"
 #include "shell/services.h"
 #include "shell/startup.h"
 #include "shell/windowdirector.h"
@@ -42,7 +43,7 @@ private:
     std::unique_ptr<Shell::Startup> m_startup;
 
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
-    Shell::WindowDirector &director() { return *m_startup->director(); }
+    Shell::LearningCommands &learning() { return m_startup->director()->learning(); }
     QString progressPath() const { return m_dir.filePath(u"Veskora/progress.sqlite"_s); }
     QString dueLine() { return main().start().get()->findChild<QLabel *>(u"lblDueToday"_s)->text(); }
 
@@ -90,14 +91,14 @@ private Q_SLOTS:
     void practiseTakesTheOpenLessonElseTheRecentOne()
     {
         start(u"110"_s);
-        QCOMPARE(director().practiceLesson(), Course::kDefaultLesson);
+        QCOMPARE(learning().practiceLesson(), Course::kDefaultLesson);
         m_settings.preset(u"Lesson"_s, u"9"_s);
-        QCOMPARE(director().practiceLesson(), 9);
+        QCOMPARE(learning().practiceLesson(), 9);
         main().entry(u"fifth"_s)->trigger();
-        QCOMPARE(director().practiceLesson(), 5);
+        QCOMPARE(learning().practiceLesson(), 5);
 
         main().entry(u"mnuPractiseLesson"_s)->trigger();
-        Practice::PracticeWindow *window = director().practice();
+        Practice::PracticeWindow *window = learning().practice();
         QVERIFY(window);
         QCOMPARE(main().mdiArea()->activeSubWindow()->widget(), window);
         QCOMPARE(window->session().current().item.key.lesson, 5);
@@ -124,14 +125,14 @@ private Q_SLOTS:
         QCOMPARE(dueLine(), u"3 fraser att repetera i dag"_s);
         QCOMPARE(main().entry(u"mnuReviewDue"_s)->text(), u"Repetera fraser (3)"_s);
         main().entry(u"mnuReviewDue"_s)->trigger();
-        Practice::PracticeWindow *window = director().practice();
+        Practice::PracticeWindow *window = learning().practice();
         QCOMPARE(window->session().size(), 3);
         main().entry(u"mnuMyProgress"_s)->trigger();
-        QVERIFY(director().progress());
-        QCOMPARE(director().progress()->windowTitle(), u"Mina framsteg"_s);
+        QVERIFY(learning().progress());
+        QCOMPARE(learning().progress()->windowTitle(), u"Mina framsteg"_s);
         window->findChild<QPushButton *>(u"cmdEnd"_s)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!director().practice());
+        QVERIFY(!learning().practice());
     }
 };
 
