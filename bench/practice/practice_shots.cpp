@@ -25,7 +25,7 @@
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
 #include "shell/learningcommands.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
 namespace {
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     const QString appDir = qEnvironmentVariable("VESKORA_APP_DIR", QStringLiteral(VESKORA_DEFAULT_APP_DIR));
     Shell::CourseServices course(Platform::AppPaths(appDir), state, settings, launcher,
                                  Resources::localeIdFromEnvironment());
-    Shell::Startup startup(course.services());
+    Shell::ProgramLaunch startup(course.services());
     if (!startup.run())
         return 1;
     Shell::FrmMain &main = *startup.mainWindow();

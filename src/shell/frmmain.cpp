@@ -10,13 +10,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 
+#include "course/captiontable.h"
 #include "course/programstate.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
@@ -94,13 +94,11 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
         connect(start, &Start::lessonWindowRequested, this, &FrmMain::lessonWindowRequested);
-        connect(start, &Start::interfaceLanguageChosen, this, &FrmMain::startDialogChanged);
+        connect(start, &Start::interfaceLanguageChosen, this, &FrmMain::interfaceLanguageChanged);
         if (!start->load(m_unloadSplash)) {
             delete start;
             return nullptr;
         }
-        // Told once the frame is up: what it shows may need a message in front of it.
-        QMetaObject::invokeMethod(this, &FrmMain::startDialogChanged, Qt::QueuedConnection);
         return start;
     });
 }
@@ -165,10 +163,7 @@ void FrmMain::buildMenus()
     for (const auto &[name, code] : languages) {
         QAction *entry = addEntry(language, name, QString::number(captionId++));
         // The new language reaches the windows opened afterwards; nothing is saved.
-        connect(entry, &QAction::triggered, this, [this, code = code]() {
-            m_services.state->interfaceLanguage = code;
-            Q_EMIT startDialogChanged();
-        });
+        connect(entry, &QAction::triggered, this, [this, code = code]() { setInterfaceLanguage(code); });
         m_languageEntries << entry;
     }
 
@@ -187,14 +182,30 @@ void FrmMain::buildMenus()
     addEntry(help, "strek", QStringLiteral("    __________"));
     connect(addEntry(help, "About", QStringLiteral("1016")), &QAction::triggered, this, &FrmMain::aboutRequested);
 
-    // The Learning menu's captions follow the interface language; the window director sets
-    // them whenever the menu is about to open.
-    QMenu *learning = bar->addMenu(QStringLiteral("Learning"));
-    learning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
-    connect(learning, &QMenu::aboutToShow, this, &FrmMain::learningMenuAboutToShow);
-    connect(addEntry(learning, "mnuPractiseLesson", QString()), &QAction::triggered, this, &FrmMain::practiceLessonRequested);
-    connect(addEntry(learning, "mnuReviewDue", QString()), &QAction::triggered, this, &FrmMain::dueReviewRequested);
-    connect(addEntry(learning, "mnuMyProgress", QString()), &QAction::triggered, this, &FrmMain::progressRequested);
+    // Its title holds no string id: it follows the interface language, not the desktop's.
+    m_learning = bar->addMenu(QString());
+    m_learning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
+    m_learning->menuAction()->setVisible(false);
+    m_learning->installEventFilter(this);
+    connect(m_learning, &QMenu::aboutToShow, this, [this] { setInterfaceLanguage(m_services.state->language()); });
+    connect(this, &FrmMain::interfaceLanguageChanged, this, [this](int code) {
+        const Course::CaptionTable &texts = Course::CaptionTable::builtIn(QStringLiteral("shell"));
+        m_learning->setTitle(texts.textOrEnglish(code, QStringLiteral("learningMenu")));
+    });
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // The Learning menu shows in the menu bar as soon as a feature has given it an entry.
+    if (watched == m_learning && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved))
+        m_learning->menuAction()->setVisible(!m_learning->actions().isEmpty());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::setInterfaceLanguage(int code)
+{
+    m_services.state->interfaceLanguage = code;
+    Q_EMIT interfaceLanguageChanged(code);
 }
 
 void FrmMain::buildStatusBar()
@@ -258,7 +269,8 @@ bool FrmMain::load(const std::function<void()> &unloadSplash)
     Start *start = m_start.touch();
     if (!start)
         return false;
-    if (QPushButton *recent = start->findChild<QPushButton *>(QStringLiteral("cmdRecent")); recent && recent->isEnabled())
+    Q_EMIT interfaceLanguageChanged(m_services.state->language());
+    if (start->recentLessonAvailable())
         m_printer->setEnabled(true);
     ShowStartDialog();
     return true;
@@ -314,7 +326,7 @@ void FrmMain::openLessonFromMenu(int lesson)
 {
     LockLanguageChoice();
     m_services.state->currentLesson = lesson;
-    if (const auto kind = Start::windowKindFor(lesson))
+    if (const auto kind = Course::windowKindFor(lesson))
         Q_EMIT lessonWindowRequested(*kind);
 }
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 
 #include "course/lessonrules.h"
@@ -50,14 +51,37 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
         return window;
     });
 
-    connect(&main, &FrmMain::practiceLessonRequested, this, &LearningCommands::practiseLesson);
-    connect(&main, &FrmMain::dueReviewRequested, this, &LearningCommands::reviewDue);
-    connect(&main, &FrmMain::progressRequested, this, &LearningCommands::showProgress);
-    connect(&main, &FrmMain::learningMenuAboutToShow, this, &LearningCommands::refresh);
-    connect(&main, &FrmMain::startDialogChanged, this, &LearningCommands::refresh);
+    QMenu *menu = main.learningMenu();
+    const std::pair<const char *, void (LearningCommands::*)()> entries[] = {
+        {"mnuPractiseLesson", &LearningCommands::practiseLesson},
+        {"mnuReviewDue", &LearningCommands::reviewDue},
+        {"mnuMyProgress", &LearningCommands::showProgress},
+    };
+    for (const auto &[name, command] : entries) {
+        QAction *entry = menu->addAction(QString());
+        entry->setObjectName(QLatin1String(name));
+        connect(entry, &QAction::triggered, this, command);
+    }
+    // The frame words its menus anew whenever the language changes and before the Learning
+    // menu opens; the due count is read then too. It waits for the event loop: the start
+    // dialog that shows it may still be loading, and a message about the progress file must
+    // come in front of a frame that is up.
+    connect(&main, &FrmMain::interfaceLanguageChanged, this,
+            [this] { QMetaObject::invokeMethod(this, &LearningCommands::refresh, Qt::QueuedConnection); });
+    connect(menu, &QMenu::aboutToShow, this, &LearningCommands::refresh);
 }
 
 LearningCommands::~LearningCommands() = default;
+
+Practice::PracticeWindow *LearningCommands::practice() const
+{
+    return m_practice.get();
+}
+
+Practice::ProgressWindow *LearningCommands::progress() const
+{
+    return m_progress.get();
+}
 
 int LearningCommands::practiceLesson() const
 {
@@ -135,8 +159,6 @@ void LearningCommands::refresh()
 {
     const int language = m_services.state->language();
     const std::optional<int> due = dueToday();
-    if (QAction *menu = m_main.entry(QStringLiteral("mnuLearning")))
-        menu->setText(Practice::entryText(language, QStringLiteral("menu")));
     const std::pair<const char *, QString> entries[] = {
         {"mnuPractiseLesson", Practice::entryText(language, QStringLiteral("practiseLesson"))},
         {"mnuReviewDue", Practice::reviewDueCaption(language, due.value_or(0))},

@@ -22,10 +22,10 @@ namespace Shell {
 class FrmMain;
 struct Services;
 
-/// The Learning menu's commands: the practice window and the progress window (one of each,
-/// child windows in the frame's top left corner), the lesson "Practise this lesson" takes,
-/// and the due count shown in the menu and on the start dialog. Without a progress store
-/// the entries are disabled.
+/// The practice entries of the frame's Learning menu (mnuPractiseLesson, mnuReviewDue,
+/// mnuMyProgress) and what they open: the practice window and the progress window (one of
+/// each, child windows in the frame's top left corner). They keep the due count in the menu
+/// and on the start dialog up to date. Without a progress store the entries are disabled.
 class LearningCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LearningCommands)
@@ -42,16 +42,16 @@ public:
     void practiseLesson();
     void reviewDue();
     void showProgress();
-    /// Brings the menu's title and captions, its due count and the start dialog's line of
-    /// phrases due today up to date.
+    /// Words the entries in the interface language and brings the due count in the menu and
+    /// the start dialog's line of phrases due today up to date.
     void refresh();
     /// Releases both windows (the frame is closing).
     void release();
 
     /// The lesson "Practise this lesson" takes.
     int practiceLesson() const;
-    Practice::PracticeWindow *practice() const { return m_practice.get(); }
-    Practice::ProgressWindow *progress() const { return m_progress.get(); }
+    Practice::PracticeWindow *practice() const;
+    Practice::ProgressWindow *progress() const;
 
 private:
     void startPractice(const std::function<bool(Practice::PracticeWindow &)> &start);

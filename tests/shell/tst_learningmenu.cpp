@@ -21,7 +21,7 @@
 #include "shell/frmmain.h"
 #include "shell/learningcommands.h"
 #include "shell/services.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
 using namespace Qt::StringLiterals;
@@ -40,7 +40,7 @@ private:
     Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
     std::unique_ptr<Platform::SqliteProgressStore> m_progress;
     Shell::Services m_services;
-    std::unique_ptr<Shell::Startup> m_startup;
+    std::unique_ptr<Shell::ProgramLaunch> m_startup;
 
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
     Shell::LearningCommands &learning() { return m_startup->director()->learning(); }
@@ -61,7 +61,7 @@ private:
         m_services.progress = m_progress.get();
         m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
         m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        m_startup = std::make_unique<Shell::Startup>(m_services);
+        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
         QVERIFY(m_startup->run());
         QCoreApplication::processEvents();
     }

@@ -12,7 +12,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
 #include "shell/services.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 
 using TestSupport::FakeProcessLauncher;
 using TestSupport::InMemorySettingsStore;
@@ -53,7 +53,7 @@ private Q_SLOTS:
     void componentsInstalledShowsTheMainWindow()
     {
         m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-        Shell::Startup startup(m_services);
+        Shell::ProgramLaunch startup(m_services);
         QVERIFY(startup.run());
         QVERIFY(!m_launcher.exitRequested);
         QVERIFY(m_launcher.started.isEmpty());
@@ -83,7 +83,7 @@ private Q_SLOTS:
             m_settings.preset(QStringLiteral("Agent"), agent);
         if (checkProgramPresent)
             makeCheckProgram();
-        Shell::Startup startup(m_services);
+        Shell::ProgramLaunch startup(m_services);
         QVERIFY(!startup.run());
         QVERIFY(m_launcher.exitRequested);
         QCOMPARE(m_launcher.started.size(), 1);
