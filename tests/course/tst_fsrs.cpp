@@ -111,12 +111,13 @@ void TestFsrs::intervalsStayWithinBounds()
     QCOMPARE(Course::Fsrs::intervalDays(0.01), Course::Fsrs::kMinimumInterval);
     QCOMPARE(Course::Fsrs::intervalDays(1e9), Course::Fsrs::kMaximumInterval);
     QCOMPARE(Course::Fsrs::intervalDays(std::numeric_limits<double>::infinity()), Course::Fsrs::kMaximumInterval);
-    // Many lapses in a row never push stability to zero or below, where the curve breaks.
+    // Many lapses in a row never push stability to zero or below, where the curve breaks;
+    // difficulty climbs towards its ceiling but the reversion to D0(Easy) holds it just under.
     Course::Fsrs::MemoryState state = Course::Fsrs::firstReview(Grade::Again);
     for (int i = 0; i < 50; ++i)
         state = Course::Fsrs::nextReview(state, 1, Grade::Again);
     QVERIFY(state.stability > 0);
-    QCOMPARE(state.difficulty, 10.0);
+    QVERIFY2(std::abs(state.difficulty - 9.904873) < 1e-5, qPrintable(QString::number(state.difficulty, 'f', 6)));
 }
 
 void TestFsrs::afterAnswerSchedulesByCalendarDays()
