@@ -116,8 +116,8 @@ void ProgressWindow::buildControls()
     auto *charts = new QHBoxLayout;
     m_answers = addChartView(this, QStringLiteral("chtAnswers"));
     m_forecast = addChartView(this, QStringLiteral("chtForecast"));
-    charts->addWidget(m_answers, 3);
-    charts->addWidget(m_forecast, 2);
+    charts->addWidget(m_answers, 1);
+    charts->addWidget(m_forecast, 1);
     layout->addLayout(charts, 6);
 
     auto *bottom = new QHBoxLayout;
