@@ -21,10 +21,11 @@ PracticeSpeaker::PracticeSpeaker(Platform::CharacterService *characters, const C
         return;
     m_agent = new Platform::AgentControl(*characters, this);
     m_agent->setObjectName(QStringLiteral("Agent1"));
-    m_genie = std::make_unique<Character::GenieReference>(*m_agent);
-    connect(m_agent, &Platform::AgentControl::agentPropertyChange, this, [this] {
-        m_genie->setUpBalloon({Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
-    });
+    m_genie = std::make_unique<Character::GenieReference>(
+        *m_agent, Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
+    connect(m_agent, &Platform::AgentControl::command, this,
+            [this](const Platform::AgentCommand &command) { m_genie->answerCommand(command); });
+    connect(m_agent, &Platform::AgentControl::agentPropertyChange, this, [this] { m_genie->setUpBalloon(); });
 }
 
 PracticeSpeaker::~PracticeSpeaker() = default;
@@ -38,9 +39,10 @@ void PracticeSpeaker::start()
     m_genie->refresh();
     m_genie->speakRussian();
     m_genie->chooseRussianVoice();
-    m_genie->setUpBalloon({Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
+    m_genie->setUpBalloon();
     m_genie->moveTo(Course::Genie::kWaitingPosition);
     m_genie->show();
+    m_genie->addSettingsCommand();
 }
 
 QString PracticeSpeaker::rate() const
@@ -57,16 +59,14 @@ QString PracticeSpeaker::rate() const
 
 void PracticeSpeaker::say(const QString &russian)
 {
-    Platform::AgentCharacter *character = m_genie ? m_genie->character() : nullptr;
-    if (character && !russian.isEmpty())
-        character->speak(Course::Genie::speechAtRate(rate(), russian));
+    if (m_genie && !russian.isEmpty())
+        m_genie->speak(Course::Genie::speechAtRate(rate(), russian));
 }
 
 void PracticeSpeaker::play(const QString &animation)
 {
-    Platform::AgentCharacter *character = m_genie ? m_genie->character() : nullptr;
-    if (character && !animation.isEmpty())
-        character->play(animation);
+    if (m_genie && !animation.isEmpty())
+        m_genie->play(animation);
 }
 
 void PracticeSpeaker::release()

@@ -34,7 +34,7 @@ public:
     ~PracticeSpeaker() override;
 
     /// Loads the character, makes it speak Russian, sets up its balloon, moves it to its
-    /// waiting place and shows it.
+    /// waiting place, shows it and puts its settings entry into its pop-up menu.
     void start();
     /// Says \a russian at the learner's rate.
     void say(const QString &russian);

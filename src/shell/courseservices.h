@@ -7,6 +7,7 @@
 #include "shell/services.h"
 
 namespace Platform {
+class CharacterSettingsStore;
 class ChmHelpViewer;
 class GenieCharacterService;
 class ReportEngineQt;
@@ -17,7 +18,7 @@ class SqliteProgressStore;
 namespace Shell {
 
 /// The course program's real services over an application folder: the database engine,
-/// the character service, the help viewer and the report engine, with the settings store,
+/// the character service with its own settings file, the help viewer and the report engine,
 /// the learner's progress store, with the settings store, the process launcher and the
 /// program state that the caller owns.
 class CourseServices final {
@@ -34,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
+    std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
