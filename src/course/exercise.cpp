@@ -50,6 +50,11 @@ bool isChoice(Exercise exercise)
     return exercise == Exercise::ListenChoose || exercise == Exercise::ReadChoose || exercise == Exercise::LetterSound;
 }
 
+bool choiceShowsRussian(Exercise exercise)
+{
+    return exercise == Exercise::ReadChoose || exercise == Exercise::LetterSound;
+}
+
 bool startsSpoken(Exercise exercise)
 {
     return exercise == Exercise::ListenChoose || exercise == Exercise::ListenType || exercise == Exercise::LetterSound;

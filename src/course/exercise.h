@@ -31,6 +31,8 @@ QString exerciseName(Exercise exercise);
 
 /// True for the exercises the learner chooses an answer in.
 bool isChoice(Exercise exercise);
+/// True for the choice exercises whose choices are Russian text (phrases or letters).
+bool choiceShowsRussian(Exercise exercise);
 /// True for the exercises whose answer starts with the genie speaking.
 bool startsSpoken(Exercise exercise);
 

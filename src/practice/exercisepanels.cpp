@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 
 #include "course/phonetictyping.h"
+#include "course/practicesession.h"
 #include "platform/ui/twips.h"
 #include "practice/practicelook.h"
 #include "practice/practicetexts.h"
+#include "practice/russiandisplay.h"
 #include "practice/russiankeyboard.h"
 
 namespace Practice {
@@ -30,7 +32,7 @@ const QColor kWrongColour(255, 80, 80);
 } // namespace
 
 ChoicePanel::ChoicePanel(QWidget *parent)
-    : QWidget(parent)
+    : ItemView(parent)
 {
     setObjectName(QStringLiteral("fraChoices"));
     auto *layout = new QVBoxLayout(this);
@@ -42,6 +44,28 @@ ChoicePanel::ChoicePanel(QWidget *parent)
         layout->addWidget(button);
         m_buttons.append(button);
     }
+}
+
+QWidget *ChoicePanel::present(const Course::SessionEntry &entry, int language)
+{
+    // Meanings are shown as they are; Russian phrases and letters as Russian is shown.
+    const bool russian = Course::choiceShowsRussian(entry.exercise);
+    QStringList shown = entry.choices.texts;
+    if (russian)
+        std::transform(shown.begin(), shown.end(), shown.begin(), &shownRussian);
+    setChoices(shown, russian, language);
+    return button(0);
+}
+
+void ChoicePanel::pressNumber(int number)
+{
+    if (button(number - 1))
+        Q_EMIT chosen(number - 1);
+}
+
+void ChoicePanel::showAnswered(const Course::SessionEntry &entry, int chosen)
+{
+    markAnswer(chosen, entry.choices.right);
 }
 
 void ChoicePanel::setChoices(const QStringList &texts, bool russian, int language)
@@ -75,7 +99,7 @@ QPushButton *ChoicePanel::button(int index) const
 }
 
 TypingPanel::TypingPanel(QWidget *parent)
-    : QWidget(parent)
+    : ItemView(parent)
 {
     setObjectName(QStringLiteral("fraTyping"));
     auto *layout = new QVBoxLayout(this);
@@ -89,10 +113,10 @@ TypingPanel::TypingPanel(QWidget *parent)
     m_box->setMaxLength(kLongestAnswer);
     Platform::Twips::setColours(m_box, kRussianColour, Qt::white);
     m_box->installEventFilter(this);
-    connect(m_box, &QLineEdit::returnPressed, this, &TypingPanel::checkRequested);
+    connect(m_box, &QLineEdit::returnPressed, this, &TypingPanel::pressEnter);
     row->addWidget(m_box, 1);
     m_check = addButton(this, QStringLiteral("cmdCheck"), QString(), kNextColour);
-    connect(m_check, &QPushButton::clicked, this, &TypingPanel::checkRequested);
+    connect(m_check, &QPushButton::clicked, this, &TypingPanel::pressEnter);
     row->addWidget(m_check);
     layout->addLayout(row);
 
@@ -115,6 +139,27 @@ void TypingPanel::setLanguage(int language)
     m_phonetic->setAccessibleName(m_phonetic->text());
     setCaption(m_check, practiceText(language, QStringLiteral("check")));
     m_keyboard->setLanguage(language);
+}
+
+QWidget *TypingPanel::present(const Course::SessionEntry &entry, int language)
+{
+    Q_UNUSED(entry)
+    Q_UNUSED(language)
+    reset();
+    return m_box;
+}
+
+void TypingPanel::pressEnter()
+{
+    if (!m_box->isReadOnly())
+        Q_EMIT typedAnswer(m_box->text());
+}
+
+void TypingPanel::showAnswered(const Course::SessionEntry &entry, int chosen)
+{
+    Q_UNUSED(entry)
+    Q_UNUSED(chosen)
+    lock();
 }
 
 void TypingPanel::reset()
@@ -159,7 +204,7 @@ bool TypingPanel::eventFilter(QObject *watched, QEvent *event)
 }
 
 RecallPanel::RecallPanel(QWidget *parent)
-    : QWidget(parent)
+    : ItemView(parent)
 {
     setObjectName(QStringLiteral("fraRecall"));
     auto *layout = new QVBoxLayout(this);
@@ -191,6 +236,34 @@ void RecallPanel::setLanguage(int language)
         m_grades.at(i)->setText(QStringLiteral("%1   %2").arg(i + 1).arg(caption));
         m_grades.at(i)->setAccessibleName(caption);
     }
+}
+
+QWidget *RecallPanel::present(const Course::SessionEntry &entry, int language)
+{
+    Q_UNUSED(entry)
+    Q_UNUSED(language)
+    reset();
+    return m_reveal;
+}
+
+void RecallPanel::pressNumber(int number)
+{
+    if (revealed() && number >= 1 && number <= 4)
+        Q_EMIT graded(Course::Fsrs::Grade(number));
+}
+
+bool RecallPanel::pressSpace()
+{
+    if (revealed())
+        return false;
+    Q_EMIT revealRequested();
+    return true;
+}
+
+QWidget *RecallPanel::revealAnswer()
+{
+    showGrades();
+    return gradeButton(Course::Fsrs::Grade::Good);
 }
 
 void RecallPanel::reset()

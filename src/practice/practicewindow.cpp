@@ -18,12 +18,12 @@
 #include "platform/progress/progressstore.h"
 #include "platform/ui/twips.h"
 #include "practice/answerview.h"
-#include "practice/exercisepanels.h"
+#include "practice/itemkinds.h"
+#include "practice/itemview.h"
 #include "practice/practicelook.h"
 #include "practice/practicespeaker.h"
 #include "practice/practicetexts.h"
 #include "practice/progressaccess.h"
-#include "practice/russiandisplay.h"
 
 namespace Practice {
 
@@ -35,23 +35,6 @@ void showMessageBox(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.exec();
-}
-
-const char *taskKey(Course::Exercise exercise)
-{
-    switch (exercise) {
-    case Course::Exercise::ListenChoose:
-        return "taskListenChoose";
-    case Course::Exercise::ReadChoose:
-        return "taskReadChoose";
-    case Course::Exercise::ListenType:
-        return "taskListenType";
-    case Course::Exercise::Recall:
-        return "taskRecall";
-    case Course::Exercise::LetterSound:
-        return "taskLetterSound";
-    }
-    return "";
 }
 
 } // namespace
@@ -112,17 +95,14 @@ void PracticeWindow::buildControls()
 
     m_ui.stack = new QStackedWidget(this);
     m_ui.stack->setObjectName(QStringLiteral("stkExercise"));
-    m_ui.choices = new ChoicePanel(m_ui.stack);
-    m_ui.typing = new TypingPanel(m_ui.stack);
-    m_ui.recall = new RecallPanel(m_ui.stack);
-    for (QWidget *page : {static_cast<QWidget *>(m_ui.choices), static_cast<QWidget *>(m_ui.typing),
-                          static_cast<QWidget *>(m_ui.recall)})
-        m_ui.stack->addWidget(page);
+    m_views = std::make_unique<ItemViews>(*m_ui.stack);
+    for (ItemView *view : m_views->all()) {
+        connect(view, &ItemView::chosen, this, &PracticeWindow::choose);
+        connect(view, &ItemView::typedAnswer, this, &PracticeWindow::check);
+        connect(view, &ItemView::revealRequested, this, &PracticeWindow::reveal);
+        connect(view, &ItemView::graded, this, &PracticeWindow::grade);
+    }
     layout->addWidget(m_ui.stack);
-    connect(m_ui.choices, &ChoicePanel::chosen, this, &PracticeWindow::choose);
-    connect(m_ui.typing, &TypingPanel::checkRequested, this, &PracticeWindow::check);
-    connect(m_ui.recall, &RecallPanel::revealRequested, this, &PracticeWindow::reveal);
-    connect(m_ui.recall, &RecallPanel::graded, this, &PracticeWindow::grade);
 
     m_ui.answer = new AnswerView(this);
     layout->addWidget(m_ui.answer, 1);
@@ -153,8 +133,8 @@ void PracticeWindow::applyLanguage()
     setCaption(m_ui.cmdNext, text("next"));
     setCaption(m_ui.cmdEnd, text("end"));
     m_ui.lblPrompt->setAccessibleDescription(text("prompt"));
-    m_ui.typing->setLanguage(m_language);
-    m_ui.recall->setLanguage(m_language);
+    for (ItemView *view : m_views->all())
+        view->setLanguage(m_language);
     if (auto *picture = m_ui.answer->findChild<QLabel *>(QStringLiteral("Picture1")))
         picture->setAccessibleName(text("picture"));
 }
@@ -176,9 +156,7 @@ void PracticeWindow::installKeys()
     add(QKeySequence(Qt::Key_Space), [this] {
         if (m_session.finished())
             return;
-        if (m_session.current().exercise == Course::Exercise::Recall && !m_ui.recall->revealed())
-            reveal();
-        else
+        if (m_session.answered() || !currentView().pressSpace())
             sayAgain();
     });
     add(QKeySequence(Qt::Key_Return), [this] { goOn(); });
@@ -228,38 +206,21 @@ bool PracticeWindow::start(const Course::SessionRequest &base)
 void PracticeWindow::showEntry()
 {
     const Course::SessionEntry &entry = m_session.current();
-    const Course::Exercise exercise = entry.exercise;
+    const ItemKind &kind = itemKind(entry.exercise);
     m_ui.lblPosition->setText(text("position").arg(m_session.position() + 1).arg(m_session.size()));
     m_ui.lblLesson->setText(text("lesson").arg(entry.item.key.lesson));
-    m_ui.lblTask->setText(text(taskKey(exercise)));
+    m_ui.lblTask->setText(text(kind.taskKey));
+    m_ui.lblHint->setText(text(kind.hintKey));
     m_ui.answer->clear();
 
-    const bool spoken = Course::startsSpoken(exercise);
+    const bool spoken = Course::startsSpoken(entry.exercise);
     m_ui.lblPrompt->setText(spoken ? text("listening") : Course::meaningFor(entry.item, m_language));
     Platform::Twips::setColours(m_ui.lblPrompt, spoken ? kHintColour : kMeaningColour, Qt::white);
     m_ui.lblPrompt->setAccessibleName(m_ui.lblPrompt->text());
 
-    QWidget *focus = nullptr;
-    if (Course::isChoice(exercise)) {
-        const bool russian = exercise != Course::Exercise::ListenChoose;
-        QStringList shown = entry.choices.texts;
-        if (russian)
-            std::transform(shown.begin(), shown.end(), shown.begin(), &shownRussian);
-        m_ui.choices->setChoices(shown, russian, m_language);
-        m_ui.stack->setCurrentWidget(m_ui.choices);
-        m_ui.lblHint->setText(text(spoken ? "hintChoice" : "hintRead"));
-        focus = m_ui.choices->button(0);
-    } else if (exercise == Course::Exercise::ListenType) {
-        m_ui.typing->reset();
-        m_ui.stack->setCurrentWidget(m_ui.typing);
-        m_ui.lblHint->setText(text("hintType"));
-        focus = m_ui.typing->box();
-    } else {
-        m_ui.recall->reset();
-        m_ui.stack->setCurrentWidget(m_ui.recall);
-        m_ui.lblHint->setText(text("hintRecall"));
-        focus = m_ui.recall->revealButton();
-    }
+    ItemView &view = currentView();
+    QWidget *focus = view.present(entry, m_language);
+    m_ui.stack->setCurrentWidget(&view);
     m_ui.stack->show();
     m_ui.cmdNext->setEnabled(false);
     // Before the answer the genie may repeat only what it has said already.
@@ -269,6 +230,11 @@ void PracticeWindow::showEntry()
     m_shownAt = m_services.now();
     if (spoken)
         m_speaker->say(entry.item.spoken);
+}
+
+ItemView &PracticeWindow::currentView() const
+{
+    return m_views->viewFor(m_session.current().exercise);
 }
 
 void PracticeWindow::showFinished(const QString &message)
@@ -290,7 +256,7 @@ void PracticeWindow::sayAgain()
     if (m_session.finished())
         return;
     const Course::SessionEntry &entry = m_session.current();
-    const bool revealed = m_session.answered() || m_ui.recall->revealed();
+    const bool revealed = m_session.answered() || currentView().answerInView();
     if (!revealed && !Course::startsSpoken(entry.exercise))
         return;
     if (!m_session.answered())
@@ -302,11 +268,7 @@ void PracticeWindow::pressNumber(int number)
 {
     if (m_session.finished() || m_session.answered())
         return;
-    const Course::Exercise exercise = m_session.current().exercise;
-    if (Course::isChoice(exercise))
-        choose(number - 1);
-    else if (exercise == Course::Exercise::Recall && m_ui.recall->revealed())
-        grade(Course::Fsrs::Grade(number));
+    currentView().pressNumber(number);
 }
 
 void PracticeWindow::goOn()
@@ -321,8 +283,8 @@ void PracticeWindow::goOn()
         return;
     if (m_session.answered())
         nextItem();
-    else if (m_session.current().exercise == Course::Exercise::ListenType)
-        check();
+    else
+        currentView().pressEnter();
 }
 
 void PracticeWindow::choose(int index)
@@ -332,7 +294,7 @@ void PracticeWindow::choose(int index)
         settle(*outcome, index, QString());
 }
 
-void PracticeWindow::check()
+void PracticeWindow::check(const QString &typed)
 {
     if (m_session.finished())
         return;
@@ -341,7 +303,6 @@ void PracticeWindow::check()
         return;
     }
     // An empty box is most likely an Enter pressed twice; it is not taken as an answer.
-    const QString typed = m_ui.typing->typed();
     if (typed.trimmed().isEmpty())
         return;
     const qint64 answerMs = m_shownAt.msecsTo(m_services.now());
@@ -351,22 +312,21 @@ void PracticeWindow::check()
 
 void PracticeWindow::reveal()
 {
-    if (m_session.finished() || m_session.answered() || m_session.current().exercise != Course::Exercise::Recall
-        || m_ui.recall->revealed())
+    if (m_session.finished() || m_session.answered() || currentView().answerInView())
         return;
     const Course::SessionEntry &entry = m_session.current();
-    m_ui.recall->showGrades();
+    QWidget *focus = currentView().revealAnswer();
     m_ui.answer->showAnswer(entry, std::nullopt, QString(), m_language, m_services.paths);
     m_ui.cmdRepeat->setEnabled(true);
-    if (QPushButton *good = m_ui.recall->gradeButton(Course::Fsrs::Grade::Good))
-        good->setFocus(Qt::OtherFocusReason);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
     m_speaker->play(entry.item.animation);
     m_speaker->say(entry.item.spoken);
 }
 
 void PracticeWindow::grade(Course::Fsrs::Grade grade)
 {
-    if (!m_ui.recall->revealed())
+    if (m_session.finished() || !currentView().answerInView())
         return;
     if (const auto outcome = m_session.grade(grade))
         settle(*outcome, -1, QString());
@@ -392,21 +352,19 @@ void PracticeWindow::settle(const Course::AnswerOutcome &outcome, int chosen, co
     m_memory.insert(entry.item.key, after);
     Q_EMIT answerRecorded();
 
-    if (entry.exercise == Course::Exercise::Recall) {
+    ItemView &view = currentView();
+    if (view.goesOnAtOnce()) {
         nextItem();
         return;
     }
-    if (Course::isChoice(entry.exercise))
-        m_ui.choices->markAnswer(chosen, entry.choices.right);
-    else
-        m_ui.typing->lock();
+    view.showAnswered(entry, chosen);
     m_ui.answer->showAnswer(entry, outcome, typed, m_language, m_services.paths);
     m_ui.cmdRepeat->setEnabled(true);
     m_ui.cmdNext->setEnabled(true);
     m_ui.cmdNext->setFocus(Qt::OtherFocusReason);
     m_ui.lblHint->setText(text("hintNext"));
     m_speaker->play(entry.item.animation);
-    if (entry.exercise == Course::Exercise::ReadChoose || entry.exercise == Course::Exercise::ListenType)
+    if (itemKind(entry.exercise).saysAfterAnswer)
         m_speaker->say(entry.item.spoken);
 }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <memory>
+
 #include <QRandomGenerator>
 #include <QWidget>
 
@@ -15,10 +17,9 @@ class QStackedWidget;
 namespace Practice {
 
 class AnswerView;
-class ChoicePanel;
+class ItemView;
+class ItemViews;
 class PracticeSpeaker;
-class RecallPanel;
-class TypingPanel;
 
 /// The practice window's controls, named as the window names them.
 struct PracticeControls {
@@ -26,10 +27,8 @@ struct PracticeControls {
     QLabel *lblLesson = nullptr;
     QLabel *lblTask = nullptr;
     QLabel *lblPrompt = nullptr;
+    /// One view per kind of item (itemkinds.h); the current item's is shown.
     QStackedWidget *stack = nullptr;
-    ChoicePanel *choices = nullptr;
-    TypingPanel *typing = nullptr;
-    RecallPanel *recall = nullptr;
     AnswerView *answer = nullptr;
     QLabel *lblHint = nullptr;
     QPushButton *cmdRepeat = nullptr;
@@ -87,15 +86,17 @@ private:
     void pressNumber(int number);
     void goOn();
     void choose(int index);
-    void check();
+    void check(const QString &typed);
     void reveal();
     void grade(Course::Fsrs::Grade grade);
     void settle(const Course::AnswerOutcome &outcome, int chosen, const QString &typed);
     void nextItem();
     QString text(const char *key) const;
+    ItemView &currentView() const;
 
     PracticeServices &m_services;
     PracticeControls m_ui;
+    std::unique_ptr<ItemViews> m_views;
     PracticeSpeaker *m_speaker = nullptr;
     MessagePresenter m_presenter;
     QHash<Course::ItemKey, Course::ItemMemory> m_memory;

@@ -10,6 +10,9 @@
 #include "course/answercheck.h"
 #include "course/settingskeys.h"
 #include "practice/exercisepanels.h"
+#include "practice/itemkinds.h"
+#include "practice/itemview.h"
+#include "practice/practicetexts.h"
 #include "practice/practicewindow.h"
 #include "practicetestbed.h"
 
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void answerThatCannotBeSavedEndsThePractice();
     void progressFileProblemsAreTold();
     void nothingToPractise();
+    void everyExerciseHasAKindWithItsTexts();
 };
 
 void TestPracticeWindow::controlsAreNamedForScreenReaders_data()
@@ -328,6 +332,25 @@ void TestPracticeWindow::nothingToPractise()
     QVERIFY(window.controls().lblTask->text().startsWith(u"There is nothing to practise"_s));
     QVERIFY(!window.controls().cmdNext->isEnabled());
     QVERIFY(window.controls().stack->isHidden());
+}
+
+void TestPracticeWindow::everyExerciseHasAKindWithItsTexts()
+{
+    // Every exercise has a stored name, so walking the names reaches a newly added one.
+    QSet<Exercise> listed;
+    for (const Practice::ItemKind &kind : Practice::itemKinds()) {
+        QVERIFY2(!listed.contains(kind.exercise), kind.taskKey);
+        listed.insert(kind.exercise);
+        for (const char *key : {kind.taskKey, kind.hintKey})
+            QVERIFY2(!Practice::practiceText(Course::Language::English, QLatin1String(key)).isEmpty(), key);
+    }
+    for (int value = 0; !Course::exerciseName(Exercise(value)).isEmpty(); ++value)
+        QVERIFY2(listed.contains(Exercise(value)), qPrintable(Course::exerciseName(Exercise(value))));
+
+    PracticeTestBed bed;
+    Practice::PracticeWindow window(bed.services);
+    const auto views = window.controls().stack->findChildren<Practice::ItemView *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(views.size(), window.controls().stack->count());
 }
 
 QTEST_MAIN(TestPracticeWindow)
