@@ -70,8 +70,13 @@ bool writeHistory(const QString &path, const QList<Course::PracticeItem> &items,
             const auto before = known == memory.constEnd() ? std::nullopt : std::optional(*known);
             const Course::ItemMemory after = Course::afterAnswer(before, item.key, grade, date);
             memory.insert(item.key, after);
-            const Platform::ProgressAnswer answer{QDateTime(date, QTime(18, i), Qt::UTC), date, item.key.lesson,
-                                                  item.key.record, QStringLiteral("listen-choose"), int(grade), 4000};
+            const Platform::ProgressAnswer answer{QDateTime(date, QTime(18, i), Qt::UTC),
+                                                  date,
+                                                  item.key.lesson,
+                                                  item.key.record,
+                                                  QStringLiteral("listen-choose"),
+                                                  int(grade),
+                                                  4000};
             if (store.recordAnswer(answer, Practice::toState(after)).failed())
                 return false;
         }

@@ -50,8 +50,8 @@ double recallStability(double difficulty, double stability, double recall, Grade
 
 double forgetStability(double difficulty, double stability, double recall)
 {
-    const double longTerm = w[11] * std::pow(difficulty, -w[12]) * (std::pow(stability + 1, w[13]) - 1)
-        * std::exp(w[14] * (1 - recall));
+    const double longTerm =
+        w[11] * std::pow(difficulty, -w[12]) * (std::pow(stability + 1, w[13]) - 1) * std::exp(w[14] * (1 - recall));
     // A lapse never leaves a phrase more stable than a same-day Again would.
     const double shortTerm = stability / std::exp(w[17] * w[18]);
     return std::min(longTerm, shortTerm);
@@ -73,7 +73,8 @@ double retrievability(double elapsedDays, double stability)
 
 MemoryState firstReview(Grade grade)
 {
-    return {std::max(w[std::size_t(int(grade) - 1)], kMinimumInitialStability), clampDifficulty(initialDifficulty(grade))};
+    return {std::max(w[std::size_t(int(grade) - 1)], kMinimumInitialStability),
+            clampDifficulty(initialDifficulty(grade))};
 }
 
 MemoryState nextReview(MemoryState before, double elapsedDays, Grade grade)

@@ -21,8 +21,8 @@ enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
 /// The 19 default parameters w0 … w18 of FSRS-5.
 inline constexpr std::array<double, 19> kDefaultWeights = {
-    0.40255, 1.18385, 3.173,  15.69105, 7.1949, 0.5345, 1.4604, 0.0046, 1.54575, 0.1192,
-    1.01925, 1.9395,  0.11,   0.29605,  2.2698, 0.2315, 2.9898, 0.51655, 0.6621,
+    0.40255, 1.18385, 3.173, 15.69105, 7.1949, 0.5345, 1.4604, 0.0046,  1.54575, 0.1192,
+    1.01925, 1.9395,  0.11,  0.29605,  2.2698, 0.2315, 2.9898, 0.51655, 0.6621,
 };
 /// The forgetting curve's power and its factor, chosen so that R(S, S) = 0.9.
 inline constexpr double kDecay = -0.5;

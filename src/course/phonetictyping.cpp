@@ -12,9 +12,9 @@ struct Single {
     char16_t letter;
 };
 constexpr Single kSingles[] = {
-    {u'a', u'а'}, {u'b', u'б'}, {u'v', u'в'}, {u'g', u'г'}, {u'd', u'д'}, {u'e', u'е'}, {u'z', u'з'},
-    {u'i', u'и'}, {u'j', u'й'}, {u'k', u'к'}, {u'l', u'л'}, {u'm', u'м'}, {u'n', u'н'}, {u'o', u'о'},
-    {u'p', u'п'}, {u'r', u'р'}, {u's', u'с'}, {u't', u'т'}, {u'u', u'у'}, {u'f', u'ф'}, {u'h', u'х'},
+    {u'a', u'а'}, {u'b', u'б'}, {u'v', u'в'}, {u'g', u'г'}, {u'd', u'д'}, {u'e', u'е'},  {u'z', u'з'},
+    {u'i', u'и'}, {u'j', u'й'}, {u'k', u'к'}, {u'l', u'л'}, {u'm', u'м'}, {u'n', u'н'},  {u'o', u'о'},
+    {u'p', u'п'}, {u'r', u'р'}, {u's', u'с'}, {u't', u'т'}, {u'u', u'у'}, {u'f', u'ф'},  {u'h', u'х'},
     {u'x', u'х'}, {u'c', u'ц'}, {u'y', u'ы'}, {u'w', u'щ'}, {u'q', u'я'}, {u'\'', u'ь'}, {u'"', u'ъ'},
 };
 
@@ -26,9 +26,9 @@ struct Spelling {
     char16_t letter;
 };
 constexpr Spelling kSpellings[] = {
-    {u"шц", u'h', u'щ'}, {u"з", u'h', u'ж'}, {u"с", u'h', u'ш'}, {u"ц", u'h', u'ч'}, {u"к", u'h', u'х'},
-    {u"ы", u'a', u'я'},  {u"ы", u'u', u'ю'}, {u"ы", u'o', u'ё'}, {u"й", u'a', u'я'}, {u"й", u'u', u'ю'},
-    {u"й", u'e', u'э'},  {u"ь", u'\'', u'ъ'},
+    {u"шц", u'h', u'щ'}, {u"з", u'h', u'ж'}, {u"с", u'h', u'ш'}, {u"ц", u'h', u'ч'},
+    {u"к", u'h', u'х'},  {u"ы", u'a', u'я'}, {u"ы", u'u', u'ю'}, {u"ы", u'o', u'ё'},
+    {u"й", u'a', u'я'},  {u"й", u'u', u'ю'}, {u"й", u'e', u'э'}, {u"ь", u'\'', u'ъ'},
 };
 
 QChar inCaseOf(char16_t letter, QChar model)

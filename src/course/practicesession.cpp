@@ -35,7 +35,8 @@ Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory
         options = {Exercise::ListenChoose, Exercise::ReadChoose, Exercise::ListenType};
     else
         options = {Exercise::ListenType, Exercise::Recall, Exercise::ReadChoose};
-    if (options.contains(Exercise::ListenType) && AnswerCheck::comparisonForm(item.russian).size() > kLongestTypedPhrase) {
+    if (options.contains(Exercise::ListenType)
+        && AnswerCheck::comparisonForm(item.russian).size() > kLongestTypedPhrase) {
         options.removeAll(Exercise::ListenType);
         if (!options.contains(Exercise::Recall))
             options.append(Exercise::Recall);

@@ -13,16 +13,16 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
 #include "course/genie.h"
+#include "course/programstate.h"
 #include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
-#include "course/programstate.h"
 #include "platform/core/steprunner.h"
 #include "platform/database/datasource.h"
-#include "course/codepage1251.h"
 #include "platform/ui/twips.h"
 
 namespace Dictionary {
@@ -30,7 +30,6 @@ namespace {
 
 constexpr int kClientWidth = 8232;
 constexpr int kClientHeight = 5712;
-
 
 // The grid's Russian column holds the stored single-byte form; show it as Cyrillic.
 class CyrillicDelegate final : public QStyledItemDelegate {

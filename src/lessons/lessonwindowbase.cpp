@@ -109,11 +109,10 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-
 Platform::Status LessonWindowBase::openCourseDatabase()
 {
-    auto database = m_services.databases->openDatabase(QString(), false, false,
-                                                       Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
+    auto database = m_services.databases->openDatabase(
+        QString(), false, false, Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
     if (!database)
         return database.status();
     m_courseDatabase = *database;

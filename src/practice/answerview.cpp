@@ -27,7 +27,8 @@ constexpr int kPictureTwips = 1400;
 QString captionHtml(const QString &caption)
 {
     return QStringLiteral("<span style=\"font-family:'%1', sans-serif; font-size:10pt; color:%2\">%3</span>&nbsp; ")
-        .arg(captionFont(10).families().join(QStringLiteral("', '")), QColor(Qt::black).name(), caption.toHtmlEscaped());
+        .arg(captionFont(10).families().join(QStringLiteral("', '")), QColor(Qt::black).name(),
+             caption.toHtmlEscaped());
 }
 
 } // namespace
@@ -57,7 +58,8 @@ AnswerView::AnswerView(QWidget *parent)
     layout->addLayout(texts, 1);
     m_picture = addLabel(this, QStringLiteral("Picture1"), Qt::black, captionFont(10));
     m_picture->setAlignment(Qt::AlignCenter);
-    m_picture->setFixedSize(Platform::Twips::toPixels(kPictureTwips, this), Platform::Twips::toPixels(kPictureTwips, this));
+    m_picture->setFixedSize(Platform::Twips::toPixels(kPictureTwips, this),
+                            Platform::Twips::toPixels(kPictureTwips, this));
     layout->addWidget(m_picture, 0, Qt::AlignTop);
     clear();
 }
@@ -78,9 +80,10 @@ QString AnswerView::markedText(const QList<Course::AnswerCheck::Piece> &pieces)
     QString html;
     for (const Course::AnswerCheck::Piece &piece : pieces) {
         const QString text = piece.text.toHtmlEscaped();
-        html += piece.differs ? QStringLiteral("<span style=\"background-color:%1; text-decoration:underline\">%2</span>")
-                                    .arg(kDifferenceColour.name(), text)
-                              : text;
+        html += piece.differs
+            ? QStringLiteral("<span style=\"background-color:%1; text-decoration:underline\">%2</span>")
+                  .arg(kDifferenceColour.name(), text)
+            : text;
     }
     return html;
 }
@@ -102,7 +105,8 @@ void AnswerView::showAnswer(const Course::SessionEntry &entry, const std::option
     if (typedAnswer) {
         const Course::AnswerCheck::Comparison comparison = Course::AnswerCheck::compare(typed, entry.item.russian);
         m_answer->setText(shownPrefix + markedText(comparison.right));
-        m_yourAnswer->setText(captionHtml(practiceText(language, QStringLiteral("yourAnswer"))) + markedText(comparison.typed));
+        m_yourAnswer->setText(captionHtml(practiceText(language, QStringLiteral("yourAnswer")))
+                              + markedText(comparison.typed));
         m_yourAnswer->setAccessibleName(practiceText(language, QStringLiteral("yourAnswer")) + u' ' + typed);
         m_yourAnswer->show();
     } else {

@@ -13,7 +13,7 @@ namespace Practice {
 
 namespace {
 
-template <typename View>
+template<typename View>
 ItemView *make(QWidget *parent)
 {
     return new View(parent);
@@ -41,8 +41,8 @@ std::span<const ItemKind> itemKinds()
 
 const ItemKind &itemKind(Course::Exercise exercise)
 {
-    const auto found =
-        std::find_if(kKinds.begin(), kKinds.end(), [exercise](const ItemKind &kind) { return kind.exercise == exercise; });
+    const auto found = std::find_if(kKinds.begin(), kKinds.end(),
+                                    [exercise](const ItemKind &kind) { return kind.exercise == exercise; });
     Q_ASSERT(found != kKinds.end());
     return *found;
 }

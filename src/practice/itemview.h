@@ -38,7 +38,7 @@ public:
     /// Space; false leaves it to the window, which has the genie say the item again.
     virtual bool pressSpace() { return false; }
     /// Enter while no button has the focus.
-    virtual void pressEnter() {}
+    virtual void pressEnter() { }
 
     /// The learner asked to see the answer before grading themselves (revealRequested()):
     /// the view offers its grades and returns the control that takes the focus. The window

@@ -12,8 +12,8 @@ namespace Practice {
 QFont russianFont(qreal pointSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
-                      QStringLiteral("DejaVu Serif")});
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(pointSize);
     return font;

@@ -51,7 +51,8 @@ QString PracticeSpeaker::rate() const
         return m_state.speechRate;
     // The setting holds a rate the slider chose; anything else leaves the voice's own rate.
     const QString stored =
-        m_settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed).trimmed();
+        m_settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed)
+            .trimmed();
     bool number = false;
     stored.toInt(&number);
     return number ? stored : QString();

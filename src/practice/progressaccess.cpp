@@ -61,8 +61,9 @@ Course::ItemMemory toMemory(const Platform::ProgressItemState &state)
 
 Platform::ProgressItemState toState(const Course::ItemMemory &memory)
 {
-    return {memory.key.lesson, memory.key.record, memory.memory.stability, memory.memory.difficulty, memory.due,
-            memory.lastReview, memory.firstReview, memory.reviews, memory.lapses};
+    return {memory.key.lesson,        memory.key.record, memory.memory.stability,
+            memory.memory.difficulty, memory.due,        memory.lastReview,
+            memory.firstReview,       memory.reviews,    memory.lapses};
 }
 
 std::optional<QHash<Course::ItemKey, Course::ItemMemory>> readMemory(const Platform::ProgressStore &store)
@@ -78,8 +79,8 @@ std::optional<QHash<Course::ItemKey, Course::ItemMemory>> readMemory(const Platf
 }
 
 Platform::Status recordAnswer(Platform::ProgressStore &store, const Course::SessionEntry &entry,
-                              const Course::AnswerOutcome &outcome, const Course::ItemMemory &after, const QDateTime &now,
-                              qint64 answerMs)
+                              const Course::AnswerOutcome &outcome, const Course::ItemMemory &after,
+                              const QDateTime &now, qint64 answerMs)
 {
     Platform::ProgressAnswer answer;
     answer.reviewedAt = now.toUTC();

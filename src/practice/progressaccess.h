@@ -38,7 +38,7 @@ std::optional<QHash<Course::ItemKey, Course::ItemMemory>> readMemory(const Platf
 /// Records an answer to \a entry given at \a now on \a today and the item's memory
 /// \a after.
 Platform::Status recordAnswer(Platform::ProgressStore &store, const Course::SessionEntry &entry,
-                              const Course::AnswerOutcome &outcome, const Course::ItemMemory &after, const QDateTime &now,
-                              qint64 answerMs);
+                              const Course::AnswerOutcome &outcome, const Course::ItemMemory &after,
+                              const QDateTime &now, qint64 answerMs);
 
 } // namespace Practice

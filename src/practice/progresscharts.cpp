@@ -66,9 +66,10 @@ QString titleWithDays(const QString &title, QDate first, qsizetype count, int la
 {
     const QLocale locale = localeOf(language);
     const QString format = QStringLiteral("d MMM");
-    const QString days = locale.toString(first, format) + QStringLiteral(" – ")
-        + locale.toString(first.addDays(count - 1), format);
-    return title.toHtmlEscaped() + QStringLiteral("<br><span style=\"font-size:7pt\">%1</span>").arg(days.toHtmlEscaped());
+    const QString days =
+        locale.toString(first, format) + QStringLiteral(" – ") + locale.toString(first.addDays(count - 1), format);
+    return title.toHtmlEscaped()
+        + QStringLiteral("<br><span style=\"font-size:7pt\">%1</span>").arg(days.toHtmlEscaped());
 }
 
 QValueAxis *countAxis(const QList<int> &values)

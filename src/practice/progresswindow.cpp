@@ -142,13 +142,14 @@ void ProgressWindow::refresh()
     const Platform::ProgressStore &store = *m_services.progress;
     const QDate today = m_services.today();
     const auto memory = readMemory(store);
-    fillTable(Course::lessonProgress(m_services.items(), memory ? *memory : QHash<Course::ItemKey, Course::ItemMemory>(), today));
+    fillTable(Course::lessonProgress(m_services.items(),
+                                     memory ? *memory : QHash<Course::ItemKey, Course::ItemMemory>(), today));
 
     const auto days = store.practiceDays(today, kLongestStreak);
     const int streak = days ? Course::currentStreak(*days, today) : 0;
-    m_streak->setText(streak == 0   ? progressText(m_language, QStringLiteral("streakNone"))
-                      : streak == 1 ? progressText(m_language, QStringLiteral("streakOne"))
-                                    : progressText(m_language, QStringLiteral("streak")).arg(streak));
+    m_streak->setText(streak == 0       ? progressText(m_language, QStringLiteral("streakNone"))
+                          : streak == 1 ? progressText(m_language, QStringLiteral("streakOne"))
+                                        : progressText(m_language, QStringLiteral("streak")).arg(streak));
     m_streak->setAccessibleName(m_streak->text());
 
     const QDate first = today.addDays(1 - kAnswerDays);

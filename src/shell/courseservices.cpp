@@ -4,10 +4,10 @@
 
 #include <QPrintPreviewDialog>
 
+#include "course/coursefiles.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "course/coursefiles.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/progress/sqliteprogressstore.h"
 #include "platform/report/reportengineqt.h"

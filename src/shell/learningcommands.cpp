@@ -95,8 +95,8 @@ int LearningCommands::practiceLesson() const
         if (Course::isLesson(lesson))
             return lesson;
     }
-    return Course::recentLesson(
-        m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson));
+    return Course::recentLesson(m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection,
+                                                          Course::Settings::kLesson));
 }
 
 void LearningCommands::showInCorner(QWidget *window)

@@ -10,7 +10,9 @@
 
 namespace Shell {
 PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
-    : m_engine(engine), m_state(state), m_paths(std::move(paths))
+    : m_engine(engine)
+    , m_state(state)
+    , m_paths(std::move(paths))
 {
 }
 

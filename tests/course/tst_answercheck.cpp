@@ -64,13 +64,14 @@ void TestAnswerCheck::marksDifferingLetters_data()
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("typedMarked");
     QTest::addColumn<QString>("rightMarked");
-    QTest::newRow("a wrong letter") << u"Доброе утра"_s << u"Доброе утро!"_s << u"Доброе утр[а]"_s << u"Доброе утр[о]!"_s;
+    QTest::newRow("a wrong letter") << u"Доброе утра"_s << u"Доброе утро!"_s << u"Доброе утр[а]"_s
+                                    << u"Доброе утр[о]!"_s;
     QTest::newRow("a missing letter") << u"Добое утро"_s << u"Доброе утро"_s << u"Добое утро"_s << u"Доб[р]ое утро"_s;
     QTest::newRow("an extra letter") << u"Дообрый"_s << u"Добрый"_s << u"Д[о]обрый"_s << u"Добрый"_s;
-    QTest::newRow("forgiven differences unmarked") << u"все хорошо"_s << u"Всё хорошо!"_s << u"все хорошо"_s
-                                                   << u"Всё хорошо!"_s;
-    QTest::newRow("a missing break between words") << u"доброеутро"_s << u"Доброе утро"_s << u"доброеутро"_s
-                                                   << u"Доброе[ ]утро"_s;
+    QTest::newRow("forgiven differences unmarked")
+        << u"все хорошо"_s << u"Всё хорошо!"_s << u"все хорошо"_s << u"Всё хорошо!"_s;
+    QTest::newRow("a missing break between words")
+        << u"доброеутро"_s << u"Доброе утро"_s << u"доброеутро"_s << u"Доброе[ ]утро"_s;
     QTest::newRow("nothing typed") << QString() << u"Да"_s << QString() << u"[Да]"_s;
 }
 

@@ -7,7 +7,6 @@
 
 using Course::Fsrs::Grade;
 
-
 namespace {
 
 // An answer history: the days since the previous answer and the grade, per answer.
@@ -55,16 +54,21 @@ void TestFsrs::matchesReferenceValues_data()
     QTest::newRow("first Hard") << History{{0, Grade::Hard}} << 1.183850 << 6.488305 << 1;
     QTest::newRow("first Good") << History{{0, Grade::Good}} << 3.173000 << 5.282434 << 3;
     QTest::newRow("first Easy") << History{{0, Grade::Easy}} << 15.691050 << 3.224502 << 16;
-    QTest::newRow("Good, Good after 3 days") << History{{0, Grade::Good}, {3, Grade::Good}} << 10.738926 << 5.272968 << 11;
-    QTest::newRow("Good, Hard after 3 days") << History{{0, Grade::Good}, {3, Grade::Hard}} << 4.924512 << 6.034950 << 5;
-    QTest::newRow("Good, Easy after 3 days") << History{{0, Grade::Good}, {3, Grade::Easy}} << 25.793605 << 4.510986 << 26;
+    QTest::newRow("Good, Good after 3 days")
+        << History{{0, Grade::Good}, {3, Grade::Good}} << 10.738926 << 5.272968 << 11;
+    QTest::newRow("Good, Hard after 3 days")
+        << History{{0, Grade::Good}, {3, Grade::Hard}} << 4.924512 << 6.034950 << 5;
+    QTest::newRow("Good, Easy after 3 days")
+        << History{{0, Grade::Good}, {3, Grade::Easy}} << 25.793605 << 4.510986 << 26;
     QTest::newRow("lapse after 3 days") << History{{0, Grade::Good}, {3, Grade::Again}} << 1.055561 << 6.796933 << 1;
     QTest::newRow("same day Again") << History{{0, Grade::Good}, {0, Grade::Again}} << 1.589764 << 6.796933 << 2;
     QTest::newRow("same day Good") << History{{0, Grade::Good}, {0, Grade::Good}} << 4.466858 << 5.272968 << 4;
     QTest::newRow("same day Easy") << History{{0, Grade::Good}, {0, Grade::Easy}} << 7.487502 << 4.510986 << 7;
-    QTest::newRow("Good after 400 days")
-        << History{{0, Grade::Good}, {3, Grade::Good}, {11, Grade::Good}, {400, Grade::Good}} << 420.617693 << 5.254165
-        << 421;
+    QTest::newRow("Good after 400 days") << History{{0, Grade::Good},
+                                                    {3, Grade::Good},
+                                                    {11, Grade::Good},
+                                                    {400, Grade::Good}}
+                                         << 420.617693 << 5.254165 << 421;
     QTest::newRow("lapse after a long interval")
         << History{{0, Grade::Good}, {3, Grade::Good}, {11, Grade::Good}, {30, Grade::Good}, {120, Grade::Again}}
         << 6.066093 << 6.777926 << 6;

@@ -203,11 +203,13 @@ void TestPracticeSession::choicesNeverRepeatOrHideTheAnswer()
 {
     // Swedish says "Hej!" for both greetings: neither may be a wrong choice for the other.
     // The repeated Russian text is right as well, whatever its translation says.
-    QList<Course::PracticeItem> items{
-        phrase(2, 2, u"Здравствуйте!"_s, u"Hello!"_s), phrase(2, 3, u"Привет!"_s, u"Hi!"_s),
-        phrase(2, 4, u"Здравствуйте!"_s, u"Hello again!"_s), phrase(2, 5, u"Пока!"_s, u"Bye!"_s),
-        phrase(2, 6, u"До свидания!"_s, u"Bye"_s), phrase(2, 7, u"Спасибо."_s, u"Thank you."_s),
-        phrase(3, 2, u"Один"_s, u"One"_s)};
+    QList<Course::PracticeItem> items{phrase(2, 2, u"Здравствуйте!"_s, u"Hello!"_s),
+                                      phrase(2, 3, u"Привет!"_s, u"Hi!"_s),
+                                      phrase(2, 4, u"Здравствуйте!"_s, u"Hello again!"_s),
+                                      phrase(2, 5, u"Пока!"_s, u"Bye!"_s),
+                                      phrase(2, 6, u"До свидания!"_s, u"Bye"_s),
+                                      phrase(2, 7, u"Спасибо."_s, u"Thank you."_s),
+                                      phrase(3, 2, u"Один"_s, u"One"_s)};
     items[0].meanings[1] = u"Hej!"_s;
     items[1].meanings[1] = u"Hej!"_s;
     for (quint32 seed = 1; seed <= 60; ++seed) {

@@ -14,9 +14,9 @@
 #include <QtTest>
 
 #include "course/coursefiles.h"
+#include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
-#include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
@@ -149,12 +149,30 @@ void TestFrmLexiconEng::captionsFollowTheLanguage_data()
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("speak");
     QTest::addColumn<QString>("firstWord");
-    QTest::newRow("English") << 110 << "Search:" << "End" << "Speak" << "house";
-    QTest::newRow("Finnish") << 130 << "Etsi:" << "Lopetus" << "Lausu" << "talo";
-    QTest::newRow("German") << 140 << "Suchwort:" << "Ende" << "Aussprechen" << "Haus";
-    QTest::newRow("French") << 150 << "Recherche:" << "Fin" << "Prononcer" << "maison";
-    QTest::newRow("Spanish") << 160 << "Entrada: " << "Acabar" << "Pronunciar" << "casa";
-    QTest::newRow("none of the six") << 999 << "Search:" << "End" << "Speak" << "house";
+    QTest::newRow("English") << 110 << "Search:"
+                             << "End"
+                             << "Speak"
+                             << "house";
+    QTest::newRow("Finnish") << 130 << "Etsi:"
+                             << "Lopetus"
+                             << "Lausu"
+                             << "talo";
+    QTest::newRow("German") << 140 << "Suchwort:"
+                            << "Ende"
+                            << "Aussprechen"
+                            << "Haus";
+    QTest::newRow("French") << 150 << "Recherche:"
+                            << "Fin"
+                            << "Prononcer"
+                            << "maison";
+    QTest::newRow("Spanish") << 160 << "Entrada: "
+                             << "Acabar"
+                             << "Pronunciar"
+                             << "casa";
+    QTest::newRow("none of the six") << 999 << "Search:"
+                                     << "End"
+                                     << "Speak"
+                                     << "house";
 }
 
 void TestFrmLexiconEng::captionsFollowTheLanguage()
@@ -176,12 +194,13 @@ void TestFrmLexiconEng::swedishPrefixMatchesEveryCase()
 {
     Harness h(Course::Language::Swedish);
     h.type(QStringLiteral("hu"));
-    QCOMPARE(h.box("txtRecord")->text(), QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
+    QCOMPARE(h.box("txtRecord")->text(),
+             QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
     QCOMPARE(h.window->dataSource().recordSource(), h.box("txtRecord")->text());
     const QStringList expected = {
-        QStringLiteral("hus"),    QStringLiteral("hund"),       QStringLiteral("huvud"), QStringLiteral("hunger"),
-        QStringLiteral("hungrig"), QStringLiteral("hur"),       QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
-        QStringLiteral("HURRA"),  QStringLiteral("HULIGAN"),
+        QStringLiteral("hus"),     QStringLiteral("hund"),    QStringLiteral("huvud"), QStringLiteral("hunger"),
+        QStringLiteral("hungrig"), QStringLiteral("hur"),     QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
+        QStringLiteral("HURRA"),   QStringLiteral("HULIGAN"),
     };
     QCOMPARE(h.listedWords(), expected);
     QVERIFY(!h.grid()->isHidden());
@@ -216,7 +235,8 @@ void TestFrmLexiconEng::searchMatchingNothingEmptiesTheBoxes()
         QVERIFY2(h.box(name)->text().isEmpty(), name);
     h.characters.clear();
     h.speak();
-    QCOMPARE(h.characters.requests, (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
+    QCOMPARE(h.characters.requests,
+             (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
 }
 
 void TestFrmLexiconEng::remarkInBracketsIsShownButNotSpoken()

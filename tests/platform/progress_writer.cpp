@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
     const int count = args.at(2).toInt();
     const QDate day(2026, 3, 10);
     for (int i = 0; i < count; ++i) {
-        Platform::ProgressAnswer answer{QDateTime(day, QTime(9, 0, i), Qt::UTC), day, 5, i + 2,
-                                        QStringLiteral("listen-choose"), 3, 1500};
+        Platform::ProgressAnswer answer{QDateTime(day, QTime(9, 0, i), Qt::UTC), day, 5,   i + 2,
+                                        QStringLiteral("listen-choose"),         3,   1500};
         Platform::ProgressItemState state{5, i + 2, 3.173, 5.28, day.addDays(3), day, day, 1, 0};
         if (store.recordAnswer(answer, state).failed())
             return 1;

@@ -256,7 +256,8 @@ void TestProgressStore::newerVersionIsLeftAlone()
     QCOMPARE(report.error().code, ErrorCode::ProgressNewerVersion);
     QVERIFY(!store.isOpen());
     QCOMPARE(contents(path()), before);
-    QCOMPARE(QDir(QFileInfo(path()).absolutePath()).entryList({QStringLiteral("*.unreadable-*")}, QDir::Files).size(), 0);
+    QCOMPARE(QDir(QFileInfo(path()).absolutePath()).entryList({QStringLiteral("*.unreadable-*")}, QDir::Files).size(),
+             0);
     QCOMPARE(store.recordAnswer(answer(2, kDay, 3), state(2, kDay)).code(), ErrorCode::ProgressNotOpen);
 }
 

@@ -17,12 +17,16 @@
 /// A progress store over a real file whose recording can be made to fail.
 class FlakyProgressStore final : public Platform::ProgressStore {
 public:
-    explicit FlakyProgressStore(const QString &path) : m_store(path) { }
+    explicit FlakyProgressStore(const QString &path)
+        : m_store(path)
+    {
+    }
     QString path() const override { return m_store.path(); }
     Platform::Result<Platform::ProgressOpenReport> open() override { return m_store.open(); }
     bool isOpen() const override { return m_store.isOpen(); }
     bool isWritable() const override { return m_store.isWritable(); }
-    Platform::Status recordAnswer(const Platform::ProgressAnswer &answer, const Platform::ProgressItemState &state) override
+    Platform::Status recordAnswer(const Platform::ProgressAnswer &answer,
+                                  const Platform::ProgressItemState &state) override
     {
         if (failRecording)
             return Platform::fail(Platform::ErrorCode::ProgressUnavailable, QStringLiteral("disk full"));
@@ -79,11 +83,17 @@ struct PracticeTestBed {
         const QDate answered = today().addDays(-daysAgo);
         int place = 0;
         for (const Course::PracticeItem &item : Practice::readPracticeItems(engine, services.paths)) {
-            const Platform::ProgressAnswer answer{now.addDays(-daysAgo), answered, item.key.lesson, item.key.record,
-                                                  QStringLiteral("read-choose"), 3, 1000};
+            const Platform::ProgressAnswer answer{now.addDays(-daysAgo),
+                                                  answered,
+                                                  item.key.lesson,
+                                                  item.key.record,
+                                                  QStringLiteral("read-choose"),
+                                                  3,
+                                                  1000};
             const double stability = place++ % 2 ? 30 : 3;
-            QVERIFY(store.recordAnswer(answer, {item.key.lesson, item.key.record, stability, 5, today(), answered,
-                                                answered, 1, 0})
+            QVERIFY(store
+                        .recordAnswer(
+                            answer, {item.key.lesson, item.key.record, stability, 5, today(), answered, answered, 1, 0})
                         .ok());
         }
     }
@@ -98,7 +108,10 @@ struct PracticeTestBed {
         return tallies && !tallies->isEmpty() ? tallies->first().answers : 0;
     }
 
-    void present(QWidget *, const QString &title, const QString &text) { messages << title + QStringLiteral(": ") + text; }
+    void present(QWidget *, const QString &title, const QString &text)
+    {
+        messages << title + QStringLiteral(": ") + text;
+    }
 
     QTemporaryDir dir;
     QDateTime now{QDate(2026, 3, 10), QTime(10, 0), Qt::UTC};

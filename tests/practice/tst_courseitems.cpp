@@ -68,25 +68,29 @@ void TestCourseItems::choicesKeepTheirRulesInEveryLesson()
                                                         : QList<Exercise>{Exercise::ListenChoose, Exercise::ReadChoose};
         for (const Exercise exercise : exercises) {
             const Course::Choices choices = Course::makeChoices(item, exercise, m_items, language, random);
-            const QString where = u"lesson %1 record %2 %3"_s.arg(item.key.lesson).arg(item.key.record)
+            const QString where = u"lesson %1 record %2 %3"_s.arg(item.key.lesson)
+                                      .arg(item.key.record)
                                       .arg(Course::exerciseName(exercise));
             // The course's lessons are long enough for four choices everywhere.
             QVERIFY2(choices.texts.size() == 4, qPrintable(where));
             QCOMPARE(choices.texts.at(choices.right), Course::choiceText(item, exercise, language));
             QSet<QString> shown;
             for (int i = 0; i < choices.texts.size(); ++i) {
-                QVERIFY2(!shown.contains(form(item, choices.texts.at(i))), qPrintable(where + u": twice "_s + choices.texts.at(i)));
+                QVERIFY2(!shown.contains(form(item, choices.texts.at(i))),
+                         qPrintable(where + u": twice "_s + choices.texts.at(i)));
                 shown.insert(form(item, choices.texts.at(i)));
                 if (i == choices.right)
                     continue;
                 // A wrong choice is another item of the same lesson that is not right too.
-                const bool fromLesson = std::any_of(m_items.cbegin(), m_items.cend(), [&](const Course::PracticeItem &other) {
-                    return other.key.lesson == item.key.lesson && other.key != item.key
-                        && Course::choiceText(other, exercise, language) == choices.texts.at(i)
-                        && form(item, other.russian) != form(item, item.russian)
-                        && (item.isLetter
-                            || form(item, Course::meaningFor(other, language)) != form(item, Course::meaningFor(item, language)));
-                });
+                const bool fromLesson =
+                    std::any_of(m_items.cbegin(), m_items.cend(), [&](const Course::PracticeItem &other) {
+                        return other.key.lesson == item.key.lesson && other.key != item.key
+                            && Course::choiceText(other, exercise, language) == choices.texts.at(i)
+                            && form(item, other.russian) != form(item, item.russian)
+                            && (item.isLetter
+                                || form(item, Course::meaningFor(other, language))
+                                    != form(item, Course::meaningFor(item, language)));
+                    });
                 QVERIFY2(fromLesson, qPrintable(where + u": "_s + choices.texts.at(i)));
             }
         }

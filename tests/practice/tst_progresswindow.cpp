@@ -18,8 +18,8 @@ void answer(PracticeTestBed &bed, QDate day, int answers, int right, QDate due)
     Platform::SqliteProgressStore store(bed.progress.path());
     QVERIFY(store.open());
     for (int i = 0; i < answers; ++i) {
-        const Platform::ProgressAnswer answer{QDateTime(day, QTime(9, i), Qt::UTC), day, 5, 2 + i % 3,
-                                              u"listen-choose"_s, i < right ? 3 : 1, 900};
+        const Platform::ProgressAnswer answer{
+            QDateTime(day, QTime(9, i), Qt::UTC), day, 5, 2 + i % 3, u"listen-choose"_s, i < right ? 3 : 1, 900};
         QVERIFY(store.recordAnswer(answer, {5, 2 + i % 3, i < right ? 30.0 : 2.0, 5, due, day, day, 1, 0}).ok());
     }
 }

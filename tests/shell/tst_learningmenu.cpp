@@ -20,8 +20,8 @@
 #include "practice/progresswindow.h"
 #include "shell/frmmain.h"
 #include "shell/learningcommands.h"
-#include "shell/services.h"
 #include "shell/programlaunch.h"
+#include "shell/services.h"
 #include "shell/windowdirector.h"
 
 using namespace Qt::StringLiterals;
@@ -115,9 +115,10 @@ private Q_SLOTS:
             QVERIFY(store.open());
             const QDate today = QDate::currentDate();
             for (int record = 2; record <= 4; ++record) {
-                QVERIFY(store.recordAnswer({QDateTime::currentDateTimeUtc().addDays(-3), today.addDays(-3), 5, record,
-                                            u"recall"_s, 3, 100},
-                                           {5, record, 3, 5, today, today.addDays(-3), today.addDays(-3), 1, 0})
+                QVERIFY(store
+                            .recordAnswer({QDateTime::currentDateTimeUtc().addDays(-3), today.addDays(-3), 5, record,
+                                           u"recall"_s, 3, 100},
+                                          {5, record, 3, 5, today, today.addDays(-3), today.addDays(-3), 1, 0})
                             .ok());
             }
         }

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/programstate.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
-#include "course/programstate.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
@@ -29,7 +29,10 @@ public:
     void setDataFiles(const QString &path) override { calls.append(QStringLiteral("data ") + path); }
     void setConnect(const QString &connect) override { calls.append(QStringLiteral("connect ") + connect); }
     void setReportFileName(const QString &path) override { calls.append(QStringLiteral("layout ") + path); }
-    void replaceSelectionFormula(const QString &formula) override { calls.append(QStringLiteral("formula ") + formula); }
+    void replaceSelectionFormula(const QString &formula) override
+    {
+        calls.append(QStringLiteral("formula ") + formula);
+    }
     Status printReport() override
     {
         calls.append(QStringLiteral("print"));
@@ -298,8 +301,9 @@ void TestPrintHelpAbout::aboutBoxTextsAndPlaces()
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(ok->isDefault());
     // Places are twips turned into pixels.
-    QCOMPARE(ok->geometry(), QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
-                                   Twips::toPixels(345, ok)));
+    QCOMPARE(ok->geometry(),
+             QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
+                   Twips::toPixels(345, ok)));
     QCOMPARE(about.size(), QSize(Twips::toPixels(5868, &about), Twips::toPixels(3624, &about)));
 }
 

@@ -110,7 +110,8 @@ SqliteProgressStore::~SqliteProgressStore()
 
 QString SqliteProgressStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Veskora/progress.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Veskora/progress.sqlite");
 }
 
 Status SqliteProgressStore::failure(qint64 code, const QString &what) const
@@ -171,8 +172,9 @@ SqliteProgressStore::Verdict SqliteProgressStore::examine() const
     Statement check(m_db, "PRAGMA quick_check");
     if (!check.prepared() || check.step() != SQLITE_ROW || check.text(0) != QLatin1String("ok"))
         return Verdict::Unreadable;
-    Statement tables(m_db, "SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                           " AND name IN ('review_log', 'item_state')");
+    Statement tables(m_db,
+                     "SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                     " AND name IN ('review_log', 'item_state')");
     if (!tables.prepared() || tables.step() != SQLITE_ROW || tables.integer(0) != 2)
         return Verdict::Unreadable;
     return Verdict::Usable;
@@ -182,7 +184,8 @@ Status SqliteProgressStore::useDurableJournal()
 {
     // WAL with full sync: a commit is on the disk before it returns.
     Statement journal(m_db, "PRAGMA journal_mode = WAL");
-    if (!journal.prepared() || journal.step() != SQLITE_ROW || journal.text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+    if (!journal.prepared() || journal.step() != SQLITE_ROW
+        || journal.text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot use the write-ahead log"));
     if (!execute(m_db, "PRAGMA synchronous = FULL"))
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot set full sync"));
@@ -213,7 +216,8 @@ Result<QString> SqliteProgressStore::moveAside()
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = m_path + QStringLiteral(".unreadable-") + stamp + u'-' + QString::number(n);
     if (!QFile::rename(m_path, target))
-        return Error{ErrorCode::ProgressUnavailable, QStringLiteral("cannot move the unreadable file aside to ") + target};
+        return Error{ErrorCode::ProgressUnavailable,
+                     QStringLiteral("cannot move the unreadable file aside to ") + target};
     // The log and index files belong to the old file: left in place, they would be read
     // into the fresh one. They keep their endings beside the moved file.
     for (const char *ending : kCompanions) {
@@ -282,11 +286,13 @@ Status SqliteProgressStore::recordAnswer(const ProgressAnswer &answer, const Pro
         return fail(ErrorCode::ProgressReadOnly, m_path + QStringLiteral(" cannot be written"));
     if (!execute(m_db, "BEGIN IMMEDIATE"))
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot start an answer"));
-    Statement log(m_db, "INSERT INTO review_log (reviewed_at, review_day, lesson, record, exercise, grade, answer_ms)"
-                        " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-    Statement item(m_db, "INSERT OR REPLACE INTO item_state (lesson, record, stability, difficulty, due_day,"
-                         " last_review_day, first_review_day, reviews, lapses)"
-                         " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    Statement log(m_db,
+                  "INSERT INTO review_log (reviewed_at, review_day, lesson, record, exercise, grade, answer_ms)"
+                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    Statement item(m_db,
+                   "INSERT OR REPLACE INTO item_state (lesson, record, stability, difficulty, due_day,"
+                   " last_review_day, first_review_day, reviews, lapses)"
+                   " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     bool stored = log.prepared() && item.prepared();
     if (stored) {
         log.bind(1, answer.reviewedAt.toUTC().toString(Qt::ISODateWithMs));
@@ -319,8 +325,9 @@ Result<QList<ProgressItemState>> SqliteProgressStore::itemStates() const
 {
     if (!m_db)
         return Error{ErrorCode::ProgressNotOpen, QStringLiteral("the progress store is not open")};
-    Statement query(m_db, "SELECT lesson, record, stability, difficulty, due_day, last_review_day,"
-                          " first_review_day, reviews, lapses FROM item_state ORDER BY lesson, record");
+    Statement query(m_db,
+                    "SELECT lesson, record, stability, difficulty, due_day, last_review_day,"
+                    " first_review_day, reviews, lapses FROM item_state ORDER BY lesson, record");
     if (!query.prepared())
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot read item states")).error();
     QList<ProgressItemState> states;
@@ -364,8 +371,9 @@ Result<QList<ProgressDayTally>> SqliteProgressStore::answersPerDay(QDate first, 
 {
     if (!m_db)
         return Error{ErrorCode::ProgressNotOpen, QStringLiteral("the progress store is not open")};
-    Statement query(m_db, "SELECT review_day, count(*), sum(grade >= 2) FROM review_log"
-                          " WHERE review_day BETWEEN ?1 AND ?2 GROUP BY review_day ORDER BY review_day");
+    Statement query(m_db,
+                    "SELECT review_day, count(*), sum(grade >= 2) FROM review_log"
+                    " WHERE review_day BETWEEN ?1 AND ?2 GROUP BY review_day ORDER BY review_day");
     if (!query.prepared())
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot read answers")).error();
     query.bind(1, dayText(first));
@@ -383,8 +391,9 @@ Result<QList<ProgressDueDay>> SqliteProgressStore::dueForecast(QDate first, QDat
 {
     if (!m_db)
         return Error{ErrorCode::ProgressNotOpen, QStringLiteral("the progress store is not open")};
-    Statement query(m_db, "SELECT max(due_day, ?1) AS day, count(*) FROM item_state WHERE due_day <= ?2"
-                          " GROUP BY day ORDER BY day");
+    Statement query(m_db,
+                    "SELECT max(due_day, ?1) AS day, count(*) FROM item_state WHERE due_day <= ?2"
+                    " GROUP BY day ORDER BY day");
     if (!query.prepared())
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot read the forecast")).error();
     query.bind(1, dayText(first));
@@ -402,8 +411,9 @@ Result<QList<QDate>> SqliteProgressStore::practiceDays(QDate last, int limit) co
 {
     if (!m_db)
         return Error{ErrorCode::ProgressNotOpen, QStringLiteral("the progress store is not open")};
-    Statement query(m_db, "SELECT DISTINCT review_day FROM review_log WHERE review_day <= ?1"
-                          " ORDER BY review_day DESC LIMIT ?2");
+    Statement query(m_db,
+                    "SELECT DISTINCT review_day FROM review_log WHERE review_day <= ?1"
+                    " ORDER BY review_day DESC LIMIT ?2");
     if (!query.prepared())
         return failure(ErrorCode::ProgressUnavailable, QStringLiteral("cannot read practice days")).error();
     query.bind(1, dayText(last));
