@@ -10,6 +10,7 @@
 #include "course/exercise.h"
 
 class QStackedWidget;
+class QWidget;
 
 namespace Practice {
 

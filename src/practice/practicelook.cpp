@@ -43,6 +43,9 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QColor &colour, con
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
+    // Course texts are shown as they are, never read as markup; labels that show marked
+    // letters set rich text themselves and escape what they show.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     Platform::Twips::setColours(label, colour, Qt::white);
     return label;
