@@ -32,6 +32,7 @@ namespace Shell {
 class FrmAbout;
 class FrmMain;
 class HelpCommands;
+class LearningCommands;
 class PrintLesson;
 struct Services;
 
@@ -62,6 +63,8 @@ public:
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
+    /// The Learning menu's commands and windows.
+    LearningCommands &learning() const { return *m_learning; }
 
 private:
     template<typename Window>
@@ -76,6 +79,7 @@ private:
     std::unique_ptr<Course::StressTable> m_stress;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<LearningCommands> m_learning;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;
     WindowSlot<Lessons::Lektion3> m_lektion3;
