@@ -59,6 +59,7 @@ Lektion1::Lektion1(LessonServices &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Lektion1 Alphabets"));
     buildControls();
     bindRecordBoxes();
+    setShownLesson(1);
     m_data->setRecordSource(QStringLiteral("Lektion1"));
 
     connect(m_ui.cmdNext, &QPushButton::clicked, this, [this] { moveNext(true); });
@@ -175,7 +176,7 @@ void Lektion1::applyLanguage()
 
 void Lektion1::showRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     play(m_ui.txtAnim->text());
     loadPicture();
     speak(alphabetSpeechText(text));
@@ -183,7 +184,7 @@ void Lektion1::showRecord()
 
 void Lektion1::repeatRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     play(QStringLiteral("GestureRight"));
     speak(alphabetSpeechText(text));
 }

@@ -17,7 +17,6 @@
 #include "lessons/lessondesign.h"
 #include "lessons/speechtext.h"
 #include "course/programstate.h"
-#include "course/russiantext.h"
 #include "platform/database/datasource.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/ui/twips.h"
@@ -172,6 +171,7 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
     }
     runner.always([this, &state] {
         state.selectedLesson = QStringLiteral("%1").arg(state.currentLesson, m_design.lessonDigits, 10, QLatin1Char('0'));
+        setShownLesson(state.currentLesson);
     });
     runner.always([this, &state] { m_data->setRecordSource(QStringLiteral("Lektion") + state.selectedLesson); });
     startCharacter(runner);
@@ -263,7 +263,7 @@ void LessonWindow::applyLanguage()
 void LessonWindow::showRecord()
 {
     // Each statement stands alone: a failing one is skipped and the next one runs.
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     play(m_ui.txtAnim->text());
     loadPicture();
     speak(lessonSpeechText(m_services.state->speechRate, text));
@@ -276,7 +276,7 @@ void LessonWindow::showRecord()
 
 void LessonWindow::repeatRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     play(m_ui.txtAnim->text());
     if (m_design.repeatReloadsPicture)
         loadPicture();

@@ -26,6 +26,8 @@ class DataSource;
 
 namespace Lessons {
 
+class RussianTextView;
+
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
 
@@ -110,8 +112,13 @@ protected:
     /// Stops the load when the character cannot speak Russian: tells the learner in the
     /// current language and ends the program.
     Platform::StepRunner::Reaction stopForMissingCyrillic();
-    /// Binds the record boxes to their fields of the lesson table.
+    /// Binds the record boxes to their fields of the lesson table and sets up how the
+    /// Russian text is shown (stress marks, transliteration line); the controls must exist.
     void bindRecordBoxes();
+    /// The lesson whose records the window shows, for their own stress decisions.
+    void setShownLesson(int lesson);
+    /// The Russian text of txtTexten as the window speaks it: decoded, without stress marks.
+    QString spokenRussianText() const;
 
     // Character requests; each fails when the window holds no character reference.
     Platform::Status play(const QString &animation);
@@ -141,12 +148,14 @@ protected:
 
 private:
     void onBoundTextChanged(QWidget *control);
-    void showDecodedText();
+    void showRussianText();
     void onAgentCommand(const Platform::AgentCommand &command);
     Platform::Status addCommands();
 
     Character::GenieReference::BalloonFont m_balloonFont;
     MessagePresenter m_presenter;
+    /// Created with the record boxes; owned by the window.
+    RussianTextView *m_russianText = nullptr;
     /// The stored Russian text of the record last shown: a move to a record with the same
     /// text shows and speaks nothing.
     std::optional<QString> m_shownText;

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "lessons/russiantextview.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextDocumentFragment>
+
+#include "course/displayrussian.h"
+#include "course/languages.h"
+#include "course/learningchoices.h"
+#include "course/lessontable.h"
+#include "course/programstate.h"
+#include "course/russiantext.h"
+#include "course/stressmarks.h"
+#include "lessons/controlnames.h"
+#include "lessons/lessondesign.h"
+#include "lessons/lessonservices.h"
+#include "platform/database/datasource.h"
+#include "platform/ui/accessibletext.h"
+#include "platform/ui/twips.h"
+
+namespace Lessons {
+
+RussianTextView::RussianTextView(QPlainTextEdit &box, QWidget &below, const Platform::DataSource &data,
+                                 const LessonServices &services, QWidget *window)
+    : QObject(window)
+    , m_box(box)
+    , m_below(below)
+    , m_data(data)
+    , m_services(services)
+    , m_belowDesign(below.geometry())
+{
+    Platform::readWithoutCharacters(&m_box, QString(QChar(Course::kStressMark)));
+
+    m_line = new QLabel(window);
+    m_line->setObjectName(QStringLiteral("lblTransliteration"));
+    m_line->setAccessibleName(controlNames(Course::Language::English).transliteration);
+    m_line->setTextFormat(Qt::RichText);
+    m_line->setWordWrap(true);
+    m_line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_line->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
+    Platform::Twips::setColours(m_line, QColor(32, 32, 112), Qt::white);
+    m_line->hide();
+
+    if (m_services.learning)
+        connect(m_services.learning, &Course::LearningChoicesNotifier::choicesChanged, this, &RussianTextView::refresh);
+}
+
+RussianTextView::~RussianTextView() = default;
+
+QString RussianTextView::spokenText() const
+{
+    return Course::withoutStressMarks(Course::DecodeRussianText(m_box.toPlainText()));
+}
+
+void RussianTextView::refresh()
+{
+    const QString plain = spokenText();
+    // The record's own stress decisions are keyed by its text as stored, whatever the
+    // learner has typed into the box since.
+    const Course::CourseRecord record{Course::lessonPlace(m_lesson),
+                                      Course::DecodeRussianText(m_data.value(Course::LessonTable::russianText()))};
+    const Course::LearningChoices choices = Course::choicesOf(m_services.learning);
+    const QString shown = Course::displayRussian(plain, m_services.stress, choices, record);
+    if (shown != m_box.toPlainText()) {
+        const QSignalBlocker blocker(&m_box);
+        m_box.setPlainText(shown);
+    }
+
+    const int language = m_services.state ? m_services.state->language() : 0;
+    const QString line = Course::transliterationLine(plain, m_services.stress, choices, language, record);
+    m_line->setText(line);
+    // Named by its role like the boxes; the transliteration itself is its description.
+    m_line->setAccessibleName(controlNames(language).transliteration);
+    m_line->setAccessibleDescription(QTextDocumentFragment::fromHtml(line).toPlainText());
+    placeLine(choices.transliteration);
+}
+
+void RussianTextView::placeLine(bool shown)
+{
+    if (!shown) {
+        m_line->hide();
+        m_below.setGeometry(m_belowDesign);
+        return;
+    }
+    // The line takes two lines' room between the box and the one below, which moves down
+    // and keeps its bottom edge.
+    const QRect box = m_box.geometry();
+    const int gap = qMax(2, (m_belowDesign.top() - box.bottom()) / 4);
+    const int height = 2 * m_line->fontMetrics().lineSpacing() + 4;
+    m_line->setGeometry(box.left(), box.bottom() + 1 + gap, box.width(), height);
+    const int top = m_line->geometry().bottom() + 1 + gap;
+    const int minimum = m_below.fontMetrics().lineSpacing() + 8;
+    m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(), qMax(minimum, m_belowDesign.bottom() + 1 - top));
+    m_line->show();
+    m_line->raise();
+}
+
+} // namespace Lessons
