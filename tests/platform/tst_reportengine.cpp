@@ -132,6 +132,7 @@ private Q_SLOTS:
     void cleanup();
     void selectsSortsAndLabelsRows();
     void formulaWithOrAndParentheses();
+    void textFilterRewritesItsColumnOnly();
     void connectIsPassedReadOnly_data();
     void connectIsPassedReadOnly();
     void failures_data();
@@ -223,6 +224,25 @@ void TestReportEngine::formulaWithOrAndParentheses()
     QVERIFY(engine.printReport().ok());
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
     QCOMPARE(engine.lastReport()->lesson(), QStringLiteral("3, 17"));
+}
+
+void TestReportEngine::textFilterRewritesItsColumnOnly()
+{
+    qputenv("VESKORA_REPORT_PDF", m_dir.filePath(QStringLiteral("out.pdf")).toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='3' or {Kursen.Lektion} ='17'"));
+    // The field is named in another case than the layout's; the filter sees each row's lesson.
+    engine.setTextFilter(QStringLiteral("russiantext"),
+                         [](const QString &text, const QString &lesson) { return text + u'/' + lesson; });
+    QVERIFY(engine.printReport().ok());
+    QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет/3", "Нет/17"}));
+    QCOMPARE(tableColumn(engine.lastReport()->document(), 2), (QStringList{"Deutsch", "Hallo", "Nein"}));
+
+    engine.setTextFilter(QStringLiteral("RussianText"), {});
+    QVERIFY(engine.printReport().ok());
+    QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
 }
 
 void TestReportEngine::connectIsPassedReadOnly_data()

@@ -30,6 +30,7 @@ public:
     void setConnect(const QString &connect) override { calls.append(QStringLiteral("connect ") + connect); }
     void setReportFileName(const QString &path) override { calls.append(QStringLiteral("layout ") + path); }
     void replaceSelectionFormula(const QString &formula) override { calls.append(QStringLiteral("formula ") + formula); }
+    void setTextFilter(const QString &field, TextFilter filter) override { filters.insert(field, filter); }
     Status printReport() override
     {
         calls.append(QStringLiteral("print"));
@@ -37,6 +38,7 @@ public:
     }
 
     QStringList calls;
+    QHash<QString, TextFilter> filters;
     Status failure;
 };
 
