@@ -2,13 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/courseservices.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "course/coursefiles.h"
+#include "course/learningchoices.h"
+#include "course/settingskeys.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
+#include "platform/settings/inisettingsstore.h"
 
 namespace Shell {
 
@@ -18,6 +23,11 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
+    // Beside the course's settings file, in the same folder.
+    , m_learningSettings(std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(
+          QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
+              .dir()
+              .filePath(Course::LearningKeys::kFileName))))
 {
     m_services.state = &state;
     m_services.settings = &settings;
@@ -26,6 +36,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.databases = m_databases.get();
     m_services.help = m_help.get();
     m_services.reports = m_reports.get();
+    m_services.learningSettings = m_learningSettings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
 }

@@ -29,6 +29,9 @@ struct Services {
     Platform::DatabaseEngine *databases = nullptr;
     Platform::HelpViewer *help = nullptr;
     Platform::ReportEngine *reports = nullptr;
+    /// The learner's choices file (Learning.ini). Without it the choices keep their
+    /// defaults and the Learning menu offers none.
+    Platform::SettingsStore *learningSettings = nullptr;
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;

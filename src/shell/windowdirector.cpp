@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
+#include "course/learningchoices.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
@@ -16,6 +17,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
+#include "shell/learningmenu.h"
 #include "shell/printlesson.h"
 #include "shell/services.h"
 
@@ -27,11 +29,17 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_learning(std::make_unique<Course::LearningChoicesNotifier>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
+    if (services.learningSettings)
+        m_learningMenu = std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning,
+                                                        services.state->language());
     *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
                          services.launcher, services.paths};
+    m_lessonServices->learning = m_learning.get();
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    m_dictionaryServices->learning = m_learning.get();
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
 
@@ -49,11 +57,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
-        // The stress table is read when a window first needs it, not at start-up.
-        if (!m_stress)
-            m_stress = std::make_unique<Course::StressTable>(
-                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
-        m_dictionaryServices->stress = m_stress.get();
+        m_dictionaryServices->stress = stressTable();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
@@ -71,6 +75,15 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 
 WindowDirector::~WindowDirector() = default;
 
+const Course::StressTable *WindowDirector::stressTable()
+{
+    // Read when a window first needs it, not at start-up.
+    if (!m_stress)
+        m_stress = std::make_unique<Course::StressTable>(
+            Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+    return m_stress.get();
+}
+
 template<typename Window>
 Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind)
 {
@@ -78,6 +91,7 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
         m_main.showChild(open);
         return open;
     }
+    m_lessonServices->stress = stressTable();
     Window *window = slot.touch();
     connect(window, &Lessons::LessonWindowBase::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
@@ -141,6 +155,7 @@ void WindowDirector::printLesson()
 {
     if (!m_print)
         return;
+    m_print->setStress(stressTable(), m_learning.get());
     if (m_print->print().failed()) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
                                     QMessageBox::Ok, &m_main);
