@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "course/coursefiles.h"
 #include "course/genie.h"
