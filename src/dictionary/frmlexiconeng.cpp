@@ -28,6 +28,7 @@
 #include "platform/database/datasource.h"
 #include "course/codepage1251.h"
 #include "platform/ui/accessibletext.h"
+#include "platform/ui/markfont.h"
 #include "platform/ui/twips.h"
 
 namespace Dictionary {
@@ -48,6 +49,13 @@ public:
     QString displayText(const QVariant &value, const QLocale &) const override
     {
         return m_shown(Course::CodePage1251::decode(value.toString()));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font = Platform::fontPlacingMarks(option->font);
     }
 
 private:
@@ -167,13 +175,13 @@ void FrmLexiconEng::buildControls()
     m_ui.txtNative->hide();
 
     m_ui.txtRussian = makeBox(this, QStringLiteral("txtRussian"), QStringLiteral("Russian"));
-    m_ui.txtRussian->setFont(arial(0, false));
+    m_ui.txtRussian->setFont(Platform::fontPlacingMarks(arial(0, false)));
     m_ui.txtRussian->setReadOnly(true);
     place(m_ui.txtRussian, 5760, 2520, 2295, 495);
     m_ui.txtRussian->hide();
 
     m_ui.txtRuss2 = makeBox(this, QStringLiteral("txtRuss2"), QStringLiteral("Spoken form"));
-    m_ui.txtRuss2->setFont(arial(12, true));
+    m_ui.txtRuss2->setFont(Platform::fontPlacingMarks(arial(12, true)));
     for (QLineEdit *box : {m_ui.txtRussian, m_ui.txtRuss2})
         Platform::readWithoutCharacters(box, QString(QChar(Course::kStressMark)));
     place(m_ui.txtRuss2, 4320, 3840, 3735, 1335);

@@ -19,6 +19,7 @@
 #include "lessons/lessonservices.h"
 #include "platform/database/datasource.h"
 #include "platform/ui/accessibletext.h"
+#include "platform/ui/markfont.h"
 #include "platform/ui/twips.h"
 
 namespace Lessons {
@@ -33,6 +34,7 @@ RussianTextView::RussianTextView(QPlainTextEdit &box, QWidget &below, const Plat
     , m_belowDesign(below.geometry())
 {
     Platform::readWithoutCharacters(&m_box, QString(QChar(Course::kStressMark)));
+    m_box.setFont(Platform::fontPlacingMarks(m_box.font()));
 
     m_line = new QLabel(window);
     m_line->setObjectName(QStringLiteral("lblTransliteration"));

@@ -22,6 +22,7 @@
 #include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
+#include "platform/ui/markfont.h"
 
 using Dictionary::FrmLexiconEng;
 
@@ -287,6 +288,8 @@ void TestFrmLexiconEng::stressMarksAreShownButNotSpoken()
     QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("го\u0301лод"));
     QCOMPARE(h.box("txtRuss2")->text(), QStringLiteral("го\u0301лод"));
     QCOMPARE(gridText(1), QStringLiteral("голо\u0301дный"));
+    for (const char *box : {"txtRussian", "txtRuss2"})
+        QVERIFY2(Platform::placesMarks(h.box(box)->font()), box);
     QCOMPARE(QAccessible::queryAccessibleInterface(h.box("txtRussian"))->text(QAccessible::Value), QStringLiteral("голод"));
     h.speak();
     QCOMPARE(h.characters.spoken().constLast(), kSpeakPrefix + QStringLiteral("голод"));

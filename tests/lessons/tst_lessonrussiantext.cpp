@@ -13,6 +13,7 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessontestbed.h"
+#include "platform/ui/markfont.h"
 
 using namespace Qt::StringLiterals;
 using Course::LearningChoices;
@@ -89,6 +90,7 @@ void TestLessonRussianText::marksAreShownButNeitherSpokenNorReadOut()
     QWidget *window = bed.open(u"Lektion2"_s, 2);
     QPlainTextEdit *box = russianBox(window);
     QCOMPARE(box->toPlainText(), u"Встре́ча"_s);
+    QVERIFY(Platform::placesMarks(box->font()));
     QCOMPARE(bed.characters.spoken(), QStringList{speech(u"Встреча"_s)});
 
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);

@@ -18,6 +18,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/report/reportdocument.h"
 #include "platform/report/reportengineqt.h"
+#include "platform/ui/markfont.h"
 
 using namespace Platform;
 
@@ -234,11 +235,18 @@ void TestReportEngine::textFilterRewritesItsColumnOnly()
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='3' or {Kursen.Lektion} ='17'"));
     // The field is named in another case than the layout's; the filter sees each row's lesson.
-    engine.setTextFilter(QStringLiteral("russiantext"),
-                         [](const QString &text, const QString &lesson) { return text + u'/' + lesson; });
+    engine.setTextFilter(QStringLiteral("russiantext"), [](const QString &text, const QString &lesson) {
+        return text.left(2) + QChar(0x0301) + text.mid(2) + u'/' + lesson;
+    });
     QVERIFY(engine.printReport().ok());
-    QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет/3", "Нет/17"}));
-    QCOMPARE(tableColumn(engine.lastReport()->document(), 2), (QStringList{"Deutsch", "Hallo", "Nein"}));
+    const QTextDocument &document = engine.lastReport()->document();
+    QCOMPARE(tableColumn(document, 1), (QStringList{"Russisch", "Пр\u0301ивет/3", "Не\u0301т/17"}));
+    QCOMPARE(tableColumn(document, 2), (QStringList{"Deutsch", "Hallo", "Nein"}));
+    // A marked cell is set in a face that puts the mark over its letter, whatever the
+    // layout's font does with it.
+    const QTextCursor marked = document.find(QStringLiteral("Пр\u0301ивет"));
+    QVERIFY(!marked.isNull());
+    QVERIFY(placesMarks(marked.charFormat().font()));
 
     engine.setTextFilter(QStringLiteral("RussianText"), {});
     QVERIFY(engine.printReport().ok());
