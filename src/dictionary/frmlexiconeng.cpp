@@ -21,6 +21,7 @@
 #include "course/genie.h"
 #include "course/learningchoices.h"
 #include "course/stressmarks.h"
+#include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
 #include "course/programstate.h"
@@ -111,7 +112,8 @@ FrmLexiconEng::FrmLexiconEng(DictionaryServices &services, QWidget *parent)
     if (services.characters) {
         m_agent = new Platform::AgentControl(*services.characters, this);
         m_agent->setObjectName(QStringLiteral("Agent1"));
-        m_genie = std::make_unique<Character::GenieReference>(*m_agent);
+        m_genie = std::make_unique<Character::GenieReference>(
+            *m_agent, Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
     }
     buildControls();
 }
@@ -274,7 +276,7 @@ void FrmLexiconEng::setUpCharacter()
 void FrmLexiconEng::setUpBalloon()
 {
     if (m_genie && m_genie->holds())
-        m_genie->setUpBalloon({Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
+        m_genie->setUpBalloon();
 }
 
 void FrmLexiconEng::moveCharacter(QPoint position)
@@ -303,6 +305,8 @@ void FrmLexiconEng::handleRefresh(const Platform::Status &status)
     // A text that the engine cannot parse (an unclosed "[") simply matches nothing; only a
     // dictionary that cannot be opened or read is worth telling the learner about.
     m_dictionaryMissing = status.failed() && status.code() != Platform::ErrorCode::SyntaxError;
+    if (status.failed())
+        qCDebug(lcDictionary) << "search failed:" << status.code() << status.error().detail;
     m_ui.lblNoDictionary->setVisible(m_dictionaryMissing);
     if (m_dictionaryMissing)
         m_ui.DBGrid1->hide();

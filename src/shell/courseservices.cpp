@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 
+#include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "course/coursefiles.h"
@@ -14,13 +15,15 @@
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"
+#include "shell/soundnotice.h"
 
 namespace Shell {
 
 CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state,
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
     : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
-    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
+    , m_characterSettings(std::make_unique<Platform::CharacterSettingsStore>())
+    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
     // Beside the course's settings file, in the same folder.
@@ -39,6 +42,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.learningSettings = m_learningSettings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
+    showSoundProblems(*m_characters, state);
 }
 
 CourseServices::~CourseServices() = default;

@@ -7,6 +7,7 @@
 #include "shell/services.h"
 
 namespace Platform {
+class CharacterSettingsStore;
 class ChmHelpViewer;
 class GenieCharacterService;
 class IniSettingsStore;
@@ -17,9 +18,9 @@ class SqlCipherDatabaseEngine;
 namespace Shell {
 
 /// The course program's real services over an application folder: the database engine,
-/// the character service, the help viewer, the report engine and the learner's choices file
-/// ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings store, the process launcher
-/// and the program state that the caller owns.
+/// the character service with its own settings file, the help viewer, the report engine and
+/// the learner's choices file ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings
+/// store, the process launcher and the program state that the caller owns.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -34,6 +35,7 @@ public:
 
 private:
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
+    std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
