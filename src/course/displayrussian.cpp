@@ -15,8 +15,8 @@ QString displayRussian(const QString &text, const StressTable *table, const Lear
     return markStress(text, *table, record);
 }
 
-QString transliterationLine(const QString &text, const StressTable *table, const LearningChoices &choices,
-                            int language, const CourseRecord &record)
+QString transliterationLine(const QString &text, const StressTable *table, const LearningChoices &choices, int language,
+                            const CourseRecord &record)
 {
     if (!choices.transliteration || text.trimmed().isEmpty())
         return {};

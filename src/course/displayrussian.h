@@ -21,7 +21,7 @@ QString displayRussian(const QString &text, const StressTable *table, const Lear
 /// The transliteration line of \a text in interface language \a language's convention, as
 /// rich text with the stressed vowels in bold (from \a table, in \a record); empty when the
 /// choices do not ask for it or the text is empty.
-QString transliterationLine(const QString &text, const StressTable *table, const LearningChoices &choices,
-                            int language, const CourseRecord &record = {});
+QString transliterationLine(const QString &text, const StressTable *table, const LearningChoices &choices, int language,
+                            const CourseRecord &record = {});
 
 } // namespace Course

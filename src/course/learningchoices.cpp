@@ -28,7 +28,10 @@ QString LearningChoices::storedText(bool on)
     return on ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-LearningChoicesNotifier::LearningChoicesNotifier(QObject *parent) : QObject(parent) { }
+LearningChoicesNotifier::LearningChoicesNotifier(QObject *parent)
+    : QObject(parent)
+{
+}
 
 LearningChoicesNotifier::~LearningChoicesNotifier() = default;
 

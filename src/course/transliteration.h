@@ -63,7 +63,17 @@ public:
     QString toHtml(QStringView text) const;
 
 private:
-    enum class Context { Start, End, AfterVowel, AfterSign, AfterHushing, BeforeVowel, BeforeConsonant, BeforeEI, BetweenVowels };
+    enum class Context {
+        Start,
+        End,
+        AfterVowel,
+        AfterSign,
+        AfterHushing,
+        BeforeVowel,
+        BeforeConsonant,
+        BeforeEI,
+        BetweenVowels
+    };
     struct Rule {
         /// None when the key has no form of its own (two-letter keys).
         std::optional<QString> form;

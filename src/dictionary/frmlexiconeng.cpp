@@ -15,19 +15,19 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
 #include "course/displayrussian.h"
 #include "course/genie.h"
 #include "course/learningchoices.h"
+#include "course/programstate.h"
 #include "course/stressmarks.h"
 #include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
-#include "course/programstate.h"
 #include "platform/core/steprunner.h"
 #include "platform/database/datasource.h"
-#include "course/codepage1251.h"
 #include "platform/ui/accessibletext.h"
 #include "platform/ui/markfont.h"
 #include "platform/ui/twips.h"
@@ -38,13 +38,13 @@ namespace {
 constexpr int kClientWidth = 8232;
 constexpr int kClientHeight = 5712;
 
-
 // The grid's Russian column holds the stored single-byte form; show it as Cyrillic, marked
 // as the learner chose.
 class CyrillicDelegate final : public QStyledItemDelegate {
 public:
     CyrillicDelegate(std::function<QString(const QString &)> shown, QObject *parent)
-        : QStyledItemDelegate(parent), m_shown(std::move(shown))
+        : QStyledItemDelegate(parent)
+        , m_shown(std::move(shown))
     {
     }
     QString displayText(const QVariant &value, const QLocale &) const override

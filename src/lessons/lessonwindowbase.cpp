@@ -18,8 +18,8 @@
 #include "course/russiantext.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessondesign.h"
-#include "lessons/russiantextview.h"
 #include "lessons/logging.h"
+#include "lessons/russiantextview.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
@@ -126,8 +126,8 @@ QString LessonWindowBase::spokenRussianText() const
 
 Platform::Status LessonWindowBase::openCourseDatabase()
 {
-    auto database = m_services.databases->openDatabase(QString(), false, false,
-                                                       Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
+    auto database = m_services.databases->openDatabase(
+        QString(), false, false, Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
     if (!database)
         return database.status();
     m_courseDatabase = *database;

@@ -95,7 +95,8 @@ void RussianTextView::placeLine(bool shown)
     m_line->setGeometry(box.left(), box.bottom() + 1 + gap, box.width(), height);
     const int top = m_line->geometry().bottom() + 1 + gap;
     const int minimum = m_below.fontMetrics().lineSpacing() + 8;
-    m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(), qMax(minimum, m_belowDesign.bottom() + 1 - top));
+    m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(),
+                        qMax(minimum, m_belowDesign.bottom() + 1 - top));
     m_line->show();
     m_line->raise();
 }

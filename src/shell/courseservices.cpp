@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 
-#include "platform/agent/charactersettingsstore.h"
-#include "platform/agent/geniecharacterservice.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
 #include "course/coursefiles.h"
 #include "course/learningchoices.h"
 #include "course/settingskeys.h"
+#include "platform/agent/charactersettingsstore.h"
+#include "platform/agent/geniecharacterservice.h"
+#include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"

@@ -11,7 +11,9 @@
 
 namespace Shell {
 PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
-    : m_engine(engine), m_state(state), m_paths(std::move(paths))
+    : m_engine(engine)
+    , m_state(state)
+    , m_paths(std::move(paths))
 {
 }
 
@@ -53,11 +55,11 @@ Platform::Status PrintLesson::print()
     if (m_stress && choices.stressMarks) {
         // The print database holds the lesson texts as written, so a row's text is also the
         // key of its record's own stress decisions.
-        m_engine.setTextFilter(Course::LessonTable::russianText(),
-                               [table = m_stress, choices](const QString &text, const QString &lesson) {
-                                   return Course::displayRussian(text, table, choices,
-                                                                 {Course::lessonPlace(lesson.toInt()), text});
-                               });
+        m_engine.setTextFilter(
+            Course::LessonTable::russianText(),
+            [table = m_stress, choices](const QString &text, const QString &lesson) {
+                return Course::displayRussian(text, table, choices, {Course::lessonPlace(lesson.toInt()), text});
+            });
     } else {
         m_engine.setTextFilter(Course::LessonTable::russianText(), {});
     }

@@ -6,6 +6,7 @@
 
 #include "contents/contentswindow.h"
 #include "course/learningchoices.h"
+#include "course/programstate.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
@@ -13,7 +14,6 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
-#include "course/programstate.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
@@ -34,10 +34,10 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
     if (services.learningSettings)
-        m_learningMenu = std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning,
-                                                        services.state->language());
-    *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
-                         services.launcher, services.paths};
+        m_learningMenu =
+            std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning, services.state->language());
+    *m_lessonServices = {services.state,     services.settings, services.characters,
+                         services.databases, services.launcher, services.paths};
     m_lessonServices->learning = m_learning.get();
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
     m_dictionaryServices->learning = m_learning.get();
@@ -98,10 +98,13 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
     // alphabet hands over to the lesson window) loads in its place, one window per kind.
-    connect(window, &Lessons::LessonWindowBase::nextLessonRequested, this, [this, kind, &slot]() {
-        slot.release();
-        openLessonWindow(kind == Course::LessonWindowKind::Alphabet ? Course::LessonWindowKind::Lesson : kind);
-    }, Qt::QueuedConnection);
+    connect(
+        window, &Lessons::LessonWindowBase::nextLessonRequested, this,
+        [this, kind, &slot]() {
+            slot.release();
+            openLessonWindow(kind == Course::LessonWindowKind::Alphabet ? Course::LessonWindowKind::Lesson : kind);
+        },
+        Qt::QueuedConnection);
     m_main.showChild(window);
     window->load();
     return window;
@@ -135,9 +138,18 @@ Lessons::LessonWindowBase *WindowDirector::lessonWindow(Course::LessonWindowKind
     return nullptr;
 }
 
-Contents::ContentsWindow *WindowDirector::contents() const { return m_contents.get(); }
-Dictionary::FrmLexiconEng *WindowDirector::dictionary() const { return m_dictionary.get(); }
-FrmAbout *WindowDirector::about() const { return m_about.get(); }
+Contents::ContentsWindow *WindowDirector::contents() const
+{
+    return m_contents.get();
+}
+Dictionary::FrmLexiconEng *WindowDirector::dictionary() const
+{
+    return m_dictionary.get();
+}
+FrmAbout *WindowDirector::about() const
+{
+    return m_about.get();
+}
 
 void WindowDirector::showTopLevel(QWidget *window)
 {
@@ -148,9 +160,18 @@ void WindowDirector::showTopLevel(QWidget *window)
     window->activateWindow();
 }
 
-void WindowDirector::showContents() { showTopLevel(m_contents.touch()); }
-void WindowDirector::showDictionary() { showTopLevel(m_dictionary.touch()); }
-void WindowDirector::showAbout() { showTopLevel(m_about.touch()); }
+void WindowDirector::showContents()
+{
+    showTopLevel(m_contents.touch());
+}
+void WindowDirector::showDictionary()
+{
+    showTopLevel(m_dictionary.touch());
+}
+void WindowDirector::showAbout()
+{
+    showTopLevel(m_about.touch());
+}
 
 void WindowDirector::printLesson()
 {
@@ -167,8 +188,14 @@ void WindowDirector::printLesson()
     }
 }
 
-void WindowDirector::programHelp() { m_help->chooseProgramHelp(); }
-void WindowDirector::grammarHelp() { m_help->chooseGrammarHelp(); }
+void WindowDirector::programHelp()
+{
+    m_help->chooseProgramHelp();
+}
+void WindowDirector::grammarHelp()
+{
+    m_help->chooseGrammarHelp();
+}
 
 void WindowDirector::releaseAll()
 {

@@ -67,8 +67,8 @@ void TestTransliteration::writesEachConvention_data()
     QTest::newRow("French iotated") << Course::Language::French << iotated << u"Iel, obiavlenie, Dostoïevski"_s;
     QTest::newRow("Spanish iotated") << Course::Language::Spanish << iotated << u"Yel, obyavleniye, Dostoyevski"_s;
     QTest::newRow("words in capitals") << Course::Language::English << u"ЩИ и Щи"_s << u"SHCHI i Shchi"_s;
-    QTest::newRow("hyphen and Latin pass") << Course::Language::Swedish << u"по-русски, SIM-карта"_s
-                                           << u"po-russki, SIM-karta"_s;
+    QTest::newRow("hyphen and Latin pass")
+        << Course::Language::Swedish << u"по-русски, SIM-карта"_s << u"po-russki, SIM-karta"_s;
     QTest::newRow("outside the six") << 999 << u"щи"_s << u"shchi"_s;
 }
 

@@ -16,10 +16,10 @@
 
 #include "course/coursefiles.h"
 #include "course/learningchoices.h"
+#include "course/programstate.h"
 #include "course/stresstable.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
-#include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/ui/markfont.h"
@@ -159,12 +159,30 @@ void TestFrmLexiconEng::captionsFollowTheLanguage_data()
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("speak");
     QTest::addColumn<QString>("firstWord");
-    QTest::newRow("English") << 110 << "Search:" << "End" << "Speak" << "house";
-    QTest::newRow("Finnish") << 130 << "Etsi:" << "Lopetus" << "Lausu" << "talo";
-    QTest::newRow("German") << 140 << "Suchwort:" << "Ende" << "Aussprechen" << "Haus";
-    QTest::newRow("French") << 150 << "Recherche:" << "Fin" << "Prononcer" << "maison";
-    QTest::newRow("Spanish") << 160 << "Entrada: " << "Acabar" << "Pronunciar" << "casa";
-    QTest::newRow("none of the six") << 999 << "Search:" << "End" << "Speak" << "house";
+    QTest::newRow("English") << 110 << "Search:"
+                             << "End"
+                             << "Speak"
+                             << "house";
+    QTest::newRow("Finnish") << 130 << "Etsi:"
+                             << "Lopetus"
+                             << "Lausu"
+                             << "talo";
+    QTest::newRow("German") << 140 << "Suchwort:"
+                            << "Ende"
+                            << "Aussprechen"
+                            << "Haus";
+    QTest::newRow("French") << 150 << "Recherche:"
+                            << "Fin"
+                            << "Prononcer"
+                            << "maison";
+    QTest::newRow("Spanish") << 160 << "Entrada: "
+                             << "Acabar"
+                             << "Pronunciar"
+                             << "casa";
+    QTest::newRow("none of the six") << 999 << "Search:"
+                                     << "End"
+                                     << "Speak"
+                                     << "house";
 }
 
 void TestFrmLexiconEng::captionsFollowTheLanguage()
@@ -186,12 +204,13 @@ void TestFrmLexiconEng::swedishPrefixMatchesEveryCase()
 {
     Harness h(Course::Language::Swedish);
     h.type(QStringLiteral("hu"));
-    QCOMPARE(h.box("txtRecord")->text(), QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
+    QCOMPARE(h.box("txtRecord")->text(),
+             QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
     QCOMPARE(h.window->dataSource().recordSource(), h.box("txtRecord")->text());
     const QStringList expected = {
-        QStringLiteral("hus"),    QStringLiteral("hund"),       QStringLiteral("huvud"), QStringLiteral("hunger"),
-        QStringLiteral("hungrig"), QStringLiteral("hur"),       QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
-        QStringLiteral("HURRA"),  QStringLiteral("HULIGAN"),
+        QStringLiteral("hus"),     QStringLiteral("hund"),    QStringLiteral("huvud"), QStringLiteral("hunger"),
+        QStringLiteral("hungrig"), QStringLiteral("hur"),     QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
+        QStringLiteral("HURRA"),   QStringLiteral("HULIGAN"),
     };
     QCOMPARE(h.listedWords(), expected);
     QVERIFY(!h.grid()->isHidden());
@@ -226,7 +245,8 @@ void TestFrmLexiconEng::searchMatchingNothingEmptiesTheBoxes()
         QVERIFY2(h.box(name)->text().isEmpty(), name);
     h.characters.clear();
     h.speak();
-    QCOMPARE(h.characters.requests, (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
+    QCOMPARE(h.characters.requests,
+             (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
 }
 
 void TestFrmLexiconEng::remarkInBracketsIsShownButNotSpoken()
@@ -290,7 +310,8 @@ void TestFrmLexiconEng::stressMarksAreShownButNotSpoken()
     QCOMPARE(gridText(1), QStringLiteral("голо\u0301дный"));
     for (const char *box : {"txtRussian", "txtRuss2"})
         QVERIFY2(Platform::placesMarks(h.box(box)->font()), box);
-    QCOMPARE(QAccessible::queryAccessibleInterface(h.box("txtRussian"))->text(QAccessible::Value), QStringLiteral("голод"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(h.box("txtRussian"))->text(QAccessible::Value),
+             QStringLiteral("голод"));
     h.speak();
     QCOMPARE(h.characters.spoken().constLast(), kSpeakPrefix + QStringLiteral("голод"));
 

@@ -135,10 +135,10 @@ void TestLessonRussianText::choicesTakeEffectAtOnce_data()
     QTest::addColumn<QString>("marked");
     QTest::addColumn<QString>("line");
     QTest::newRow("alphabet") << u"Lektion1"_s << 1 << Course::Language::English << u"А"_s << u"A"_s;
-    QTest::newRow("lessons 2-9, German") << u"Lektion2"_s << 38 << Course::Language::German
-                                         << u"Повторение"_s << u"Powtorenije"_s;
-    QTest::newRow("lessons 10-38, Swedish") << u"Lektion3"_s << 12 << Course::Language::Swedish << u"Пого́да"_s
-                                            << u"Pog<b>o</b>da"_s;
+    QTest::newRow("lessons 2-9, German") << u"Lektion2"_s << 38 << Course::Language::German << u"Повторение"_s
+                                         << u"Powtorenije"_s;
+    QTest::newRow("lessons 10-38, Swedish")
+        << u"Lektion3"_s << 12 << Course::Language::Swedish << u"Пого́да"_s << u"Pog<b>o</b>da"_s;
 }
 
 void TestLessonRussianText::choicesTakeEffectAtOnce()

@@ -11,9 +11,9 @@
 #include "course/settingskeys.h"
 #include "platform/settings/inisettingsstore.h"
 
-using Platform::IniSettingsStore;
 using Course::Settings::kApplication;
 using Course::Settings::kSection;
+using Platform::IniSettingsStore;
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -84,7 +84,8 @@ private Q_SLOTS:
     void saveSurvivesKillRightAfterItReturns()
     {
         QProcess writer;
-        writer.start(QStringLiteral(SETTINGS_WRITER), {QStringLiteral("killed"), QStringLiteral("3"), QStringLiteral("hold")});
+        writer.start(QStringLiteral(SETTINGS_WRITER),
+                     {QStringLiteral("killed"), QStringLiteral("3"), QStringLiteral("hold")});
         QVERIFY(writer.waitForStarted());
         QByteArray output;
         while (!output.contains("saved killed2")) {
@@ -95,7 +96,8 @@ private Q_SLOTS:
         QVERIFY(writer.waitForFinished(5000));
         IniSettingsStore store;
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("killed%1").arg(i)), QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("killed%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
     }
 
     void twoProgramsWritingAtOnceLoseNothing()
@@ -110,8 +112,10 @@ private Q_SLOTS:
         QCOMPARE(second.exitCode(), 0);
         IniSettingsStore store;
         for (int i = 0; i < 60; ++i) {
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("first%1").arg(i)), QStringLiteral("value %1").arg(i));
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("second%1").arg(i)), QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("first%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("second%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
         }
         QSettings check(IniSettingsStore::filePath(kApplication), QSettings::IniFormat);
         QCOMPARE(check.status(), QSettings::NoError);

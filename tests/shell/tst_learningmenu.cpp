@@ -107,9 +107,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("marks");
         QTest::addColumn<bool>("transliteration");
         QTest::newRow("missing") << QByteArray() << true << false;
-        QTest::newRow("both turned") << QByteArray("[Learning]\nStressMarks=false\nTransliteration=true\n") << false << true;
+        QTest::newRow("both turned") << QByteArray("[Learning]\nStressMarks=false\nTransliteration=true\n") << false
+                                     << true;
         QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false;
-        QTest::newRow("values garbled") << QByteArray("[Learning]\nStressMarks=maybe\nTransliteration=\n") << true << false;
+        QTest::newRow("values garbled") << QByteArray("[Learning]\nStressMarks=maybe\nTransliteration=\n") << true
+                                        << false;
     }
     void choicesComeFromTheFile()
     {

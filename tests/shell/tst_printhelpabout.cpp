@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/learningchoices.h"
+#include "course/programstate.h"
+#include "course/stresstable.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
-#include "course/programstate.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
 #include "shell/helpcommands.h"
-#include "course/learningchoices.h"
-#include "course/stresstable.h"
 #include "shell/printlesson.h"
 
 using namespace Platform;
@@ -31,7 +31,10 @@ public:
     void setDataFiles(const QString &path) override { calls.append(QStringLiteral("data ") + path); }
     void setConnect(const QString &connect) override { calls.append(QStringLiteral("connect ") + connect); }
     void setReportFileName(const QString &path) override { calls.append(QStringLiteral("layout ") + path); }
-    void replaceSelectionFormula(const QString &formula) override { calls.append(QStringLiteral("formula ") + formula); }
+    void replaceSelectionFormula(const QString &formula) override
+    {
+        calls.append(QStringLiteral("formula ") + formula);
+    }
     void setTextFilter(const QString &field, TextFilter filter) override { filters.insert(field, filter); }
     Status printReport() override
     {
@@ -327,8 +330,9 @@ void TestPrintHelpAbout::aboutBoxTextsAndPlaces()
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(ok->isDefault());
     // Places are twips turned into pixels.
-    QCOMPARE(ok->geometry(), QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
-                                   Twips::toPixels(345, ok)));
+    QCOMPARE(ok->geometry(),
+             QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
+                   Twips::toPixels(345, ok)));
     QCOMPARE(about.size(), QSize(Twips::toPixels(5868, &about), Twips::toPixels(3624, &about)));
 }
 

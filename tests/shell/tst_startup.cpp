@@ -6,13 +6,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "course/programstate.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "course/programstate.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
-#include "shell/services.h"
 #include "shell/programlaunch.h"
+#include "shell/services.h"
 
 using TestSupport::FakeProcessLauncher;
 using TestSupport::InMemorySettingsStore;
@@ -102,8 +102,10 @@ private Q_SLOTS:
         auto *version = splash.findChild<QLabel *>(QStringLiteral("lblVersion"));
         QVERIFY(version);
         QCOMPARE(version->text(), QStringLiteral("Version 1.0."));
-        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(), QStringLiteral(" hosted by Genie"));
-        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("Windows 95/98/ME/2000"));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(),
+                 QStringLiteral(" hosted by Genie"));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(),
+                 QStringLiteral("Windows 95/98/ME/2000"));
         QVERIFY(splash.findChild<QTimer *>(QStringLiteral("Timer1")));
     }
 };

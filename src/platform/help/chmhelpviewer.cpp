@@ -40,7 +40,8 @@ QString decodeHtml(const QByteArray &data)
 QString firstPage(const ChmFile &file)
 {
     for (const QString &entry : file.entries()) {
-        if (entry.count(u'/') == 1 && (entry.endsWith(u".htm", Qt::CaseInsensitive) || entry.endsWith(u".html", Qt::CaseInsensitive)))
+        if (entry.count(u'/') == 1
+            && (entry.endsWith(u".htm", Qt::CaseInsensitive) || entry.endsWith(u".html", Qt::CaseInsensitive)))
             return entry;
     }
     return {};
@@ -67,7 +68,8 @@ HelpReference HelpReference::parse(const QString &reference)
     return result;
 }
 
-ChmBrowser::ChmBrowser(QWidget *parent) : QTextBrowser(parent)
+ChmBrowser::ChmBrowser(QWidget *parent)
+    : QTextBrowser(parent)
 {
     setObjectName(QStringLiteral("helpBrowser"));
     // Links are followed here so that pages come from the help file and web addresses go
@@ -140,8 +142,9 @@ void ChmBrowser::followLink(const QUrl &link)
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
     if (url.scheme() == kScheme) {
         if (!m_file || !m_file->contains(url.path())) {
-            showProblem(tr("Page not found"), tr("The page \"%1\" is not in the help file %2.")
-                                                  .arg(url.path().mid(1), m_file ? m_file->path() : QString()));
+            showProblem(tr("Page not found"),
+                        tr("The page \"%1\" is not in the help file %2.")
+                            .arg(url.path().mid(1), m_file ? m_file->path() : QString()));
             return;
         }
         m_showingProblem = false;
@@ -152,7 +155,8 @@ void ChmBrowser::followLink(const QUrl &link)
         QDesktopServices::openUrl(url);
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
     auto *layout = new QVBoxLayout(this);

@@ -42,7 +42,9 @@ QTextCharFormat charFormat(const ReportFont &font)
 } // namespace
 
 ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &rows, QString lesson)
-    : m_layout(std::move(layout)), m_lesson(std::move(lesson)), m_document(std::make_unique<QTextDocument>())
+    : m_layout(std::move(layout))
+    , m_lesson(std::move(lesson))
+    , m_document(std::make_unique<QTextDocument>())
 {
     m_document->setDefaultFont(toFont(m_layout.bodyFont));
     m_document->setDocumentMargin(0);
@@ -84,8 +86,9 @@ ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &ro
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList &values = rows.at(row);
         for (int column = 0; column < columnCount; ++column)
-            table->cellAt(row + 1, column).firstCursorPosition().insertText(values.value(column),
-                                                                            carriesMarks(values.value(column)) ? marked : body);
+            table->cellAt(row + 1, column)
+                .firstCursorPosition()
+                .insertText(values.value(column), carriesMarks(values.value(column)) ? marked : body);
     }
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include <QDir>
-#include <QHash>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSize>
@@ -44,7 +44,10 @@ void preparePrinter(QPrinter &printer)
 
 } // namespace
 
-ReportEngineQt::ReportEngineQt(DatabaseEngine &databases) : m_databases(databases) { }
+ReportEngineQt::ReportEngineQt(DatabaseEngine &databases)
+    : m_databases(databases)
+{
+}
 
 ReportEngineQt::~ReportEngineQt()
 {
@@ -108,24 +111,28 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         return formula.error();
 
     if (m_dataFile.isEmpty() || !QFileInfo(m_dataFile).isFile())
-        return Error{ErrorCode::FileNotFound, QStringLiteral("data file %1 not found").arg(QDir::toNativeSeparators(m_dataFile))};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("data file %1 not found").arg(QDir::toNativeSeparators(m_dataFile))};
     QString connect = m_connect.trimmed();
     if (!connect.isEmpty() && !connect.startsWith(u';'))
         connect.prepend(u';');
     Result<std::shared_ptr<Database>> database = m_databases.openDatabase(m_dataFile, false, true, connect);
     if (!database)
-        return Error{database.error().code, QStringLiteral("data file %1: %2").arg(m_dataFile, database.error().detail)};
+        return Error{database.error().code,
+                     QStringLiteral("data file %1: %2").arg(m_dataFile, database.error().detail)};
     Result<std::unique_ptr<Recordset>> records = (*database)->openRecordset(layout.table);
     if (!records)
-        return Error{records.error().code, QStringLiteral("table %1 in %2: %3").arg(layout.table, m_dataFile, records.error().detail)};
+        return Error{records.error().code,
+                     QStringLiteral("table %1 in %2: %3").arg(layout.table, m_dataFile, records.error().detail)};
     const Recordset &set = **records;
     const QStringList available = set.fieldNames();
 
     auto resolve = [&](const QString &field, const QString &what) -> Result<QString> {
         const QString name = findField(available, field);
         if (name.isEmpty())
-            return Error{ReportErrorCode::LayoutInvalid,
-                         QStringLiteral("%1 names the field %2, which table %3 does not have").arg(what, field, layout.table)};
+            return Error{
+                ReportErrorCode::LayoutInvalid,
+                QStringLiteral("%1 names the field %2, which table %3 does not have").arg(what, field, layout.table)};
         return name;
     };
 
@@ -151,8 +158,9 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         const QString table = qualified.section(u'.', 0, 0);
         const QString field = qualified.section(u'.', 1);
         if (table.compare(layout.table, Qt::CaseInsensitive) != 0)
-            return Error{ErrorCode::SyntaxError, QStringLiteral("selection formula names table %1; the report reads %2")
-                                                     .arg(table, layout.table)};
+            return Error{
+                ErrorCode::SyntaxError,
+                QStringLiteral("selection formula names table %1; the report reads %2").arg(table, layout.table)};
         Result<QString> name = resolve(field, QStringLiteral("the selection formula"));
         if (!name)
             return Error{ErrorCode::SyntaxError, name.error().detail};
@@ -171,7 +179,8 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
             Result<QString> value = set.valueAt(index, field);
             return value ? *value : QString();
         };
-        const bool selected = formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
+        const bool selected =
+            formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
         if (!selected)
             continue;
         Row row;
@@ -223,7 +232,8 @@ Status ReportEngineQt::output(const std::shared_ptr<ReportDocument> &report)
     case ReportLayout::Destination::Pdf: {
         const QFileInfo target(pdfPath);
         if (!target.dir().exists() && !QDir().mkpath(target.absolutePath()))
-            return fail(ReportErrorCode::OutputFailed, QStringLiteral("folder %1 cannot be created").arg(target.absolutePath()));
+            return fail(ReportErrorCode::OutputFailed,
+                        QStringLiteral("folder %1 cannot be created").arg(target.absolutePath()));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

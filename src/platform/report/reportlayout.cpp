@@ -81,15 +81,17 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
 
         if (!sawFormat) {
             if (key != u"format" || args.size() != 2 || args.at(0) != u"veskora-report")
-                return lineError(lineNumber, QStringLiteral("a layout starts with \"format veskora-report %1\"")
-                                                 .arg(kFormatVersion));
+                return lineError(
+                    lineNumber,
+                    QStringLiteral("a layout starts with \"format veskora-report %1\"").arg(kFormatVersion));
             bool isNumber = false;
             const int version = args.at(1).toInt(&isNumber);
             if (!isNumber || version < 1 || version > kFormatVersion)
-                return lineError(lineNumber, QStringLiteral("format version %1 is not supported (this program reads "
-                                                            "version %2)")
-                                                 .arg(args.at(1))
-                                                 .arg(kFormatVersion));
+                return lineError(lineNumber,
+                                 QStringLiteral("format version %1 is not supported (this program reads "
+                                                "version %2)")
+                                     .arg(args.at(1))
+                                     .arg(kFormatVersion));
             sawFormat = true;
             continue;
         }
@@ -98,7 +100,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
         if (key == u"language" || key == u"table" || key == u"title" || key == u"header" || key == u"footer"
             || key == u"sort" || key == u"lesson-field") {
             if (!needArgs(1))
-                return lineError(lineNumber, QStringLiteral("\"%1\" takes one value (quote texts with blanks)").arg(key));
+                return lineError(lineNumber,
+                                 QStringLiteral("\"%1\" takes one value (quote texts with blanks)").arg(key));
             const QString value = args.first();
             if (key == u"language")
                 layout.language = value;
@@ -122,7 +125,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
             bool isNumber = false;
             font.points = args.at(2).toInt(&isNumber);
             if (!isNumber || font.points < 4 || font.points > 72)
-                return lineError(lineNumber, QStringLiteral("font size \"%1\" is not a whole number from 4 to 72").arg(args.at(2)));
+                return lineError(lineNumber,
+                                 QStringLiteral("font size \"%1\" is not a whole number from 4 to 72").arg(args.at(2)));
             for (const QString &style : args.mid(3)) {
                 if (style == u"bold")
                     font.bold = true;
@@ -141,7 +145,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
             else if (role == u"page")
                 layout.pageFont = font;
             else
-                return lineError(lineNumber, QStringLiteral("unknown font role \"%1\" (title, heading, body, page)").arg(role));
+                return lineError(lineNumber,
+                                 QStringLiteral("unknown font role \"%1\" (title, heading, body, page)").arg(role));
         } else if (key == u"column") {
             if (!needArgs(3))
                 return lineError(lineNumber, QStringLiteral("column takes a field, a heading and a width in percent"));
@@ -168,14 +173,16 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
                     path = QDir::homePath() + path.mid(1);
                 layout.pdfPath = QDir(QDir::homePath()).absoluteFilePath(path);
             } else {
-                return lineError(lineNumber, QStringLiteral("destination is \"preview\", \"printer\" or \"pdf <file>\""));
+                return lineError(lineNumber,
+                                 QStringLiteral("destination is \"preview\", \"printer\" or \"pdf <file>\""));
             }
         } else {
             return lineError(lineNumber, QStringLiteral("unknown keyword \"%1\"").arg(words.first()));
         }
     }
     if (!sawFormat)
-        return lineError(1, QStringLiteral("empty layout: it starts with \"format veskora-report %1\"").arg(kFormatVersion));
+        return lineError(
+            1, QStringLiteral("empty layout: it starts with \"format veskora-report %1\"").arg(kFormatVersion));
     if (layout.columns.isEmpty())
         return lineError(lines.size(), QStringLiteral("the layout prints no column"));
     return layout;
@@ -185,9 +192,11 @@ Result<ReportLayout> ReportLayout::load(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 not found").arg(QDir::toNativeSeparators(path))};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("report layout %1 not found").arg(QDir::toNativeSeparators(path))};
     if (!file.open(QIODevice::ReadOnly))
-        return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
     Result<ReportLayout> layout = parse(QString::fromUtf8(file.readAll()));
     if (!layout)
         return Error{layout.error().code, QStringLiteral("report layout %1, %2").arg(path, layout.error().detail)};

@@ -78,7 +78,8 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     return value.toString();
 }
 
-bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key, const QString &value)
+bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key,
+                            const QString &value)
 {
     const QString path = pathFor(application);
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -87,7 +88,8 @@ bool IniSettingsStore::save(const QString &application, const QString &section, 
         // holds: keep it beside the store under another name and start a fresh one.
         if (!QFile::exists(path))
             return false;
-        QFile::rename(path, path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch()));
+        QFile::rename(path,
+                      path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch()));
         if (!writeValue(path, iniKey(section, key), value))
             return false;
     }

@@ -16,7 +16,10 @@ const char *const kHiddenProperty = "veskoraAccessibleHidden";
 /// every offset translated between the box's text and the text read out.
 class TextWithoutCharacters final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit TextWithoutCharacters(QWidget *box) : QAccessibleWidget(box, QAccessible::EditableText) { }
+    explicit TextWithoutCharacters(QWidget *box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {

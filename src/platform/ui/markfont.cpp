@@ -33,7 +33,8 @@ QFont fontPlacingMarks(const QFont &font)
 {
     static QHash<QString, QString> chosen;
     const QFontInfo resolved(font);
-    const QString key = resolved.family() + u'/' + QString::number(resolved.weight()) + u'/' + QString::number(resolved.italic());
+    const QString key =
+        resolved.family() + u'/' + QString::number(resolved.weight()) + u'/' + QString::number(resolved.italic());
     auto known = chosen.constFind(key);
     if (known == chosen.cend()) {
         QString family = resolved.family();
