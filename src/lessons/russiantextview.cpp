@@ -87,16 +87,19 @@ void RussianTextView::placeLine(bool shown)
         m_below.setGeometry(m_belowDesign);
         return;
     }
-    // The line takes two lines' room between the box and the one below, which moves down
-    // and keeps its bottom edge.
+    // The line takes at least two lines' room between the box and the one below, more when
+    // the transliteration wraps further, as long as the box below keeps a line of its own;
+    // the box below moves down and keeps its bottom edge.
     const QRect box = m_box.geometry();
     const int gap = qMax(2, (m_belowDesign.top() - box.bottom()) / 4);
-    const int height = 2 * m_line->fontMetrics().lineSpacing() + 4;
-    m_line->setGeometry(box.left(), box.bottom() + 1 + gap, box.width(), height);
+    const int minimumBelow = m_below.fontMetrics().lineSpacing() + 8;
+    const int lineTop = box.bottom() + 1 + gap;
+    const int room = m_belowDesign.bottom() + 1 - minimumBelow - gap - lineTop;
+    const int wanted = qMax(2 * m_line->fontMetrics().lineSpacing(), m_line->heightForWidth(box.width())) + 4;
+    m_line->setGeometry(box.left(), lineTop, box.width(), qMax(0, qMin(wanted, room)));
     const int top = m_line->geometry().bottom() + 1 + gap;
-    const int minimum = m_below.fontMetrics().lineSpacing() + 8;
     m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(),
-                        qMax(minimum, m_belowDesign.bottom() + 1 - top));
+                        qMax(minimumBelow, m_belowDesign.bottom() + 1 - top));
     m_line->show();
     m_line->raise();
 }
