@@ -87,21 +87,40 @@ void RussianTextView::placeLine(bool shown)
         m_below.setGeometry(m_belowDesign);
         return;
     }
-    // The line takes at least two lines' room between the box and the one below, more when
-    // the transliteration wraps further, as long as the box below keeps a line of its own;
-    // the box below moves down and keeps its bottom edge.
+    // The line sits between the box and the one below, as high as its text wraps. The box
+    // below moves down by what the line needs, into the free room under it first (down to
+    // the next control), giving up height only for the rest, and keeps at least one line.
     const QRect box = m_box.geometry();
     const int gap = qMax(2, (m_belowDesign.top() - box.bottom()) / 4);
     const int minimumBelow = m_below.fontMetrics().lineSpacing() + 8;
+    const int bottom = m_belowDesign.bottom() + freeRoomBelow(gap);
     const int lineTop = box.bottom() + 1 + gap;
-    const int room = m_belowDesign.bottom() + 1 - minimumBelow - gap - lineTop;
-    const int wanted = qMax(2 * m_line->fontMetrics().lineSpacing(), m_line->heightForWidth(box.width())) + 4;
+    const int room = bottom + 1 - minimumBelow - gap - lineTop;
+    const int wanted = qMax(m_line->fontMetrics().lineSpacing(), m_line->heightForWidth(box.width())) + 4;
     m_line->setGeometry(box.left(), lineTop, box.width(), qMax(0, qMin(wanted, room)));
-    const int top = m_line->geometry().bottom() + 1 + gap;
-    m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(),
-                        qMax(minimumBelow, m_belowDesign.bottom() + 1 - top));
+    const int top = qMax(m_belowDesign.top(), m_line->geometry().bottom() + 1 + gap);
+    const int height = qMin(m_belowDesign.height(), bottom + 1 - top);
+    m_below.setGeometry(m_belowDesign.left(), top, m_belowDesign.width(), qMax(minimumBelow, height));
     m_line->show();
     m_line->raise();
+}
+
+int RussianTextView::freeRoomBelow(int gap) const
+{
+    // Down to the nearest control under the box below that the learner can see, or the
+    // window's edge, less a gap.
+    const QWidget *window = m_line->parentWidget();
+    int limit = window->height();
+    const QList<QWidget *> controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *control : controls) {
+        const QRect area = control->geometry();
+        if (control == &m_below || control == m_line || !control->isVisibleTo(window)
+            || area.top() <= m_belowDesign.bottom() || area.right() < m_belowDesign.left()
+            || area.left() > m_belowDesign.right())
+            continue;
+        limit = qMin(limit, area.top());
+    }
+    return qMax(0, limit - gap - (m_belowDesign.bottom() + 1));
 }
 
 } // namespace Lessons

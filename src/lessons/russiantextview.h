@@ -44,6 +44,8 @@ public:
 
 private:
     void placeLine(bool shown);
+    /// How far the box below may reach under its design place without covering a control.
+    int freeRoomBelow(int gap) const;
 
     QPlainTextEdit &m_box;
     QWidget &m_below;
