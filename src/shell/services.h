@@ -32,6 +32,9 @@ struct Services {
     Platform::ReportEngine *reports = nullptr;
     /// The learner's practice progress; may be null (no practice).
     Platform::ProgressStore *progress = nullptr;
+    /// The learner's choices file (Learning.ini). Without it the choices keep their
+    /// defaults and the Learning menu offers none.
+    Platform::SettingsStore *learningSettings = nullptr;
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;
