@@ -97,6 +97,7 @@ void PracticeWindow::buildControls()
     m_ui.stack->setObjectName(QStringLiteral("stkExercise"));
     m_views = std::make_unique<ItemViews>(*m_ui.stack);
     for (ItemView *view : m_views->all()) {
+        view->setRussianDisplay(&m_services.russian);
         connect(view, &ItemView::chosen, this, &PracticeWindow::choose);
         connect(view, &ItemView::typedAnswer, this, &PracticeWindow::check);
         connect(view, &ItemView::revealRequested, this, &PracticeWindow::reveal);
@@ -105,6 +106,7 @@ void PracticeWindow::buildControls()
     layout->addWidget(m_ui.stack);
 
     m_ui.answer = new AnswerView(this);
+    m_ui.answer->setRussianDisplay(&m_services.russian);
     layout->addWidget(m_ui.answer, 1);
     m_ui.lblHint = addLabel(this, QStringLiteral("lblHint"), kHintColour, captionFont(9));
     layout->addWidget(m_ui.lblHint);

@@ -73,6 +73,11 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
 
 LearningCommands::~LearningCommands() = default;
 
+void LearningCommands::setRussianDisplay(const Practice::RussianDisplay &display)
+{
+    m_practiceServices->russian = display;
+}
+
 Practice::PracticeWindow *LearningCommands::practice() const
 {
     return m_practice.get();

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+#include "practice/russiandisplay.h"
 #include "shell/windowslot.h"
 
 namespace Practice {
@@ -47,6 +48,8 @@ public:
     void refresh();
     /// Releases both windows (the frame is closing).
     void release();
+    /// How the practice windows show Russian text (stress marks as the learner chose).
+    void setRussianDisplay(const Practice::RussianDisplay &display);
 
     /// The lesson "Practise this lesson" takes.
     int practiceLesson() const;

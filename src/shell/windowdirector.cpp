@@ -70,6 +70,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
                                 lessonWindow(Course::LessonWindowKind::Third),
                                 lessonWindow(Course::LessonWindowKind::Alphabet)};
     });
+    m_practice->setRussianDisplay({[this] { return stressTable(); }, m_learning.get()});
 
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);

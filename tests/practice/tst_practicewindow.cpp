@@ -5,10 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStackedWidget>
 
 #include "course/answercheck.h"
+#include "course/learningchoices.h"
 #include "course/settingskeys.h"
+#include "course/stressmarks.h"
+#include "course/stresstable.h"
 #include "practice/exercisepanels.h"
 #include "practice/itemkinds.h"
 #include "practice/itemview.h"
@@ -82,6 +87,7 @@ private Q_SLOTS:
     void genieSpeaksAtTheLearnersRate();
     void repeatOrSlownessMakesARightAnswerHard();
     void wrongChoiceShowsTheRightOne();
+    void russianChoicesShowStressMarksAsChosen();
     void typedAnswerShowsTheDifferingLetters();
     void phoneticTypingTurnsLatinKeysIntoCyrillic();
     void answerThatCannotBeSavedEndsThePractice();
@@ -225,6 +231,55 @@ void TestPracticeWindow::wrongChoiceShowsTheRightOne()
     window.findChild<QPushButton *>(u"cmdChoice%1"_s.arg(entry.choices.right + 1))->click();
     QCOMPARE(bed.answersToday(), 1);
     QCOMPARE(stabilityOf(bed, entry.item.key), 0.40255);
+}
+
+void TestPracticeWindow::russianChoicesShowStressMarksAsChosen()
+{
+    PracticeTestBed bed;
+    // A table that stresses every word of two syllables or more after its first vowel.
+    const QString vowels = u"аеиоуыэюя"_s;
+    QSet<QString> words;
+    for (const Course::PracticeItem &item : Practice::readPracticeItems(bed.engine, bed.services.paths)) {
+        for (const QString &word : item.russian.toLower().split(QRegularExpression(u"[^а-яё]+"_s))) {
+            if (!word.contains(u'ё')
+                && std::count_if(word.begin(), word.end(), [&](QChar c) { return vowels.contains(c); }) >= 2)
+                words.insert(word);
+        }
+    }
+    QString rows = u"word\tstress\tnote\n"_s;
+    for (const QString &word : words) {
+        const qsizetype vowel =
+            std::find_if(word.begin(), word.end(), [&](QChar c) { return vowels.contains(c); }) - word.begin();
+        rows += word + u'\t' + word.left(vowel + 1) + QChar(Course::kStressMark) + word.mid(vowel + 1) + u"\t\n"_s;
+    }
+    Course::StressTable table;
+    table.read(rows);
+    Course::LearningChoicesNotifier choices;
+    bed.services.russian = {[&table] { return &table; }, &choices};
+
+    bed.makeEverythingDue();
+    Practice::PracticeWindow window(bed.services);
+    QVERIFY(window.startDue());
+    // Marks on (the default), then off: each time the next item whose choices are phrases.
+    for (const bool marks : {true, false}) {
+        Course::LearningChoices chosen = choices.choices();
+        chosen.stressMarks = marks;
+        choices.setChoices(chosen);
+        answerByKeyboard(window, true);
+        while (!window.session().finished()
+               && !(Course::choiceShowsRussian(window.session().current().exercise)
+                    && !window.session().current().item.isLetter))
+            answerByKeyboard(window, true);
+        QVERIFY(!window.session().finished());
+        bool marked = false;
+        for (int i = 1; i <= int(window.session().current().choices.texts.size()); ++i) {
+            auto *button = window.findChild<QPushButton *>(u"cmdChoice%1"_s.arg(i));
+            marked = marked || button->text().contains(QChar(Course::kStressMark));
+            QVERIFY2(!button->accessibleName().contains(QChar(Course::kStressMark)),
+                     qPrintable(button->accessibleName()));
+        }
+        QCOMPARE(marked, marks);
+    }
 }
 
 void TestPracticeWindow::typedAnswerShowsTheDifferingLetters()
