@@ -19,9 +19,10 @@ namespace {
 
 constexpr int kTickMs = 20;
 constexpr int kBalloonHideMs = 1500;
-// How far the sound may lag behind the clock before the balloon stops waiting for it; a
-// stalled device must not hold up the queue.
-constexpr int kAudioSlackMs = 300;
+// How far the sound may lag behind the clock before the balloon stops waiting for it: more
+// than a sound server's latency (the words follow what has been heard, and the next request
+// waits for the end of the sound), yet a stalled device holds up the queue no longer.
+constexpr int kAudioSlackMs = 1500;
 
 } // namespace
 
