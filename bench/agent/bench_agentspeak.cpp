@@ -154,6 +154,9 @@ int main(int argc, char **argv)
     out << "Longest interface-thread stall while saying 40 words at \\spd=50\\: median "
         << QString::number(median(stalls), 'f', 2) << " ms, worst "
         << QString::number(*std::max_element(stalls.cbegin(), stalls.cend()), 'f', 2) << " ms (" << stalls.size()
-        << " runs)\n";
+        << " runs:";
+    for (const double stall : std::as_const(stalls))
+        out << ' ' << QString::number(stall, 'f', 1);
+    out << ")\n";
     return 0;
 }
