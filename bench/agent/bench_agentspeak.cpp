@@ -6,12 +6,17 @@
 // The service runs with its clock sped up so that the queue empties between requests; the
 // path from the request to the audio is the same as at normal speed.
 //
-//   bench_agentspeak [--runs N]
+// Then, in real time, the longest stall of the interface thread while the genie says a
+// 40-word sentence at 50 words per minute (48 s of speech): a 1 ms timer notes every
+// event-loop turn, and the longest gap between two turns is the stall.
+//
+//   bench_agentspeak [--runs N] [--stall-runs N]
 #include <algorithm>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <QTimer>
 
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/espeakspeechengine.h"
@@ -22,6 +27,12 @@ namespace {
 
 // Ten words.
 const QString kSentence = QStringLiteral("Сегодня утром я читал очень интересную книгу о старой Москве.");
+// Forty words.
+const QString kLongSentence =
+    QStringLiteral("Каждое лето мы с друзьями ездим на машине к морю, где живёт моя бабушка, которая "
+                   "всегда готовит нам вкусный обед, "
+                   "показывает старые фотографии и просит нас приезжать к ней чаще, потому что без нас "
+                   "ей бывает очень скучно и одиноко.");
 
 class NoSettings final : public Platform::SettingsStore {
 public:
@@ -35,6 +46,37 @@ double median(QList<double> values)
     return values.isEmpty() ? 0 : values.at(values.size() / 2);
 }
 
+int option(const QStringList &args, const QString &name, int fallback)
+{
+    const qsizetype at = args.indexOf(name);
+    return at > 0 ? args.value(at + 1).toInt() : fallback;
+}
+
+// The longest gap in milliseconds between two turns of the event loop while \a character
+// says \a text in real time.
+double longestStall(QApplication &app, Platform::GenieCharacterService &service, Platform::AgentCharacter &character,
+                    const QString &text)
+{
+    QTimer turns;
+    turns.setTimerType(Qt::PreciseTimer);
+    turns.setInterval(1);
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QObject::connect(&turns, &QTimer::timeout, &app, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    clock.start();
+    turns.start();
+    (void)character.speak(text);
+    while (service.isBusy(QStringLiteral("Genie")))
+        app.processEvents(QEventLoop::WaitForMoreEvents);
+    turns.stop();
+    return longest / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -43,10 +85,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const int runs = std::max(3,
-                              args.indexOf(QStringLiteral("--runs")) > 0
-                                  ? args.value(args.indexOf(QStringLiteral("--runs")) + 1).toInt()
-                                  : 31);
+    const int runs = std::max(3, option(args, QStringLiteral("--runs"), 31));
+    // Each stall run lasts as long as the speech, 48 s.
+    const int stallRuns = std::max(1, option(args, QStringLiteral("--stall-runs"), 3));
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
     QTextStream out(stdout);
@@ -105,5 +146,17 @@ int main(int argc, char **argv)
     }
     out << "espeak-ng synthesis of the same text (one pass, its default rate): median "
         << QString::number(median(synthesis), 'f', 2) << " ms\n";
+
+    service.setTimeScale(1);
+    QList<double> stalls;
+    for (int run = 0; run < stallRuns; ++run)
+        stalls << longestStall(app, service, *genie, QStringLiteral("\\spd=50\\\\pit=74\\") + kLongSentence);
+    out << "Longest interface-thread stall while saying 40 words at \\spd=50\\: median "
+        << QString::number(median(stalls), 'f', 2) << " ms, worst "
+        << QString::number(*std::max_element(stalls.cbegin(), stalls.cend()), 'f', 2) << " ms (" << stalls.size()
+        << " runs:";
+    for (const double stall : std::as_const(stalls))
+        out << ' ' << QString::number(stall, 'f', 1);
+    out << ")\n";
     return 0;
 }

@@ -11,10 +11,10 @@
 #include "platform/agent/charactercommandmenu.h"
 #include "platform/agent/characterfigure.h"
 #include "platform/agent/characterwindow.h"
-#include "platform/agent/espeakspeechengine.h"
-#include "platform/agent/pronunciationlexicon.h"
 #include "platform/agent/speechaudio.h"
 #include "platform/agent/speechengine.h"
+#include "platform/agent/speechenginefactory.h"
+#include "platform/agent/speechworker.h"
 #include "platform/agent/tracewriter.h"
 #include "platform/settings/settingsstore.h"
 
@@ -24,6 +24,15 @@ namespace {
 
 const QString kRussianMode = QStringLiteral("{06377F81-D48E-11d1-B17B-0020AFED142E}");
 constexpr int kRussianLanguage = 1049;
+
+// The real engine is built on the synthesiser's thread; an injected one is handed over.
+SpeechWorker::EngineFactory engineFactory(const AppPaths &paths, std::unique_ptr<SpeechEngine> injected)
+{
+    if (!injected)
+        return [paths] { return makeSpeechEngine(paths); };
+    auto held = std::make_shared<std::unique_ptr<SpeechEngine>>(std::move(injected));
+    return [held] { return std::move(*held); };
+}
 
 } // namespace
 
@@ -37,13 +46,13 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     : CharacterService(parent)
     , m_paths(paths)
     , m_settingsStore(&settings)
-    , m_engine(std::move(engine))
+    , m_speech(std::make_unique<SpeechWorker>(engineFactory(paths, std::move(engine))))
     , m_trace(std::make_unique<TraceWriter>(qEnvironmentVariable("VESKORA_AGENT_TRACE")))
     , m_audio(new SpeechAudio(qEnvironmentVariable("VESKORA_AUDIO_OUT"), this))
     , m_menu(new CharacterCommandMenu(this))
     , m_settings(CharacterSettings::read(settings))
 {
-    m_context.engine = [this]() -> SpeechEngine & { return this->engine(); };
+    m_context.speech = m_speech.get();
     m_context.audio = m_audio;
     m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
     connect(m_audio, &SpeechAudio::started, this, &GenieCharacterService::speechAudioStarted);
@@ -60,15 +69,9 @@ GenieCharacterService::~GenieCharacterService()
     delete m_dialog;
 }
 
-SpeechEngine &GenieCharacterService::engine()
+bool GenieCharacterService::hasRussianVoice()
 {
-    if (!m_engine) {
-        auto espeak = std::make_unique<EspeakSpeechEngine>();
-        espeak->setRussianLexicon(
-            PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
-        m_engine = std::move(espeak);
-    }
-    return *m_engine;
+    return m_speech->hasVoice(QStringLiteral("ru"));
 }
 
 Status GenieCharacterService::trace(const QString &line, const QString &characterId)
@@ -123,6 +126,9 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
             [this, characterId, window](const QPoint &at) { m_menu->popup(characterId, window, at); });
     added->balloon().setAllowed(m_settings.balloon);
     m_players.emplace(characterId, std::move(owned));
+    // The synthesiser starts in the background now, so that the windows' choice of the
+    // Russian voice right after loading seldom waits for it.
+    m_speech->warmUp({QStringLiteral("ru")});
     return ok();
 }
 
@@ -139,7 +145,7 @@ Status GenieCharacterService::setLanguageId(const QString &characterId, int lang
         player(characterId)->setVoice(QStringLiteral("en"));
         return ok();
     }
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!hasRussianVoice())
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();
@@ -154,7 +160,7 @@ Status GenieCharacterService::setTtsModeId(const QString &characterId, const QSt
         return ok();
     }
     // Reporting success here would leave a window believing it speaks Russian.
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!hasRussianVoice())
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();

@@ -19,6 +19,7 @@ class CharacterWindow;
 class SettingsStore;
 class SpeechAudio;
 class SpeechEngine;
+class SpeechWorker;
 class TraceWriter;
 
 /// The real character service: animated figures on the desktop that speak through
@@ -26,10 +27,11 @@ class TraceWriter;
 /// traces each request and hands it to the player of its character (CharacterPlayer),
 /// which carries the requests out in order.
 ///
-/// Construction is cheap: the synthesiser starts at the first Load, sound devices are
-/// looked up at the first speech, and windows are made when a character is loaded. When the
-/// synthesiser cannot start, everything still runs: speech is silent (the balloon keeps the
-/// pace) and LanguageID 1049 fails with NoRussianLanguageSupport.
+/// Construction is cheap: the synthesiser starts on its own thread (SpeechWorker) in the
+/// background at the first Load, sound devices are looked up at the first speech, and
+/// windows are made when a character is loaded. When the synthesiser cannot start,
+/// everything still runs: speech is silent (the balloon keeps the pace) and LanguageID
+/// 1049 fails with NoRussianLanguageSupport.
 ///
 /// Balloon style word: see CharacterBalloon. So the windows' 0x00100000 allows up to 16
 /// lines and their 0x04000000 asks for lines of 32 characters. The default is 0x0000000D.
@@ -48,7 +50,8 @@ public:
     /// own settings (section "Character"): the learner's CharacterSettingsStore, apart from
     /// the course's settings.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent = nullptr);
-    /// Speech through \a engine (tests inject voices that are missing).
+    /// Speech through \a engine (tests inject voices that are missing). It is used and
+    /// destroyed on the synthesiser's thread: only engines that may move between threads.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, std::unique_ptr<SpeechEngine> engine,
                           QObject *parent = nullptr);
     ~GenieCharacterService() override;
@@ -103,13 +106,13 @@ private:
     /// Writes \a line to the trace; fails with CharacterNotLoaded for an unknown id.
     Status trace(const QString &line, const QString &characterId);
     CharacterPlayer *player(const QString &characterId) const;
-    SpeechEngine &engine();
+    bool hasRussianVoice();
     void applySettings();
     void settingsAccepted();
 
     AppPaths m_paths;
     SettingsStore *m_settingsStore;
-    std::unique_ptr<SpeechEngine> m_engine;
+    std::unique_ptr<SpeechWorker> m_speech;
     std::unique_ptr<TraceWriter> m_trace;
     SpeechAudio *m_audio;
     CharacterCommandMenu *m_menu;

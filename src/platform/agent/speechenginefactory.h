@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <memory>
+
+#include "platform/core/apppaths.h"
+
+namespace Platform {
+
+class SpeechEngine;
+
+/// The speech engine of the character service: libespeak-ng with the Russian voice's
+/// pronunciation corrections from the application folder. The one place an engine is
+/// built; call it on the thread that will use the engine (SpeechWorker does). Never fails:
+/// a synthesiser that cannot start gives an engine without voices.
+std::unique_ptr<SpeechEngine> makeSpeechEngine(const AppPaths &paths);
+
+} // namespace Platform
