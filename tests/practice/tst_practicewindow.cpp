@@ -259,6 +259,8 @@ void TestPracticeWindow::russianChoicesShowStressMarksAsChosen()
 
     bed.makeEverythingDue();
     Practice::PracticeWindow window(bed.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(window.startDue());
     // Marks on (the default), then off: each time the next item whose choices are phrases.
     for (const bool marks : {true, false}) {
