@@ -9,18 +9,20 @@
 #include "course/coursefiles.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
+#include "shell/settingsnotice.h"
 
 namespace Shell {
 
 CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state,
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
-    : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
-    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, settings))
+    : m_settings(std::make_unique<NoticingSettingsStore>(settings, state))
+    , m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
+    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_settings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
 {
     m_services.state = &state;
-    m_services.settings = &settings;
+    m_services.settings = m_settings.get();
     m_services.launcher = &launcher;
     m_services.characters = m_characters.get();
     m_services.databases = m_databases.get();
@@ -28,6 +30,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.reports = m_reports.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
+
 }
 
 CourseServices::~CourseServices() = default;

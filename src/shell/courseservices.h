@@ -15,9 +15,13 @@ class SqlCipherDatabaseEngine;
 
 namespace Shell {
 
+class NoticingSettingsStore;
+
 /// The course program's real services over an application folder: the database engine,
 /// the character service, the help viewer and the report engine, with the settings store,
-/// the process launcher and the program state that the caller owns.
+/// the process launcher and the program state that the caller owns. The windows and the
+/// character service save settings through a NoticingSettingsStore over the caller's store,
+/// so the learner hears once when the settings cannot be saved.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -31,6 +35,7 @@ public:
     Platform::ReportEngineQt &reports() const { return *m_reports; }
 
 private:
+    std::unique_ptr<NoticingSettingsStore> m_settings;
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
