@@ -3,9 +3,11 @@
 #include "shell/printlesson.h"
 
 #include "course/coursefiles.h"
-#include "platform/report/reportengine.h"
-
+#include "course/lessonrules.h"
 #include "course/programstate.h"
+#include "course/settingskeys.h"
+#include "platform/report/reportengine.h"
+#include "platform/settings/settingsstore.h"
 
 namespace Shell {
 namespace {
@@ -14,9 +16,22 @@ const QString kPassword = QStringLiteral("vorpentaluki");
 
 } // namespace
 
-PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
-    : m_engine(engine), m_state(state), m_paths(std::move(paths))
+PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
+                         const Platform::SettingsStore *settings)
+    : m_engine(engine), m_state(state), m_paths(std::move(paths)), m_settings(settings)
 {
+}
+
+QString PrintLesson::lessonToPrint() const
+{
+    // SelectedLesson is empty until a lesson has been opened; a formula built from it would
+    // select no row and print an empty table.
+    if (!m_state.selectedLesson.trimmed().isEmpty())
+        return m_state.selectedLesson;
+    const QString saved = m_settings
+        ? m_settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson)
+        : QString();
+    return QString::number(Course::recentLesson(saved));
 }
 
 QString PrintLesson::layoutFor(int language)
@@ -61,7 +76,7 @@ Platform::Status PrintLesson::print()
     m_engine.setDataFiles(m_paths.join(Course::Files::kPrint));
     m_engine.setConnect(QStringLiteral("PWD=") + kPassword);
     m_engine.setReportFileName(m_paths.join(layout));
-    m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
+    m_engine.replaceSelectionFormula(formulaFor(lessonToPrint()));
     Platform::Status status = m_engine.printReport();
     if (status.failed())
         m_errorText = failureMessage(language, status.error());

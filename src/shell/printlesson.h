@@ -12,6 +12,7 @@ struct ProgramState;
 }
 namespace Platform {
 class ReportEngine;
+class SettingsStore;
 } // namespace Platform
 
 namespace Shell {
@@ -22,11 +23,18 @@ namespace Shell {
 /// all four values again, so nothing of an earlier print carries over.
 class PrintLesson final {
 public:
-    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths);
+    /// Keeps references to \a engine, \a state and \a settings (which may be null).
+    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
+                const Platform::SettingsStore *settings = nullptr);
 
-    /// Prints the selected lesson. Does nothing and returns success when the interface
-    /// language is none of the six. On failure errorText() holds the message to show.
+    /// Prints the selected lesson. Before any lesson was opened in this run it is empty:
+    /// then the recent lesson is printed, the one the start dialog's recent-lesson command
+    /// opens (the saved "Lesson", else lesson 2). Does nothing and returns success when the
+    /// interface language is none of the six. On failure errorText() holds the message to show.
     Platform::Status print();
+
+    /// The lesson print() prints, as decimal text.
+    QString lessonToPrint() const;
 
     /// The last failure as a sentence in the interface language followed by the engine's
     /// technical detail; empty after a successful print.
@@ -45,6 +53,7 @@ private:
     Platform::ReportEngine &m_engine;
     const Course::ProgramState &m_state;
     Platform::AppPaths m_paths;
+    const Platform::SettingsStore *m_settings;
     QString m_errorText;
 };
 

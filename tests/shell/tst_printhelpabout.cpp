@@ -10,6 +10,7 @@
 
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
 #include "course/programstate.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void printsWithTheLanguagesLayout();
     void secondPrintUsesTheNewLanguage();
     void noLanguageNoPrint();
+    void beforeAnyLessonTheRecentLessonIsPrinted_data();
+    void beforeAnyLessonTheRecentLessonIsPrinted();
     void failureTextInTheLearnersLanguage();
 
     void f1AfterStartUpOpensTheUserGuide();
@@ -130,6 +133,37 @@ void TestPrintHelpAbout::noLanguageNoPrint()
     state.interfaceLanguage = 170;
     QVERIFY(printer.print().ok());
     QVERIFY(engine.calls.isEmpty());
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("saved lesson") << "17" << "17";
+    QTest::newRow("nothing saved") << "" << "2";
+    QTest::newRow("saved text that is no lesson") << "forty" << "2";
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted()
+{
+    // Right after start-up no lesson has been opened and SelectedLesson is empty: the print
+    // takes the lesson the start dialog offers as the recent one, never an empty selection.
+    QFETCH(QString, saved);
+    QFETCH(QString, printed);
+    RecordingReportEngine engine;
+    TestSupport::InMemorySettingsStore settings;
+    if (!saved.isEmpty())
+        settings.preset(QStringLiteral("Lesson"), saved);
+    ProgramState state;
+    state.interfaceLanguage = Language::French;
+    Shell::PrintLesson printer(engine, state, AppPaths(kFolder), &settings);
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, printed));
+    // Once a lesson has been opened, that lesson is printed.
+    state.selectedLesson = QStringLiteral("4");
+    engine.calls.clear();
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, QStringLiteral("4")));
 }
 
 void TestPrintHelpAbout::failureTextInTheLearnersLanguage()
