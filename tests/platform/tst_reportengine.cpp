@@ -140,6 +140,7 @@ private Q_SLOTS:
     void noPrinterIsAnError();
     void previewIsModelessAndReplaced();
     void pdfHoldsCyrillicText();
+    void layoutCannotChooseWhereThePdfGoes();
     void pdfFromCompiledPrintDatabase();
     void wrongPasswordOnAnEncryptedDatabase();
 
@@ -361,15 +362,21 @@ void TestReportEngine::pdfHoldsCyrillicText()
     for (int i = 1; i <= 80; ++i)
         m_databases.rows.append({"5", QString::number(i), QStringLiteral("Съешь ещё этих мягких французских булок %1").arg(i),
                                  "", QStringLiteral("Satz %1").arg(i)});
-    const QString pdf = m_dir.filePath(QStringLiteral("sub/lesson.pdf"));
-    writeLayout(QStringLiteral("destination pdf %1\n").arg(pdf));
+    const QString pdf = m_dir.filePath(QStringLiteral("lesson.pdf"));
+    writeLayout(QStringLiteral("destination pdf Lektion.pdf\n"));
     ReportEngineQt engine(m_databases);
+    QString suggested;
+    engine.setPdfFileChooser([&](const QString &name) {
+        suggested = name;
+        return pdf;
+    });
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
     const Status status = engine.printReport();
     QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
     QCOMPARE(engine.lastPdfPath(), pdf);
+    QCOMPARE(suggested, QStringLiteral("Lektion.pdf"));
     const int pages = engine.lastReport()->pageCount();
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
 
@@ -380,6 +387,36 @@ void TestReportEngine::pdfHoldsCyrillicText()
     QVERIFY(text.contains(QStringLiteral("Kopf 5")));
     QVERIFY(text.contains(QStringLiteral("Seite 1 von %1").arg(pages)));
     QVERIFY(text.contains(QStringLiteral("Seite %1 von %1").arg(pages)));
+}
+
+void TestReportEngine::layoutCannotChooseWhereThePdfGoes()
+{
+    // A layout naming a file of the learner's, or a folder that is not there, writes
+    // neither: the PDF goes where the learner chooses, and a cancelled choice prints nothing.
+    const QString victim = m_dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the learner's notes");
+    file.close();
+    const QString chosen = m_dir.filePath(QStringLiteral("chosen.pdf"));
+    for (const QString &named : {victim, m_dir.filePath(QStringLiteral("new/folder/out.pdf"))}) {
+        writeLayout(QStringLiteral("destination pdf \"%1\"\n").arg(named));
+        ReportEngineQt engine(m_databases);
+        QStringList answers{QString(), chosen};
+        engine.setPdfFileChooser([&](const QString &) { return answers.takeFirst(); });
+        engine.setDataFiles(m_data);
+        engine.setReportFileName(m_layout);
+        engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
+        QVERIFY(engine.printReport().ok());
+        QVERIFY(engine.lastPdfPath().isEmpty());
+        QVERIFY(!QFile::exists(chosen));
+        QVERIFY(engine.printReport().ok());
+        QCOMPARE(engine.lastPdfPath(), chosen);
+        QVERIFY(QFile::remove(chosen));
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the learner's notes"));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("new"))));
 }
 
 void TestReportEngine::pdfFromCompiledPrintDatabase()

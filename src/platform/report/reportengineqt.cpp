@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QFileDialog>
 #include <QHash>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -44,7 +45,13 @@ void preparePrinter(QPrinter &printer)
 
 } // namespace
 
-ReportEngineQt::ReportEngineQt(DatabaseEngine &databases) : m_databases(databases) { }
+ReportEngineQt::ReportEngineQt(DatabaseEngine &databases) : m_databases(databases)
+{
+    m_choosePdfFile = [this](const QString &suggestedName) {
+        return QFileDialog::getSaveFileName(m_dialogParent, QString(), QDir::home().filePath(suggestedName),
+                                            QStringLiteral("PDF (*.pdf)"));
+    };
+}
 
 ReportEngineQt::~ReportEngineQt()
 {
@@ -202,18 +209,19 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
 Status ReportEngineQt::output(const std::shared_ptr<ReportDocument> &report)
 {
     ReportLayout::Destination destination = report->layout().destination;
-    QString pdfPath = report->layout().pdfPath;
+    QString pdfPath;
     const QString forced = qEnvironmentVariable("VESKORA_REPORT_PDF");
     if (!forced.isEmpty()) {
         destination = ReportLayout::Destination::Pdf;
         pdfPath = QFileInfo(forced).absoluteFilePath();
+    } else if (destination == ReportLayout::Destination::Pdf) {
+        pdfPath = m_choosePdfFile ? m_choosePdfFile(report->layout().pdfSuggestedName) : QString();
+        if (pdfPath.isEmpty())
+            return ok();
     }
 
     switch (destination) {
     case ReportLayout::Destination::Pdf: {
-        const QFileInfo target(pdfPath);
-        if (!target.dir().exists() && !QDir().mkpath(target.absolutePath()))
-            return fail(ReportErrorCode::OutputFailed, QStringLiteral("folder %1 cannot be created").arg(target.absolutePath()));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

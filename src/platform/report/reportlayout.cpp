@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 
@@ -161,14 +162,13 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
                 layout.destination = Destination::Preview;
             } else if (args.size() == 1 && args.first() == u"printer") {
                 layout.destination = Destination::Printer;
-            } else if (args.size() == 2 && args.first() == u"pdf" && !args.at(1).isEmpty()) {
+            } else if ((args.size() == 1 || args.size() == 2) && args.first() == u"pdf") {
+                // Where the file goes is the learner's choice, made when printing: a layout
+                // may only suggest a file name, never a folder.
                 layout.destination = Destination::Pdf;
-                QString path = args.at(1);
-                if (path.startsWith(u"~/"))
-                    path = QDir::homePath() + path.mid(1);
-                layout.pdfPath = QDir(QDir::homePath()).absoluteFilePath(path);
+                layout.pdfSuggestedName = args.size() == 2 ? QFileInfo(args.at(1)).fileName() : QString();
             } else {
-                return lineError(lineNumber, QStringLiteral("destination is \"preview\", \"printer\" or \"pdf <file>\""));
+                return lineError(lineNumber, QStringLiteral("destination is \"preview\", \"printer\" or \"pdf [<file name>]\""));
             }
         } else {
             return lineError(lineNumber, QStringLiteral("unknown keyword \"%1\"").arg(words.first()));

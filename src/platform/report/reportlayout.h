@@ -48,8 +48,9 @@ struct ReportLayout {
     /// The field whose values {lesson} shows.
     QString lessonField = QStringLiteral("Lektion");
     Destination destination = Destination::Preview;
-    /// The PDF file for Destination::Pdf, "~/" expanded, relative to the home folder.
-    QString pdfPath;
+    /// For Destination::Pdf, the file name (never a folder) offered when the learner is
+    /// asked where the PDF file goes; may be empty.
+    QString pdfSuggestedName;
 
     /// Parses the text of a layout file. Errors: ReportErrorCode::LayoutInvalid with the
     /// line number and what is wrong.
