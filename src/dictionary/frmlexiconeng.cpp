@@ -2,17 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "dictionary/frmlexiconeng.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
@@ -224,6 +228,19 @@ void FrmLexiconEng::buildControls()
     // Escape leaves the dictionary the way its end button does, character and all.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &FrmLexiconEng::end);
     connect(m_data.get(), &Platform::DataSource::currentRowChanged, this, &FrmLexiconEng::showCurrentRussian);
+    // An entry too long to show is left out, and the learner hears of it once per window,
+    // without a modal box in the middle of typing.
+    connect(m_data.get(), &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
+        if (std::exchange(told, true))
+            return;
+        const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                                 .textOrEnglish(m_services.state->language(), QStringLiteral("dictionaryTextTooLong"));
+        auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), text.arg(detail), QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("textTooLong"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    });
 }
 
 void FrmLexiconEng::load()

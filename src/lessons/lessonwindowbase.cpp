@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "lessons/lessonwindowbase.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QLabel>
@@ -11,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "course/genie.h"
 #include "course/lessontable.h"
@@ -51,6 +55,15 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     m_data->setConnect(QStringLiteral("Access"));
     connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
     connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showDecodedText);
+    // A text too long to show is left out; the learner hears of it once per window, after
+    // the record has been shown.
+    connect(m_data, &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
+        if (std::exchange(told, true))
+            return;
+        const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                                 .textOrEnglish(m_services.state->language(), QStringLiteral("lessonTextTooLong"));
+        QTimer::singleShot(0, this, [this, message = text.arg(detail)] { m_presenter(this, QStringLiteral("Veskora"), message); });
+    });
 
     // The design size from the start, so that a frame fitted around the window before its
     // load already has the right size.
