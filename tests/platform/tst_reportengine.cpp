@@ -137,6 +137,8 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void databaseErrorsReachTheCaller();
+    void oversizedDataIsRefused_data();
+    void oversizedDataIsRefused();
     void noPrinterIsAnError();
     void previewIsModelessAndReplaced();
     void pdfHoldsCyrillicText();
@@ -275,6 +277,11 @@ void TestReportEngine::failures_data()
                                                   << ErrorCode::TableNotFound << "Lektion7";
     QTest::newRow("layout not in the format") << "{garbage}\n" << "" << false << false
                                               << ReportErrorCode::LayoutInvalid << "line 10";
+    // Texts that would take minutes to lay out are refused before any layout.
+    QTest::newRow("title of 200,000 characters") << "title \"" + QString(200000, u'x') + "\"\n" << "" << false << false
+                                                 << ReportErrorCode::LayoutInvalid << "line 10: a text of 200000 characters";
+    QTest::newRow("layout file too large") << "# " + QString(300 * 1024, u'x') + "\n" << "" << false << false
+                                           << ReportErrorCode::LayoutInvalid << "larger than 262144 bytes";
 }
 
 void TestReportEngine::failures()
@@ -304,6 +311,34 @@ void TestReportEngine::failures()
     QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!engine.lastReport());
+}
+
+void TestReportEngine::oversizedDataIsRefused_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cellLength");
+    QTest::addColumn<QString>("detailPart");
+    QTest::newRow("cell of a million characters") << 1 << 1000000 << "field RussianText of record 6 holds 1000000 characters";
+    QTest::newRow("more rows than a report prints") << ReportEngineQt::kMaxRows + 1 << 10 << "more than 10000 rows";
+}
+
+void TestReportEngine::oversizedDataIsRefused()
+{
+    QFETCH(int, rows);
+    QFETCH(int, cellLength);
+    QFETCH(QString, detailPart);
+    for (int i = 0; i < rows; ++i)
+        m_databases.rows.append({"7", QString::number(100 + i), QString(cellLength, u'ы'), "", ""});
+    const QString pdf = m_dir.filePath(QStringLiteral("large.pdf"));
+    qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='7'"));
+    const Status status = engine.printReport();
+    QCOMPARE(status.code(), ReportErrorCode::TooLarge);
+    QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestReportEngine::databaseErrorsReachTheCaller()

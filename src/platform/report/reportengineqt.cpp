@@ -3,6 +3,7 @@
 #include "platform/report/reportengineqt.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QDir>
 #include <QFileDialog>
@@ -165,10 +166,21 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
     };
     QList<Row> rows;
     const int count = set.recordCount();
-    for (int index = 0; index < count; ++index) {
+    // The first text too long to print; laying it out would hold the program for minutes.
+    std::optional<Error> tooLong;
+    for (int index = 0; index < count && !tooLong; ++index) {
         auto read = [&](const QString &field) {
             Result<QString> value = set.valueAt(index, field);
-            return value ? *value : QString();
+            if (!value && value.error().code == ErrorCode::FieldTooLong)
+                tooLong = value.error();
+            else if (value && value->size() > kMaxFieldLength)
+                tooLong = Error{ErrorCode::FieldTooLong, QStringLiteral("field %1 of record %2 holds %3 characters; a "
+                                                                        "report prints at most %4")
+                                                             .arg(field)
+                                                             .arg(index + 1)
+                                                             .arg(value->size())
+                                                             .arg(kMaxFieldLength)};
+            return value && !tooLong ? *value : QString();
         };
         const bool selected = formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
         if (!selected)
@@ -181,7 +193,12 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         if (!lessonField.isEmpty())
             row.lesson = read(lessonField).trimmed();
         rows.append(row);
+        if (rows.size() > kMaxRows)
+            return Error{ReportErrorCode::TooLarge,
+                         QStringLiteral("the selection holds more than %1 rows of table %2").arg(kMaxRows).arg(layout.table)};
     }
+    if (tooLong)
+        return Error{ReportErrorCode::TooLarge, QStringLiteral("data file %1: %2").arg(m_dataFile, tooLong->detail)};
 
     if (!sortField.isEmpty()) {
         const bool numeric = std::all_of(rows.cbegin(), rows.cend(), [](const Row &row) {
@@ -203,7 +220,13 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         if (!row.lesson.isEmpty() && !lessons.contains(row.lesson))
             lessons.append(row.lesson);
     }
-    return std::make_shared<ReportDocument>(layout, cells, lessons.join(QStringLiteral(", ")));
+    const QString lesson = lessons.join(QStringLiteral(", "));
+    // {lesson} stands in the title, the header and the footer of every page.
+    if (lesson.size() > ReportLayout::kMaxTextLength)
+        return Error{ReportErrorCode::TooLarge, QStringLiteral("the printed lessons' numbers take %1 characters; at most %2 fit")
+                                                    .arg(lesson.size())
+                                                    .arg(ReportLayout::kMaxTextLength)};
+    return std::make_shared<ReportDocument>(layout, cells, lesson);
 }
 
 Status ReportEngineQt::output(const std::shared_ptr<ReportDocument> &report)

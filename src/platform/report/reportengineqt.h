@@ -32,6 +32,8 @@ struct ReportLayout;
 /// each print of the program sets afresh.
 class ReportEngineQt final : public ReportEngine {
 public:
+    /// The most rows a report prints; no lesson comes near it.
+    static constexpr int kMaxRows = 10000;
 
     explicit ReportEngineQt(DatabaseEngine &databases);
     ~ReportEngineQt() override;
@@ -45,7 +47,8 @@ public:
     /// Errors: FileNotFound (layout or data file), ReportErrorCode::LayoutInvalid (layout
     /// format, a field the table lacks), SyntaxError (formula), NotValidPassword and the
     /// other errors of the database engine, ReportErrorCode::NoPrinter,
-    /// ReportErrorCode::OutputFailed (PDF file not writable).
+    /// ReportErrorCode::OutputFailed (PDF file not writable), ReportErrorCode::TooLarge
+    /// (more than kMaxRows rows, or a field longer than kMaxFieldLength).
     Status printReport() override;
 
     /// The window the print preview and the save dialog belong to (none: top-level windows).

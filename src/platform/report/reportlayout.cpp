@@ -77,6 +77,12 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
         if (!split)
             return lineError(lineNumber, QStringLiteral("a quoted text is not closed"));
         const QStringList &words = *split;
+        for (const QString &word : words) {
+            if (word.size() > kMaxTextLength)
+                return lineError(lineNumber, QStringLiteral("a text of %1 characters; layouts hold at most %2")
+                                                 .arg(word.size())
+                                                 .arg(kMaxTextLength));
+        }
         const QString key = words.first().toLower();
         const QStringList args = words.mid(1);
 
@@ -188,7 +194,11 @@ Result<ReportLayout> ReportLayout::load(const QString &path)
         return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 not found").arg(QDir::toNativeSeparators(path))};
     if (!file.open(QIODevice::ReadOnly))
         return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
-    Result<ReportLayout> layout = parse(QString::fromUtf8(file.readAll()));
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes)
+        return Error{ReportErrorCode::LayoutInvalid,
+                     QStringLiteral("report layout %1 is larger than %2 bytes").arg(path).arg(kMaxFileBytes)};
+    Result<ReportLayout> layout = parse(QString::fromUtf8(bytes));
     if (!layout)
         return Error{layout.error().code, QStringLiteral("report layout %1, %2").arg(path, layout.error().detail)};
     return layout;
