@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "lessons/lessondesign.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 
 namespace Lessons {
@@ -190,10 +192,17 @@ Platform::Status LessonWindowBase::stopListening()
 
 Platform::Status LessonWindowBase::loadPicture()
 {
-    const QString path = m_services.paths.join(Course::Files::kPictures + m_ui.txtPicture->text());
-    QImageReader reader(path);
-    if (m_ui.txtPicture->text().isEmpty() || !reader.canRead())
-        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + path);
+    // The picture is drawn from its checked bytes only: its name stays inside the folder and
+    // a drawing refers to nothing outside itself.
+    const auto picture = Platform::Pictures::readPicture(m_services.paths.join(Course::Files::kPictures), m_ui.txtPicture->text());
+    if (!picture)
+        return picture.status();
+    QBuffer bytes;
+    bytes.setData(picture->bytes);
+    bytes.open(QIODevice::ReadOnly);
+    QImageReader reader(&bytes, picture->format);
+    if (!reader.canRead())
+        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + m_ui.txtPicture->text());
     // Pictures larger than the box, and drawings (which have no size of their own), are
     // scaled to fit it; smaller pictures keep their own size.
     const QSize box = m_ui.Picture1->contentsRect().size();

@@ -2,10 +2,42 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/ui/pictures.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 namespace Platform::Pictures {
+namespace {
+
+Status refuse(const QString &what)
+{
+    return fail(ErrorCode::InvalidArgument, what);
+}
+
+bool pointsInside(QStringView reference)
+{
+    return reference.trimmed().startsWith(u'#');
+}
+
+/// The first url(…) in \a text that points outside the document, or empty.
+QString outsideUrl(const QString &text)
+{
+    static const QRegularExpression url(QStringLiteral(R"(url\s*\(\s*['"]?([^'")]*))"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (auto it = url.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!pointsInside(match.capturedView(1)))
+            return match.captured(1);
+    }
+    return {};
+}
+
+} // namespace
 
 QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelRatio, Qt::AspectRatioMode mode)
 {
@@ -22,6 +54,85 @@ QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelR
         return {};
     image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(std::move(image));
+}
+
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && !name.startsWith(u'.')
+        && !name.contains(QChar(0));
+}
+
+Status checkSelfContainedSvg(const QByteArray &svg)
+{
+    if (svg.startsWith("\x1f\x8b"))
+        return refuse(QStringLiteral("a compressed drawing cannot be checked"));
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (!xml.entityDeclarations().isEmpty() || xml.text().contains(QLatin1String("ENTITY")))
+                return refuse(QStringLiteral("the drawing declares entities"));
+            break;
+        case QXmlStreamReader::StartElement: {
+            const bool picture = xml.name() == u"image";
+            for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                const QString value = attribute.value().toString();
+                if (attribute.name() == u"href" && !pointsInside(value)
+                    && !(picture && value.trimmed().startsWith(QLatin1String("data:"), Qt::CaseInsensitive)))
+                    return refuse(QStringLiteral("<%1> refers to %2").arg(xml.name(), value.left(200)));
+                if (const QString url = outsideUrl(value); !url.isEmpty())
+                    return refuse(QStringLiteral("<%1> refers to %2").arg(xml.name(), url.left(200)));
+            }
+            break;
+        }
+        case QXmlStreamReader::Characters: {
+            const QString text = xml.text().toString();
+            if (text.contains(QLatin1String("@import"), Qt::CaseInsensitive))
+                return refuse(QStringLiteral("the drawing imports a style sheet"));
+            if (const QString url = outsideUrl(text); !url.isEmpty())
+                return refuse(QStringLiteral("a style sheet refers to %1").arg(url.left(200)));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (xml.hasError())
+        return refuse(QStringLiteral("the drawing is not well-formed XML: %1").arg(xml.errorString()));
+    return ok();
+}
+
+Result<Picture> readPicture(const QString &folder, const QString &name)
+{
+    if (!isPlainFileName(name))
+        return Error{ErrorCode::InvalidArgument, QStringLiteral("picture name \"%1\" is not a plain file name").arg(name.left(200))};
+    const QString path = QDir(folder).filePath(name);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Error{ErrorCode::FileNotFound, QStringLiteral("no picture %1").arg(path)};
+    // A link to a device or a pipe (/dev/zero) would never end.
+    if (!info.isFile())
+        return Error{ErrorCode::InvalidArgument, QStringLiteral("%1 is not a regular file").arg(path)};
+    if (info.size() > kMaxPictureBytes)
+        return Error{ErrorCode::InvalidArgument,
+                     QStringLiteral("%1 holds %2 bytes; pictures hold at most %3").arg(path).arg(info.size()).arg(kMaxPictureBytes)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{ErrorCode::FileNotFound, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    Picture picture;
+    picture.bytes = file.read(kMaxPictureBytes + 1);
+    if (picture.bytes.size() > kMaxPictureBytes)
+        return Error{ErrorCode::InvalidArgument, QStringLiteral("%1 grew beyond %2 bytes").arg(path).arg(kMaxPictureBytes)};
+    QBuffer buffer(&picture.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    picture.format = QImageReader::imageFormat(&buffer);
+    if (picture.format.isEmpty())
+        return Error{ErrorCode::InvalidArgument, QStringLiteral("%1 is not a picture").arg(path)};
+    if (picture.format.startsWith("svg")) {
+        if (const Status status = checkSelfContainedSvg(picture.bytes); status.failed())
+            return Error{status.code(), path + QStringLiteral(": ") + status.error().detail};
+    }
+    return picture;
 }
 
 } // namespace Platform::Pictures
