@@ -4,6 +4,8 @@
 
 #include <QPrintPreviewDialog>
 
+#include "course/captiontable.h"
+#include "course/programstate.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "course/coursefiles.h"
@@ -31,6 +33,25 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
 
+    // The help window explains a missing file or page, or one too large to show, in the
+    // language of the moment.
+    m_help->setProblemTexts([&state](Platform::HelpProblem problem) {
+        const char *key = "helpPageTooLarge";
+        switch (problem) {
+        case Platform::HelpProblem::FileMissing:
+            key = "helpFileMissing";
+            break;
+        case Platform::HelpProblem::FileUnreadable:
+            key = "helpFileUnreadable";
+            break;
+        case Platform::HelpProblem::PageMissing:
+            key = "helpPageMissing";
+            break;
+        case Platform::HelpProblem::PageTooLarge:
+            break;
+        }
+        return Course::CaptionTable::builtIn(QStringLiteral("notices")).textOrEnglish(state.language(), QString::fromLatin1(key));
+    });
 }
 
 CourseServices::~CourseServices() = default;

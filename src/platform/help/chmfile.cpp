@@ -4,6 +4,8 @@
 
 #include <chm_lib.h>
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +34,8 @@ QString normalise(const QString &page)
 
 } // namespace
 
-ChmFile::ChmFile(chmFile *handle, QString path) : m_handle(handle), m_path(std::move(path))
+ChmFile::ChmFile(chmFile *handle, QString path)
+    : m_handle(handle), m_path(std::move(path)), m_fileSize(QFileInfo(m_path).size())
 {
     chm_enumerate(m_handle, CHM_ENUMERATE_ALL, collectEntry, &m_entries);
 }
@@ -82,6 +85,10 @@ std::optional<QByteArray> ChmFile::read(const QString &page) const
         return std::nullopt;
     chmUnitInfo info{};
     if (chm_resolve_object(m_handle, name.toUtf8().constData(), &info) != CHM_RESOLVE_SUCCESS)
+        return std::nullopt;
+    // The length comes from the file's directory; a damaged or hostile file may claim any
+    // length at all, and no page of a real help file is larger than the whole file.
+    if (info.length > LONGUINT64(std::max<qint64>(m_fileSize, 0)))
         return std::nullopt;
     QByteArray data;
     data.resize(qsizetype(info.length));
