@@ -195,7 +195,7 @@ void TestCourseContent::lessonRecordsAreComplete()
         // A slash would be read aloud as a word.
         QVERIFY2(!russian.contains(u'/'), qPrintable(where + russian));
         // The key words keep every negation of the sentence, or they say its opposite.
-        const QString words = Platform::CodePage1251::decode(row.value(u"RussianVoc"_s)).toLower();
+        const QString words = Course::CodePage1251::decode(row.value(u"RussianVoc"_s)).toLower();
         for (const QString &negation : negationsOf(russian))
             QVERIFY2(wordsOf(words).contains(negation), qPrintable(where + russian + u" | "_s + words));
         QVERIFY2(pictures.exists(row.value(u"Picture1"_s)), qPrintable(where + row.value(u"Picture1"_s)));
