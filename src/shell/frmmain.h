@@ -12,6 +12,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace Shell {
@@ -57,8 +58,12 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// Grows the main window, as far as the screen allows, until the child window in \a frame
+    /// fits its client area; beyond that the client area scrolls.
+    void makeRoomFor(const QMdiSubWindow *frame);
     void buildMenus();
     void buildStatusBar();
     QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int index = -1);
