@@ -34,7 +34,7 @@
 #include "resources/localeid.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
 namespace {
@@ -64,7 +64,7 @@ public:
     {
         if (m_characters)
             m_characters->setTimeScale(1000);
-        m_startup = std::make_unique<Shell::Startup>(m_course.services());
+        m_startup = std::make_unique<Shell::ProgramLaunch>(m_course.services());
     }
 
     ~RunningCourse()
@@ -79,7 +79,7 @@ public:
     bool start() { return m_startup->run(); }
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
     Shell::WindowDirector &director() { return *m_startup->director(); }
-    QWidget *lesson() { return m_startup->director()->lessonWindow(Shell::LessonWindowKind::Lesson); }
+    QWidget *lesson() { return m_startup->director()->lessonWindow(Course::LessonWindowKind::Lesson); }
 
     /// Lets the character finish what it was asked to do.
     void settle()
@@ -125,7 +125,7 @@ private:
     Platform::QtProcessLauncher m_launcher;
     Shell::CourseServices m_course;
     Platform::GenieCharacterService *m_characters;
-    std::unique_ptr<Shell::Startup> m_startup;
+    std::unique_ptr<Shell::ProgramLaunch> m_startup;
 };
 
 int timeLessons(const QString &appDir, int runs)

@@ -5,6 +5,7 @@
 #include "platform/core/apppaths.h"
 
 namespace Course {
+class StressTable;
 struct ProgramState;
 }
 namespace Platform {
@@ -26,6 +27,9 @@ struct DictionaryServices {
     Platform::DatabaseEngine *databases = nullptr;
     /// The application folder that holds Lexikon.mdb.
     Platform::AppPaths paths;
+    /// The course's stress table. May be null: the rows are then spoken without their own
+    /// stress decisions.
+    const Course::StressTable *stress = nullptr;
 };
 
 } // namespace Dictionary

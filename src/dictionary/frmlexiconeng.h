@@ -3,12 +3,12 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include <QWidget>
 
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/lexiconquery.h"
+#include "character/geniereference.h"
 #include "platform/agent/agentcontrol.h"
 
 class QLabel;
@@ -65,7 +65,7 @@ private:
     void buildControls();
     void setUpCharacter();
     void setUpBalloon();
-    void moveCharacter(int x, int y);
+    void moveCharacter(QPoint position);
     void search(const QString &typed);
     /// Shows the current record's Russian field in txtRussian (decoded).
     void showCurrentRussian();
@@ -77,23 +77,27 @@ private:
     void handleRefresh(const Platform::Status &status);
     void moveToGridRow(int row);
 
+    /// The window's named controls.
+    struct Controls {
+        QLineEdit *txtRecord = nullptr;
+        QLabel *Label1 = nullptr;
+        QLineEdit *txtOrt = nullptr;
+        QTableView *DBGrid1 = nullptr;
+        QLineEdit *txtNative = nullptr;
+        QLineEdit *txtRussian = nullptr;
+        QLineEdit *txtRuss2 = nullptr;
+        QPushButton *Command1 = nullptr;
+        QPushButton *cmdEnd = nullptr;
+        QLabel *lblNoDictionary = nullptr;
+    };
+
     DictionaryServices &m_services;
-    const LanguageTexts *m_texts = nullptr;
+    LanguageTexts m_texts;
     std::unique_ptr<Platform::DataSource> m_data;
     Platform::AgentControl *m_agent = nullptr;
-    std::optional<Platform::AgentCharacter> m_character;
+    std::unique_ptr<Character::GenieReference> m_genie;
     bool m_dictionaryMissing = false;
-
-    QLineEdit *txtRecord = nullptr;
-    QLabel *Label1 = nullptr;
-    QLineEdit *txtOrt = nullptr;
-    QTableView *DBGrid1 = nullptr;
-    QLineEdit *txtNative = nullptr;
-    QLineEdit *txtRussian = nullptr;
-    QLineEdit *txtRuss2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *cmdEnd = nullptr;
-    QLabel *lblNoDictionary = nullptr;
+    Controls m_ui;
 };
 
 } // namespace Dictionary

@@ -2,44 +2,26 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "dictionary/lexiconquery.h"
 
-#include <array>
-
-#include "course/programstate.h"
+#include "course/captiontable.h"
+#include "course/dictionarytable.h"
+#include "course/languages.h"
 
 namespace Dictionary {
-namespace {
 
-const std::array<LanguageTexts, 6> &allTexts()
+LanguageTexts languageTexts(int languageCode)
 {
-    static const std::array<LanguageTexts, 6> texts = {{
-        {Course::Language::English, QStringLiteral("English"), QStringLiteral("Search:"), QStringLiteral("End"),
-         QStringLiteral("Speak"), QStringLiteral("The dictionary cannot be opened: the file Lexikon.mdb is missing or damaged.")},
-        {Course::Language::Swedish, QStringLiteral("Swedish"), QStringLiteral("Sök:"), QStringLiteral("Avsluta"),
-         QStringLiteral("Uttala"), QStringLiteral("Ordboken kan inte öppnas: filen Lexikon.mdb saknas eller är skadad.")},
-        {Course::Language::Finnish, QStringLiteral("Suomi"), QStringLiteral("Etsi:"), QStringLiteral("Lopetus"),
-         QStringLiteral("Lausu"), QStringLiteral("Sanakirjaa ei voi avata: tiedosto Lexikon.mdb puuttuu tai on vioittunut.")},
-        {Course::Language::German, QStringLiteral("Deutch"), QStringLiteral("Suchwort:"), QStringLiteral("Ende"),
-         QStringLiteral("Aussprechen"),
-         QStringLiteral("Das Wörterbuch kann nicht geöffnet werden: die Datei Lexikon.mdb fehlt oder ist beschädigt.")},
-        {Course::Language::French, QStringLiteral("France"), QStringLiteral("Recherche:"), QStringLiteral("Fin"),
-         QStringLiteral("Prononcer"),
-         QStringLiteral("Le dictionnaire ne peut pas être ouvert : le fichier Lexikon.mdb est absent ou endommagé.")},
-        {Course::Language::Spanish, QStringLiteral("Spain"), QStringLiteral("Entrada: "), QStringLiteral("Acabar"),
-         QStringLiteral("Pronunciar"),
-         QStringLiteral("No se puede abrir el diccionario: el archivo Lexikon.mdb falta o está dañado.")},
-    }};
-    return texts;
-}
-
-} // namespace
-
-const LanguageTexts &languageTexts(int languageCode)
-{
-    for (const LanguageTexts &texts : allTexts()) {
-        if (texts.code == languageCode)
-            return texts;
-    }
-    return allTexts().front();
+    const Course::CaptionTable &table = Course::CaptionTable::builtIn(QStringLiteral("dictionary"));
+    const int language = Course::Language::isInterfaceLanguage(languageCode) ? languageCode : Course::Language::English;
+    const auto text = [&](const char *key) { return table.textOrEnglish(language, QString::fromLatin1(key)); };
+    return LanguageTexts{Course::DictionaryTable::searchColumn(language),
+                         text("search"),
+                         text("end"),
+                         text("speak"),
+                         text("noDictionary"),
+                         text("matches"),
+                         text("word"),
+                         text("russian"),
+                         text("spokenForm")};
 }
 
 QString searchQuery(const LanguageTexts &texts, const QString &typed)

@@ -8,7 +8,6 @@ namespace Dictionary {
 
 /// The fixed texts of the dictionary window for one interface language.
 struct LanguageTexts {
-    int code;
     /// The column of table Lang that holds the learner's words and that the search reads.
     QString column;
     QString searchCaption;
@@ -16,11 +15,16 @@ struct LanguageTexts {
     QString speakCaption;
     /// Shown in place of the grid when Lexikon.mdb cannot be opened or read.
     QString noDictionary;
+    /// What a screen reader calls the grid and the word boxes.
+    QString matches;
+    QString word;
+    QString russian;
+    QString spokenForm;
 };
 
-/// The texts for \a languageCode. A code outside the six interface languages gets the
-/// English texts, so that the window can always search.
-const LanguageTexts &languageTexts(int languageCode);
+/// The texts for \a languageCode, from the caption table "dictionary". A code outside the
+/// six interface languages gets the English texts, so that the window can always search.
+LanguageTexts languageTexts(int languageCode);
 
 /// The query the search runs for \a typed in the learner's column:
 /// `SELECT <col>, Russian FROM Lang  where <col> Like"<typed>*"`. The typed text keeps the

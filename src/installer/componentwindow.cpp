@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "course/genie.h"
 #include "course/settingskeys.h"
 #include "installer/commandrunner.h"
 #include "platform/agent/characterservice.h"
@@ -45,8 +46,6 @@ enum TextId {
 const QString kCharacterSection = QStringLiteral("Character");
 const QString kSpeechOutputKey = QStringLiteral("SpeechOutput");
 const QString kVolumeKey = QStringLiteral("Volume");
-const QString kGenie = QStringLiteral("Genie");
-constexpr int kRussianLanguageId = 1049;
 
 QLabel *addLabel(QVBoxLayout *layout, QWidget *parent, const char *name, const QString &text)
 {
@@ -252,23 +251,23 @@ bool ComponentWindow::speakThroughService(const QString &spoken, bool russian, b
 {
     if (!m_service)
         return false;
-    if (const Platform::Status loaded = m_service->load(kGenie, QStringLiteral("Genie.acs")); loaded.failed()) {
+    if (const Platform::Status loaded = m_service->load(Course::Genie::kId, Course::Genie::kFile); loaded.failed()) {
         showMessage(loaded.error().detail);
         return true;
     }
     if (russian) {
-        if (const Platform::Status language = m_service->setLanguageId(kGenie, kRussianLanguageId); language.failed()) {
+        if (const Platform::Status language = m_service->setLanguageId(Course::Genie::kId, Course::Genie::kRussianLanguageId); language.failed()) {
             showMessage(language.error().detail);
             return true;
         }
     }
     // Beside this window, where the learner is looking.
     const QRect frame = frameGeometry();
-    m_service->moveTo(kGenie, frame.right() + 16, frame.top());
-    m_service->show(kGenie);
+    m_service->moveTo(Course::Genie::kId, frame.right() + 16, frame.top());
+    m_service->show(Course::Genie::kId);
     if (greet)
-        m_service->play(kGenie, QStringLiteral("Greet"));
-    m_service->speak(kGenie, spoken);
+        m_service->play(Course::Genie::kId, QStringLiteral("Greet"));
+    m_service->speak(Course::Genie::kId, spoken);
     return true;
 }
 

@@ -20,7 +20,8 @@ struct ControlNames {
 };
 
 /// The names in the interface language \a language (110 English, 120 Swedish, 130 Finnish,
-/// 140 German, 150 French, 160 Spanish); any other code gets the English names.
-const ControlNames &controlNames(int language);
+/// 140 German, 150 French, 160 Spanish), from the caption table "lessoncontrols"; any
+/// other code gets the English names.
+ControlNames controlNames(int language);
 
 } // namespace Lessons

@@ -12,6 +12,7 @@
 #include <QSlider>
 
 #include "course/coursefiles.h"
+#include "course/lessonrules.h"
 #include "course/settingskeys.h"
 #include "lessons/lessondesign.h"
 #include "lessons/speechtext.h"
@@ -251,7 +252,7 @@ void LessonWindow::applyLanguage()
         m_lessonUi.Command1->setToolTip(captions->dictionaryTip);
         m_lessonUi.Slider1->setToolTip(captions->sliderTip);
     }
-    if (state.selectedLessonNumber() == 38)
+    if (!Course::hasNextLesson(state.selectedLessonNumber()))
         m_ui.cmdNextLesson->setEnabled(false);
     if (captions) {
         m_lessonUi.Label2->setText(captions->lessonPrefix + state.selectedLesson);
@@ -323,7 +324,7 @@ void LessonWindow::startNextLesson()
     close();
     // The shell answers with a new window of this same kind for the new lesson and holds
     // it as the one window of its kind.
-    if (state.selectedLessonNumber() < 39)
+    if (Course::isLesson(state.selectedLessonNumber()))
         Q_EMIT nextLessonRequested();
 }
 

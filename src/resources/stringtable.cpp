@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "resources/stringtable.h"
 
+#include "course/lessonrules.h"
+
 #include <QFile>
 
 #include "resources/localeid.h"
@@ -65,7 +67,7 @@ StringTable StringTable::parse(const QString &text)
         const QString value = line.mid(tab + 1);
         Block &block = table.m_blocks.last();
         if (key == u"lessons") {
-            for (int lesson = 1; lesson <= 38; ++lesson)
+            for (int lesson = 1; lesson <= Course::kLessonCount; ++lesson)
                 block.texts.insert(lessonId(lesson), value + QString::number(lesson));
             continue;
         }

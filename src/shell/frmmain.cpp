@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSizeGrip>
@@ -20,6 +19,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "course/captiontable.h"
 #include "course/programstate.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
@@ -100,6 +100,7 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     m_start.setFactory([this]() -> Start * {
         auto *start = new Start(m_services);
         connect(start, &Start::lessonWindowRequested, this, &FrmMain::lessonWindowRequested);
+        connect(start, &Start::interfaceLanguageChosen, this, &FrmMain::interfaceLanguageChanged);
         if (!start->load(m_unloadSplash)) {
             delete start;
             return nullptr;
@@ -168,7 +169,7 @@ void FrmMain::buildMenus()
     for (const auto &[name, code] : languages) {
         QAction *entry = addEntry(language, name, QString::number(captionId++));
         // The new language reaches the windows opened afterwards; nothing is saved.
-        connect(entry, &QAction::triggered, this, [this, code = code]() { m_services.state->interfaceLanguage = code; });
+        connect(entry, &QAction::triggered, this, [this, code = code]() { setInterfaceLanguage(code); });
         m_languageEntries << entry;
     }
 
@@ -186,6 +187,36 @@ void FrmMain::buildMenus()
     connect(addEntry(help, "Help3", QStringLiteral("1015")), &QAction::triggered, this, &FrmMain::grammarHelpRequested);
     addEntry(help, "strek", QStringLiteral("    __________"));
     connect(addEntry(help, "About", QStringLiteral("1016")), &QAction::triggered, this, &FrmMain::aboutRequested);
+
+    // Its title holds no string id: it follows the interface language, not the desktop's.
+    m_learning = bar->addMenu(QString());
+    m_learning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
+    m_learning->menuAction()->setVisible(false);
+    m_learning->installEventFilter(this);
+    connect(m_learning, &QMenu::aboutToShow, this, [this] { setInterfaceLanguage(m_services.state->language()); });
+    connect(this, &FrmMain::interfaceLanguageChanged, this, [this](int code) {
+        const Course::CaptionTable &texts = Course::CaptionTable::builtIn(QStringLiteral("shell"));
+        m_learning->setTitle(texts.textOrEnglish(code, QStringLiteral("learningMenu")));
+    });
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // The Learning menu shows in the menu bar as soon as a feature has given it an entry.
+    if (watched == m_learning && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved))
+        m_learning->menuAction()->setVisible(!m_learning->actions().isEmpty());
+    // Lesson windows take their final size when they load, after they are framed.
+    if (event->type() == QEvent::Resize) {
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(watched))
+            makeRoomFor(frame);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::setInterfaceLanguage(int code)
+{
+    m_services.state->interfaceLanguage = code;
+    Q_EMIT interfaceLanguageChanged(code);
 }
 
 void FrmMain::buildStatusBar()
@@ -249,7 +280,8 @@ bool FrmMain::load(const std::function<void()> &unloadSplash)
     Start *start = m_start.touch();
     if (!start)
         return false;
-    if (QPushButton *recent = start->findChild<QPushButton *>(QStringLiteral("cmdRecent")); recent && recent->isEnabled())
+    Q_EMIT interfaceLanguageChanged(m_services.state->language());
+    if (start->recentLessonAvailable())
         m_printer->setEnabled(true);
     ShowStartDialog();
     return true;
@@ -275,15 +307,6 @@ void FrmMain::showChild(QWidget *child)
     frame->raise();
     m_mdi->setActiveSubWindow(frame);
     makeRoomFor(frame);
-}
-
-bool FrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (auto *frame = qobject_cast<QMdiSubWindow *>(watched))
-            makeRoomFor(frame);
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrmMain::makeRoomFor(const QMdiSubWindow *frame)
@@ -335,7 +358,7 @@ void FrmMain::openLessonFromMenu(int lesson)
 {
     LockLanguageChoice();
     m_services.state->currentLesson = lesson;
-    if (const auto kind = Start::windowKindFor(lesson))
+    if (const auto kind = Course::windowKindFor(lesson))
         Q_EMIT lessonWindowRequested(*kind);
 }
 

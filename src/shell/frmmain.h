@@ -6,7 +6,7 @@
 
 #include <QMainWindow>
 
-#include "shell/start.h"
+#include "shell/startdialog.h"
 #include "shell/windowslot.h"
 
 class QAction;
@@ -44,10 +44,14 @@ public:
     WindowSlot<Start> &start() { return m_start; }
     /// The menu entry with the given object name (and array index, where it has one).
     QAction *entry(const QString &name, int index = -1) const;
+    /// The "Learning" menu, after the existing menus: features add their entries to it and
+    /// word them in the interface language (see interfaceLanguageChanged()). It is hidden
+    /// while it has no entries.
+    QMenu *learningMenu() const { return m_learning; }
 
 Q_SIGNALS:
     /// A lesson entry or the start dialog asks for a lesson window; CurrentLesson is set.
-    void lessonWindowRequested(Shell::LessonWindowKind kind);
+    void lessonWindowRequested(Course::LessonWindowKind kind);
     void contentsRequested();
     void aboutRequested();
     void printRequested();
@@ -55,6 +59,9 @@ Q_SIGNALS:
     void grammarHelpRequested();
     /// The frame is closing: the director releases every window object.
     void unloading();
+    /// The interface language changed (the start dialog or the language menu); texts that
+    /// follow it, such as the Learning menu's, are worded anew.
+    void interfaceLanguageChanged(int code);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -69,6 +76,7 @@ private:
     QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int index = -1);
     void openLessonFromMenu(int lesson);
     void refreshClock();
+    void setInterfaceLanguage(int code);
 
     Services &m_services;
     QMdiArea *m_mdi;
@@ -76,6 +84,7 @@ private:
     std::function<void()> m_unloadSplash;
     QAction *m_printer = nullptr;
     QList<QAction *> m_languageEntries;
+    QMenu *m_learning = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_time = nullptr;
 };

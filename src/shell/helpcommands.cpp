@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "course/captiontable.h"
 #include "course/programstate.h"
 #include "platform/help/helpviewer.h"
 
@@ -18,42 +19,12 @@ HelpCommands::HelpCommands(Course::ProgramState &state, Platform::AppPaths paths
 
 QString HelpCommands::programHelpPage(int language)
 {
-    switch (language) {
-    case Course::Language::English:
-        return QStringLiteral("\\RussianUserHelp.chm::/Eng intro.htm");
-    case Course::Language::Swedish:
-        return QStringLiteral("\\RussianUserHelp.chm::/Swe Intro.htm");
-    case Course::Language::Finnish:
-        return QStringLiteral("\\RussianUserHelp.chm::/Fin intro.htm");
-    case Course::Language::German:
-        return QStringLiteral("\\RussianUserHelp.chm::/Ger intro.htm");
-    case Course::Language::French:
-        return QStringLiteral("\\RussianUserHelp.chm::/Fra intro.htm");
-    case Course::Language::Spanish:
-        return QStringLiteral("\\RussianUserHelp.chm::/Spain intro.htm");
-    default:
-        return {};
-    }
+    return Course::CaptionTable::builtIn(QStringLiteral("shell")).text(language, QStringLiteral("programHelp"));
 }
 
 QString HelpCommands::grammarHelpPage(int language)
 {
-    switch (language) {
-    case Course::Language::English:
-        return QStringLiteral("\\RussianHelp.chm::/England.htm");
-    case Course::Language::Swedish:
-        return QStringLiteral("\\RussianHelp.chm::/Ryska minigrammatik.htm");
-    case Course::Language::Finnish:
-        return QStringLiteral("\\RussianHelp.chm::/Suomi.htm");
-    case Course::Language::German:
-        return QStringLiteral("\\RussianHelp.chm::/German.htm");
-    case Course::Language::French:
-        return QStringLiteral("\\RussianHelp.chm::/France.htm");
-    case Course::Language::Spanish:
-        return QStringLiteral("\\RussianHelp.chm::/Spain.htm");
-    default:
-        return {};
-    }
+    return Course::CaptionTable::builtIn(QStringLiteral("shell")).text(language, QStringLiteral("grammarHelp"));
 }
 
 void HelpCommands::chooseProgramHelp()

@@ -17,7 +17,7 @@
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 
 int main(int argc, char *argv[])
 {
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     Shell::HelpKeyFilter helpKey(course.help(), state);
     app.installEventFilter(&helpKey);
 
-    Shell::Startup startup(course.services());
+    Shell::ProgramLaunch startup(course.services());
     if (!startup.run())
         return 0;
     // The print preview belongs to the main window.

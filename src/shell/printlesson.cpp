@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/printlesson.h"
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "course/lessonrules.h"
 #include "course/programstate.h"
@@ -10,11 +11,6 @@
 #include "platform/settings/settingsstore.h"
 
 namespace Shell {
-namespace {
-
-const QString kPassword = QStringLiteral("vorpentaluki");
-
-} // namespace
 
 PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
                          const Platform::SettingsStore *settings)
@@ -36,22 +32,7 @@ QString PrintLesson::lessonToPrint() const
 
 QString PrintLesson::layoutFor(int language)
 {
-    switch (language) {
-    case Course::Language::English:
-        return QStringLiteral("\\report1.rpt");
-    case Course::Language::Swedish:
-        return QStringLiteral("\\report2.rpt");
-    case Course::Language::Finnish:
-        return QStringLiteral("\\report3.rpt");
-    case Course::Language::German:
-        return QStringLiteral("\\report4.rpt");
-    case Course::Language::French:
-        return QStringLiteral("\\report5.rpt");
-    case Course::Language::Spanish:
-        return QStringLiteral("\\report6.rpt");
-    default:
-        return {};
-    }
+    return Course::CaptionTable::builtIn(QStringLiteral("shell")).text(language, QStringLiteral("reportLayout"));
 }
 
 QString PrintLesson::formulaFor(const QString &lesson)
@@ -74,7 +55,7 @@ Platform::Status PrintLesson::print()
         return Platform::ok();
 
     m_engine.setDataFiles(m_paths.join(Course::Files::kPrint));
-    m_engine.setConnect(QStringLiteral("PWD=") + kPassword);
+    m_engine.setConnect(QStringLiteral("PWD=") + Course::Files::kPassword);
     m_engine.setReportFileName(m_paths.join(layout));
     m_engine.replaceSelectionFormula(formulaFor(lessonToPrint()));
     Platform::Status status = m_engine.printReport();
@@ -85,27 +66,8 @@ Platform::Status PrintLesson::print()
 
 QString PrintLesson::failureMessage(int language, const Platform::Error &error)
 {
-    QString sentence;
-    switch (language) {
-    case Course::Language::Swedish:
-        sentence = QStringLiteral("Lektionen kunde inte skrivas ut.");
-        break;
-    case Course::Language::Finnish:
-        sentence = QStringLiteral("Oppituntia ei voitu tulostaa.");
-        break;
-    case Course::Language::German:
-        sentence = QStringLiteral("Die Lektion konnte nicht gedruckt werden.");
-        break;
-    case Course::Language::French:
-        sentence = QStringLiteral("La leçon n'a pas pu être imprimée.");
-        break;
-    case Course::Language::Spanish:
-        sentence = QStringLiteral("No se pudo imprimir la lección.");
-        break;
-    default:
-        sentence = QStringLiteral("The lesson could not be printed.");
-        break;
-    }
+    const QString sentence =
+        Course::CaptionTable::builtIn(QStringLiteral("shell")).textOrEnglish(language, QStringLiteral("printFailed"));
     return error.detail.isEmpty() ? sentence : sentence + QStringLiteral("\n\n") + error.detail;
 }
 

@@ -3,9 +3,9 @@
 #include "shell/windowdirector.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "contents/contentswindow.h"
+#include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lektion1.h"
@@ -40,17 +40,20 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     m_lektion3.setFactory([this]() { return new Lessons::Lektion3(*m_lessonServices); });
     m_contents.setFactory([this]() {
         auto *window = new Contents::ContentsWindow(*m_services.state);
-        // Choosing a lesson presses the start dialog's start command at once.
+        // Choosing a lesson runs the start dialog's start command at once.
         connect(window, &Contents::ContentsWindow::startCommandRequested, this, [this]() {
-            if (Start *start = m_main.start().touch()) {
-                if (auto *command = start->findChild<QPushButton *>(QStringLiteral("cmdStart")))
-                    command->click();
-            }
+            if (Start *start = m_main.start().touch())
+                start->startSelectedLesson();
         });
         window->load();
         return window;
     });
     m_dictionary.setFactory([this]() {
+        // The stress table is read when a window first needs it, not at start-up.
+        if (!m_stress)
+            m_stress = std::make_unique<Course::StressTable>(
+                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+        m_dictionaryServices->stress = m_stress.get();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
@@ -69,7 +72,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 WindowDirector::~WindowDirector() = default;
 
 template<typename Window>
-Window *WindowDirector::openLesson(WindowSlot<Window> &slot, LessonWindowKind kind)
+Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind)
 {
     if (Window *open = slot.get()) {
         m_main.showChild(open);
@@ -82,36 +85,36 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, LessonWindowKind ki
     // alphabet hands over to the lesson window) loads in its place, one window per kind.
     connect(window, &Lessons::LessonWindowBase::nextLessonRequested, this, [this, kind, &slot]() {
         slot.release();
-        openLessonWindow(kind == LessonWindowKind::Alphabet ? LessonWindowKind::Lesson : kind);
+        openLessonWindow(kind == Course::LessonWindowKind::Alphabet ? Course::LessonWindowKind::Lesson : kind);
     }, Qt::QueuedConnection);
     m_main.showChild(window);
     window->load();
     return window;
 }
 
-void WindowDirector::openLessonWindow(LessonWindowKind kind)
+void WindowDirector::openLessonWindow(Course::LessonWindowKind kind)
 {
     switch (kind) {
-    case LessonWindowKind::Alphabet:
+    case Course::LessonWindowKind::Alphabet:
         openLesson(m_lektion1, kind);
         break;
-    case LessonWindowKind::Lesson:
+    case Course::LessonWindowKind::Lesson:
         openLesson(m_lektion2, kind);
         break;
-    case LessonWindowKind::Third:
+    case Course::LessonWindowKind::Third:
         openLesson(m_lektion3, kind);
         break;
     }
 }
 
-Lessons::LessonWindowBase *WindowDirector::lessonWindow(LessonWindowKind kind) const
+Lessons::LessonWindowBase *WindowDirector::lessonWindow(Course::LessonWindowKind kind) const
 {
     switch (kind) {
-    case LessonWindowKind::Alphabet:
+    case Course::LessonWindowKind::Alphabet:
         return m_lektion1.get();
-    case LessonWindowKind::Lesson:
+    case Course::LessonWindowKind::Lesson:
         return m_lektion2.get();
-    case LessonWindowKind::Third:
+    case Course::LessonWindowKind::Third:
         return m_lektion3.get();
     }
     return nullptr;

@@ -6,9 +6,12 @@
 
 #include <QObject>
 
-#include "shell/start.h"
+#include "shell/startdialog.h"
 #include "shell/windowslot.h"
 
+namespace Course {
+class StressTable;
+} // namespace Course
 namespace Contents {
 class ContentsWindow;
 }
@@ -45,7 +48,7 @@ public:
 
     /// Opens the lesson window of \a kind for CurrentLesson. A window of that kind that is
     /// already open keeps its lesson and is brought to the front.
-    void openLessonWindow(LessonWindowKind kind);
+    void openLessonWindow(Course::LessonWindowKind kind);
     void showContents();
     void showDictionary();
     void showAbout();
@@ -55,20 +58,22 @@ public:
     /// Releases every window object (the main window is closing); top-level windows close.
     void releaseAll();
 
-    Lessons::LessonWindowBase *lessonWindow(LessonWindowKind kind) const;
+    Lessons::LessonWindowBase *lessonWindow(Course::LessonWindowKind kind) const;
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
 
 private:
     template<typename Window>
-    Window *openLesson(WindowSlot<Window> &slot, LessonWindowKind kind);
+    Window *openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind);
     void showTopLevel(QWidget *window);
 
     Services &m_services;
     FrmMain &m_main;
     std::unique_ptr<Lessons::LessonServices> m_lessonServices;
     std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
+    /// The course's stress table from the application folder, read on first use.
+    std::unique_ptr<Course::StressTable> m_stress;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
     WindowSlot<Lessons::Lektion1> m_lektion1;

@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "../lessons/lessontestbed.h"
+#include "lessontestbed.h"
 #include "contents/contentswindow.h"
 #include "dictionary/frmlexiconeng.h"
 #include "installer/componentprobe.h"
@@ -28,7 +28,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
-#include "shell/start.h"
+#include "shell/startdialog.h"
 
 namespace {
 
@@ -284,7 +284,7 @@ void TestAccessibility::enterInTheStartDialog()
     QFETCH(QString, focus);
     QFETCH(int, language);
     QFETCH(int, lessonRequests);
-    qRegisterMetaType<Shell::LessonWindowKind>();
+    qRegisterMetaType<Course::LessonWindowKind>();
     MainWindowHarness harness;
     Shell::FrmMain &main = *harness.main;
     Course::ProgramState &state = harness.state;

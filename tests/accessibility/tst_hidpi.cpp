@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "../lessons/lessontestbed.h"
+#include "lessontestbed.h"
 #include "lessons/lektion1.h"
 #include "lessons/lektion2.h"
 #include "platform/agent/characterwindow.h"
@@ -13,7 +13,7 @@
 #include "shell/frmsplash.h"
 #include "shell/services.h"
 #include "shell/shellresources.h"
-#include "shell/start.h"
+#include "shell/startdialog.h"
 
 // Runs on a screen scaled by two: every picture must carry twice as many pixels as it takes
 // room, or it is enlarged from a small bitmap and looks blurred.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include <QtTest>
 
+#include "course/stresstable.h"
 #include "dictionary/lexiconquery.h"
 #include "dictionary/spokenform.h"
 
@@ -14,6 +15,8 @@ private Q_SLOTS:
     void queryKeepsThePatternInsideItsQuotes();
     void spokenFormStopsAtTheFirstBracket_data();
     void spokenFormStopsAtTheFirstBracket();
+    void speechTextCarriesTheRowsOwnStress_data();
+    void speechTextCarriesTheRowsOwnStress();
 };
 
 void TestLexiconQuery::queryKeepsThePatternInsideItsQuotes_data()
@@ -62,6 +65,30 @@ void TestLexiconQuery::spokenFormStopsAtTheFirstBracket()
     QFETCH(QString, russian);
     QFETCH(QString, spoken);
     QCOMPARE(spokenForm(russian), spoken);
+}
+
+void TestLexiconQuery::speechTextCarriesTheRowsOwnStress_data()
+{
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("speech");
+    QTest::newRow("castle") << QStringLiteral("замок") << QStringLiteral("\\spd=50\\\\map=\"за\u0301мок\"=\"замок\"\\");
+    QTest::newRow("lock, with its note") << QStringLiteral("замок (на двери)")
+                                         << QStringLiteral("\\spd=50\\\\map=\"замо\u0301к \"=\"замок \"\\");
+    QTest::newRow("a word of one stress goes as it is") << QStringLiteral("собака") << QStringLiteral("\\spd=50\\собака");
+    QTest::newRow("a row the table does not decide") << QStringLiteral("замок на замке")
+                                                     << QStringLiteral("\\spd=50\\замок на замке");
+}
+
+void TestLexiconQuery::speechTextCarriesTheRowsOwnStress()
+{
+    QFETCH(QString, russian);
+    QFETCH(QString, speech);
+    Course::StressTable stress;
+    stress.read(QStringLiteral("word\tstress\nзамок\tза\u0301мок замо\u0301к\nсобака\tсоба\u0301ка\n"
+                               "place\ttext\tstress\n"
+                               "dictionary\tзамок\tза\u0301мок\ndictionary\tзамок (на двери)\tзамо\u0301к\n"));
+    QCOMPARE(speechText(russian, &stress), speech);
+    QCOMPARE(speechText(russian, nullptr), QStringLiteral("\\spd=50\\") + spokenForm(russian));
 }
 
 QTEST_GUILESS_MAIN(TestLexiconQuery)

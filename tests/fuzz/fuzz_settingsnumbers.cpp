@@ -16,7 +16,7 @@
 #include "platform/agent/agentsettingsdialog.h"
 #include "platform/report/selectionformula.h"
 #include "shell/printlesson.h"
-#include "shell/start.h"
+#include "shell/startdialog.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ void checkSpeed(const QString &stored)
 
 void checkLesson(const QString &stored)
 {
-    const int lesson = Shell::Start::recentLesson(stored);
-    if (lesson < 1 || lesson > 38 || !Shell::Start::windowKindFor(lesson))
+    const int lesson = Course::recentLesson(stored);
+    if (lesson < 1 || lesson > 38 || !Course::windowKindFor(lesson))
         Fuzz::broken();
     bool ok = false;
     const int plain = stored.toInt(&ok);

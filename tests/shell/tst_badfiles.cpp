@@ -18,10 +18,10 @@
 #include "platform/help/chmhelpviewer.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
-using Shell::LessonWindowKind;
+using Course::LessonWindowKind;
 
 // The course program with its real services over an application folder in which one file is
 // missing, empty, truncated or replaced by random bytes. Whatever the damage, the program
@@ -124,7 +124,7 @@ private Q_SLOTS:
         qputenv("VESKORA_REPORT_PDF", QFile::encodeName(folder.path() + QStringLiteral("/out.pdf")));
         Shell::CourseServices course(Platform::AppPaths(folder.path()), state, settings, launcher, 0x0409);
         Platform::ChmHelpViewer &help = course.help();
-        Shell::Startup startup(course.services());
+        Shell::ProgramLaunch startup(course.services());
         QVERIFY(startup.run());
         Shell::FrmMain &main = *startup.mainWindow();
 

@@ -17,13 +17,13 @@
 #include "platform/ui/twips.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
-#include "shell/start.h"
+#include "shell/startdialog.h"
 
-using Shell::LessonWindowKind;
+using Course::LessonWindowKind;
 using TestSupport::FakeProcessLauncher;
 using TestSupport::InMemorySettingsStore;
 
-Q_DECLARE_METATYPE(Shell::LessonWindowKind)
+Q_DECLARE_METATYPE(Course::LessonWindowKind)
 
 class TestFrmMain : public QObject {
     Q_OBJECT
@@ -51,7 +51,7 @@ private:
     static LessonWindowKind kindOf(const QSignalSpy &spy, int i = 0) { return spy.at(i).at(0).value<LessonWindowKind>(); }
 
 private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<Shell::LessonWindowKind>(); }
+    void initTestCase() { qRegisterMetaType<Course::LessonWindowKind>(); }
     void init()
     {
         m_state = {};

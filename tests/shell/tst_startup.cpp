@@ -15,7 +15,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
 #include "shell/services.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 
 using TestSupport::FakeProcessLauncher;
 using TestSupport::InMemorySettingsStore;
@@ -56,7 +56,7 @@ private Q_SLOTS:
     void componentsInstalledShowsTheMainWindow()
     {
         m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-        Shell::Startup startup(m_services);
+        Shell::ProgramLaunch startup(m_services);
         QVERIFY(startup.run());
         QVERIFY(!m_launcher.exitRequested);
         QVERIFY(m_launcher.started.isEmpty());
@@ -86,7 +86,7 @@ private Q_SLOTS:
             m_settings.preset(QStringLiteral("Agent"), agent);
         if (checkProgramPresent)
             makeCheckProgram();
-        Shell::Startup startup(m_services);
+        Shell::ProgramLaunch startup(m_services);
         QVERIFY(!startup.run());
         QVERIFY(m_launcher.exitRequested);
         QCOMPARE(m_launcher.started.size(), 1);
@@ -104,7 +104,7 @@ private Q_SLOTS:
         m_settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
         m_settings.failSaves = true;
         Shell::CourseServices course(m_services.paths, m_state, m_settings, m_launcher, 0x0409);
-        Shell::Startup startup(course.services());
+        Shell::ProgramLaunch startup(course.services());
         // Loading the start dialog saves the language again, and that save fails.
         QVERIFY(startup.run());
         QVERIFY(m_settings.saves().contains(QStringLiteral("Language=140")));

@@ -21,12 +21,12 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
-using Shell::LessonWindowKind;
+using Course::LessonWindowKind;
 
-Q_DECLARE_METATYPE(Shell::LessonWindowKind)
+Q_DECLARE_METATYPE(Course::LessonWindowKind)
 
 // The whole course program wired as at start-up, with recording doubles for the character,
 // the settings and processes, over the compiled fixture course.
@@ -40,7 +40,7 @@ private:
     TestSupport::FakeCharacterService m_characters;
     Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
     Shell::Services m_services;
-    std::unique_ptr<Shell::Startup> m_startup;
+    std::unique_ptr<Shell::ProgramLaunch> m_startup;
 
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
     Shell::WindowDirector &director() { return *m_startup->director(); }
@@ -69,7 +69,7 @@ private Q_SLOTS:
         m_services.databases = &m_databases;
         m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
         m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        m_startup = std::make_unique<Shell::Startup>(m_services);
+        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
         QVERIFY(m_startup->run());
     }
     void cleanup() { m_startup.reset(); }

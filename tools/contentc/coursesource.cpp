@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include "course/codepage1251.h"
+#include "course/dictionarytable.h"
 #include "course/lessontable.h"
 
 namespace Content {
@@ -91,11 +92,8 @@ const std::array<QString, kLessonFieldCount> &lessonColumns()
 
 const std::array<QString, kDictionaryColumnCount> &dictionaryColumns()
 {
-    static const std::array<QString, kDictionaryColumnCount> columns = {
-        QStringLiteral("English"), QStringLiteral("Swedish"), QStringLiteral("Suomi"),   QStringLiteral("Deutch"),
-        QStringLiteral("France"),  QStringLiteral("Spain"),   QStringLiteral("Russian"),
-    };
-    return columns;
+    static_assert(kDictionaryColumnCount == Course::DictionaryTable::kColumnCount);
+    return Course::DictionaryTable::columns();
 }
 
 std::optional<int> lessonNumberFromFileName(const QString &path)
@@ -215,6 +213,8 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
             continue;
         }
         DictionaryEntry entry;
+        entry.file = file;
+        entry.line = lineNumber;
         for (int c = 0; c < kDictionaryColumnCount; ++c)
             entry.cells[c] = cells.at(c).trimmed();
         if (entry.cells[kDictionaryRussian].isEmpty()) {

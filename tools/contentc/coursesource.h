@@ -56,6 +56,8 @@ inline constexpr int kDictionaryRussian = 6;
 
 struct DictionaryEntry {
     std::array<QString, kDictionaryColumnCount> cells;
+    QString file;
+    int line = 0; ///< line of the row in its file
 };
 
 /// The lesson number of a file named "lessonNN.txt" (1 to 38), or nothing.

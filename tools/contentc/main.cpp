@@ -3,17 +3,21 @@
 // contentc: compiles the course sources into the databases of the application folder.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "course/coursefiles.h"
 #include "coursesource.h"
 #include "coursewriter.h"
+#include "stresssource.h"
 
 using namespace Content;
 
@@ -42,6 +46,15 @@ bool writeTextFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
+// The compiled stress table for the programs (format: data/pronunciation/README.md).
+QString writeStressTable(const QString &path, const Course::StressTable &table)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(table.toText().toUtf8()) < 0 || !file.commit())
+        return QStringLiteral("cannot write %1").arg(path);
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -56,10 +69,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption dictionaryDirOption(QStringLiteral("dictionary-dir"), QStringLiteral("Folder of dictionary .tsv sources, read in name order."), QStringLiteral("dir"));
     const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"), QStringLiteral("A further dictionary source, read after the folder."), QStringLiteral("file"));
     const QCommandLineOption passwordOption(QStringLiteral("password"), QStringLiteral("Password of the lesson database (default: the course's own)."), QStringLiteral("password"), Course::Files::kPassword);
+    const QCommandLineOption stressOption(QStringLiteral("stress"), QStringLiteral("Folder of the stress sources (stress.tsv, records.tsv): every word must have a decided stress."), QStringLiteral("dir"));
+    const QCommandLineOption helpOption(QStringLiteral("help-pages"), QStringLiteral("Folder of help pages (*.htm) whose Russian the stress check covers."), QStringLiteral("dir"));
     const QCommandLineOption depfileOption(QStringLiteral("depfile"), QStringLiteral("Write a make-style dependency file."), QStringLiteral("file"));
     const QCommandLineOption stampOption(QStringLiteral("stamp"), QStringLiteral("Touch this file on success (the depfile's target)."), QStringLiteral("file"));
     parser.addOptions({outOption, picturesOption, characterOption, dictionaryDirOption, dictionaryOption, passwordOption,
-                       depfileOption, stampOption});
+                       stressOption, helpOption, depfileOption, stampOption});
     parser.addPositionalArgument(QStringLiteral("lessons"), QStringLiteral("Lesson sources lessonNN.txt."));
     parser.process(app);
 
@@ -128,6 +143,31 @@ int main(int argc, char *argv[])
         entries += parseDictionary(path, *content, diagnostics);
     }
 
+    std::optional<Course::StressTable> stress;
+    if (parser.isSet(stressOption)) {
+        stress = readStressSources(parser.value(stressOption), diagnostics, &inputs);
+        QList<CourseText> texts;
+        for (const Lesson &lesson : std::as_const(lessons))
+            texts += lessonTexts(lesson);
+        texts += coreDictionaryTexts(entries);
+        for (const QString &dir : parser.values(helpOption)) {
+            QStringList pages;
+            for (QDirIterator it(dir, {QStringLiteral("*.htm")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+                pages << it.next();
+            pages.sort();
+            for (const QString &page : std::as_const(pages)) {
+                const auto content = readFile(page);
+                if (!content) {
+                    diagnostics.error(page, 1, QStringLiteral("cannot read the help page"));
+                    continue;
+                }
+                inputs << page;
+                texts += helpTexts(page, QString::fromUtf8(*content));
+            }
+        }
+        validateStress(*stress, texts, diagnostics);
+    }
+
     for (const QString &warning : diagnostics.warnings())
         printLine(warning);
     if (diagnostics.hasErrors()) {
@@ -142,6 +182,8 @@ int main(int argc, char *argv[])
         error = writeDictionaryDatabase(outDir + QStringLiteral("/Lexikon.mdb"), entries);
     if (error.isEmpty())
         error = writePrintDatabase(outDir + QStringLiteral("/Print.mdb"), lessons);
+    if (error.isEmpty() && stress)
+        error = writeStressTable(outDir + QStringLiteral("/stress.tsv"), *stress);
     if (error.isEmpty())
         error = copyPictures(pictureDir, outDir + QStringLiteral("/Pictures"), &inputs);
     if (error.isEmpty() && QDir(pictureDir).exists())

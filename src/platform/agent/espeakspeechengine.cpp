@@ -103,10 +103,11 @@ Utterance EspeakSpeechEngine::synthesizeRaw(const QString &voice, const QString 
     espeak_SetParameter(espeakPITCH, std::clamp(pitch, 0, 100), 0);
     Collector collector;
     collector.sampleRate = m_sampleRate;
-    // Russian goes through the pronunciation corrections, whose "[[…]]" parts are phonemes.
-    const bool russian = voice == QStringLiteral("ru") && !m_russianLexicon.isEmpty();
-    const QByteArray utf8 = (russian ? m_russianLexicon.apply(text) : text).toUtf8();
-    const unsigned int flags = espeakCHARS_UTF8 | (russian ? espeakPHONEMES : 0);
+    // Russian goes through the pronunciation corrections, whose "[[…]]" parts are phonemes;
+    // a word whose stress a caller marked reaches its correction that way.
+    const bool russian = voice == QStringLiteral("ru");
+    const QByteArray utf8 = (russian ? m_russianLexicon.voiceInput(text) : text).toUtf8();
+    const unsigned int flags = espeakCHARS_UTF8 | (russian && !m_russianLexicon.isEmpty() ? espeakPHONEMES : 0);
     s_collector = &collector;
     espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, flags, nullptr, nullptr);
     s_collector = nullptr;

@@ -33,7 +33,13 @@ PronunciationLexicon PronunciationLexicon::parse(const QString &text)
         const QStringList cells = line.split(u'\t');
         if (cells.size() < 2 || cells[0].trimmed().isEmpty() || cells[1].trimmed().isEmpty())
             continue;
-        lexicon.m_entries.append({cells[0].trimmed(), cells[1].trimmed()});
+        const QString written = cells[0].trimmed();
+        // Whole words only: no letter, stress mark or phoneme bracket on either side.
+        const QRegularExpression pattern(QStringLiteral("(?<![\\w\\[\\x{301}])") + QRegularExpression::escape(written)
+                                             + QStringLiteral("(?![\\w\\]\\x{301}])"),
+                                         QRegularExpression::CaseInsensitiveOption
+                                             | QRegularExpression::UseUnicodePropertiesOption);
+        lexicon.m_entries.append({written, cells[1].trimmed(), pattern});
     }
     std::stable_sort(lexicon.m_entries.begin(), lexicon.m_entries.end(),
                      [](const Entry &a, const Entry &b) { return a.written.size() > b.written.size(); });
@@ -48,12 +54,9 @@ QString PronunciationLexicon::apply(const QString &text) const
     QList<std::pair<qsizetype, qsizetype>> replaced;
     QString result = text;
     for (const Entry &entry : m_entries) {
-        const QRegularExpression word(QStringLiteral("(?<![\\w\\[])") + QRegularExpression::escape(entry.written)
-                                          + QStringLiteral("(?![\\w\\]])"),
-                                      QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
         qsizetype from = 0;
         while (true) {
-            const QRegularExpressionMatch match = word.match(result, from);
+            const QRegularExpressionMatch match = entry.pattern.match(result, from);
             if (!match.hasMatch())
                 break;
             const qsizetype start = match.capturedStart();
@@ -75,6 +78,13 @@ QString PronunciationLexicon::apply(const QString &text) const
         }
     }
     return result;
+}
+
+QString PronunciationLexicon::voiceInput(const QString &text) const
+{
+    QString input = apply(text);
+    input.remove(QChar(0x0301));
+    return input;
 }
 
 } // namespace Platform

@@ -3,13 +3,16 @@
 #pragma once
 
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 
 namespace Platform {
 
 /// Corrections for words the Russian voice says wrongly: each written form (a word or a
 /// phrase, matched as whole words regardless of case) is replaced by the form to speak,
-/// which may hold espeak-ng phoneme mnemonics in "[[…]]". Longer entries win.
+/// which may hold espeak-ng phoneme mnemonics in "[[…]]". Longer entries win. A written
+/// form may carry stress marks (U+0301): it then matches only a word marked the same way,
+/// and a marked word never matches an unmarked form.
 class PronunciationLexicon final {
 public:
     /// Reads the tab-separated lexicon file (comment lines start with '#', the first other
@@ -23,11 +26,15 @@ public:
 
     /// \a text with every written form replaced by its spoken form.
     QString apply(const QString &text) const;
+    /// What the voice is handed for \a text: apply(), then every stress mark that is left
+    /// removed (the voice does not read them).
+    QString voiceInput(const QString &text) const;
 
 private:
     struct Entry {
         QString written;
         QString spoken;
+        QRegularExpression pattern;
     };
     QList<Entry> m_entries;
 };

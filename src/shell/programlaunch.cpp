@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "shell/startup.h"
+#include "shell/programlaunch.h"
 
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
@@ -10,18 +10,18 @@
 
 namespace Shell {
 
-Startup::Startup(Services &services)
+ProgramLaunch::ProgramLaunch(Services &services)
     : m_services(services)
 {
 }
 
-Startup::~Startup()
+ProgramLaunch::~ProgramLaunch()
 {
     // The director refers to the main window; it goes first.
     m_director.reset();
 }
 
-bool Startup::run()
+bool ProgramLaunch::run()
 {
     m_services.state->helpReference = m_services.paths.join(QStringLiteral("\\RussianUserHelp.chm::/User.htm"));
 
@@ -39,7 +39,7 @@ bool Startup::run()
     return true;
 }
 
-void Startup::unloadSplash()
+void ProgramLaunch::unloadSplash()
 {
     m_splash.reset();
 }

@@ -13,10 +13,10 @@ struct Services;
 
 /// The start-up sequence: help reference, splash, main window loaded hidden, splash
 /// unloaded, main window shown.
-class Startup final {
+class ProgramLaunch final {
 public:
-    explicit Startup(Services &services);
-    ~Startup();
+    explicit ProgramLaunch(Services &services);
+    ~ProgramLaunch();
 
     /// Runs the sequence. Returns false when the component check ended the program (the
     /// main window is never shown then).

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include "course/lessonrules.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,9 +16,6 @@ class QPushButton;
 namespace Shell {
 
 struct Services;
-
-/// The lesson window kinds the start command dispatches to.
-enum class LessonWindowKind { Alphabet = 1, Lesson = 2, Third = 3 };
 
 /// The start dialog: welcome texts and flags in six languages (choosing one sets and saves
 /// the interface language), the recent-lesson command, and the hidden start command that
@@ -35,27 +34,41 @@ public:
     /// interface language (all twelve when it is none of the six).
     void disableOtherLanguages();
 
-    /// The lesson a saved "Lesson" value stands for: a whole number from 1 to 38; anything
-    /// else (which the program never writes) counts as no saved lesson, that is 2.
-    static int recentLesson(const QString &savedLesson);
+    /// The start command (the hidden cmdStart): asks for the lesson window of
+    /// SelectedLesson. The contents window and the recent-lesson command start lessons
+    /// through it.
+    void startSelectedLesson();
 
-    /// The window kind for a lesson number: 1 the alphabet window, 2–9 the lesson window,
-    /// 10–38 the third lesson window; none for other numbers.
-    static std::optional<LessonWindowKind> windowKindFor(int lesson);
+    /// True while the recent-lesson command can be used.
+    bool recentLessonAvailable() const;
 
 Q_SIGNALS:
     /// cmdStart asks for the lesson window of SelectedLesson (the shell opens it).
-    void lessonWindowRequested(Shell::LessonWindowKind kind);
+    void lessonWindowRequested(Course::LessonWindowKind kind);
+    /// The learner chose (or the saved settings gave) the interface language \a code.
+    void interfaceLanguageChosen(int code);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// A language's welcome text (Label1 … Label6) and flag (Command1 … Command6).
     struct Row {
         int code;
         QLabel *label;
         QPushButton *flag;
         QString recentCaption;
+    };
+    /// The dialog's named controls.
+    struct Controls {
+        std::array<Row, 6> rows{};
+        QLabel *Label7 = nullptr;
+        QLabel *Picture2 = nullptr;
+        QPushButton *cmdRecent = nullptr;
+        QPushButton *cmdStart = nullptr;
+        QLineEdit *txtLang = nullptr;
+        QLineEdit *txtLesson = nullptr;
+        QLineEdit *txtAgents = nullptr;
     };
 
     void buildControls();
@@ -63,18 +76,10 @@ private:
     void hoverRow(const Row &row, bool overLabel);
     void resetHover();
     void beginRecentLesson();
-    void startSelectedLesson();
     const Row *rowOf(const QObject *control) const;
 
     Services &m_services;
-    std::array<Row, 6> m_rows{};
-    QLabel *m_label7 = nullptr;
-    QLabel *m_picture2 = nullptr;
-    QPushButton *m_cmdRecent = nullptr;
-    QPushButton *m_cmdStart = nullptr;
-    QLineEdit *m_txtLang = nullptr;
-    QLineEdit *m_txtLesson = nullptr;
-    QLineEdit *m_txtAgents = nullptr;
+    Controls m_ui;
 };
 
 } // namespace Shell

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "shell/start.h"
+#include "shell/startdialog.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -83,28 +83,28 @@ Start::Start(Services &services, QWidget *parent)
 void Start::buildControls()
 {
     // Label7 lies under everything else; moving the pointer over it ends every hover effect.
-    m_label7 = new QLabel(QStringLiteral("Label7"), this);
-    m_label7->setObjectName(QStringLiteral("Label7"));
-    m_label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui.Label7 = new QLabel(QStringLiteral("Label7"), this);
+    m_ui.Label7->setObjectName(QStringLiteral("Label7"));
+    m_ui.Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Its design text stays (screen readers name the area by it) but is drawn in the
     // background colour: the area is there for the pointer, not to be read.
-    QPalette quiet = m_label7->palette();
+    QPalette quiet = m_ui.Label7->palette();
     quiet.setColor(QPalette::WindowText, QColor(255, 250, 235));
-    m_label7->setPalette(quiet);
-    m_label7->setMouseTracking(true);
-    m_label7->setAccessibleName(tr("Background"));
-    m_label7->installEventFilter(this);
-    Platform::Twips::place(m_label7, 0, 0, 8300, 7800);
+    m_ui.Label7->setPalette(quiet);
+    m_ui.Label7->setMouseTracking(true);
+    m_ui.Label7->setAccessibleName(tr("Background"));
+    m_ui.Label7->installEventFilter(this);
+    Platform::Twips::place(m_ui.Label7, 0, 0, 8300, 7800);
 
-    m_picture2 = new QLabel(this);
-    m_picture2->setObjectName(QStringLiteral("Picture2"));
-    m_picture2->setAccessibleName(QStringLiteral("Genie"));
-    m_picture2->setScaledContents(true);
-    m_picture2->setAutoFillBackground(true);
-    Platform::Twips::place(m_picture2, 120, 120, 1560, 1560);
+    m_ui.Picture2 = new QLabel(this);
+    m_ui.Picture2->setObjectName(QStringLiteral("Picture2"));
+    m_ui.Picture2->setAccessibleName(QStringLiteral("Genie"));
+    m_ui.Picture2->setScaledContents(true);
+    m_ui.Picture2->setAutoFillBackground(true);
+    Platform::Twips::place(m_ui.Picture2, 120, 120, 1560, 1560);
     // Drawn at the screen's pixel density, so that it is not enlarged from a small bitmap.
-    m_picture2->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), m_picture2->size(),
-                                                     m_picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
+    m_ui.Picture2->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), m_ui.Picture2->size(),
+                                                     m_ui.Picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
 
     int top = 1860;
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -128,42 +128,43 @@ void Start::buildControls()
         label->installEventFilter(this);
         Platform::Twips::place(label, 1200, top - 60, 6840, 620);
 
-        m_rows[i] = Row{design.code, label, flag, QString::fromUtf8(design.recentCaption)};
+        m_ui.rows[i] = Row{design.code, label, flag, QString::fromUtf8(design.recentCaption)};
         const int code = design.code;
         connect(flag, &QPushButton::clicked, this, [this, code]() { chooseLanguage(code); });
         top += 820;
     }
 
-    m_cmdRecent = new QPushButton(QStringLiteral("Begin the recent lesson. "), this);
-    m_cmdRecent->setObjectName(QStringLiteral("cmdRecent"));
-    m_cmdRecent->setDefault(true);
-    Platform::Keyboard::enterClicks(this, m_cmdRecent);
-    Platform::Twips::place(m_cmdRecent, 2400, 6900, 3600, 495);
-    connect(m_cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
+    m_ui.cmdRecent = new QPushButton(QStringLiteral("Begin the recent lesson. "), this);
+    m_ui.cmdRecent->setObjectName(QStringLiteral("cmdRecent"));
+    m_ui.cmdRecent->setDefault(true);
+    Platform::Keyboard::enterClicks(this, m_ui.cmdRecent);
+    Platform::Twips::place(m_ui.cmdRecent, 2400, 6900, 3600, 495);
+    connect(m_ui.cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
 
-    m_cmdStart = new QPushButton(QStringLiteral("Starting"), this);
-    m_cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    m_cmdStart->hide();
-    connect(m_cmdStart, &QPushButton::clicked, this, &Start::startSelectedLesson);
+    m_ui.cmdStart = new QPushButton(QStringLiteral("Starting"), this);
+    m_ui.cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    m_ui.cmdStart->hide();
+    connect(m_ui.cmdStart, &QPushButton::clicked, this, &Start::startSelectedLesson);
 
-    for (auto [box, name] : {std::pair{&m_txtLang, "txtLang"}, {&m_txtLesson, "txtLesson"}, {&m_txtAgents, "txtAgents"}}) {
+    for (auto [box, name] :
+         {std::pair{&m_ui.txtLang, "txtLang"}, {&m_ui.txtLesson, "txtLesson"}, {&m_ui.txtAgents, "txtAgents"}}) {
         *box = new QLineEdit(this);
         (*box)->setObjectName(QString::fromLatin1(name));
         (*box)->setAccessibleName(QString::fromLatin1(name));
         (*box)->hide();
     }
-    m_label7->lower();
+    m_ui.Label7->lower();
 }
 
 bool Start::load(const std::function<void()> &unloadSplash)
 {
     Course::ProgramState &state = *m_services.state;
-    const auto read = [this](const char *key) {
-        return m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, QString::fromLatin1(key));
+    const auto read = [this](const QString &key) {
+        return m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, key);
     };
 
-    m_txtAgents->setText(read("Agent"));
-    if (!ComponentCheck::installed(m_txtAgents->text())) {
+    m_ui.txtAgents->setText(read(Course::Settings::kAgent));
+    if (!ComponentCheck::installed(m_ui.txtAgents->text())) {
         ComponentCheck::startCheckProgramAndEnd(m_services, unloadSplash);
         return false;
     }
@@ -171,15 +172,15 @@ bool Start::load(const std::function<void()> &unloadSplash)
     state.currentLesson = 0;
     Platform::Twips::resizeClient(this, 8300, 7800);
 
-    m_txtLang->setText(read("Language"));
-    if (m_txtLang->text().isEmpty())
+    m_ui.txtLang->setText(read(Course::Settings::kLanguage));
+    if (m_ui.txtLang->text().isEmpty())
         state.interfaceLanguage = Course::Language::English;
-    for (const Row &row : m_rows) {
-        if (m_txtLang->text() == QString::number(row.code))
-            row.flag->click();
+    for (const Row &row : m_ui.rows) {
+        if (m_ui.txtLang->text() == QString::number(row.code))
+            chooseLanguage(row.code);
     }
 
-    m_txtLesson->setText(read("Lesson"));
+    m_ui.txtLesson->setText(read(Course::Settings::kLesson));
     return true;
 }
 
@@ -187,15 +188,16 @@ void Start::chooseLanguage(int code)
 {
     m_services.state->interfaceLanguage = code;
     m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLanguage, QString::number(code));
-    for (const Row &row : m_rows) {
+    for (const Row &row : m_ui.rows) {
         if (row.code == code)
-            m_cmdRecent->setText(row.recentCaption);
+            m_ui.cmdRecent->setText(row.recentCaption);
     }
+    Q_EMIT interfaceLanguageChosen(code);
 }
 
 const Start::Row *Start::rowOf(const QObject *control) const
 {
-    for (const Row &row : m_rows) {
+    for (const Row &row : m_ui.rows) {
         if (row.label == control || row.flag == control)
             return &row;
     }
@@ -206,7 +208,7 @@ bool Start::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
-        if (watched == m_label7)
+        if (watched == m_ui.Label7)
             resetHover();
         else if (const Row *row = rowOf(watched))
             hoverRow(*row, watched == row->label);
@@ -231,38 +233,20 @@ void Start::hoverRow(const Row &row, bool overLabel)
 
 void Start::resetHover()
 {
-    for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it)
+    for (auto it = m_ui.rows.rbegin(); it != m_ui.rows.rend(); ++it)
         setBold(it->label, false);
-    for (const Row &row : m_rows)
+    for (const Row &row : m_ui.rows)
         Platform::Twips::resize(row.flag, kFlagWidth, kFlagHeight);
-}
-
-int Start::recentLesson(const QString &savedLesson)
-{
-    bool ok = false;
-    const int lesson = savedLesson.trimmed().toInt(&ok);
-    return ok && lesson >= 1 && lesson <= 38 ? lesson : 2;
-}
-
-std::optional<LessonWindowKind> Start::windowKindFor(int lesson)
-{
-    if (lesson == 1)
-        return LessonWindowKind::Alphabet;
-    if (lesson > 1 && lesson < 10)
-        return LessonWindowKind::Lesson;
-    if (lesson > 9 && lesson <= 38)
-        return LessonWindowKind::Third;
-    return std::nullopt;
 }
 
 void Start::disableOtherLanguages()
 {
     const int current = m_services.state->language();
-    for (const Row &row : m_rows) {
+    for (const Row &row : m_ui.rows) {
         if (row.code != current)
             row.label->setEnabled(false);
     }
-    for (const Row &row : m_rows) {
+    for (const Row &row : m_ui.rows) {
         if (row.code != current)
             row.flag->setEnabled(false);
     }
@@ -271,16 +255,21 @@ void Start::disableOtherLanguages()
 void Start::beginRecentLesson()
 {
     Course::ProgramState &state = *m_services.state;
-    state.currentLesson = recentLesson(m_txtLesson->text());
+    state.currentLesson = Course::recentLesson(m_ui.txtLesson->text());
     state.selectedLesson = QString::number(state.currentLesson);
     disableOtherLanguages();
-    m_cmdStart->click();
+    startSelectedLesson();
 }
 
 void Start::startSelectedLesson()
 {
-    if (const auto kind = windowKindFor(m_services.state->selectedLessonNumber()))
+    if (const auto kind = Course::windowKindFor(m_services.state->selectedLessonNumber()))
         Q_EMIT lessonWindowRequested(*kind);
+}
+
+bool Start::recentLessonAvailable() const
+{
+    return m_ui.cmdRecent->isEnabled();
 }
 
 } // namespace Shell
