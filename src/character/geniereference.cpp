@@ -6,8 +6,9 @@
 
 namespace Character {
 
-GenieReference::GenieReference(Platform::AgentControl &agent)
+GenieReference::GenieReference(Platform::AgentControl &agent, BalloonFont font)
     : m_agent(agent)
+    , m_font(std::move(font))
 {
 }
 
@@ -40,7 +41,7 @@ Platform::Status GenieReference::chooseRussianVoice()
     return m_character ? m_character->setTTSModeID(Course::Genie::kRussianVoiceId) : noCharacter();
 }
 
-Platform::Status GenieReference::setUpBalloon(const BalloonFont &font)
+Platform::Status GenieReference::setUpBalloon()
 {
     if (!m_character)
         return noCharacter();
@@ -54,11 +55,11 @@ Platform::Status GenieReference::setUpBalloon(const BalloonFont &font)
         const Platform::Result<quint32> style = balloon.style();
         keep(style ? balloon.setStyle(*style | bits) : style.status());
     }
-    keep(balloon.setFontSize(font.size));
+    keep(balloon.setFontSize(m_font.size));
     keep(balloon.setFontCharSet(Course::Genie::kBalloonCharSet));
     // The font name goes to the balloon of a fresh look-up, not of the kept reference.
     const Platform::Result<Platform::AgentCharacter> fresh = m_agent.character(Course::Genie::kId);
-    keep(fresh ? fresh->balloon().setFontName(font.name) : fresh.status());
+    keep(fresh ? fresh->balloon().setFontName(m_font.name) : fresh.status());
     return first;
 }
 
@@ -70,6 +71,38 @@ Platform::Status GenieReference::moveTo(QPoint position)
 Platform::Status GenieReference::show()
 {
     return m_character ? m_character->show() : noCharacter();
+}
+
+Platform::Status GenieReference::play(const QString &animation)
+{
+    return m_character ? m_character->play(animation) : noCharacter();
+}
+
+Platform::Status GenieReference::speak(const QString &text)
+{
+    return m_character ? m_character->speak(text) : noCharacter();
+}
+
+Platform::Status GenieReference::listen(bool on)
+{
+    return m_character ? m_character->listen(on) : noCharacter();
+}
+
+Platform::Status GenieReference::addSettingsCommand()
+{
+    if (const Platform::Status status = refresh(); status.failed())
+        return status;
+    if (const Platform::Status status = m_character->removeAllCommands(); status.failed())
+        return status;
+    const QString &command = Course::Genie::kSettingsCommand;
+    return m_character->addCommand(command, command, command);
+}
+
+void GenieReference::answerCommand(const Platform::AgentCommand &command)
+{
+    refresh();
+    if (command.name == Course::Genie::kSettingsCommand)
+        m_agent.setPropertySheetVisible(true);
 }
 
 Platform::AgentCharacter *GenieReference::character()

@@ -25,7 +25,10 @@ public:
         QString name;
     };
 
-    explicit GenieReference(Platform::AgentControl &agent);
+    /// Holds the character through \a agent; \a font is how this window's balloon looks.
+    GenieReference(Platform::AgentControl &agent, BalloonFont font);
+
+    Platform::AgentControl &agent() const { return m_agent; }
 
     /// Loads the character from its file.
     Platform::Status load();
@@ -38,9 +41,19 @@ public:
     Platform::Status chooseRussianVoice();
     /// Adds the course's balloon style bits and sets the balloon's size, character set and
     /// font. Every part is tried; the first failure is returned.
-    Platform::Status setUpBalloon(const BalloonFont &font);
+    Platform::Status setUpBalloon();
     Platform::Status moveTo(QPoint position);
     Platform::Status show();
+    Platform::Status play(const QString &animation);
+    Platform::Status speak(const QString &text);
+    Platform::Status listen(bool on);
+
+    /// Puts the entry that opens the character service's settings into the character's
+    /// pop-up menu, in place of the window's earlier entries (looking the character up again
+    /// first).
+    Platform::Status addSettingsCommand();
+    /// Answers a pop-up menu entry the learner chose: the settings entry opens the settings.
+    void answerCommand(const Platform::AgentCommand &command);
 
     /// The reference, or nothing before refresh() succeeded and after release().
     Platform::AgentCharacter *character();
@@ -53,6 +66,7 @@ public:
 
 private:
     Platform::AgentControl &m_agent;
+    BalloonFont m_font;
     std::optional<Platform::AgentCharacter> m_character;
 };
 

@@ -64,7 +64,7 @@ ContentsWindow::ContentsWindow(Course::ProgramState &state, QWidget *parent)
         // Enter or Space chooses, and a frame shows where focus is.
         label->setFocusPolicy(Qt::StrongFocus);
         label->installEventFilter(this);
-        m_entries[lesson - 1] = label;
+        m_ui.Label[lesson - 1] = label;
     }
     Platform::Twips::resizeClient(this, kClientWidth, kClientHeight);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -82,7 +82,7 @@ void ContentsWindow::load()
         return;
     setWindowTitle(captions->caption);
     for (int lesson = 1; lesson <= kLessonCount; ++lesson) {
-        QLabel *label = m_entries[lesson - 1];
+        QLabel *label = m_ui.Label[lesson - 1];
         label->setText(captions->entries.at(lesson - 1));
         label->setAccessibleName(captions->entries.at(lesson - 1).trimmed());
     }
@@ -90,7 +90,7 @@ void ContentsWindow::load()
 
 QLabel *ContentsWindow::entry(int lesson) const
 {
-    return lesson >= 1 && lesson <= kLessonCount ? m_entries[lesson - 1] : nullptr;
+    return lesson >= 1 && lesson <= kLessonCount ? m_ui.Label[lesson - 1] : nullptr;
 }
 
 void ContentsWindow::chooseLesson(int lesson)
@@ -106,17 +106,17 @@ void ContentsWindow::chooseLesson(int lesson)
 void ContentsWindow::hoverEntry(int lesson)
 {
     // Only the neighbours are reset, so a pointer that skips entries leaves several bold.
-    setBold(m_entries[lesson - 1], true);
+    setBold(m_ui.Label[lesson - 1], true);
     if (lesson > 1)
-        setBold(m_entries[lesson - 2], false);
+        setBold(m_ui.Label[lesson - 2], false);
     if (lesson < kLessonCount)
-        setBold(m_entries[lesson], false);
+        setBold(m_ui.Label[lesson], false);
 }
 
 int ContentsWindow::lessonOf(const QObject *object) const
 {
     for (int lesson = 1; lesson <= kLessonCount; ++lesson) {
-        if (m_entries[lesson - 1] == object)
+        if (m_ui.Label[lesson - 1] == object)
             return lesson;
     }
     return 0;
@@ -130,7 +130,7 @@ bool ContentsWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        m_entries[lesson - 1]->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+        m_ui.Label[lesson - 1]->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
         break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -152,7 +152,7 @@ bool ContentsWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease: {
         // A click is a press and a release on the same entry, as with any button.
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && m_entries[lesson - 1]->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton && m_ui.Label[lesson - 1]->rect().contains(mouse->position().toPoint())) {
             chooseLesson(lesson);
             return true;
         }

@@ -59,7 +59,11 @@ private:
     int lessonOf(const QObject *object) const;
 
     Course::ProgramState &m_state;
-    std::array<QLabel *, Course::kLessonCount> m_entries{};
+    /// The window's named controls: Label1 … Label38 are Label[0] … Label[37].
+    struct Controls {
+        std::array<QLabel *, Course::kLessonCount> Label{};
+    };
+    Controls m_ui;
 };
 
 } // namespace Contents

@@ -20,6 +20,7 @@
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
 #include "course/genie.h"
+#include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
 #include "course/programstate.h"
@@ -94,7 +95,8 @@ FrmLexiconEng::FrmLexiconEng(DictionaryServices &services, QWidget *parent)
     if (services.characters) {
         m_agent = new Platform::AgentControl(*services.characters, this);
         m_agent->setObjectName(QStringLiteral("Agent1"));
-        m_genie = std::make_unique<Character::GenieReference>(*m_agent);
+        m_genie = std::make_unique<Character::GenieReference>(
+            *m_agent, Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
     }
     buildControls();
 }
@@ -261,7 +263,7 @@ void FrmLexiconEng::setUpCharacter()
 void FrmLexiconEng::setUpBalloon()
 {
     if (m_genie && m_genie->holds())
-        m_genie->setUpBalloon({Course::Genie::kBalloonFontSize, QStringLiteral("Arial")});
+        m_genie->setUpBalloon();
 }
 
 void FrmLexiconEng::moveCharacter(QPoint position)
@@ -290,6 +292,8 @@ void FrmLexiconEng::handleRefresh(const Platform::Status &status)
     // A text that the engine cannot parse (an unclosed "[") simply matches nothing; only a
     // dictionary that cannot be opened or read is worth telling the learner about.
     m_dictionaryMissing = status.failed() && status.code() != Platform::ErrorCode::SyntaxError;
+    if (status.failed())
+        qCDebug(lcDictionary) << "search failed:" << status.code() << status.error().detail;
     m_ui.lblNoDictionary->setVisible(m_dictionaryMissing);
     if (m_dictionaryMissing)
         m_ui.DBGrid1->hide();

@@ -11,9 +11,9 @@
 #include "installer/componentprobe.h"
 #include "installer/components.h"
 #include "installer/componentwindow.h"
+#include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/core/apppaths.h"
-#include "platform/settings/inisettingsstore.h"
 #include "resources/localeid.h"
 
 int main(int argc, char *argv[])
@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     const Installer::ComponentProbe probe(courseFolder.absolutePath());
 
     Installer::DetachedCommandRunner runner;
-    Platform::IniSettingsStore settings;
+    // The window edits the character's own settings, which the service keeps.
+    Platform::CharacterSettingsStore settings;
     const auto texts = Resources::InstallerStrings::forLocale(Resources::localeIdFromEnvironment(),
                                                               Resources::InstallerStrings::Choice::SameLanguage);
     // The same service the course uses, so a test here shows what the course will do.

@@ -99,10 +99,10 @@ ComponentWindow::ComponentWindow(const ComponentInfo &info, Finding finding, Res
     if (info.component == Component::SpeechSettings)
         addSpeechSettings(layout);
 
-    m_sample = addLabel(layout, this, "lblSample", QString());
-    m_sample->hide();
-    m_message = addLabel(layout, this, "lblMessage", QString());
-    m_message->hide();
+    m_ui.lblSample = addLabel(layout, this, "lblSample", QString());
+    m_ui.lblSample->hide();
+    m_ui.lblMessage = addLabel(layout, this, "lblMessage", QString());
+    m_ui.lblMessage->hide();
     layout->addStretch();
 
     auto *buttons = new QHBoxLayout;
@@ -161,21 +161,21 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
         return;
     }
 
-    m_speechOutput = new QCheckBox(text(SpeechOutputCaption), this);
-    m_speechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
+    m_ui.chkSpeechOutput = new QCheckBox(text(SpeechOutputCaption), this);
+    m_ui.chkSpeechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
     // An absent value means the service's default: speech on at full volume.
-    m_speechOutput->setChecked(m_settings.read(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
-    layout->addWidget(m_speechOutput);
+    m_ui.chkSpeechOutput->setChecked(m_settings.read(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
+    layout->addWidget(m_ui.chkSpeechOutput);
 
     auto *row = new QHBoxLayout;
     auto *volumeLabel = new QLabel(text(VolumeCaption), this);
-    m_volume = new QSlider(Qt::Horizontal, this);
-    m_volume->setObjectName(QStringLiteral("sldVolume"));
-    m_volume->setRange(0, 100);
-    m_volume->setValue(storedVolume(m_settings.read(Course::Settings::kApplication, kCharacterSection, kVolumeKey)));
-    volumeLabel->setBuddy(m_volume);
+    m_ui.sldVolume = new QSlider(Qt::Horizontal, this);
+    m_ui.sldVolume->setObjectName(QStringLiteral("sldVolume"));
+    m_ui.sldVolume->setRange(0, 100);
+    m_ui.sldVolume->setValue(storedVolume(m_settings.read(Course::Settings::kApplication, kCharacterSection, kVolumeKey)));
+    volumeLabel->setBuddy(m_ui.sldVolume);
     row->addWidget(volumeLabel);
-    row->addWidget(m_volume, 1);
+    row->addWidget(m_ui.sldVolume, 1);
     layout->addLayout(row);
 
     auto *save = new QPushButton(text(SaveCaption), this);
@@ -197,9 +197,9 @@ int ComponentWindow::storedVolume(const QString &stored)
 void ComponentWindow::saveSpeechSettings()
 {
     const bool speechSaved = m_settings.save(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey,
-                                             m_speechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+                                             m_ui.chkSpeechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     const bool volumeSaved =
-        m_settings.save(Course::Settings::kApplication, kCharacterSection, kVolumeKey, QString::number(m_volume->value()));
+        m_settings.save(Course::Settings::kApplication, kCharacterSection, kVolumeKey, QString::number(m_ui.sldVolume->value()));
     showMessage(text(speechSaved && volumeSaved ? Saved : NotSaved));
 }
 
@@ -223,16 +223,16 @@ void ComponentWindow::runTest()
     case Component::CyrillicFonts: {
         // The interface's own sans-serif font where it has Cyrillic letters, as the course uses.
         const QStringList families = QFontDatabase::families(QFontDatabase::Cyrillic);
-        QFont font = m_sample->font();
+        QFont font = m_ui.lblSample->font();
         if (!families.contains(font.family()) && !families.isEmpty()) {
             const auto sans = std::find_if(families.cbegin(), families.cend(),
                                            [](const QString &family) { return family.contains(u"Sans"); });
             font.setFamily(sans != families.cend() ? *sans : families.constFirst());
         }
         font.setPointSizeF(font.pointSizeF() * 1.4);
-        m_sample->setFont(font);
-        m_sample->setText(text(CyrillicSampleCaption) + u'\n' + cyrillicSample());
-        m_sample->show();
+        m_ui.lblSample->setFont(font);
+        m_ui.lblSample->setText(text(CyrillicSampleCaption) + u'\n' + cyrillicSample());
+        m_ui.lblSample->show();
         adjustSize();
         break;
     }
@@ -241,8 +241,8 @@ void ComponentWindow::runTest()
         // follows the settings on screen, saved or not, so the learner hears them.
         if (speakThroughService(russianSample(), true, false))
             break;
-        if (m_speechOutput->isChecked())
-            speakWithProgram(QStringLiteral("ru"), russianSample(), m_volume->value());
+        if (m_ui.chkSpeechOutput->isChecked())
+            speakWithProgram(QStringLiteral("ru"), russianSample(), m_ui.sldVolume->value());
         break;
     }
 }
@@ -298,8 +298,8 @@ void ComponentWindow::install()
 
 void ComponentWindow::showMessage(const QString &message)
 {
-    m_message->setText(message);
-    m_message->show();
+    m_ui.lblMessage->setText(message);
+    m_ui.lblMessage->show();
     // Grow with the text rather than cut it off.
     adjustSize();
 }

@@ -72,10 +72,14 @@ private:
     Platform::SettingsStore &m_settings;
     Platform::CharacterService *m_service;
 
-    QLabel *m_sample = nullptr;
-    QLabel *m_message = nullptr;
-    QCheckBox *m_speechOutput = nullptr;
-    QSlider *m_volume = nullptr;
+    /// The window's named controls.
+    struct Controls {
+        QLabel *lblSample = nullptr;
+        QLabel *lblMessage = nullptr;
+        QCheckBox *chkSpeechOutput = nullptr;
+        QSlider *sldVolume = nullptr;
+    };
+    Controls m_ui;
 };
 
 } // namespace Installer

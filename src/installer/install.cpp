@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "course/settingskeys.h"
+#include "installer/logging.h"
 #include "platform/core/apppaths.h"
 #include "platform/process/processlauncher.h"
 #include "platform/settings/settingsstore.h"
@@ -77,47 +78,47 @@ Install::Install(Platform::ProcessLauncher &launcher, Platform::SettingsStore &s
 
     const QColor lightRed(255, 192, 192);
 
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setFont(sansSerif(9.75, false));
-    m_label1->setWordWrap(true);
-    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Platform::Twips::setColours(m_label1, Qt::black, lightRed);
-    Platform::Twips::place(m_label1, 120, 0, 5655, 855);
+    m_ui.Label1 = new QLabel(this);
+    m_ui.Label1->setObjectName(QStringLiteral("Label1"));
+    m_ui.Label1->setFont(sansSerif(9.75, false));
+    m_ui.Label1->setWordWrap(true);
+    m_ui.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Platform::Twips::setColours(m_ui.Label1, Qt::black, lightRed);
+    Platform::Twips::place(m_ui.Label1, 120, 0, 5655, 855);
 
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setFont(sansSerif(9.75, true));
+    m_ui.Text1 = new QLineEdit(this);
+    m_ui.Text1->setObjectName(QStringLiteral("Text1"));
+    m_ui.Text1->setFont(sansSerif(9.75, true));
     // The status line only reports; typing into it would change nothing.
-    m_text1->setReadOnly(true);
+    m_ui.Text1->setReadOnly(true);
     // Nothing labels the status line on screen; a screen reader still needs to call it something.
-    m_text1->setAccessibleName(tr("Installation step"));
-    Platform::Twips::place(m_text1, 120, 960, 5415, 495);
+    m_ui.Text1->setAccessibleName(tr("Installation step"));
+    Platform::Twips::place(m_ui.Text1, 120, 960, 5415, 495);
 
-    m_label2 = new QLabel(this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(sansSerif(9.75, true));
-    m_label2->setWordWrap(true);
-    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Platform::Twips::setColours(m_label2, QColor(0, 0, 255), lightRed);
-    Platform::Twips::place(m_label2, 120, 1560, 3735, 495);
+    m_ui.Label2 = new QLabel(this);
+    m_ui.Label2->setObjectName(QStringLiteral("Label2"));
+    m_ui.Label2->setFont(sansSerif(9.75, true));
+    m_ui.Label2->setWordWrap(true);
+    m_ui.Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Platform::Twips::setColours(m_ui.Label2, QColor(0, 0, 255), lightRed);
+    Platform::Twips::place(m_ui.Label2, 120, 1560, 3735, 495);
 
-    m_command1 = new QPushButton(this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setFont(sansSerif(8.25, true));
-    m_command1->setDefault(true);
-    Platform::Keyboard::enterClicks(this, m_command1);
-    Platform::Twips::place(m_command1, 4200, 1560, 1575, 375);
-    connect(m_command1, &QPushButton::clicked, this, &Install::performStep);
+    m_ui.Command1 = new QPushButton(this);
+    m_ui.Command1->setObjectName(QStringLiteral("Command1"));
+    m_ui.Command1->setFont(sansSerif(8.25, true));
+    m_ui.Command1->setDefault(true);
+    Platform::Keyboard::enterClicks(this, m_ui.Command1);
+    Platform::Twips::place(m_ui.Command1, 4200, 1560, 1575, 375);
+    connect(m_ui.Command1, &QPushButton::clicked, this, &Install::performStep);
 
     m_focusTimer.setInterval(50);
     connect(&m_focusTimer, &QTimer::timeout, this, &Install::checkFocus);
 
     // A text the table lacks leaves its element empty; loading goes on.
     m_step = 1;
-    m_label1->setText(m_texts.textOrEmpty(Instruction));
-    m_command1->setText(m_texts.textOrEmpty(ContinueCaption));
-    m_text1->setText(m_texts.textOrEmpty(FirstStatus));
+    m_ui.Label1->setText(m_texts.textOrEmpty(Instruction));
+    m_ui.Command1->setText(m_texts.textOrEmpty(ContinueCaption));
+    m_ui.Text1->setText(m_texts.textOrEmpty(FirstStatus));
 }
 
 Install::~Install() = default;
@@ -147,9 +148,9 @@ void Install::performStep()
 
     const SetupStep &step = kSteps[m_step - 1];
     if (m_step != kStepKeepingButton)
-        m_command1->setEnabled(false);
-    m_text1->hide();
-    m_text1->setText(step.statusBefore == 0 ? firstStepText() : m_texts.textOrEmpty(step.statusBefore));
+        m_ui.Command1->setEnabled(false);
+    m_ui.Text1->hide();
+    m_ui.Text1->setText(step.statusBefore == 0 ? firstStepText() : m_texts.textOrEmpty(step.statusBefore));
 
     QString path = Platform::AppPaths(m_folder).join(u'\\' + QString::fromUtf16(step.program));
     // When neither form is there, name the file as it is delivered here, without ".EXE".
@@ -193,11 +194,11 @@ void Install::checkFocus()
 void Install::finishStep()
 {
     const SetupStep &step = kSteps[m_step - 1];
-    m_text1->setText(m_texts.textOrEmpty(step.statusAfter));
+    m_ui.Text1->setText(m_texts.textOrEmpty(step.statusAfter));
     if (step.statusAfter == FinishedStatus)
-        m_label2->setText(m_texts.textOrEmpty(ClosingNote));
-    m_command1->setEnabled(true);
-    m_text1->show();
+        m_ui.Label2->setText(m_texts.textOrEmpty(ClosingNote));
+    m_ui.Command1->setEnabled(true);
+    m_ui.Text1->show();
     ++m_step;
 }
 
@@ -215,7 +216,8 @@ void Install::recordAndEnd()
 
 void Install::reportFailure(int messageId, const QString &detail)
 {
-    m_command1->setEnabled(false);
+    qCWarning(lcInstaller) << "step" << m_step << "failed:" << messageId << detail;
+    m_ui.Command1->setEnabled(false);
     QStringList parts{m_texts.textOrEmpty(messageId)};
     if (!detail.isEmpty())
         parts.append(detail);

@@ -70,10 +70,15 @@ private:
     Resources::InstallerStrings m_texts;
     QString m_folder;
 
-    QLabel *m_label1 = nullptr;
-    QLineEdit *m_text1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QPushButton *m_command1 = nullptr;
+    /// The window's named controls.
+    struct Controls {
+        QLabel *Label1 = nullptr;
+        QLineEdit *Text1 = nullptr;
+        QLabel *Label2 = nullptr;
+        QPushButton *Command1 = nullptr;
+    };
+
+    Controls m_ui;
     QMessageBox *m_failure = nullptr;
 
     int m_step = 1;

@@ -58,7 +58,6 @@ Lektion1::Lektion1(LessonServices &services, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Lektion1 Alphabets"));
     buildControls();
-    bindRecordBoxes();
     m_data->setRecordSource(QStringLiteral("Lektion1"));
 
     connect(m_ui.cmdNext, &QPushButton::clicked, this, [this] { moveNext(true); });
@@ -79,16 +78,16 @@ void Lektion1::buildControls()
     m_ui.Picture1->setAlignment(Qt::AlignCenter);
     Platform::Twips::setColours(m_ui.Picture1, Qt::black, Qt::white);
 
-    m_image1 = addLabel(this, QStringLiteral("Image1"), tr("Letter blocks"), QRect(3840, 960, 2040, 1596));
-    m_image1->setPixmap(alphabetBlocks(m_image1->size(), m_image1->devicePixelRatioF()));
+    m_ui.Image1 = addLabel(this, QStringLiteral("Image1"), tr("Letter blocks"), QRect(3840, 960, 2040, 1596));
+    m_ui.Image1->setPixmap(alphabetBlocks(m_ui.Image1->size(), m_ui.Image1->devicePixelRatioF()));
 
-    m_label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson"), QRect(360, 6840, 2895, 495));
-    m_label1->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
+    m_ui.Label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson"), QRect(360, 6840, 2895, 495));
+    m_ui.Label1->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
     // The lesson caption keeps the desktop's own window colours.
-    m_label1->setAutoFillBackground(true);
-    m_label1->setBackgroundRole(QPalette::Button);
-    m_label1->setForegroundRole(QPalette::ButtonText);
-    m_label1->setPalette(QPalette());
+    m_ui.Label1->setAutoFillBackground(true);
+    m_ui.Label1->setBackgroundRole(QPalette::Button);
+    m_ui.Label1->setForegroundRole(QPalette::ButtonText);
+    m_ui.Label1->setPalette(QPalette());
 
     m_ui.cmdBack = addButton(this, QStringLiteral("cmdBack"), english.back, QColor(0, 255, 255), QRect(360, 3120, 975, 375));
     m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, QColor(255, 128, 0),
@@ -125,7 +124,7 @@ void Lektion1::runLoadSteps(Platform::StepRunner &runner)
     runner.always([this] { m_data->setDatabaseName(m_services.paths.join(Course::Files::kLessons)); });
     runner.always([this] { moveToCorner(this); });
     startCharacter(runner);
-    runner.run([this] { return play(QStringLiteral("Greet")); });
+    runner.run([this] { return m_genie->play(QStringLiteral("Greet")); });
     runner.run([this] { return greet(); });
     runner.always([this] { applyLanguage(); });
 }
@@ -150,7 +149,7 @@ Platform::Status Lektion1::greet()
     const QString text = Course::DecodeRussianText(*words).trimmed();
     if (text.isEmpty())
         return Platform::ok();
-    return speak(alphabetSpeechText(text));
+    return m_genie->speak(alphabetSpeechText(text));
 }
 
 void Lektion1::applyLanguage()
@@ -170,22 +169,22 @@ void Lektion1::applyLanguage()
         setCaption(m_ui.cmdNextLesson, captions->nextLesson);
     }
     if (captions)
-        setCaption(m_label1, captions->lessonPrefix + QStringLiteral("1"));
+        setCaption(m_ui.Label1, captions->lessonPrefix + QStringLiteral("1"));
 }
 
 void Lektion1::showRecord()
 {
     const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
-    play(m_ui.txtAnim->text());
+    m_genie->play(m_ui.txtAnim->text());
     loadPicture();
-    speak(alphabetSpeechText(text));
+    m_genie->speak(alphabetSpeechText(text));
 }
 
 void Lektion1::repeatRecord()
 {
     const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
-    play(QStringLiteral("GestureRight"));
-    speak(alphabetSpeechText(text));
+    m_genie->play(QStringLiteral("GestureRight"));
+    m_genie->speak(alphabetSpeechText(text));
 }
 
 void Lektion1::endLesson()

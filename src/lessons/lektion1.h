@@ -29,9 +29,6 @@ private:
     void repeatRecord();
     void endLesson();
     void startNextLesson();
-
-    QLabel *m_label1 = nullptr;
-    QLabel *m_image1 = nullptr;
 };
 
 } // namespace Lessons

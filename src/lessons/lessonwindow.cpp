@@ -12,6 +12,7 @@
 #include <QSlider>
 
 #include "course/coursefiles.h"
+#include "course/genie.h"
 #include "course/lessonrules.h"
 #include "course/settingskeys.h"
 #include "lessons/lessondesign.h"
@@ -44,12 +45,11 @@ const QColor kDarkRed(128, 0, 0);
 } // namespace
 
 LessonWindow::LessonWindow(LessonServices &services, LessonWindowDesign design, QWidget *parent)
-    : LessonWindowBase(services, design.objectName, Character::GenieReference::BalloonFont{14, QStringLiteral("Arial")}, parent)
+    : LessonWindowBase(services, design.objectName, Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")}, parent)
     , m_design(std::move(design))
 {
     setWindowTitle(m_design.title);
     buildControls();
-    bindRecordBoxes();
 
     connect(m_ui.cmdNext, &QPushButton::clicked, this, [this] { moveNext(false); });
     connect(m_ui.cmdBack, &QPushButton::clicked, this, &LessonWindow::movePrevious);
@@ -57,9 +57,9 @@ LessonWindow::LessonWindow(LessonServices &services, LessonWindowDesign design, 
     connect(m_ui.cmdRepeat, &QPushButton::clicked, this, &LessonWindow::repeatRecord);
     connect(m_ui.cmdEnd, &QPushButton::clicked, this, &LessonWindow::endLesson);
     connect(m_ui.cmdNextLesson, &QPushButton::clicked, this, &LessonWindow::startNextLesson);
-    connect(m_lessonUi.Command1, &QPushButton::clicked, this, &LessonWindow::dictionaryRequested);
-    connect(m_lessonUi.Slider1, &QSlider::valueChanged, this, &LessonWindow::chooseRate);
-    connect(m_lessonUi.txtInneholl, &QLineEdit::textChanged, this, &LessonWindow::keepHeading);
+    connect(m_ui.Command1, &QPushButton::clicked, this, &LessonWindow::dictionaryRequested);
+    connect(m_ui.Slider1, &QSlider::valueChanged, this, &LessonWindow::chooseRate);
+    connect(m_ui.txtInneholl, &QLineEdit::textChanged, this, &LessonWindow::keepHeading);
 }
 
 LessonWindow::~LessonWindow() = default;
@@ -70,9 +70,9 @@ void LessonWindow::buildControls()
     const auto english = *lessonCaptions(Course::Language::English, d.captions);
 
     // The two white areas lie under their buttons; they come first so the buttons stay on top.
-    m_lessonUi.Label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson commands"), d.Label1);
-    m_lessonUi.lblChanceButton = addLabel(this, QStringLiteral("lblChanceButton"), tr("Record commands"), d.lblChanceButton);
-    for (QLabel *area : {m_lessonUi.Label1, m_lessonUi.lblChanceButton}) {
+    m_ui.Label1 = addLabel(this, QStringLiteral("Label1"), tr("Lesson commands"), d.Label1);
+    m_ui.lblChanceButton = addLabel(this, QStringLiteral("lblChanceButton"), tr("Record commands"), d.lblChanceButton);
+    for (QLabel *area : {m_ui.Label1, m_ui.lblChanceButton}) {
         Platform::Twips::setColours(area, Qt::black, Qt::white);
         area->setMouseTracking(true);
         area->installEventFilter(this);
@@ -82,21 +82,21 @@ void LessonWindow::buildControls()
     m_ui.Picture1->setAlignment(Qt::AlignCenter);
     Platform::Twips::setColours(m_ui.Picture1, Qt::black, Qt::white);
 
-    m_lessonUi.Slider1 = new QSlider(Qt::Horizontal, this);
-    m_lessonUi.Slider1->setObjectName(QStringLiteral("Slider1"));
-    m_lessonUi.Slider1->setAccessibleName(tr("Speed of speech"));
-    m_lessonUi.Slider1->setRange(kSliderMinimum, kSliderMaximum);
-    m_lessonUi.Slider1->setSingleStep(10);
-    m_lessonUi.Slider1->setPageStep(20);
-    m_lessonUi.Slider1->setTickPosition(QSlider::TicksBelow);
-    m_lessonUi.Slider1->setTickInterval(10);
-    m_lessonUi.Slider1->setValue(kSliderInitial);
-    m_lessonUi.Slider1->setToolTip(english.sliderTip);
-    Platform::Twips::place(m_lessonUi.Slider1, d.Slider1.x(), d.Slider1.y(), d.Slider1.width(), d.Slider1.height());
+    m_ui.Slider1 = new QSlider(Qt::Horizontal, this);
+    m_ui.Slider1->setObjectName(QStringLiteral("Slider1"));
+    m_ui.Slider1->setAccessibleName(tr("Speed of speech"));
+    m_ui.Slider1->setRange(kSliderMinimum, kSliderMaximum);
+    m_ui.Slider1->setSingleStep(10);
+    m_ui.Slider1->setPageStep(20);
+    m_ui.Slider1->setTickPosition(QSlider::TicksBelow);
+    m_ui.Slider1->setTickInterval(10);
+    m_ui.Slider1->setValue(kSliderInitial);
+    m_ui.Slider1->setToolTip(english.sliderTip);
+    Platform::Twips::place(m_ui.Slider1, d.Slider1.x(), d.Slider1.y(), d.Slider1.width(), d.Slider1.height());
 
-    m_lessonUi.Command1 = addButton(this, QStringLiteral("Command1"), english.dictionary, Qt::white, d.Command1);
-    m_lessonUi.Command1->setToolTip(english.dictionaryTip);
-    m_lessonUi.Command1->hide();
+    m_ui.Command1 = addButton(this, QStringLiteral("Command1"), english.dictionary, Qt::white, d.Command1);
+    m_ui.Command1->setToolTip(english.dictionaryTip);
+    m_ui.Command1->hide();
     m_ui.cmdEnd = addButton(this, QStringLiteral("cmdEnd"), english.end, Qt::white, d.cmdEnd);
     m_ui.cmdNextLesson = addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, d.cmdNextLesson);
 
@@ -104,7 +104,7 @@ void LessonWindow::buildControls()
     m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, kRepeatColour, d.cmdRepeat);
     m_ui.cmdNext = addButton(this, QStringLiteral("cmdNext"), english.next, kNextColour, d.cmdNext);
     m_ui.cmdLast = addButton(this, QStringLiteral("cmdLast"), english.last, d.lastColour, d.cmdLast);
-    for (QPushButton *button : {m_lessonUi.Command1, m_ui.cmdEnd, m_ui.cmdNextLesson, m_ui.cmdBack, m_ui.cmdRepeat,
+    for (QPushButton *button : {m_ui.Command1, m_ui.cmdEnd, m_ui.cmdNextLesson, m_ui.cmdBack, m_ui.cmdRepeat,
                                 m_ui.cmdNext, m_ui.cmdLast}) {
         button->setMouseTracking(true);
         button->installEventFilter(this);
@@ -115,23 +115,23 @@ void LessonWindow::buildControls()
     m_ui.txtNative = addTextBox(this, QStringLiteral("txtNative"), tr("Translation"), d.txtNative, kDarkRed,
                                 designFont(QStringLiteral("MS Sans Serif"), 10));
 
-    m_lessonUi.Label2 = addLabel(this, QStringLiteral("Label2"), tr("Lesson"), d.Label2);
-    m_lessonUi.Label2->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
-    Platform::Twips::setColours(m_lessonUi.Label2, d.headingColour, Qt::white);
+    m_ui.Label2 = addLabel(this, QStringLiteral("Label2"), tr("Lesson"), d.Label2);
+    m_ui.Label2->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
+    Platform::Twips::setColours(m_ui.Label2, d.headingColour, Qt::white);
 
-    m_lessonUi.txtInneholl = new QLineEdit(this);
-    m_lessonUi.txtInneholl->setObjectName(QStringLiteral("txtInneholl"));
-    m_lessonUi.txtInneholl->setAccessibleName(tr("Lesson heading"));
-    m_lessonUi.txtInneholl->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
-    Platform::Twips::place(m_lessonUi.txtInneholl, d.txtInneholl.x(), d.txtInneholl.y(), d.txtInneholl.width(),
+    m_ui.txtInneholl = new QLineEdit(this);
+    m_ui.txtInneholl->setObjectName(QStringLiteral("txtInneholl"));
+    m_ui.txtInneholl->setAccessibleName(tr("Lesson heading"));
+    m_ui.txtInneholl->setFont(designFont(QStringLiteral("MS Sans Serif"), 10));
+    Platform::Twips::place(m_ui.txtInneholl, d.txtInneholl.x(), d.txtInneholl.y(), d.txtInneholl.width(),
                            d.txtInneholl.height());
-    Platform::Twips::setColours(m_lessonUi.txtInneholl, d.headingColour, Qt::white);
+    Platform::Twips::setColours(m_ui.txtInneholl, d.headingColour, Qt::white);
 
     // The hidden boxes sit where both designs put them.
     m_ui.txtPicture = addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
     m_ui.txtAnim = addHiddenBox(this, QStringLiteral("txtAnim"), tr("Animation"), QRect(6960, 4440, 1815, 375));
     m_ui.txtRuVoc = addHiddenBox(this, QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(0, 3240, 5175, 375));
-    m_lessonUi.txtSpeed = addHiddenBox(this, QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
+    m_ui.txtSpeed = addHiddenBox(this, QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
 }
 
 Platform::StepRunner::Handler LessonWindow::loadErrorHandler()
@@ -144,7 +144,7 @@ Platform::StepRunner::Handler LessonWindow::loadErrorHandler()
         // Only a database file that is not there hides the dictionary; a missing character
         // file reports the same code and must not.
         if (error.code == Platform::ErrorCode::FileNotFound && m_openingDatabases)
-            m_lessonUi.Command1->setVisible(false);
+            m_ui.Command1->setVisible(false);
         return Platform::StepRunner::Reaction::Continue;
     };
 }
@@ -164,10 +164,10 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
     if (m_design.loadIgnoresErrors) {
         // Any failure to open the dictionary hides its button here.
         runner.always([this, &runner] {
-            m_lessonUi.Command1->setVisible(runDatabaseStep(runner, [this] { return openDictionaryByPath(); }));
+            m_ui.Command1->setVisible(runDatabaseStep(runner, [this] { return openDictionaryByPath(); }));
         });
     } else {
-        runner.always([this] { m_lessonUi.Command1->setVisible(true); });
+        runner.always([this] { m_ui.Command1->setVisible(true); });
         runDatabaseStep(runner, [this] { return openDictionaryByPath(); });
     }
     runner.always([this, &state] {
@@ -187,15 +187,15 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
 
 Platform::Status LessonWindow::loadSpeed()
 {
-    m_lessonUi.txtSpeed->setText(
+    m_ui.txtSpeed->setText(
         m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed));
-    m_services.state->speechRate = m_lessonUi.txtSpeed->text();
-    const std::optional<int> position = sliderPositionForSpeed(m_lessonUi.txtSpeed->text());
+    m_services.state->speechRate = m_ui.txtSpeed->text();
+    const std::optional<int> position = sliderPositionForSpeed(m_ui.txtSpeed->text());
     if (!position)
         return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no slider position for the speed"));
     // Placing the slider is not a choice of the learner: nothing is stored.
-    const QSignalBlocker blocker(m_lessonUi.Slider1);
-    m_lessonUi.Slider1->setValue(*position);
+    const QSignalBlocker blocker(m_ui.Slider1);
+    m_ui.Slider1->setValue(*position);
     return Platform::ok();
 }
 
@@ -248,15 +248,15 @@ void LessonWindow::applyLanguage()
         setCaption(m_ui.cmdLast, captions->last);
         setCaption(m_ui.cmdEnd, captions->end);
         setCaption(m_ui.cmdNextLesson, captions->nextLesson);
-        setCaption(m_lessonUi.Command1, captions->dictionary);
-        m_lessonUi.Command1->setToolTip(captions->dictionaryTip);
-        m_lessonUi.Slider1->setToolTip(captions->sliderTip);
+        setCaption(m_ui.Command1, captions->dictionary);
+        m_ui.Command1->setToolTip(captions->dictionaryTip);
+        m_ui.Slider1->setToolTip(captions->sliderTip);
     }
     if (!Course::hasNextLesson(state.selectedLessonNumber()))
         m_ui.cmdNextLesson->setEnabled(false);
     if (captions) {
-        m_lessonUi.Label2->setText(captions->lessonPrefix + state.selectedLesson);
-        m_lessonUi.Label2->setAccessibleName(m_lessonUi.Label2->text());
+        m_ui.Label2->setText(captions->lessonPrefix + state.selectedLesson);
+        m_ui.Label2->setAccessibleName(m_ui.Label2->text());
     }
 }
 
@@ -264,9 +264,9 @@ void LessonWindow::showRecord()
 {
     // Each statement stands alone: a failing one is skipped and the next one runs.
     const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
-    play(m_ui.txtAnim->text());
+    m_genie->play(m_ui.txtAnim->text());
     loadPicture();
-    speak(lessonSpeechText(m_services.state->speechRate, text));
+    m_genie->speak(lessonSpeechText(m_services.state->speechRate, text));
     if (m_recordsShown == 0) {
         m_lessonHeading = m_ui.txtNative->toPlainText();
         keepHeading();
@@ -277,10 +277,10 @@ void LessonWindow::showRecord()
 void LessonWindow::repeatRecord()
 {
     const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
-    play(m_ui.txtAnim->text());
+    m_genie->play(m_ui.txtAnim->text());
     if (m_design.repeatReloadsPicture)
         loadPicture();
-    speak(lessonSpeechText(m_services.state->speechRate, text));
+    m_genie->speak(lessonSpeechText(m_services.state->speechRate, text));
 }
 
 void LessonWindow::chooseRate(int position)
@@ -292,10 +292,10 @@ void LessonWindow::chooseRate(int position)
 
 void LessonWindow::keepHeading()
 {
-    if (m_lessonUi.txtInneholl->text() == m_lessonHeading)
+    if (m_ui.txtInneholl->text() == m_lessonHeading)
         return;
-    const QSignalBlocker blocker(m_lessonUi.txtInneholl);
-    m_lessonUi.txtInneholl->setText(m_lessonHeading);
+    const QSignalBlocker blocker(m_ui.txtInneholl);
+    m_ui.txtInneholl->setText(m_lessonHeading);
 }
 
 void LessonWindow::endLesson()
@@ -358,21 +358,21 @@ bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
     } hovering[] = {{m_ui.cmdBack, kNavigationHover}, {m_ui.cmdRepeat, kNavigationHover},
                     {m_ui.cmdNext, kNavigationHover},  {m_ui.cmdLast, kNavigationHover},
                     {m_ui.cmdEnd, kEndHover},          {m_ui.cmdNextLesson, kTallHover},
-                    {m_lessonUi.Command1, kTallHover}};
+                    {m_ui.Command1, kTallHover}};
     for (const auto &entry : hovering) {
         if (watched == entry.button)
             setHover(entry.button, kHoverColour, entry.hover);
     }
-    if (watched == m_lessonUi.lblChanceButton) {
+    if (watched == m_ui.lblChanceButton) {
         setHover(m_ui.cmdBack, kBackColour, kNavigationRest);
         setHover(m_ui.cmdRepeat, kRepeatColour, kNavigationRest);
         setHover(m_ui.cmdNext, kNextColour, kNavigationRest);
         setHover(m_ui.cmdLast, m_design.lastColour, kNavigationRest);
     }
-    if (watched == m_lessonUi.Label1) {
+    if (watched == m_ui.Label1) {
         setHover(m_ui.cmdEnd, Qt::white, kEndRest);
         setHover(m_ui.cmdNextLesson, Qt::white, kTallRest);
-        setHover(m_lessonUi.Command1, Qt::white, kTallRest);
+        setHover(m_ui.Command1, Qt::white, kTallRest);
     }
     return LessonWindowBase::eventFilter(watched, event);
 }

@@ -8,8 +8,6 @@
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessonwindowbase.h"
 
-class QSlider;
-
 namespace Lessons {
 
 /// Where the two lesson windows with the speed slider differ: their layout, two colours
@@ -38,17 +36,6 @@ struct LessonWindowDesign {
     QRect txtTexten, txtNative, Label2, txtInneholl;
 };
 
-/// The controls of the lesson windows with the speed slider beyond the shared ones.
-struct LessonControls {
-    QSlider *Slider1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *lblChanceButton = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *txtInneholl = nullptr;
-    QLineEdit *txtSpeed = nullptr;
-};
-
 /// A lesson window with the speed slider, the dictionary button, the lesson heading and
 /// the hover colours: the window of lessons 2 to 9 and, with its own design, of lessons
 /// 10 to 38.
@@ -58,7 +45,6 @@ class LessonWindow : public LessonWindowBase {
 public:
     ~LessonWindow() override;
 
-    const LessonControls &lessonControls() const { return m_lessonUi; }
     /// The heading of the lesson: the translation of the first record shown.
     QString lessonHeading() const { return m_lessonHeading; }
     /// Records shown since the load.
@@ -91,7 +77,6 @@ private:
     void setHover(QPushButton *button, const QColor &colour, int heightTwips);
 
     LessonWindowDesign m_design;
-    LessonControls m_lessonUi;
     std::shared_ptr<Platform::Database> m_dictionaryDatabase;
     QString m_dictionaryPath;
     QString m_lessonHeading;

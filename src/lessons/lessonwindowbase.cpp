@@ -24,6 +24,7 @@
 #include "course/russiantext.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessondesign.h"
+#include "lessons/logging.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/pictures.h"
@@ -45,7 +46,6 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
                                    Character::GenieReference::BalloonFont balloonFont, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
-    , m_balloonFont(std::move(balloonFont))
     , m_presenter(&showMessageBox)
 {
     setObjectName(objectName);
@@ -71,21 +71,29 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     // load already has the right size.
     Platform::Twips::resizeClient(this, kWindowWidth, kWindowHeight);
 
-    m_agent = new Platform::AgentControl(*m_services.characters, this);
-    m_agent->setObjectName(QStringLiteral("Agent1"));
-    m_genie = std::make_unique<Character::GenieReference>(*m_agent);
-    connect(m_agent, &Platform::AgentControl::command, this, &LessonWindowBase::onAgentCommand);
-    connect(m_agent, &Platform::AgentControl::agentPropertyChange, this,
-            [this] { m_genie->setUpBalloon(m_balloonFont); });
+    auto *agent = new Platform::AgentControl(*m_services.characters, this);
+    agent->setObjectName(QStringLiteral("Agent1"));
+    m_genie = std::make_unique<Character::GenieReference>(*agent, std::move(balloonFont));
+    connect(agent, &Platform::AgentControl::command, this,
+            [this](const Platform::AgentCommand &command) { m_genie->answerCommand(command); });
+    connect(agent, &Platform::AgentControl::agentPropertyChange, this, [this] { m_genie->setUpBalloon(); });
 }
 
 LessonWindowBase::~LessonWindowBase() = default;
 
 void LessonWindowBase::load()
 {
+    // The record boxes show their fields of the lesson table.
+    m_data->bind(m_ui.txtTexten, Course::LessonTable::russianText());
+    m_data->bind(m_ui.txtRuVoc, Course::LessonTable::russianVocabulary());
+    m_data->bind(m_ui.txtPicture, Course::LessonTable::picture());
+    m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
     orderTabs(this, m_ui.cmdNext);
     const Platform::StepRunner::Handler handler = loadErrorHandler();
-    Platform::StepRunner runner = handler ? Platform::StepRunner(handler) : Platform::StepRunner();
+    Platform::StepRunner runner([this, handler](const Platform::Error &error) {
+        qCDebug(lcLessons) << objectName() << "load step failed:" << error.code << error.detail;
+        return handler ? handler(error) : Platform::StepRunner::Reaction::Continue;
+    });
     runLoadSteps(runner);
     if (runner.stopped()) {
         m_loadStopped = true;
@@ -107,7 +115,7 @@ Platform::DataSource &LessonWindowBase::dataSource() const
 
 Platform::AgentControl &LessonWindowBase::agentControl() const
 {
-    return *m_agent;
+    return m_genie->agent();
 }
 
 void LessonWindowBase::closeEvent(QCloseEvent *event)
@@ -116,13 +124,6 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void LessonWindowBase::bindRecordBoxes()
-{
-    m_data->bind(m_ui.txtTexten, Course::LessonTable::russianText());
-    m_data->bind(m_ui.txtRuVoc, Course::LessonTable::russianVocabulary());
-    m_data->bind(m_ui.txtPicture, Course::LessonTable::picture());
-    m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
-}
 
 Platform::Status LessonWindowBase::openCourseDatabase()
 {
@@ -141,10 +142,10 @@ void LessonWindowBase::startCharacter(Platform::StepRunner &runner)
     runner.run([&genie] { return genie.refresh(); });
     runner.run([&genie] { return genie.speakRussian(); });
     runner.run([&genie] { return genie.chooseRussianVoice(); });
-    runner.run([this] { return m_genie->setUpBalloon(m_balloonFont); });
+    runner.run([&genie] { return genie.setUpBalloon(); });
     runner.run([&genie] { return genie.moveTo(Course::Genie::kWaitingPosition); });
     runner.run([&genie] { return genie.show(); });
-    runner.run([this] { return addCommands(); });
+    runner.run([&genie] { return genie.addSettingsCommand(); });
 }
 
 Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
@@ -152,42 +153,6 @@ Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
     m_presenter(this, installCyrillicTitle(), installCyrillicMessage(m_services.state->language()));
     m_services.launcher->exitNow(0);
     return Platform::StepRunner::Reaction::Stop;
-}
-
-Platform::Status LessonWindowBase::addCommands()
-{
-    if (const Platform::Status status = m_genie->refresh(); status.failed())
-        return status;
-    Platform::AgentCharacter &character = *m_genie->character();
-    if (const Platform::Status status = character.removeAllCommands(); status.failed())
-        return status;
-    const QString &command = Course::Genie::kSettingsCommand;
-    return character.addCommand(command, command, command);
-}
-
-void LessonWindowBase::onAgentCommand(const Platform::AgentCommand &command)
-{
-    m_genie->refresh();
-    if (command.name == Course::Genie::kSettingsCommand)
-        m_agent->setPropertySheetVisible(true);
-}
-
-Platform::Status LessonWindowBase::play(const QString &animation)
-{
-    Platform::AgentCharacter *character = m_genie->character();
-    return character ? character->play(animation) : Character::GenieReference::noCharacter();
-}
-
-Platform::Status LessonWindowBase::speak(const QString &text)
-{
-    Platform::AgentCharacter *character = m_genie->character();
-    return character ? character->speak(text) : Character::GenieReference::noCharacter();
-}
-
-Platform::Status LessonWindowBase::stopListening()
-{
-    Platform::AgentCharacter *character = m_genie->character();
-    return character ? character->listen(false) : Character::GenieReference::noCharacter();
 }
 
 Platform::Status LessonWindowBase::loadPicture()
@@ -227,14 +192,14 @@ Platform::Status LessonWindowBase::loadPicture()
 void LessonWindowBase::moveNext(bool stopListeningFirst)
 {
     if (stopListeningFirst)
-        stopListening();
+        m_genie->listen(false);
     if (!m_data->eof())
         m_data->moveNext();
 }
 
 void LessonWindowBase::movePrevious()
 {
-    stopListening();
+    m_genie->listen(false);
     if (!m_data->bof())
         m_data->movePrevious();
 }
@@ -243,7 +208,7 @@ void LessonWindowBase::moveLast()
 {
     // A character service that cannot stop listening must not keep the learner from the
     // last record.
-    stopListening();
+    m_genie->listen(false);
     if (!m_data->eof())
         m_data->moveLast();
 }

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSlider;
 
 namespace Platform {
 class Database;
@@ -29,8 +30,9 @@ namespace Lessons {
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
 
-/// The controls that all three lesson windows have, named as the windows name them.
-struct CoreControls {
+/// The named controls of the lesson windows, as the windows name them. The first group
+/// every window has; a window leaves the others it lacks empty.
+struct LessonControls {
     QPlainTextEdit *txtTexten = nullptr;
     QPlainTextEdit *txtNative = nullptr;
     QLineEdit *txtPicture = nullptr;
@@ -44,6 +46,19 @@ struct CoreControls {
     QPushButton *cmdLast = nullptr;
     QPushButton *cmdEnd = nullptr;
     QPushButton *cmdNextLesson = nullptr;
+
+    // The windows with the speed slider (lessons 2 to 38).
+    QSlider *Slider1 = nullptr;
+    /// The dictionary button.
+    QPushButton *Command1 = nullptr;
+    QLabel *lblChanceButton = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txtInneholl = nullptr;
+    QLineEdit *txtSpeed = nullptr;
+    // Label1 is the lesson commands' area there and the lesson caption in the alphabet window.
+    QLabel *Label1 = nullptr;
+    // The alphabet window's letter blocks.
+    QLabel *Image1 = nullptr;
 };
 
 /// What the lesson windows share: the course records bound through Data1, showing and
@@ -71,7 +86,7 @@ public:
     Platform::DataSource &dataSource() const;
     /// The window's Agent control (Agent1).
     Platform::AgentControl &agentControl() const;
-    const CoreControls &controls() const { return m_ui; }
+    const LessonControls &controls() const { return m_ui; }
     /// True while the window holds its character reference.
     bool holdsCharacter() const { return m_genie->holds(); }
     /// True while the window holds its course database handle.
@@ -110,13 +125,6 @@ protected:
     /// Stops the load when the character cannot speak Russian: tells the learner in the
     /// current language and ends the program.
     Platform::StepRunner::Reaction stopForMissingCyrillic();
-    /// Binds the record boxes to their fields of the lesson table.
-    void bindRecordBoxes();
-
-    // Character requests; each fails when the window holds no character reference.
-    Platform::Status play(const QString &animation);
-    Platform::Status speak(const QString &text);
-    Platform::Status stopListening();
 
     /// Loads the picture named in txtPicture from the Pictures folder into Picture1; a
     /// failed load leaves the picture shown before.
@@ -133,19 +141,16 @@ protected:
     void releaseResources();
 
     LessonServices &m_services;
-    CoreControls m_ui;
+    LessonControls m_ui;
     Platform::DataSource *m_data = nullptr;
-    Platform::AgentControl *m_agent = nullptr;
+    /// The window's hold on the character through its own Agent1; character requests fail
+    /// while it holds no reference.
     std::unique_ptr<Character::GenieReference> m_genie;
     std::shared_ptr<Platform::Database> m_courseDatabase;
 
 private:
     void onBoundTextChanged(QWidget *control);
     void showDecodedText();
-    void onAgentCommand(const Platform::AgentCommand &command);
-    Platform::Status addCommands();
-
-    Character::GenieReference::BalloonFont m_balloonFont;
     MessagePresenter m_presenter;
     /// The stored Russian text of the record last shown: a move to a record with the same
     /// text shows and speaks nothing.

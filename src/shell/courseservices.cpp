@@ -6,12 +6,14 @@
 
 #include "course/captiontable.h"
 #include "course/programstate.h"
+#include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "course/coursefiles.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
 #include "shell/settingsnotice.h"
+#include "shell/soundnotice.h"
 
 namespace Shell {
 
@@ -19,7 +21,8 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
     : m_settings(std::make_unique<NoticingSettingsStore>(settings, state))
     , m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
-    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_settings))
+    , m_characterSettings(std::make_unique<Platform::CharacterSettingsStore>())
+    , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
 {
@@ -52,6 +55,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
         }
         return Course::CaptionTable::builtIn(QStringLiteral("notices")).textOrEnglish(state.language(), QString::fromLatin1(key));
     });
+    showSoundProblems(*m_characters, state);
 }
 
 CourseServices::~CourseServices() = default;

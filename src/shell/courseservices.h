@@ -7,6 +7,7 @@
 #include "shell/services.h"
 
 namespace Platform {
+class CharacterSettingsStore;
 class ChmHelpViewer;
 class GenieCharacterService;
 class ReportEngineQt;
@@ -18,10 +19,10 @@ namespace Shell {
 class NoticingSettingsStore;
 
 /// The course program's real services over an application folder: the database engine,
-/// the character service, the help viewer and the report engine, with the settings store,
-/// the process launcher and the program state that the caller owns. The windows and the
-/// character service save settings through a NoticingSettingsStore over the caller's store,
-/// so the learner hears once when the settings cannot be saved.
+/// the character service with its own settings file, the help viewer and the report engine,
+/// with the settings store, the process launcher and the program state that the caller owns.
+/// The windows save settings through a NoticingSettingsStore over the caller's store, so the
+/// learner hears once when the settings cannot be saved.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -37,6 +38,7 @@ public:
 private:
     std::unique_ptr<NoticingSettingsStore> m_settings;
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
+    std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;

@@ -126,27 +126,27 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     QString address = webSite().toString();
     if (address.endsWith(u'/'))
         address.chop(1);
-    m_text1 = new QLineEdit(address, this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setReadOnly(true);
-    m_text1->setFrame(false);
-    m_text1->setCursor(Qt::PointingHandCursor);
-    m_text1->setToolTip(QStringLiteral("Double-click to open the web site"));
-    QFont linkFont = m_text1->font();
+    m_ui.Text1 = new QLineEdit(address, this);
+    m_ui.Text1->setObjectName(QStringLiteral("Text1"));
+    m_ui.Text1->setReadOnly(true);
+    m_ui.Text1->setFrame(false);
+    m_ui.Text1->setCursor(Qt::PointingHandCursor);
+    m_ui.Text1->setToolTip(QStringLiteral("Double-click to open the web site"));
+    QFont linkFont = m_ui.Text1->font();
     linkFont.setUnderline(true);
-    m_text1->setFont(linkFont);
-    Twips::setColours(m_text1, Qt::blue, Qt::white);
-    m_text1->setTextMargins(0, 0, 0, 0);
-    m_text1->setCursorPosition(0);
+    m_ui.Text1->setFont(linkFont);
+    Twips::setColours(m_ui.Text1, Qt::blue, Qt::white);
+    m_ui.Text1->setTextMargins(0, 0, 0, 0);
+    m_ui.Text1->setCursorPosition(0);
     // 2055 by 195 twips is a shade smaller than the address in most desktop fonts; the text
     // box grows to its text (up to the window's edge) so the address is not cut.
-    Twips::place(m_text1, 3480, 2160, 2055, 195);
-    const int needed = m_text1->fontMetrics().horizontalAdvance(m_text1->text()) + 6;
-    m_text1->resize(std::clamp(needed, m_text1->width(), std::max(m_text1->width(), width() - m_text1->x() - 2)),
-                    std::max(m_text1->height(), m_text1->fontMetrics().height() + 2));
-    m_text1->installEventFilter(this);
+    Twips::place(m_ui.Text1, 3480, 2160, 2055, 195);
+    const int needed = m_ui.Text1->fontMetrics().horizontalAdvance(m_ui.Text1->text()) + 6;
+    m_ui.Text1->resize(std::clamp(needed, m_ui.Text1->width(), std::max(m_ui.Text1->width(), width() - m_ui.Text1->x() - 2)),
+                    std::max(m_ui.Text1->height(), m_ui.Text1->fontMetrics().height() + 2));
+    m_ui.Text1->installEventFilter(this);
     // The label in front names the address for a screen reader.
-    webSiteLabel->setBuddy(m_text1);
+    webSiteLabel->setBuddy(m_ui.Text1);
 
     auto *line = new Line1(this);
     line->setGeometry(0, Twips::toPixels(2400, this), width(), Twips::toPixels(160, this));
@@ -176,7 +176,7 @@ QUrl FrmAbout::webSite()
 
 bool FrmAbout::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text1 && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == m_ui.Text1 && event->type() == QEvent::MouseButtonDblClick) {
         openWebSite();
         return true;
     }

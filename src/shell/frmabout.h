@@ -35,8 +35,13 @@ protected:
 private:
     void openWebSite();
 
+    /// The box's named controls.
+    struct Controls {
+        QLineEdit *Text1 = nullptr;
+    };
+
     Platform::ProcessLauncher &m_launcher;
-    QLineEdit *m_text1 = nullptr;
+    Controls m_ui;
 };
 
 } // namespace Shell

@@ -67,18 +67,18 @@ void fitFrame(QMdiSubWindow *frame, QWidget *child)
 FrmMain::FrmMain(Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
-    , m_mdi(new QMdiArea(this))
 {
+    m_ui.mdiArea = new QMdiArea(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Veskora"));
-    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_ui.mdiArea->setObjectName(QStringLiteral("mdiArea"));
     // Containers a screen reader walks through are named too, so no part of the tree is blank.
-    m_mdi->setAccessibleName(tr("Course windows"));
-    m_mdi->setBackground(QColor(171, 171, 171));
+    m_ui.mdiArea->setAccessibleName(tr("Course windows"));
+    m_ui.mdiArea->setBackground(QColor(171, 171, 171));
     // A child window larger than the room the screen leaves can still be read to its end.
-    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_mdi);
+    m_ui.mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_ui.mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_ui.mdiArea);
     buildMenus();
     buildStatusBar();
     // The welcome texts' mnemonics move focus to their flags, so Alt with the menu's letter
@@ -170,12 +170,12 @@ void FrmMain::buildMenus()
         QAction *entry = addEntry(language, name, QString::number(captionId++));
         // The new language reaches the windows opened afterwards; nothing is saved.
         connect(entry, &QAction::triggered, this, [this, code = code]() { setInterfaceLanguage(code); });
-        m_languageEntries << entry;
+        m_ui.language << entry;
     }
 
     addEntry(file, "streck2", kSeparator);
-    m_printer = addEntry(file, "printer", QStringLiteral("2040"));
-    connect(m_printer, &QAction::triggered, this, &FrmMain::printRequested);
+    m_ui.printer = addEntry(file, "printer", QStringLiteral("2040"));
+    connect(m_ui.printer, &QAction::triggered, this, &FrmMain::printRequested);
     addEntry(file, "streck3", kSeparator);
     QAction *exit = addEntry(file, "mnuExit", QStringLiteral("1006"), 6);
     // Ends the program at once: no window's unload handling runs and nothing is saved.
@@ -189,22 +189,22 @@ void FrmMain::buildMenus()
     connect(addEntry(help, "About", QStringLiteral("1016")), &QAction::triggered, this, &FrmMain::aboutRequested);
 
     // Its title holds no string id: it follows the interface language, not the desktop's.
-    m_learning = bar->addMenu(QString());
-    m_learning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
-    m_learning->menuAction()->setVisible(false);
-    m_learning->installEventFilter(this);
-    connect(m_learning, &QMenu::aboutToShow, this, [this] { setInterfaceLanguage(m_services.state->language()); });
+    m_ui.mnuLearning = bar->addMenu(QString());
+    m_ui.mnuLearning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
+    m_ui.mnuLearning->menuAction()->setVisible(false);
+    m_ui.mnuLearning->installEventFilter(this);
+    connect(m_ui.mnuLearning, &QMenu::aboutToShow, this, [this] { setInterfaceLanguage(m_services.state->language()); });
     connect(this, &FrmMain::interfaceLanguageChanged, this, [this](int code) {
         const Course::CaptionTable &texts = Course::CaptionTable::builtIn(QStringLiteral("shell"));
-        m_learning->setTitle(texts.textOrEnglish(code, QStringLiteral("learningMenu")));
+        m_ui.mnuLearning->setTitle(texts.textOrEnglish(code, QStringLiteral("learningMenu")));
     });
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     // The Learning menu shows in the menu bar as soon as a feature has given it an entry.
-    if (watched == m_learning && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved))
-        m_learning->menuAction()->setVisible(!m_learning->actions().isEmpty());
+    if (watched == m_ui.mnuLearning && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved))
+        m_ui.mnuLearning->menuAction()->setVisible(!m_ui.mnuLearning->actions().isEmpty());
     // Lesson windows take their final size when they load, after they are framed.
     if (event->type() == QEvent::Resize) {
         if (auto *frame = qobject_cast<QMdiSubWindow *>(watched))
@@ -230,19 +230,19 @@ void FrmMain::buildStatusBar()
     auto *text = new QLabel(QStringLiteral("Status"), bar);
     text->setObjectName(QStringLiteral("Panel1"));
     text->setMinimumWidth(fromHimetric(9102, this));
-    m_date = new QLabel(bar);
-    m_date->setObjectName(QStringLiteral("Panel2"));
-    m_time = new QLabel(bar);
-    m_time->setObjectName(QStringLiteral("Panel3"));
-    for (QLabel *panel : {m_date, m_time}) {
+    m_ui.Panel2 = new QLabel(bar);
+    m_ui.Panel2->setObjectName(QStringLiteral("Panel2"));
+    m_ui.Panel3 = new QLabel(bar);
+    m_ui.Panel3->setObjectName(QStringLiteral("Panel3"));
+    for (QLabel *panel : {m_ui.Panel2, m_ui.Panel3}) {
         panel->setMinimumWidth(fromHimetric(2540, this));
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameShape(QFrame::StyledPanel);
     }
     text->setFrameShape(QFrame::StyledPanel);
     bar->addWidget(text, 1);
-    bar->addPermanentWidget(m_date);
-    bar->addPermanentWidget(m_time);
+    bar->addPermanentWidget(m_ui.Panel2);
+    bar->addPermanentWidget(m_ui.Panel3);
     refreshClock();
     auto *clock = new QTimer(this);
     clock->setInterval(1000);
@@ -254,8 +254,8 @@ void FrmMain::refreshClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
-    m_date->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_time->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    m_ui.Panel2->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_ui.Panel3->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
 QAction *FrmMain::entry(const QString &name, int index) const
@@ -276,13 +276,13 @@ bool FrmMain::load(const std::function<void()> &unloadSplash)
     m_unloadSplash = unloadSplash;
     ApplyResourceCaptions(*this, m_services.strings);
     if (m_services.state->currentLesson < 1)
-        m_printer->setEnabled(false);
+        m_ui.printer->setEnabled(false);
     Start *start = m_start.touch();
     if (!start)
         return false;
     Q_EMIT interfaceLanguageChanged(m_services.state->language());
     if (start->recentLessonAvailable())
-        m_printer->setEnabled(true);
+        m_ui.printer->setEnabled(true);
     ShowStartDialog();
     return true;
 }
@@ -290,12 +290,12 @@ bool FrmMain::load(const std::function<void()> &unloadSplash)
 void FrmMain::showChild(QWidget *child)
 {
     QMdiSubWindow *frame = nullptr;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+    for (QMdiSubWindow *sub : m_ui.mdiArea->subWindowList()) {
         if (sub->widget() == child)
             frame = sub;
     }
     if (!frame) {
-        frame = m_mdi->addSubWindow(child);
+        frame = m_ui.mdiArea->addSubWindow(child);
         fitFrame(frame, child);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         // The sub-window frame goes with its window.
@@ -305,7 +305,7 @@ void FrmMain::showChild(QWidget *child)
     }
     frame->show();
     frame->raise();
-    m_mdi->setActiveSubWindow(frame);
+    m_ui.mdiArea->setActiveSubWindow(frame);
     makeRoomFor(frame);
 }
 
@@ -316,7 +316,7 @@ void FrmMain::makeRoomFor(const QMdiSubWindow *frame)
     if (!isVisible())
         return;
     // The course's windows stand in the client area's top left corner.
-    const QSize missing = (frame->size() - m_mdi->viewport()->size()).expandedTo(QSize(0, 0));
+    const QSize missing = (frame->size() - m_ui.mdiArea->viewport()->size()).expandedTo(QSize(0, 0));
     if (missing.isNull() || !screen())
         return;
     // The window may grow to the right and bottom edges of the screen's free area.
@@ -333,10 +333,10 @@ void FrmMain::ShowStartDialog()
     if (!start)
         return;
     bool framed = false;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList())
+    for (QMdiSubWindow *sub : m_ui.mdiArea->subWindowList())
         framed = framed || sub->widget() == start;
     if (!framed) {
-        QMdiSubWindow *frame = m_mdi->addSubWindow(start, Qt::FramelessWindowHint);
+        QMdiSubWindow *frame = m_ui.mdiArea->addSubWindow(start, Qt::FramelessWindowHint);
         fitFrame(frame, start);
         frame->setAttribute(Qt::WA_DeleteOnClose);
         connect(start, &QObject::destroyed, frame, &QMdiSubWindow::close);
@@ -347,8 +347,8 @@ void FrmMain::ShowStartDialog()
 
 void FrmMain::LockLanguageChoice()
 {
-    m_printer->setEnabled(isEnabled());
-    for (QAction *entry : std::as_const(m_languageEntries))
+    m_ui.printer->setEnabled(isEnabled());
+    for (QAction *entry : std::as_const(m_ui.language))
         entry->setEnabled(false);
     if (Start *start = m_start.touch())
         start->disableOtherLanguages();

@@ -38,7 +38,7 @@ public:
     /// Disables the language entries and the other languages' rows of the start dialog.
     void LockLanguageChoice();
 
-    QMdiArea *mdiArea() const { return m_mdi; }
+    QMdiArea *mdiArea() const { return m_ui.mdiArea; }
     /// Shows \a child as a child window of the frame.
     void showChild(QWidget *child);
     WindowSlot<Start> &start() { return m_start; }
@@ -47,7 +47,7 @@ public:
     /// The "Learning" menu, after the existing menus: features add their entries to it and
     /// word them in the interface language (see interfaceLanguageChanged()). It is hidden
     /// while it has no entries.
-    QMenu *learningMenu() const { return m_learning; }
+    QMenu *learningMenu() const { return m_ui.mnuLearning; }
 
 Q_SIGNALS:
     /// A lesson entry or the start dialog asks for a lesson window; CurrentLesson is set.
@@ -78,15 +78,22 @@ private:
     void refreshClock();
     void setInterfaceLanguage(int code);
 
+    /// The window's named controls (menu entries by their names).
+    struct Controls {
+        QMdiArea *mdiArea = nullptr;
+        QAction *printer = nullptr;
+        /// english, swedish, finnish, germany, france, spain.
+        QList<QAction *> language;
+        QMenu *mnuLearning = nullptr;
+        /// The status bar's date and time panels.
+        QLabel *Panel2 = nullptr;
+        QLabel *Panel3 = nullptr;
+    };
+
     Services &m_services;
-    QMdiArea *m_mdi;
+    Controls m_ui;
     WindowSlot<Start> m_start;
     std::function<void()> m_unloadSplash;
-    QAction *m_printer = nullptr;
-    QList<QAction *> m_languageEntries;
-    QMenu *m_learning = nullptr;
-    QLabel *m_date = nullptr;
-    QLabel *m_time = nullptr;
 };
 
 } // namespace Shell

@@ -21,8 +21,8 @@ QString FrmSplash::versionText(int major, int minor)
 
 FrmSplash::FrmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_timer(new QTimer(this))
 {
+    m_ui.Timer1 = new QTimer(this);
     initResources();
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Veskora"));
@@ -71,10 +71,10 @@ FrmSplash::FrmSplash(QWidget *parent)
 
     // Timer1: shows the splash again after five seconds; harmless while it is visible and
     // gone with the window once the start-up has unloaded it.
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(5000);
-    connect(m_timer, &QTimer::timeout, this, &QWidget::show);
-    m_timer->start();
+    m_ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_ui.Timer1->setInterval(5000);
+    connect(m_ui.Timer1, &QTimer::timeout, this, &QWidget::show);
+    m_ui.Timer1->start();
 }
 
 } // namespace Shell

@@ -20,7 +20,11 @@ public:
     static QString versionText(int major, int minor);
 
 private:
-    QTimer *m_timer;
+    /// The window's named controls.
+    struct Controls {
+        QTimer *Timer1 = nullptr;
+    };
+    Controls m_ui;
 };
 
 } // namespace Shell

@@ -16,6 +16,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
+#include "shell/logging.h"
 #include "shell/printlesson.h"
 #include "shell/services.h"
 
@@ -141,7 +142,8 @@ void WindowDirector::printLesson()
 {
     if (!m_print)
         return;
-    if (m_print->print().failed()) {
+    if (const Platform::Status status = m_print->print(); status.failed()) {
+        qCWarning(lcShell) << "printing failed:" << status.code() << status.error().detail;
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
                                     QMessageBox::Ok, &m_main);
         box->setObjectName(QStringLiteral("printError"));

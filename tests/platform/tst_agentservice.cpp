@@ -81,6 +81,13 @@ private:
     TestSupport::InMemorySettingsStore m_store;
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // No sound server answers, whatever the machine has: these tests never make a
+        // sound, and a test below needs speech to fail at the device.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/veskora-test-no-sound");
+    }
+
     void requestsFromTwoControlsRunOneAfterAnother()
     {
         auto service = makeService();
@@ -309,6 +316,30 @@ private Q_SLOTS:
         QVERIFY(both.size() < one.size() * 3);
     }
 
+    void withoutSoundTheLearnerIsToldOnceAndTheBalloonGoesOn()
+    {
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(u"trace.txt"_s);
+        ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
+        auto service = makeService();
+        service->setTimeScale(1);  // sound is only played in real time
+        Lesson lesson(*service);
+        QVERIFY(lesson.character->setLanguageID(1049).ok());
+        QVERIFY(lesson.character->show().ok());
+        QSignalSpy unavailable(service.get(), &CharacterService::soundUnavailable);
+        QSignalSpy balloonText(service.get(), &GenieCharacterService::balloonTextChanged);
+        QVERIFY(lesson.character->speak(uR"(\spd=150\Да)"_s).ok());
+        QVERIFY(lesson.character->speak(uR"(\spd=150\Нет)"_s).ok());
+        waitUntilIdle(*service);
+        QCOMPARE(unavailable.count(), 1);
+        QCOMPARE(unavailable.at(0).at(0).value<CharacterService::SoundProblem>(), CharacterService::SoundProblem::NoDevice);
+        QCOMPARE(balloonText.last().at(1).toString(), u"Нет"_s);
+        QFile file(tracePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QCOMPARE(lines.filter(u"SoundUnavailable NoDevice"_s).size(), 1);
+    }
+
     void traceFileHasOneLinePerRequest()
     {
         QTemporaryDir dir;
@@ -369,6 +400,42 @@ private Q_SLOTS:
         QVERIFY(menu);
         QCOMPARE(menu->actions().size(), 2);
         menu->close();
+    }
+
+    void controlAndReferencesOutlivingTheServiceFailSafely()
+    {
+        // At the end of a run the service may go before the windows that hold controls,
+        // character references and balloons.
+        auto service = makeService();
+        auto control = std::make_unique<AgentControl>(*service);
+        QVERIFY(control->load(kGenie, u"Genie.acs"_s).ok());
+        auto character = control->character(kGenie);
+        QVERIFY(character);
+        AgentBalloon balloon = character->balloon();
+        QVERIFY(character->addCommand(u"Agent Settings"_s, u"Agent Settings"_s, u"Agent Settings"_s).ok());
+        service.reset();
+
+        const QList<Status> calls{character->setLanguageID(1049), character->moveTo(1, 2), character->show(),
+                                  character->play(u"Greet"_s), character->speak(u"Да"_s), character->listen(false),
+                                  character->removeAllCommands(), balloon.setStyle(1), balloon.setFontSize(14),
+                                  balloon.setFontName(u"Arial"_s), control->load(kGenie, u"Genie.acs"_s),
+                                  control->setPropertySheetVisible(true)};
+        for (const Status &status : calls)
+            QCOMPARE(status.code(), ErrorCode::CharacterNotLoaded);
+        QCOMPARE(balloon.style().error().code, ErrorCode::CharacterNotLoaded);
+        QCOMPARE(control->character(kGenie).error().code, ErrorCode::CharacterNotLoaded);
+        QVERIFY(!control->service());
+        control.reset();  // unregisters from nothing
+
+        // A reference kept after its control has gone fails the same way.
+        auto next = makeService();
+        auto shortLived = std::make_unique<AgentControl>(*next);
+        QVERIFY(shortLived->load(kGenie, u"Genie.acs"_s).ok());
+        AgentCharacter kept = *shortLived->character(kGenie);
+        shortLived.reset();
+        QCOMPARE(kept.speak(u"Да"_s).code(), ErrorCode::CharacterNotLoaded);
+        QCOMPARE(kept.addCommand(u"A"_s, u"A"_s, u"A"_s).code(), ErrorCode::CharacterNotLoaded);
+        QVERIFY(!next->isBusy(kGenie));
     }
 
     void savedSettingsDialogRaisesThePropertyEventAndPersists()

@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include "platform/agent/espeakspeechengine.h"
+#include "platform/agent/soundformat.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtiming.h"
 #include "platform/agent/wavwriter.h"
@@ -72,6 +73,26 @@ double medianPitch(const QByteArray &pcm, int sampleRate)
     }
     std::sort(pitches.begin(), pitches.end());
     return pitches.isEmpty() ? 0 : pitches.at(pitches.size() / 2);
+}
+
+QByteArray sine(double hertz, double seconds, int sampleRate, qint16 amplitude)
+{
+    QByteArray pcm;
+    for (int i = 0; i < int(seconds * sampleRate); ++i) {
+        char bytes[2];
+        qToLittleEndian(qint16(std::lround(amplitude * std::sin(2 * M_PI * hertz * i / sampleRate))), bytes);
+        pcm.append(bytes, 2);
+    }
+    return pcm;
+}
+
+QAudioFormat audioFormat(int sampleRate, int channels, QAudioFormat::SampleFormat sampleFormat)
+{
+    QAudioFormat format;
+    format.setSampleRate(sampleRate);
+    format.setChannelCount(channels);
+    format.setSampleFormat(sampleFormat);
+    return format;
 }
 
 } // namespace
@@ -194,6 +215,64 @@ private Q_SLOTS:
         const Utterance utterance = engine.synthesize(u"ru"_s, text);
         const double measured = medianPitch(utterance.pcm, utterance.sampleRate);
         QVERIFY2(std::abs(measured - hertz) <= hertz * 0.12, qPrintable(u"measured %1 Hz"_s.arg(measured)));
+    }
+
+    void speechIsConvertedForTheDevice_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QAudioFormat::SampleFormat>("sampleFormat");
+        QTest::newRow("its own format") << 22050 << 1 << QAudioFormat::Int16;
+        QTest::newRow("48 kHz stereo float") << 48000 << 2 << QAudioFormat::Float;
+        QTest::newRow("44.1 kHz mono") << 44100 << 1 << QAudioFormat::Int16;
+        QTest::newRow("16 kHz stereo 32-bit") << 16000 << 2 << QAudioFormat::Int32;
+        QTest::newRow("8-bit stereo") << 22050 << 2 << QAudioFormat::UInt8;
+    }
+
+    void speechIsConvertedForTheDevice()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(QAudioFormat::SampleFormat, sampleFormat);
+        const QAudioFormat format = audioFormat(rate, channels, sampleFormat);
+        const QByteArray speech = sine(440, 0.5, 22050, 16000);
+        const QByteArray out = convertSpeech(speech, 22050, format);
+        if (rate == 22050 && channels == 1 && sampleFormat == QAudioFormat::Int16)
+            QCOMPARE(out, speech);
+        const qsizetype frames = out.size() / format.bytesPerFrame();
+        QCOMPARE(out.size() % format.bytesPerFrame(), 0);
+        QVERIFY2(std::abs(frames - rate / 2) <= rate / 100, qPrintable(QString::number(frames)));
+        const auto value = [&](qsizetype frame, int channel) {
+            return format.normalizedSampleValue(out.constData() + frame * format.bytesPerFrame()
+                                                + channel * format.bytesPerSample());
+        };
+        // Same pitch, same loudness, the same sound in every channel.
+        int crossings = 0;
+        float peak = 0;
+        for (qsizetype frame = 1; frame < frames; ++frame) {
+            crossings += (value(frame - 1, 0) < 0) != (value(frame, 0) < 0);
+            peak = std::max(peak, std::abs(value(frame, 0)));
+            for (int channel = 1; channel < channels; ++channel)
+                QCOMPARE(value(frame, channel), value(frame, 0));
+        }
+        QVERIFY2(std::abs(crossings / 2.0 / 0.5 - 440) <= 440 * 0.02, qPrintable(QString::number(crossings)));
+        QVERIFY2(std::abs(peak - 16000 / 32768.0f) <= 0.05f, qPrintable(QString::number(peak)));
+    }
+
+    void deviceFormatIsNegotiated()
+    {
+        const QAudioFormat own = audioFormat(22050, 1, QAudioFormat::Int16);
+        const QAudioFormat preferred = audioFormat(48000, 2, QAudioFormat::Float);
+        const auto takesAll = [](const QAudioFormat &) { return true; };
+        QCOMPARE(negotiateSpeechFormat(22050, preferred, takesAll), own);
+        // A device that refuses mono gets its preferred format.
+        const auto stereoOnly = [](const QAudioFormat &f) { return f.channelCount() == 2; };
+        QCOMPARE(negotiateSpeechFormat(22050, preferred, stereoOnly), preferred);
+        // A device that names no preferred format is tried at common rates.
+        const auto only44100 = [](const QAudioFormat &f) { return f.sampleRate() == 44100 && f.channelCount() == 2; };
+        QCOMPARE(negotiateSpeechFormat(22050, QAudioFormat(), only44100), audioFormat(44100, 2, QAudioFormat::Int16));
+        QVERIFY(!negotiateSpeechFormat(22050, preferred, [](const QAudioFormat &) { return false; }));
+        QVERIFY(convertSpeech(sine(440, 0.1, 22050, 100), 22050, QAudioFormat()).isEmpty());
     }
 
     void wavFileIsCompleteAfterEveryAppend()

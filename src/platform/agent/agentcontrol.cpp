@@ -4,17 +4,57 @@
 
 namespace Platform {
 
-AgentBalloon::AgentBalloon(CharacterService &service, QString characterId)
-    : m_service(&service)
+namespace {
+
+Error serviceGone(const QString &characterId)
+{
+    return Error{ErrorCode::CharacterNotLoaded, QStringLiteral("the character service has ended: %1").arg(characterId)};
+}
+
+// Runs \a call on \a service, or fails when the service has gone.
+template<typename Call>
+Status onService(CharacterService *service, const QString &characterId, Call call)
+{
+    if (!service)
+        return serviceGone(characterId);
+    return call(*service);
+}
+
+} // namespace
+
+AgentBalloon::AgentBalloon(CharacterService *service, QString characterId)
+    : m_service(service)
     , m_id(std::move(characterId))
 {
 }
 
-Result<quint32> AgentBalloon::style() const { return m_service->balloonStyle(m_id); }
-Status AgentBalloon::setStyle(quint32 style) { return m_service->setBalloonStyle(m_id, style); }
-Status AgentBalloon::setFontSize(int size) { return m_service->setBalloonFontSize(m_id, size); }
-Status AgentBalloon::setFontCharSet(int charSet) { return m_service->setBalloonFontCharSet(m_id, charSet); }
-Status AgentBalloon::setFontName(const QString &name) { return m_service->setBalloonFontName(m_id, name); }
+Result<quint32> AgentBalloon::style() const
+{
+    if (!m_service)
+        return serviceGone(m_id);
+    return m_service->balloonStyle(m_id);
+}
+
+Status AgentBalloon::setStyle(quint32 style)
+{
+    return onService(m_service, m_id, [&](CharacterService &service) { return service.setBalloonStyle(m_id, style); });
+}
+
+Status AgentBalloon::setFontSize(int size)
+{
+    return onService(m_service, m_id, [&](CharacterService &service) { return service.setBalloonFontSize(m_id, size); });
+}
+
+Status AgentBalloon::setFontCharSet(int charSet)
+{
+    return onService(m_service, m_id,
+                     [&](CharacterService &service) { return service.setBalloonFontCharSet(m_id, charSet); });
+}
+
+Status AgentBalloon::setFontName(const QString &name)
+{
+    return onService(m_service, m_id, [&](CharacterService &service) { return service.setBalloonFontName(m_id, name); });
+}
 
 AgentCharacter::AgentCharacter(AgentControl &control, QString characterId)
     : m_control(&control)
@@ -22,23 +62,57 @@ AgentCharacter::AgentCharacter(AgentControl &control, QString characterId)
 {
 }
 
-Status AgentCharacter::setLanguageID(int languageId) { return m_control->service().setLanguageId(m_id, languageId); }
-Status AgentCharacter::setTTSModeID(const QString &modeId) { return m_control->service().setTtsModeId(m_id, modeId); }
-Status AgentCharacter::moveTo(int x, int y) { return m_control->service().moveTo(m_id, x, y); }
-Status AgentCharacter::show() { return m_control->service().show(m_id); }
-Status AgentCharacter::play(const QString &animation) { return m_control->service().play(m_id, animation); }
-Status AgentCharacter::speak(const QString &text) { return m_control->service().speak(m_id, text); }
-Status AgentCharacter::listen(bool on) { return m_control->service().listen(m_id, on); }
-AgentBalloon AgentCharacter::balloon() const { return AgentBalloon(m_control->service(), m_id); }
+CharacterService *AgentCharacter::service() const { return m_control ? m_control->service() : nullptr; }
+
+Status AgentCharacter::setLanguageID(int languageId)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.setLanguageId(m_id, languageId); });
+}
+
+Status AgentCharacter::setTTSModeID(const QString &modeId)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.setTtsModeId(m_id, modeId); });
+}
+
+Status AgentCharacter::moveTo(int x, int y)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.moveTo(m_id, x, y); });
+}
+
+Status AgentCharacter::show()
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.show(m_id); });
+}
+
+Status AgentCharacter::play(const QString &animation)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.play(m_id, animation); });
+}
+
+Status AgentCharacter::speak(const QString &text)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.speak(m_id, text); });
+}
+
+Status AgentCharacter::listen(bool on)
+{
+    return onService(service(), m_id, [&](CharacterService &service) { return service.listen(m_id, on); });
+}
+
+AgentBalloon AgentCharacter::balloon() const { return AgentBalloon(service(), m_id); }
 
 Status AgentCharacter::removeAllCommands()
 {
+    if (!service())
+        return serviceGone(m_id);
     m_control->m_commands[m_id].clear();
     return m_control->publishCommands(m_id);
 }
 
 Status AgentCharacter::addCommand(const QString &name, const QString &caption, const QString &voice)
 {
+    if (!service())
+        return serviceGone(m_id);
     m_control->m_commands[m_id].append(AgentCommand{name, caption, voice});
     return m_control->publishCommands(m_id);
 }
@@ -64,7 +138,8 @@ AgentControl::~AgentControl()
 
 Status AgentControl::load(const QString &characterId, const QString &file)
 {
-    const Status status = m_service->load(characterId, file);
+    const Status status = onService(m_service, characterId,
+                                    [&](CharacterService &service) { return service.load(characterId, file); });
     if (status.ok())
         m_loaded.insert(characterId);
     return status;
@@ -72,6 +147,8 @@ Status AgentControl::load(const QString &characterId, const QString &file)
 
 Result<AgentCharacter> AgentControl::character(const QString &characterId)
 {
+    if (!m_service)
+        return serviceGone(characterId);
     if (!m_loaded.contains(characterId) || !m_service->isLoaded(characterId))
         return Error{ErrorCode::CharacterNotLoaded, QStringLiteral("character not loaded: %1").arg(characterId)};
     return AgentCharacter(*this, characterId);
@@ -79,12 +156,15 @@ Result<AgentCharacter> AgentControl::character(const QString &characterId)
 
 Status AgentControl::setPropertySheetVisible(bool visible)
 {
-    return m_service->setPropertySheetVisible(visible);
+    return onService(m_service, QString(),
+                     [&](CharacterService &service) { return service.setPropertySheetVisible(visible); });
 }
 
 Status AgentControl::publishCommands(const QString &characterId)
 {
-    return m_service->setCommands(m_id, characterId, m_commands.value(characterId));
+    return onService(m_service, characterId, [&](CharacterService &service) {
+        return service.setCommands(m_id, characterId, m_commands.value(characterId));
+    });
 }
 
 } // namespace Platform

@@ -14,10 +14,11 @@ namespace Platform {
 
 class AgentControl;
 
-/// The balloon of a character, reached through a character reference.
+/// The balloon of a character, reached through a character reference. Like the reference,
+/// it may outlive the service: its calls then fail with CharacterNotLoaded.
 class AgentBalloon final {
 public:
-    AgentBalloon(CharacterService &service, QString characterId);
+    AgentBalloon(CharacterService *service, QString characterId);
     Result<quint32> style() const;
     Status setStyle(quint32 style);
     Status setFontSize(int size);
@@ -25,12 +26,13 @@ public:
     Status setFontName(const QString &name);
 
 private:
-    // The service may go before a window that outlives it at the end of a run.
     QPointer<CharacterService> m_service;
     QString m_id;
 };
 
-/// A character reference: what Characters("Genie") returns to a window.
+/// A character reference: what Characters("Genie") returns to a window. It may outlive its
+/// control and the service (a window's members go in any order at the end of a run): its
+/// calls then fail with CharacterNotLoaded and touch nothing.
 class AgentCharacter final {
 public:
     AgentCharacter(AgentControl &control, QString characterId);
@@ -50,7 +52,10 @@ public:
     Status addCommand(const QString &name, const QString &caption, const QString &voice);
 
 private:
-    AgentControl *m_control;
+    /// The service behind the control, or nullptr when either has gone.
+    CharacterService *service() const;
+
+    QPointer<AgentControl> m_control;
     QString m_id;
 };
 
@@ -58,6 +63,10 @@ private:
 /// one; all controls that load "Genie" drive the same figure. Events reach the control
 /// that they concern: Command only the control that added the chosen command,
 /// AgentPropertyChange every control.
+///
+/// The service and the windows end in no fixed order when the program closes. A control
+/// that outlives its service keeps nothing of it: every call then fails with
+/// CharacterNotLoaded, and its destruction touches nothing.
 class AgentControl final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AgentControl)
@@ -72,7 +81,8 @@ public:
     /// PropertySheet.Visible = visible.
     Status setPropertySheetVisible(bool visible);
 
-    CharacterService &service() const { return *m_service; }
+    /// The service, or nullptr once it has gone.
+    CharacterService *service() const { return m_service; }
     CharacterService::ControlId id() const { return m_id; }
 
 Q_SIGNALS:
@@ -85,7 +95,7 @@ private:
     friend class AgentCharacter;
     Status publishCommands(const QString &characterId);
 
-    CharacterService *m_service;
+    QPointer<CharacterService> m_service;
     CharacterService::ControlId m_id;
     QSet<QString> m_loaded;
     QHash<QString, QList<AgentCommand>> m_commands;

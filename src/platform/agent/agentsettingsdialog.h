@@ -14,8 +14,8 @@ namespace Platform {
 
 class SettingsStore;
 
-/// The character service's own settings, kept in the settings store under application
-/// "Veskora", section "Character".
+/// The character service's own settings, kept in section "Character" of its store
+/// (CharacterSettingsStore: the learner's Character.ini).
 struct CharacterSettings {
     bool speechOutput = true;
     int volume = 100;  ///< percent

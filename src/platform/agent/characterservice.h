@@ -34,6 +34,11 @@ class CharacterService : public QObject {
 public:
     using ControlId = quint64;
 
+    /// Why speech cannot be heard: no sound device, a device that takes no format speech
+    /// can be converted to, or a device that failed when asked to play.
+    enum class SoundProblem { NoDevice, FormatRefused, DeviceFailed };
+    Q_ENUM(SoundProblem)
+
     explicit CharacterService(QObject *parent = nullptr)
         : QObject(parent)
     {
@@ -80,6 +85,11 @@ Q_SIGNALS:
     void commandChosen(Platform::CharacterService::ControlId control, const Platform::AgentCommand &command);
     /// The service's own settings changed (the settings dialog was saved).
     void propertiesChanged();
+    /// Speech cannot be heard, for \a problem (\a detail is technical, for the log). Raised
+    /// once a run, at the first speech that fails; speech goes on silently, balloon and all,
+    /// and the trace gets the line "SoundUnavailable <problem> <detail>". The shell tells
+    /// the learner.
+    void soundUnavailable(Platform::CharacterService::SoundProblem problem, const QString &detail);
 };
 
 } // namespace Platform

@@ -6,11 +6,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
-#include <QLoggingCategory>
-
+#include "platform/agent/agentlogging.h"
 #include "platform/agent/speechtiming.h"
-
-Q_LOGGING_CATEGORY(lcSpeech, "veskora.platform.agent.speech")
 
 namespace Platform {
 
@@ -71,7 +68,7 @@ EspeakSpeechEngine::EspeakSpeechEngine(const QString &dataPath)
         if (s_espeakSampleRate > 0)
             espeak_SetSynthCallback(synthCallback);
         else
-            qCWarning(lcSpeech) << "espeak-ng could not start; speech is silent";
+            qCWarning(lcAgent) << "espeak-ng could not start; speech is silent";
     }
     m_sampleRate = s_espeakSampleRate;
 }
@@ -84,7 +81,7 @@ bool EspeakSpeechEngine::selectVoice(const QString &voice)
         return true;
     if (espeak_SetVoiceByName(voice.toLatin1().constData()) != EE_OK) {
         m_missingVoices.insert(voice);
-        qCWarning(lcSpeech) << "no espeak-ng voice" << voice;
+        qCWarning(lcAgent) << "no espeak-ng voice" << voice;
         return false;
     }
     m_currentVoice = voice;

@@ -5,37 +5,34 @@
 #include <map>
 #include <memory>
 
-#include <QHash>
 #include <QPointer>
 
 #include "platform/agent/agentsettingsdialog.h"
+#include "platform/agent/characterplayer.h"
 #include "platform/agent/characterservice.h"
 #include "platform/core/apppaths.h"
 
 namespace Platform {
 
-class AudioPlayer;
+class CharacterCommandMenu;
 class CharacterWindow;
 class SettingsStore;
+class SpeechAudio;
 class SpeechEngine;
 class TraceWriter;
-class WavWriter;
-struct CharacterStage;
 
 /// The real character service: animated figures on the desktop that speak through
-/// libespeak-ng, with a speech balloon, a pop-up menu and a settings dialog.
+/// libespeak-ng, with a speech balloon, a pop-up menu and a settings dialog. It checks and
+/// traces each request and hands it to the player of its character (CharacterPlayer),
+/// which carries the requests out in order.
 ///
 /// Construction is cheap: the synthesiser starts at the first Load, sound devices are
 /// looked up at the first speech, and windows are made when a character is loaded. When the
 /// synthesiser cannot start, everything still runs: speech is silent (the balloon keeps the
 /// pace) and LanguageID 1049 fails with NoRussianLanguageSupport.
 ///
-/// Balloon style word: bit 0x1 shows the balloon at all, bit 0x4 hides it a moment after
-/// the speech ends (otherwise it stays until the next speech). Bits 16–23 give the most
-/// lines shown at once (older lines scroll away; 0 means 2), bits 24–31 the line width in
-/// units of eight average characters (0 means 32 characters). So the windows' 0x00100000
-/// allows up to 16 lines and their 0x04000000 asks for lines of 32 characters. Other bits
-/// are kept and returned but change nothing. The default is 0x0000000D.
+/// Balloon style word: see CharacterBalloon. So the windows' 0x00100000 allows up to 16
+/// lines and their 0x04000000 asks for lines of 32 characters. The default is 0x0000000D.
 ///
 /// The settings dialog's values win over the windows' font only until a window sets its
 /// balloon font again, which the windows do when propertiesChanged tells them.
@@ -47,7 +44,9 @@ class GenieCharacterService final : public CharacterService {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GenieCharacterService)
 public:
-    /// Speech through libespeak-ng (set up on first use).
+    /// Speech through libespeak-ng (set up on first use). \a settings keeps the character's
+    /// own settings (section "Character"): the learner's CharacterSettingsStore, apart from
+    /// the course's settings.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent = nullptr);
     /// Speech through \a engine (tests inject voices that are missing).
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, std::unique_ptr<SpeechEngine> engine,
@@ -101,38 +100,24 @@ Q_SIGNALS:
     void balloonTextChanged(const QString &characterId, const QString &text);
 
 private:
-    friend struct CharacterStage;
-
+    /// Writes \a line to the trace; fails with CharacterNotLoaded for an unknown id.
     Status trace(const QString &line, const QString &characterId);
-    CharacterStage *stage(const QString &characterId) const;
-    void enqueue(CharacterStage &stage, int kind, const QString &line, const QString &text = {}, QPoint point = {});
-    void advance(CharacterStage &stage);
-    void finishRequest(CharacterStage &stage);
-    void startIdle(CharacterStage &stage);
-    void runFrames(CharacterStage &stage, const QString &animation, bool idle);
-    void showFrame(CharacterStage &stage, int frameIndex);
-    void startGlide(CharacterStage &stage, QPoint target);
-    void startSpeech(CharacterStage &stage, const QString &text);
-    void speechTick(CharacterStage &stage);
-    void showCommandMenu(CharacterStage &stage, const QPoint &globalPos);
-    void applyBalloonLook(CharacterStage &stage);
+    CharacterPlayer *player(const QString &characterId) const;
+    SpeechEngine &engine();
     void applySettings();
     void settingsAccepted();
-    SpeechEngine &engine();
 
     AppPaths m_paths;
     SettingsStore *m_settingsStore;
     std::unique_ptr<SpeechEngine> m_engine;
     std::unique_ptr<TraceWriter> m_trace;
-    std::unique_ptr<WavWriter> m_wav;
-    QString m_wavPath;
-    AudioPlayer *m_audio;
-    std::map<QString, std::unique_ptr<CharacterStage>> m_stages;
-    std::map<ControlId, QHash<QString, QList<AgentCommand>>> m_commands;
+    SpeechAudio *m_audio;
+    CharacterCommandMenu *m_menu;
+    PlaybackContext m_context;
+    std::map<QString, std::unique_ptr<CharacterPlayer>> m_players;
     ControlId m_nextControl = 1;
     CharacterSettings m_settings;
     QPointer<AgentSettingsDialog> m_dialog;
-    double m_timeScale = 1;
 };
 
 } // namespace Platform

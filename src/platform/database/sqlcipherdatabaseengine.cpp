@@ -18,7 +18,7 @@
 #include "platform/database/jetquery.h"
 #include "platform/database/searchfold.h"
 
-Q_LOGGING_CATEGORY(lcDatabase, "veskora.platform.database", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcDatabase, "veskora.database", QtInfoMsg)
 
 namespace Platform {
 namespace {

@@ -22,7 +22,7 @@
 #include "platform/report/reportlayout.h"
 #include "platform/report/selectionformula.h"
 
-Q_LOGGING_CATEGORY(lcReport, "veskora.platform.report")
+Q_LOGGING_CATEGORY(lcReport, "veskora.report")
 
 namespace Platform {
 namespace {

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+
+#include "platform/agent/characterfile.h"
+
+namespace Platform {
+
+class CharacterBalloon;
+class CharacterFigure;
+class SpeechAudio;
+class SpeechEngine;
+class SpeechTimeline;
+
+/// What the players of one service share.
+struct PlaybackContext {
+    /// The synthesiser, started on first use.
+    std::function<SpeechEngine &()> engine;
+    SpeechAudio *audio = nullptr;
+    /// Animations, glides and speech run this many times faster (tests and demos).
+    double timeScale = 1;
+};
+
+/// Carries out one character's requests, one at a time in the order queued: moves (a
+/// glide once the figure is shown), showing, animations and speech with its balloon and
+/// moving mouth. Between requests the figure idles. Requests are queued by the service,
+/// which has checked them; they start from the event loop, never inside enqueue().
+class CharacterPlayer final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CharacterPlayer)
+public:
+    enum class RequestKind { Move, Show, Play, Speak };
+
+    /// \a context must outlive the player.
+    CharacterPlayer(const QString &characterId, CharacterDefinition definition, const PlaybackContext &context,
+                    QObject *parent = nullptr);
+    ~CharacterPlayer() override;
+
+    CharacterFigure &figure() const { return *m_figure; }
+    CharacterBalloon &balloon() const { return *m_balloon; }
+    /// The voice ("ru" or "en") that later speech uses.
+    QString voice() const { return m_voice; }
+    void setVoice(const QString &voice) { m_voice = voice; }
+
+    /// Queues a request: \a line is its trace line, \a text the animation name or speech
+    /// text, \a point the target of a move.
+    void enqueue(RequestKind kind, const QString &line, const QString &text = {}, QPoint point = {});
+    /// True while requests wait or run.
+    bool isBusy() const { return m_current || !m_queue.empty(); }
+
+Q_SIGNALS:
+    void requestStarted(const QString &line);
+    void requestFinished(const QString &line);
+    void queueEmpty();
+    void balloonTextChanged(const QString &text);
+
+private:
+    struct Request {
+        RequestKind kind;
+        QString line;
+        QString text;
+        QPoint point;
+    };
+    struct Glide {
+        QPoint from;
+        QPoint to;
+        qint64 durationMs;
+    };
+    struct Speech;
+
+    void scheduleAdvance();
+    void advance();
+    void finishRequest();
+    void startGlide(QPoint target);
+    void glideTick();
+    void startSpeech(const QString &text);
+    void speechTick();
+
+    QString m_id;
+    const PlaybackContext &m_context;
+    std::unique_ptr<CharacterFigure> m_figure;
+    std::unique_ptr<CharacterBalloon> m_balloon;
+    QString m_voice = QStringLiteral("en");
+    QPoint m_position{450, 450};
+    bool m_shown = false;
+    std::deque<Request> m_queue;
+    std::optional<Request> m_current;
+    bool m_advanceScheduled = false;
+    std::optional<Glide> m_glide;
+    std::unique_ptr<Speech> m_speech;
+    QTimer m_tickTimer;
+    QElapsedTimer m_clock;
+};
+
+} // namespace Platform

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#pragma once
+
+#include <QLoggingCategory>
+
+/// The shell library's log: QT_LOGGING_RULES="veskora.shell.debug=true" shows it.
+Q_DECLARE_LOGGING_CATEGORY(lcShell)
