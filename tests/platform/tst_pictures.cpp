@@ -75,6 +75,16 @@ private Q_SLOTS:
         QTest::newRow("fill from a file") << QByteArray("<rect style=\"fill: url(file:///dev/zero)\"/>") << false;
         QTest::newRow("style sheet import") << QByteArray("<style>@import url(x.css);</style>") << false;
         QTest::newRow("style sheet url") << QByteArray("<style><![CDATA[rect { fill: url('/dev/zero') }]]></style>") << false;
+        // A drawing inside a drawing is read by the same renderer, so it is held to the same rules.
+        const auto inner = [](const QByteArray &body) {
+            return "<image xlink:href=\"data:image/svg+xml;base64," + (kHead + body + "</svg>").toBase64() + "\"/>";
+        };
+        QTest::newRow("drawing in a drawing") << inner("<rect width=\"8\" height=\"8\"/>") << true;
+        QTest::newRow("drawing in a drawing refers out") << inner("<image xlink:href=\"/dev/zero\"/>") << false;
+        QTest::newRow("drawings nested too deep") << inner(inner(inner(inner(inner("<rect/>"))))) << false;
+        // The renderer takes these for file names.
+        QTest::newRow("data address in capitals") << QByteArray("<image xlink:href=\"DATA:image/png;base64,iVBORw0KGgo=\"/>")
+                                                  << false;
     }
     void drawingsMustBeSelfContained()
     {

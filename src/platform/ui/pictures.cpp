@@ -37,6 +37,33 @@ QString outsideUrl(const QString &text)
     return {};
 }
 
+/// Drawings inside drawings (an <image> whose data: address holds SVG) are checked as deep
+/// as this; deeper ones are refused.
+constexpr int kMaxNestedDrawings = 4;
+
+Status checkDrawing(const QByteArray &svg, int depth);
+
+/// Checks the picture an <image> draws from \a reference: only a data: address, read the way
+/// the SVG renderer reads it (the text after the last "base64,"); a drawing held there must
+/// be self-contained too.
+Status checkInlinePicture(const QString &element, const QString &reference, int depth)
+{
+    // The renderer takes any other text, "DATA:" and " data:" among them, for a file name.
+    if (!reference.startsWith(QLatin1String("data:")))
+        return refuse(QStringLiteral("<%1> refers to %2").arg(element, reference.left(200)));
+    const qsizetype start = reference.lastIndexOf(QLatin1String("base64,"));
+    if (start < 0)
+        return ok();
+    QByteArray bytes = QByteArray::fromBase64(reference.mid(start + 7).toLatin1());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (!QImageReader::imageFormat(&buffer).startsWith("svg"))
+        return ok();
+    if (depth >= kMaxNestedDrawings)
+        return refuse(QStringLiteral("drawings nest more than %1 deep").arg(kMaxNestedDrawings));
+    return checkDrawing(bytes, depth + 1);
+}
+
 } // namespace
 
 QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelRatio, Qt::AspectRatioMode mode)
@@ -62,7 +89,9 @@ bool isPlainFileName(const QString &name)
         && !name.contains(QChar(0));
 }
 
-Status checkSelfContainedSvg(const QByteArray &svg)
+namespace {
+
+Status checkDrawing(const QByteArray &svg, int depth)
 {
     if (svg.startsWith("\x1f\x8b"))
         return refuse(QStringLiteral("a compressed drawing cannot be checked"));
@@ -77,9 +106,14 @@ Status checkSelfContainedSvg(const QByteArray &svg)
             const bool picture = xml.name() == u"image";
             for (const QXmlStreamAttribute &attribute : xml.attributes()) {
                 const QString value = attribute.value().toString();
-                if (attribute.name() == u"href" && !pointsInside(value)
-                    && !(picture && value.trimmed().startsWith(QLatin1String("data:"), Qt::CaseInsensitive)))
-                    return refuse(QStringLiteral("<%1> refers to %2").arg(xml.name(), value.left(200)));
+                if (attribute.name() == u"href" && !pointsInside(value)) {
+                    if (!picture)
+                        return refuse(QStringLiteral("<%1> refers to %2").arg(xml.name(), value.left(200)));
+                    // The renderer reads the address with its blanks trimmed.
+                    if (const Status status = checkInlinePicture(xml.name().toString(), value.trimmed(), depth);
+                        status.failed())
+                        return status;
+                }
                 if (const QString url = outsideUrl(value); !url.isEmpty())
                     return refuse(QStringLiteral("<%1> refers to %2").arg(xml.name(), url.left(200)));
             }
@@ -100,6 +134,13 @@ Status checkSelfContainedSvg(const QByteArray &svg)
     if (xml.hasError())
         return refuse(QStringLiteral("the drawing is not well-formed XML: %1").arg(xml.errorString()));
     return ok();
+}
+
+} // namespace
+
+Status checkSelfContainedSvg(const QByteArray &svg)
+{
+    return checkDrawing(svg, 0);
 }
 
 Result<Picture> readPicture(const QString &folder, const QString &name)

@@ -34,9 +34,11 @@ bool isPlainFileName(const QString &name);
 
 /// Checks that the SVG drawing \a svg draws from its own bytes only: every reference in it
 /// (href, xlink:href, url(…) in attributes and style sheets) points inside the document
-/// ("#id"), except pictures (<image>), which may also be "data:" addresses; it declares no
+/// ("#id"), except pictures (<image>), which may also be "data:" addresses; a drawing held in
+/// such an address must be self-contained too (nested at most four deep); it declares no
 /// entities and imports no style sheets. Compressed drawings (svgz) cannot be checked and are
-/// refused. Errors: InvalidArgument with what was found.
+/// refused. Errors: InvalidArgument with what was found. Use it on every SVG that comes from
+/// a file before it reaches QSvgRenderer or an image reader.
 Status checkSelfContainedSvg(const QByteArray &svg);
 
 /// Reads the picture \a name from \a folder, for drawing from its own bytes only (load it
