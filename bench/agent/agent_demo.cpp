@@ -31,8 +31,9 @@ int main(int argc, char **argv)
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Урок 2"));
-    auto *label = new QLabel(QStringLiteral("<h2>Урок 2</h2><p style='font-size:16pt'>Здравствуйте! Меня зовут Анна.</p>"
-                                            "<p>Hello! My name is Anna.</p>"));
+    auto *label =
+        new QLabel(QStringLiteral("<h2>Урок 2</h2><p style='font-size:16pt'>Здравствуйте! Меня зовут Анна.</p>"
+                                  "<p>Hello! My name is Anna.</p>"));
     label->setWordWrap(true);
     (new QVBoxLayout(&window))->addWidget(label);
     window.setGeometry(60, 300, 360, 260);
@@ -60,8 +61,8 @@ int main(int argc, char **argv)
     QObject::connect(&control, &Platform::AgentControl::command, &app,
                      [&](const Platform::AgentCommand &) { (void)control.setPropertySheetVisible(true); });
     (void)genie->play(option(QStringLiteral("--animation"), QStringLiteral("Greet")));
-    (void)genie->speak(option(QStringLiteral("--text"),
-                              QStringLiteral("\\spd=120\\\\pit=74\\Здравствуйте! Меня зовут Анна.")));
+    (void)genie->speak(
+        option(QStringLiteral("--text"), QStringLiteral("\\spd=120\\\\pit=74\\Здравствуйте! Меня зовут Анна.")));
 
     const QString shot = option(QStringLiteral("--shot"), QString());
     if (!shot.isEmpty()) {

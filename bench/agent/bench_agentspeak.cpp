@@ -43,9 +43,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const int runs = std::max(3, args.indexOf(QStringLiteral("--runs")) > 0
-                                     ? args.value(args.indexOf(QStringLiteral("--runs")) + 1).toInt()
-                                     : 31);
+    const int runs = std::max(3,
+                              args.indexOf(QStringLiteral("--runs")) > 0
+                                  ? args.value(args.indexOf(QStringLiteral("--runs")) + 1).toInt()
+                                  : 31);
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
     QTextStream out(stdout);
@@ -69,12 +70,12 @@ int main(int argc, char **argv)
         QList<double> latencies;
         QElapsedTimer clock;
         bool started = false;
-        const auto connection = QObject::connect(&service, &Platform::GenieCharacterService::speechAudioStarted, &app,
-                                                 [&] {
-                                                     if (!started)
-                                                         latencies << clock.nsecsElapsed() / 1e6;
-                                                     started = true;
-                                                 });
+        const auto connection =
+            QObject::connect(&service, &Platform::GenieCharacterService::speechAudioStarted, &app, [&] {
+                if (!started)
+                    latencies << clock.nsecsElapsed() / 1e6;
+                started = true;
+            });
         for (int run = 0; run <= runs; ++run) {
             started = false;
             clock.start();
@@ -85,10 +86,11 @@ int main(int argc, char **argv)
                 app.processEvents(QEventLoop::WaitForMoreEvents);
         }
         QObject::disconnect(connection);
-        latencies.removeFirst();  // the first request also looks for sound devices
-        out << "Speak \\spd=" << rate << "\\ to audio handed over: median " << QString::number(median(latencies), 'f', 2)
-            << " ms, worst " << QString::number(*std::max_element(latencies.cbegin(), latencies.cend()), 'f', 2)
-            << " ms (" << latencies.size() << " runs)\n";
+        latencies.removeFirst(); // the first request also looks for sound devices
+        out << "Speak \\spd=" << rate << "\\ to audio handed over: median "
+            << QString::number(median(latencies), 'f', 2) << " ms, worst "
+            << QString::number(*std::max_element(latencies.cbegin(), latencies.cend()), 'f', 2) << " ms ("
+            << latencies.size() << " runs)\n";
     }
 
     Platform::EspeakSpeechEngine engine;

@@ -66,9 +66,9 @@ QString dictionary(int rows)
     tsv.close();
     std::fprintf(stderr, "compiling %d generated rows...\n", rows);
     const int exitCode = QProcess::execute(QStringLiteral(CONTENTC),
-                                           {QStringLiteral("--out"), dir, QStringLiteral("--pictures"), dir + QStringLiteral("/none"),
-                                            QStringLiteral("--password"), QStringLiteral("x"), QStringLiteral("--dictionary"),
-                                            tsv.fileName()});
+                                           {QStringLiteral("--out"), dir, QStringLiteral("--pictures"),
+                                            dir + QStringLiteral("/none"), QStringLiteral("--password"),
+                                            QStringLiteral("x"), QStringLiteral("--dictionary"), tsv.fileName()});
     if (exitCode != 0)
         qFatal("contentc failed");
     return database;
@@ -98,7 +98,8 @@ void directSearch(benchmark::State &state)
     sqlite3 *db = nullptr;
     sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *range = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rowid FROM Lang WHERE Swedish_fold >= ?1 AND Swedish_fold < ?2", -1, &range, nullptr);
+    sqlite3_prepare_v2(db, "SELECT rowid FROM Lang WHERE Swedish_fold >= ?1 AND Swedish_fold < ?2", -1, &range,
+                       nullptr);
     sqlite3_stmt *row = nullptr;
     sqlite3_prepare_v2(db, "SELECT Swedish, Russian FROM Lang WHERE rowid = ?", -1, &row, nullptr);
     std::size_t found = 0;
@@ -162,8 +163,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     for (int rows : {50'000, 1'000'000}) {
-        for (auto [name, function] : {std::pair{"engine prefix search", &engineSearch}, std::pair{"direct range query", &directSearch},
-                                      std::pair{"grid over all rows", &gridOverAllRows}}) {
+        for (auto [name, function] :
+             {std::pair{"engine prefix search", &engineSearch}, std::pair{"direct range query", &directSearch},
+              std::pair{"grid over all rows", &gridOverAllRows}}) {
             benchmark::RegisterBenchmark(name, function)
                 ->Arg(rows)
                 ->Unit(benchmark::kMicrosecond)

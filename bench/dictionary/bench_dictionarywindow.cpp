@@ -23,8 +23,8 @@
 #include <QtTest>
 
 #include "course/coursefiles.h"
-#include "dictionary/frmlexiconeng.h"
 #include "course/programstate.h"
+#include "dictionary/frmlexiconeng.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
 namespace {
@@ -86,8 +86,9 @@ QString dictionaryFolder(const QString &base, int rows)
     QProcess compiler;
     compiler.setProcessChannelMode(QProcess::ForwardedChannels);
     compiler.start(QStringLiteral(VESKORA_CONTENTC),
-                   {QStringLiteral("--out"), folder, QStringLiteral("--pictures"), folder + QStringLiteral("/src/pictures"),
-                    QStringLiteral("--password"), QStringLiteral("vorpentaluki"), QStringLiteral("--dictionary"), tsv});
+                   {QStringLiteral("--out"), folder, QStringLiteral("--pictures"),
+                    folder + QStringLiteral("/src/pictures"), QStringLiteral("--password"),
+                    QStringLiteral("vorpentaluki"), QStringLiteral("--dictionary"), tsv});
     if (!compiler.waitForFinished(-1) || compiler.exitCode() != 0)
         qFatal("the content compiler failed on %s", qPrintable(tsv));
     QFile::remove(tsv);
@@ -109,8 +110,8 @@ Figures summarise(std::vector<double> values)
         return figures;
     std::sort(values.begin(), values.end());
     figures.count = int(values.size());
-    figures.median = values.size() % 2 ? values[values.size() / 2]
-                                       : (values[values.size() / 2 - 1] + values[values.size() / 2]) / 2;
+    figures.median =
+        values.size() % 2 ? values[values.size() / 2] : (values[values.size() / 2 - 1] + values[values.size() / 2]) / 2;
     figures.p90 = values[std::min(values.size() - 1, values.size() * 9 / 10)];
     figures.max = values.back();
     return figures;

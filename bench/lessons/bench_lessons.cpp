@@ -25,10 +25,10 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lessonwindowbase.h"
 #include "platform/agent/geniecharacterservice.h"
-#include "course/programstate.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
 #include "resources/localeid.h"

@@ -25,8 +25,8 @@ private Q_SLOTS:
                                      << QStringList{QStringLiteral("dictionary open: ([0-9.]+) MB")};
         QTest::newRow("opening, no course in the folder")
             << QStringList{QStringLiteral("--runs"), QStringLiteral("1")} << true << QStringList{};
-        QTest::newRow("peak memory, no course in the folder") << QStringList{QStringLiteral("--memory")} << true
-                                                              << QStringList{};
+        QTest::newRow("peak memory, no course in the folder")
+            << QStringList{QStringLiteral("--memory")} << true << QStringList{};
     }
     void figures()
     {

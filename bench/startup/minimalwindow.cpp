@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
             QFile file(probe);
             if (file.open(QIODevice::WriteOnly))
-                file.write(QByteArray::number(qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())));
+                file.write(
+                    QByteArray::number(qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())));
             QCoreApplication::quit();
         });
     }

@@ -84,8 +84,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, program);
         QProcess driver;
-        driver.start(QStringLiteral(VESKORA_BENCH_STARTUP), {QStringLiteral("--runs"), QStringLiteral("1"),
-                                                             QStringLiteral("--program"), program});
+        driver.start(QStringLiteral(VESKORA_BENCH_STARTUP),
+                     {QStringLiteral("--runs"), QStringLiteral("1"), QStringLiteral("--program"), program});
         QVERIFY(driver.waitForFinished(60'000));
         QCOMPARE(driver.exitCode(), 1);
         const QString output = QString::fromUtf8(driver.readAllStandardOutput());

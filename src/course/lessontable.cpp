@@ -21,10 +21,22 @@ const std::array<QString, kColumnCount> &columns()
     return names;
 }
 
-QString russianText() { return columns()[Russian]; }
-QString russianVocabulary() { return columns()[Vocabulary]; }
-QString picture() { return columns()[Picture]; }
-QString animation() { return columns()[Animation]; }
+QString russianText()
+{
+    return columns()[Russian];
+}
+QString russianVocabulary()
+{
+    return columns()[Vocabulary];
+}
+QString picture()
+{
+    return columns()[Picture];
+}
+QString animation()
+{
+    return columns()[Animation];
+}
 
 QString translation(int language)
 {

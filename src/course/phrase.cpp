@@ -34,7 +34,8 @@ Phrase phraseFromRecord(int lesson, int record, const FieldReader &field)
     return phrase;
 }
 
-QList<Phrase> readPhrases(int lesson, int rowCount, const std::function<QString(int row, const QString &column)> &fieldAt)
+QList<Phrase> readPhrases(int lesson, int rowCount,
+                          const std::function<QString(int row, const QString &column)> &fieldAt)
 {
     QList<Phrase> phrases;
     phrases.reserve(rowCount);

@@ -40,6 +40,7 @@ Phrase phraseFromRecord(int lesson, int record, const FieldReader &field);
 
 /// Reads every record of a lesson table into phrases: \a rowCount rows, \a fieldAt giving
 /// row \a row's (0-based) field by column name.
-QList<Phrase> readPhrases(int lesson, int rowCount, const std::function<QString(int row, const QString &column)> &fieldAt);
+QList<Phrase> readPhrases(int lesson, int rowCount,
+                          const std::function<QString(int row, const QString &column)> &fieldAt);
 
 } // namespace Course

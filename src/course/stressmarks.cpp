@@ -125,7 +125,7 @@ QString markStress(const QString &text, const StressTable &table, const CourseRe
         if (!needsStress(key))
             continue;
         const QString form = marking == StressMarking::RecordDecisionsOnly ? table.recordForm(record, key)
-                                                                          : table.stressFor(key, record);
+                                                                           : table.stressFor(key, record);
         if (form.isEmpty())
             continue;
         result += QStringView(text).mid(done, span.start - done);

@@ -120,7 +120,9 @@ void StressTable::readWord(const QStringList &cells, const QString &file, int li
 void StressTable::readRecord(const QStringList &cells, const QString &file, int line, QList<Problem> *problems)
 {
     RecordDecision decision{{cells.value(0).trimmed(), cells.value(1).trimmed()},
-                            cells.value(2).split(u' ', Qt::SkipEmptyParts), file, line};
+                            cells.value(2).split(u' ', Qt::SkipEmptyParts),
+                            file,
+                            line};
     if (decision.record.place.isEmpty() || decision.record.text.isEmpty() || decision.forms.isEmpty()) {
         report(problems, file, line, QStringLiteral("a record row needs the place, the text and a stressed form"));
         return;
@@ -162,8 +164,9 @@ QString StressTable::toText() const
 {
     QStringList words = m_words.keys();
     std::sort(words.begin(), words.end());
-    QString text = QStringLiteral("# The reviewed stress of the course's Russian words, compiled from data/pronunciation.\n"
-                                  "word\tstress\n");
+    QString text =
+        QStringLiteral("# The reviewed stress of the course's Russian words, compiled from data/pronunciation.\n"
+                       "word\tstress\n");
     for (const QString &word : std::as_const(words))
         text += word + u'\t' + m_words.value(word).join(u' ') + u'\n';
     QList<RecordDecision> decisions = m_recordDecisions;

@@ -7,7 +7,7 @@
 namespace Course {
 class StressTable;
 struct ProgramState;
-}
+} // namespace Course
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;

@@ -17,16 +17,16 @@
 #include <QTableView>
 
 #include "course/captiontable.h"
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
 #include "course/genie.h"
+#include "course/programstate.h"
 #include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
-#include "course/programstate.h"
 #include "platform/core/steprunner.h"
 #include "platform/database/datasource.h"
-#include "course/codepage1251.h"
 #include "platform/ui/twips.h"
 
 namespace Dictionary {
@@ -34,7 +34,6 @@ namespace {
 
 constexpr int kClientWidth = 8232;
 constexpr int kClientHeight = 5712;
-
 
 // The grid's Russian column holds the stored single-byte form; show it as Cyrillic.
 class CyrillicDelegate final : public QStyledItemDelegate {
@@ -197,17 +196,20 @@ void FrmLexiconEng::buildControls()
     connect(m_data.get(), &Platform::DataSource::currentRowChanged, this, &FrmLexiconEng::showCurrentRussian);
     // An entry too long to show is left out, and the learner hears of it once per window,
     // without a modal box in the middle of typing.
-    connect(m_data.get(), &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
-        if (std::exchange(told, true))
-            return;
-        const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
-                                 .textOrEnglish(m_services.state->language(), QStringLiteral("dictionaryTextTooLong"));
-        auto *box = new QMessageBox(QMessageBox::Information, windowTitle(), text.arg(detail), QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("textTooLong"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false);
-        box->show();
-    });
+    connect(m_data.get(), &Platform::DataSource::fieldRefused, this,
+            [this, told = false](const QString &detail) mutable {
+                if (std::exchange(told, true))
+                    return;
+                const QString text =
+                    Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                        .textOrEnglish(m_services.state->language(), QStringLiteral("dictionaryTextTooLong"));
+                auto *box =
+                    new QMessageBox(QMessageBox::Information, windowTitle(), text.arg(detail), QMessageBox::Ok, this);
+                box->setObjectName(QStringLiteral("textTooLong"));
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->setModal(false);
+                box->show();
+            });
 }
 
 void FrmLexiconEng::load()

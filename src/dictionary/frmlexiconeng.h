@@ -6,9 +6,9 @@
 
 #include <QWidget>
 
+#include "character/geniereference.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/lexiconquery.h"
-#include "character/geniereference.h"
 #include "platform/agent/agentcontrol.h"
 
 class QLabel;

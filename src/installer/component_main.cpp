@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const Installer::ComponentInfo *info = Installer::componentForProgram(QApplication::applicationFilePath());
     if (!info) {
-        std::fprintf(stderr, "%s: not the name of a speech component program\n", qPrintable(QApplication::applicationFilePath()));
+        std::fprintf(stderr, "%s: not the name of a speech component program\n",
+                     qPrintable(QApplication::applicationFilePath()));
         return 2;
     }
     // The course folder is the parent of the Tamrelon folder these programs lie in.

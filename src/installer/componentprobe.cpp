@@ -22,9 +22,9 @@ QStringList ComponentProbe::espeakDataFolders()
     const QString fromEnvironment = qEnvironmentVariable("ESPEAK_DATA_PATH");
     if (!fromEnvironment.isEmpty())
         folders << fromEnvironment << fromEnvironment + QStringLiteral("/espeak-ng-data");
-    folders << QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data") << QStringLiteral("/usr/lib/aarch64-linux-gnu/espeak-ng-data")
-            << QStringLiteral("/usr/lib/espeak-ng-data") << QStringLiteral("/usr/share/espeak-ng-data")
-            << QStringLiteral("/usr/local/share/espeak-ng-data");
+    folders << QStringLiteral("/usr/lib/x86_64-linux-gnu/espeak-ng-data")
+            << QStringLiteral("/usr/lib/aarch64-linux-gnu/espeak-ng-data") << QStringLiteral("/usr/lib/espeak-ng-data")
+            << QStringLiteral("/usr/share/espeak-ng-data") << QStringLiteral("/usr/local/share/espeak-ng-data");
     return folders;
 }
 
@@ -37,8 +37,14 @@ QString ComponentProbe::voiceData(const QString &dictionary) const
     return {};
 }
 
-QString ComponentProbe::russianVoiceData() const { return voiceData(QStringLiteral("ru_dict")); }
-QString ComponentProbe::englishVoiceData() const { return voiceData(QStringLiteral("en_dict")); }
+QString ComponentProbe::russianVoiceData() const
+{
+    return voiceData(QStringLiteral("ru_dict"));
+}
+QString ComponentProbe::englishVoiceData() const
+{
+    return voiceData(QStringLiteral("en_dict"));
+}
 
 QString ComponentProbe::characterFile() const
 {

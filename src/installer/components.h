@@ -11,11 +11,11 @@ class ComponentProbe;
 /// The speech components that the installer's six setup programs stand for on this system.
 enum class Component {
     CharacterService, ///< MSAgent: the speech library the character service loads
-    CharacterFile,    ///< Genie: characters/Genie.acs in the course folder
-    EnglishVoice,     ///< tv_enua: the English espeak-ng voice
-    RussianVoice,     ///< lhttsrur: the Russian espeak-ng voice
-    CyrillicFonts,    ///< AgtX0419: fonts with Cyrillic letters
-    SpeechSettings,   ///< spchcpl: the character service's speech settings
+    CharacterFile, ///< Genie: characters/Genie.acs in the course folder
+    EnglishVoice, ///< tv_enua: the English espeak-ng voice
+    RussianVoice, ///< lhttsrur: the Russian espeak-ng voice
+    CyrillicFonts, ///< AgtX0419: fonts with Cyrillic letters
+    SpeechSettings, ///< spchcpl: the character service's speech settings
 };
 
 /// One component program: the name it is installed under, the string id of its title and

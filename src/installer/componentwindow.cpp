@@ -164,7 +164,8 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     m_ui.chkSpeechOutput = new QCheckBox(text(SpeechOutputCaption), this);
     m_ui.chkSpeechOutput->setObjectName(QStringLiteral("chkSpeechOutput"));
     // An absent value means the service's default: speech on at full volume.
-    m_ui.chkSpeechOutput->setChecked(m_settings.read(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
+    m_ui.chkSpeechOutput->setChecked(
+        m_settings.read(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey) != u"0");
     layout->addWidget(m_ui.chkSpeechOutput);
 
     auto *row = new QHBoxLayout;
@@ -172,7 +173,8 @@ void ComponentWindow::addSpeechSettings(QVBoxLayout *layout)
     m_ui.sldVolume = new QSlider(Qt::Horizontal, this);
     m_ui.sldVolume->setObjectName(QStringLiteral("sldVolume"));
     m_ui.sldVolume->setRange(0, 100);
-    m_ui.sldVolume->setValue(storedVolume(m_settings.read(Course::Settings::kApplication, kCharacterSection, kVolumeKey)));
+    m_ui.sldVolume->setValue(
+        storedVolume(m_settings.read(Course::Settings::kApplication, kCharacterSection, kVolumeKey)));
     volumeLabel->setBuddy(m_ui.sldVolume);
     row->addWidget(volumeLabel);
     row->addWidget(m_ui.sldVolume, 1);
@@ -196,10 +198,11 @@ int ComponentWindow::storedVolume(const QString &stored)
 
 void ComponentWindow::saveSpeechSettings()
 {
-    const bool speechSaved = m_settings.save(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey,
-                                             m_ui.chkSpeechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    const bool volumeSaved =
-        m_settings.save(Course::Settings::kApplication, kCharacterSection, kVolumeKey, QString::number(m_ui.sldVolume->value()));
+    const bool speechSaved =
+        m_settings.save(Course::Settings::kApplication, kCharacterSection, kSpeechOutputKey,
+                        m_ui.chkSpeechOutput->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool volumeSaved = m_settings.save(Course::Settings::kApplication, kCharacterSection, kVolumeKey,
+                                             QString::number(m_ui.sldVolume->value()));
     showMessage(text(speechSaved && volumeSaved ? Saved : NotSaved));
 }
 
@@ -256,7 +259,9 @@ bool ComponentWindow::speakThroughService(const QString &spoken, bool russian, b
         return true;
     }
     if (russian) {
-        if (const Platform::Status language = m_service->setLanguageId(Course::Genie::kId, Course::Genie::kRussianLanguageId); language.failed()) {
+        if (const Platform::Status language =
+                m_service->setLanguageId(Course::Genie::kId, Course::Genie::kRussianLanguageId);
+            language.failed()) {
             showMessage(language.error().detail);
             return true;
         }

@@ -42,12 +42,8 @@ struct SetupStep {
 
 // One row per click; the seventh click records the installation instead.
 constexpr SetupStep kSteps[] = {
-    {u"MSAgent.EXE", 0, true, 104},
-    {u"Genie.EXE", 104, false, 105},
-    {u"tv_enua.EXE", 105, false, 106},
-    {u"lhttsrur.EXE", 106, true, 107},
-    {u"AgtX0419.EXE", 107, false, 108},
-    {u"spchcpl.EXE", 108, false, FinishedStatus},
+    {u"MSAgent.EXE", 0, true, 104},    {u"Genie.EXE", 104, false, 105},    {u"tv_enua.EXE", 105, false, 106},
+    {u"lhttsrur.EXE", 106, true, 107}, {u"AgtX0419.EXE", 107, false, 108}, {u"spchcpl.EXE", 108, false, FinishedStatus},
 };
 constexpr int kRecordStep = 7;
 // The one step that leaves the button enabled while it runs.
@@ -206,7 +202,8 @@ void Install::recordAndEnd()
 {
     // Ending as if all went well while the record is missing would send the learner back
     // into the installer at the course's next start with no word why.
-    if (!m_settings.save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kAgent, QStringLiteral("OK"))) {
+    if (!m_settings.save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kAgent,
+                         QStringLiteral("OK"))) {
         reportFailure(SettingNotWritten, QString());
         return;
     }

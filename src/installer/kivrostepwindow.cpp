@@ -24,8 +24,8 @@ struct Texts {
 };
 
 constexpr Texts kTexts[] = {
-    {0x09, "Speech components", "The speech components that the course needs are not installed yet.",
-     "found", "missing", "Russian voice (espeak-ng)", "The character Genie", "Sound output", "Cyrillic font",
+    {0x09, "Speech components", "The speech components that the course needs are not installed yet.", "found",
+     "missing", "Russian voice (espeak-ng)", "The character Genie", "Sound output", "Cyrillic font",
      "&Install the speech components", "The installer could not be started:"},
     {0x1D, "Talkomponenter", "Talkomponenterna som kursen behöver är inte installerade än.", "finns", "saknas",
      "Rysk röst (espeak-ng)", "Figuren Genie", "Ljudutgång", "Kyrilliskt typsnitt", "&Installera talkomponenterna",
@@ -36,11 +36,11 @@ constexpr Texts kTexts[] = {
     {0x07, "Sprachkomponenten", "Die Sprachkomponenten, die der Kurs braucht, sind noch nicht installiert.",
      "vorhanden", "fehlt", "Russische Stimme (espeak-ng)", "Die Figur Genie", "Tonausgabe", "Kyrillische Schrift",
      "Sprachkomponenten &installieren", "Das Installationsprogramm konnte nicht gestartet werden:"},
-    {0x0C, "Composants vocaux", "Les composants vocaux dont le cours a besoin ne sont pas encore installés.",
-     "présent", "absent", "Voix russe (espeak-ng)", "Le personnage Genie", "Sortie audio", "Police cyrillique",
+    {0x0C, "Composants vocaux", "Les composants vocaux dont le cours a besoin ne sont pas encore installés.", "présent",
+     "absent", "Voix russe (espeak-ng)", "Le personnage Genie", "Sortie audio", "Police cyrillique",
      "&Installer les composants vocaux", "Le programme d'installation n'a pas pu être lancé :"},
-    {0x0A, "Componentes de voz", "Los componentes de voz que necesita el curso aún no están instalados.",
-     "encontrado", "falta", "Voz rusa (espeak-ng)", "El personaje Genie", "Salida de sonido", "Fuente cirílica",
+    {0x0A, "Componentes de voz", "Los componentes de voz que necesita el curso aún no están instalados.", "encontrado",
+     "falta", "Voz rusa (espeak-ng)", "El personaje Genie", "Salida de sonido", "Fuente cirílica",
      "&Instalar los componentes de voz", "No se pudo iniciar el instalador:"},
 };
 
@@ -54,7 +54,10 @@ const Texts &textsFor(quint32 localeId)
     return kTexts[0];
 }
 
-QString u8(const char *text) { return QString::fromUtf8(text); }
+QString u8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
@@ -79,8 +82,9 @@ KivrostepWindow::KivrostepWindow(const ComponentProbe &probe, Platform::ProcessL
     layout->addWidget(explanation);
 
     const auto addFinding = [&](const char *name, const char *component, bool present) {
-        auto *label = new QLabel(QStringLiteral("%1 %2: %3").arg(present ? QStringLiteral("✔") : QStringLiteral("✘"),
-                                                                  u8(component), u8(present ? t.found : t.missing)),
+        auto *label = new QLabel(QStringLiteral("%1 %2: %3")
+                                     .arg(present ? QStringLiteral("✔") : QStringLiteral("✘"), u8(component),
+                                          u8(present ? t.found : t.missing)),
                                  this);
         label->setObjectName(QString::fromLatin1(name));
         label->setStyleSheet(present ? QStringLiteral("color: #006000;") : QStringLiteral("color: #a00000;"));

@@ -10,11 +10,11 @@
 #include <QPushButton>
 
 #include "course/coursefiles.h"
-#include "course/russiantext.h"
-#include "lessons/lessondesign.h"
-#include "lessons/lessoncaptions.h"
-#include "lessons/speechtext.h"
 #include "course/programstate.h"
+#include "course/russiantext.h"
+#include "lessons/lessoncaptions.h"
+#include "lessons/lessondesign.h"
+#include "lessons/speechtext.h"
 #include "platform/database/datasource.h"
 #include "platform/ui/twips.h"
 
@@ -53,8 +53,8 @@ QPixmap alphabetBlocks(const QSize &size, qreal devicePixelRatio)
 } // namespace
 
 Lektion1::Lektion1(LessonServices &services, QWidget *parent)
-    : LessonWindowBase(services, QStringLiteral("Lektion1"), Character::GenieReference::BalloonFont{20, QStringLiteral("Lucida Unicode")},
-                       parent)
+    : LessonWindowBase(services, QStringLiteral("Lektion1"),
+                       Character::GenieReference::BalloonFont{20, QStringLiteral("Lucida Unicode")}, parent)
 {
     setWindowTitle(QStringLiteral("Lektion1 Alphabets"));
     buildControls();
@@ -89,23 +89,27 @@ void Lektion1::buildControls()
     m_ui.Label1->setForegroundRole(QPalette::ButtonText);
     m_ui.Label1->setPalette(QPalette());
 
-    m_ui.cmdBack = addButton(this, QStringLiteral("cmdBack"), english.back, QColor(0, 255, 255), QRect(360, 3120, 975, 375));
-    m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, QColor(255, 128, 0),
-                               QRect(1440, 3120, 1095, 375));
-    m_ui.cmdNext = addButton(this, QStringLiteral("cmdNext"), english.next, QColor(192, 192, 0), QRect(2640, 3120, 975, 375));
-    m_ui.cmdLast = addButton(this, QStringLiteral("cmdLast"), english.last, QColor(0, 192, 0), QRect(3720, 3120, 975, 375));
+    m_ui.cmdBack =
+        addButton(this, QStringLiteral("cmdBack"), english.back, QColor(0, 255, 255), QRect(360, 3120, 975, 375));
+    m_ui.cmdRepeat =
+        addButton(this, QStringLiteral("cmdRepeat"), english.repeat, QColor(255, 128, 0), QRect(1440, 3120, 1095, 375));
+    m_ui.cmdNext =
+        addButton(this, QStringLiteral("cmdNext"), english.next, QColor(192, 192, 0), QRect(2640, 3120, 975, 375));
+    m_ui.cmdLast =
+        addButton(this, QStringLiteral("cmdLast"), english.last, QColor(0, 192, 0), QRect(3720, 3120, 975, 375));
     m_ui.cmdEnd = addButton(this, QStringLiteral("cmdEnd"), english.end, Qt::white, QRect(6960, 1680, 975, 495));
-    m_ui.cmdNextLesson = addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white,
-                                   QRect(6960, 2520, 975, 615));
+    m_ui.cmdNextLesson =
+        addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, QRect(6960, 2520, 975, 615));
 
-    m_ui.txtTexten = addTextBox(this, QStringLiteral("txtTexten"), tr("Russian text"), QRect(360, 4560, 5175, 1005), Qt::red,
-                                designFont(QStringLiteral("Times New Roman"), 20));
+    m_ui.txtTexten = addTextBox(this, QStringLiteral("txtTexten"), tr("Russian text"), QRect(360, 4560, 5175, 1005),
+                                Qt::red, designFont(QStringLiteral("Times New Roman"), 20));
     m_ui.txtNative = addTextBox(this, QStringLiteral("txtNative"), tr("Translation"), QRect(480, 5880, 4215, 735),
                                 QColor(128, 0, 0), designFont(QStringLiteral("MS Sans Serif"), 10));
 
     m_ui.txtRuVoc = addHiddenBox(this, QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(600, 3720, 5895, 495));
     m_ui.txtAnim = addHiddenBox(this, QStringLiteral("txtAnimat"), tr("Animation"), QRect(5040, 6240, 2535, 375));
-    m_ui.txtPicture = addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(5040, 5760, 1815, 375));
+    m_ui.txtPicture =
+        addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(5040, 5760, 1815, 375));
 }
 
 Platform::StepRunner::Handler Lektion1::loadErrorHandler()

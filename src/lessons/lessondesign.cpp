@@ -14,7 +14,7 @@
 namespace Lessons {
 
 QPushButton *addButton(QWidget *window, const QString &name, const QString &caption, const QColor &colour,
-                                         const QRect &twips)
+                       const QRect &twips)
 {
     auto *button = new QPushButton(caption, window);
     button->setObjectName(name);
@@ -44,7 +44,7 @@ QLineEdit *addHiddenBox(QWidget *window, const QString &name, const QString &acc
 }
 
 QPlainTextEdit *addTextBox(QWidget *window, const QString &name, const QString &accessibleName, const QRect &twips,
-                                             const QColor &text, const QFont &font)
+                           const QColor &text, const QFont &font)
 {
     auto *box = new QPlainTextEdit(window);
     box->setObjectName(name);
@@ -70,8 +70,8 @@ void orderTabs(QWidget *window, QWidget *firstFocus)
 {
     // The record commands in the order they stand, the texts they show, then the lesson's own
     // controls; creation order would put Back and Repeat last.
-    const char *const order[] = {"cmdBack", "cmdRepeat", "cmdNext",  "cmdLast",  "txtTexten",
-                                 "txtNative", "txtInneholl", "Slider1", "Command1", "cmdEnd", "cmdNextLesson"};
+    const char *const order[] = {"cmdBack",     "cmdRepeat", "cmdNext",  "cmdLast", "txtTexten",    "txtNative",
+                                 "txtInneholl", "Slider1",   "Command1", "cmdEnd",  "cmdNextLesson"};
     QWidget *previous = nullptr;
     for (const char *name : order) {
         auto *control = window->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
@@ -90,10 +90,10 @@ void nameControls(QWidget *window, int language)
 {
     const ControlNames &names = controlNames(language);
     const std::pair<const char *, const QString *> controls[] = {
-        {"Picture1", &names.picture},         {"Image1", &names.letterBlocks},
-        {"Label1", &names.lessonCommands},    {"lblChanceButton", &names.recordCommands},
-        {"Slider1", &names.speedOfSpeech},    {"txtTexten", &names.russianText},
-        {"txtNative", &names.translation},    {"txtInneholl", &names.lessonHeading},
+        {"Picture1", &names.picture},      {"Image1", &names.letterBlocks},
+        {"Label1", &names.lessonCommands}, {"lblChanceButton", &names.recordCommands},
+        {"Slider1", &names.speedOfSpeech}, {"txtTexten", &names.russianText},
+        {"txtNative", &names.translation}, {"txtInneholl", &names.lessonHeading},
     };
     for (const auto &[name, text] : controls) {
         // The alphabet window's Label1 is its lesson caption and keeps that as its name.
@@ -136,8 +136,8 @@ QFont designFont(const QString &family, qreal pointSize)
                           QStringLiteral("DejaVu Serif")});
         font.setStyleHint(QFont::Serif);
     } else {
-        font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                          QStringLiteral("DejaVu Sans")});
+        font.setFamilies(
+            {family, QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPointSizeF(pointSize);

@@ -14,11 +14,11 @@
 #include "course/coursefiles.h"
 #include "course/genie.h"
 #include "course/lessonrules.h"
+#include "course/programstate.h"
+#include "course/russiantext.h"
 #include "course/settingskeys.h"
 #include "lessons/lessondesign.h"
 #include "lessons/speechtext.h"
-#include "course/programstate.h"
-#include "course/russiantext.h"
 #include "platform/database/datasource.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/ui/twips.h"
@@ -45,7 +45,9 @@ const QColor kDarkRed(128, 0, 0);
 } // namespace
 
 LessonWindow::LessonWindow(LessonServices &services, LessonWindowDesign design, QWidget *parent)
-    : LessonWindowBase(services, design.objectName, Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")}, parent)
+    : LessonWindowBase(services, design.objectName,
+                       Character::GenieReference::BalloonFont{Course::Genie::kBalloonFontSize, QStringLiteral("Arial")},
+                       parent)
     , m_design(std::move(design))
 {
     setWindowTitle(m_design.title);
@@ -98,14 +100,15 @@ void LessonWindow::buildControls()
     m_ui.Command1->setToolTip(english.dictionaryTip);
     m_ui.Command1->hide();
     m_ui.cmdEnd = addButton(this, QStringLiteral("cmdEnd"), english.end, Qt::white, d.cmdEnd);
-    m_ui.cmdNextLesson = addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, d.cmdNextLesson);
+    m_ui.cmdNextLesson =
+        addButton(this, QStringLiteral("cmdNextLesson"), english.nextLesson, Qt::white, d.cmdNextLesson);
 
     m_ui.cmdBack = addButton(this, QStringLiteral("cmdBack"), english.back, kBackColour, d.cmdBack);
     m_ui.cmdRepeat = addButton(this, QStringLiteral("cmdRepeat"), english.repeat, kRepeatColour, d.cmdRepeat);
     m_ui.cmdNext = addButton(this, QStringLiteral("cmdNext"), english.next, kNextColour, d.cmdNext);
     m_ui.cmdLast = addButton(this, QStringLiteral("cmdLast"), english.last, d.lastColour, d.cmdLast);
-    for (QPushButton *button : {m_ui.Command1, m_ui.cmdEnd, m_ui.cmdNextLesson, m_ui.cmdBack, m_ui.cmdRepeat,
-                                m_ui.cmdNext, m_ui.cmdLast}) {
+    for (QPushButton *button :
+         {m_ui.Command1, m_ui.cmdEnd, m_ui.cmdNextLesson, m_ui.cmdBack, m_ui.cmdRepeat, m_ui.cmdNext, m_ui.cmdLast}) {
         button->setMouseTracking(true);
         button->installEventFilter(this);
     }
@@ -128,7 +131,8 @@ void LessonWindow::buildControls()
     Platform::Twips::setColours(m_ui.txtInneholl, d.headingColour, Qt::white);
 
     // The hidden boxes sit where both designs put them.
-    m_ui.txtPicture = addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
+    m_ui.txtPicture =
+        addHiddenBox(this, QStringLiteral("txtPicture"), tr("Picture file"), QRect(6960, 3960, 1695, 375));
     m_ui.txtAnim = addHiddenBox(this, QStringLiteral("txtAnim"), tr("Animation"), QRect(6960, 4440, 1815, 375));
     m_ui.txtRuVoc = addHiddenBox(this, QStringLiteral("txtRuVoc"), tr("Russian words"), QRect(0, 3240, 5175, 375));
     m_ui.txtSpeed = addHiddenBox(this, QStringLiteral("txtSpeed"), tr("Stored speed"), QRect(7440, 5880, 855, 285));
@@ -171,14 +175,15 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
         runDatabaseStep(runner, [this] { return openDictionaryByPath(); });
     }
     runner.always([this, &state] {
-        state.selectedLesson = QStringLiteral("%1").arg(state.currentLesson, m_design.lessonDigits, 10, QLatin1Char('0'));
+        state.selectedLesson =
+            QStringLiteral("%1").arg(state.currentLesson, m_design.lessonDigits, 10, QLatin1Char('0'));
     });
     runner.always([this, &state] { m_data->setRecordSource(QStringLiteral("Lektion") + state.selectedLesson); });
     startCharacter(runner);
     runner.always([this] { applyLanguage(); });
     runner.run([this, &state] {
-        if (!m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson,
-                                       state.selectedLesson))
+        if (!m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection,
+                                       Course::Settings::kLesson, state.selectedLesson))
             return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("settings not written"));
         return Platform::ok();
     });
@@ -187,8 +192,8 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
 
 Platform::Status LessonWindow::loadSpeed()
 {
-    m_ui.txtSpeed->setText(
-        m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed));
+    m_ui.txtSpeed->setText(m_services.settings->read(Course::Settings::kApplication, Course::Settings::kSection,
+                                                     Course::Settings::kSpeed));
     m_services.state->speechRate = m_ui.txtSpeed->text();
     const std::optional<int> position = sliderPositionForSpeed(m_ui.txtSpeed->text());
     if (!position)
@@ -211,8 +216,8 @@ Platform::Status LessonWindow::openDatabases()
 {
     if (const Platform::Status status = openCourseDatabase(); status.failed())
         return status;
-    auto dictionary = m_services.databases->openDatabase(QString(), false, false,
-                                                         Course::Files::passwordConnect(m_services.paths.join(Course::Files::kDictionary)));
+    auto dictionary = m_services.databases->openDatabase(
+        QString(), false, false, Course::Files::passwordConnect(m_services.paths.join(Course::Files::kDictionary)));
     if (!dictionary)
         return dictionary.status();
     m_dictionaryDatabase = *dictionary;
@@ -286,7 +291,8 @@ void LessonWindow::repeatRecord()
 void LessonWindow::chooseRate(int position)
 {
     const QString rate = rateForSliderPosition(position);
-    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed, rate);
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kSpeed,
+                              rate);
     m_services.state->speechRate = rate;
 }
 
@@ -356,8 +362,8 @@ bool LessonWindow::eventFilter(QObject *watched, QEvent *event)
         QPushButton *button;
         int hover;
     } hovering[] = {{m_ui.cmdBack, kNavigationHover}, {m_ui.cmdRepeat, kNavigationHover},
-                    {m_ui.cmdNext, kNavigationHover},  {m_ui.cmdLast, kNavigationHover},
-                    {m_ui.cmdEnd, kEndHover},          {m_ui.cmdNextLesson, kTallHover},
+                    {m_ui.cmdNext, kNavigationHover}, {m_ui.cmdLast, kNavigationHover},
+                    {m_ui.cmdEnd, kEndHover},         {m_ui.cmdNextLesson, kTallHover},
                     {m_ui.Command1, kTallHover}};
     for (const auto &entry : hovering) {
         if (watched == entry.button)

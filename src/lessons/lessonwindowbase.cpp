@@ -64,7 +64,8 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
             return;
         const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
                                  .textOrEnglish(m_services.state->language(), QStringLiteral("lessonTextTooLong"));
-        QTimer::singleShot(0, this, [this, message = text.arg(detail)] { m_presenter(this, QStringLiteral("Veskora"), message); });
+        QTimer::singleShot(
+            0, this, [this, message = text.arg(detail)] { m_presenter(this, QStringLiteral("Veskora"), message); });
     });
 
     // The design size from the start, so that a frame fitted around the window before its
@@ -124,11 +125,10 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-
 Platform::Status LessonWindowBase::openCourseDatabase()
 {
-    auto database = m_services.databases->openDatabase(QString(), false, false,
-                                                       Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
+    auto database = m_services.databases->openDatabase(
+        QString(), false, false, Course::Files::passwordConnect(m_services.paths.join(Course::Files::kLessons)));
     if (!database)
         return database.status();
     m_courseDatabase = *database;
@@ -159,7 +159,8 @@ Platform::Status LessonWindowBase::loadPicture()
 {
     // The picture is drawn from its checked bytes only: its name stays inside the folder and
     // a drawing refers to nothing outside itself.
-    const auto picture = Platform::Pictures::readPicture(m_services.paths.join(Course::Files::kPictures), m_ui.txtPicture->text());
+    const auto picture =
+        Platform::Pictures::readPicture(m_services.paths.join(Course::Files::kPictures), m_ui.txtPicture->text());
     if (!picture)
         return picture.status();
     QBuffer bytes;
@@ -167,7 +168,8 @@ Platform::Status LessonWindowBase::loadPicture()
     bytes.open(QIODevice::ReadOnly);
     QImageReader reader(&bytes, picture->format);
     if (!reader.canRead())
-        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + m_ui.txtPicture->text());
+        return Platform::fail(Platform::ErrorCode::InvalidArgument,
+                              QStringLiteral("no picture: ") + m_ui.txtPicture->text());
     // Pictures larger than the box, and drawings (which have no size of their own), are
     // scaled to fit it; smaller pictures keep their own size.
     const QSize box = m_ui.Picture1->contentsRect().size();

@@ -52,8 +52,8 @@ QString lessonSpeechText(const QString &rate, const QString &text)
 QString alphabetSpeechText(const QString &text)
 {
     const QChar quote = u'"';
-    return QStringLiteral("\\spd=50\\") + QStringLiteral("\\map=") + quote + text + quote + u'=' + quote + text
-        + quote + u'\\';
+    return QStringLiteral("\\spd=50\\") + QStringLiteral("\\map=") + quote + text + quote + u'=' + quote + text + quote
+        + u'\\';
 }
 
 } // namespace Lessons

@@ -9,7 +9,7 @@ namespace {
 
 struct Names {
     QHash<QString, quint32> languages; // primary language ids
-    QHash<QString, quint32> locales;   // language_COUNTRY → full id
+    QHash<QString, quint32> locales; // language_COUNTRY → full id
 };
 
 const Names &names()

@@ -17,6 +17,9 @@ quint32 localeIdFromEnvironment();
 quint32 localeIdFromName(const QString &posixLocale);
 
 /// The primary language of an LCID (its low ten bits).
-inline quint32 primaryLanguage(quint32 lcid) { return lcid & 0x3FF; }
+inline quint32 primaryLanguage(quint32 lcid)
+{
+    return lcid & 0x3FF;
+}
 
 } // namespace Resources

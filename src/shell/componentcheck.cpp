@@ -12,7 +12,8 @@ void ComponentCheck::startCheckProgramAndEnd(Services &services, const std::func
     if (unloadSplash)
         unloadSplash();
     // A missing check program is ignored: the course ends all the same.
-    (void)services.launcher->start(services.paths.join(QStringLiteral("\\Tamrelon"), QStringLiteral("\\Kivrostep.EXE")));
+    (void)services.launcher->start(
+        services.paths.join(QStringLiteral("\\Tamrelon"), QStringLiteral("\\Kivrostep.EXE")));
     services.launcher->exitNow(0);
 }
 

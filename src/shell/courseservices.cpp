@@ -5,11 +5,11 @@
 #include <QPrintPreviewDialog>
 
 #include "course/captiontable.h"
+#include "course/coursefiles.h"
 #include "course/programstate.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "course/coursefiles.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
 #include "shell/settingsnotice.h"
@@ -53,7 +53,8 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
         case Platform::HelpProblem::PageTooLarge:
             break;
         }
-        return Course::CaptionTable::builtIn(QStringLiteral("notices")).textOrEnglish(state.language(), QString::fromLatin1(key));
+        return Course::CaptionTable::builtIn(QStringLiteral("notices"))
+            .textOrEnglish(state.language(), QString::fromLatin1(key));
     });
     showSoundProblems(*m_characters, state);
 }

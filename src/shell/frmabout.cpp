@@ -24,7 +24,8 @@ namespace Twips = Platform::Twips;
 /// over a grey one, drawn in the window's own coordinates (twips converted to pixels).
 class Line1 final : public QWidget {
 public:
-    explicit Line1(QWidget *parent) : QWidget(parent)
+    explicit Line1(QWidget *parent)
+        : QWidget(parent)
     {
         setObjectName(QStringLiteral("Line1"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -48,7 +49,8 @@ protected:
 /// Image1: the course picture, stretched to its frame.
 class Picture final : public QLabel {
 public:
-    explicit Picture(QWidget *parent) : QLabel(parent)
+    explicit Picture(QWidget *parent)
+        : QLabel(parent)
     {
         setObjectName(QStringLiteral("Image1"));
         setAccessibleName(QStringLiteral("Genie"));
@@ -67,7 +69,7 @@ protected:
 };
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height,
-             qreal points = 0)
+              qreal points = 0)
 {
     auto *result = new QLabel(text, parent);
     result->setObjectName(QString::fromLatin1(name));
@@ -89,7 +91,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
 
 } // namespace
 
-FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDialog(parent), m_launcher(launcher)
+FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent)
+    : QDialog(parent)
+    , m_launcher(launcher)
 {
     initResources();
     setObjectName(QStringLiteral("frmAbout"));
@@ -105,7 +109,8 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     auto *image = new Picture(this);
     Twips::place(image, 120, 120, 2250, 2175);
 
-    QLabel *title = label(this, "lblTitle", QStringLiteral("Veskora – Russian for beginners with Genie"), 2640, 120, 3135, 480, 9.5);
+    QLabel *title = label(this, "lblTitle", QStringLiteral("Veskora – Russian for beginners with Genie"), 2640, 120,
+                          3135, 480, 9.5);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);
@@ -142,8 +147,9 @@ FrmAbout::FrmAbout(Platform::ProcessLauncher &launcher, QWidget *parent) : QDial
     // box grows to its text (up to the window's edge) so the address is not cut.
     Twips::place(m_ui.Text1, 3480, 2160, 2055, 195);
     const int needed = m_ui.Text1->fontMetrics().horizontalAdvance(m_ui.Text1->text()) + 6;
-    m_ui.Text1->resize(std::clamp(needed, m_ui.Text1->width(), std::max(m_ui.Text1->width(), width() - m_ui.Text1->x() - 2)),
-                    std::max(m_ui.Text1->height(), m_ui.Text1->fontMetrics().height() + 2));
+    m_ui.Text1->resize(
+        std::clamp(needed, m_ui.Text1->width(), std::max(m_ui.Text1->width(), width() - m_ui.Text1->x() - 2)),
+        std::max(m_ui.Text1->height(), m_ui.Text1->fontMetrics().height() + 2));
     m_ui.Text1->installEventFilter(this);
     // The label in front names the address for a screen reader.
     webSiteLabel->setBuddy(m_ui.Text1);

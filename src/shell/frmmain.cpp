@@ -33,12 +33,11 @@ const QString kSeparator = QStringLiteral("     __________");
 
 // The lesson entries' names, lessons 1 to 38.
 constexpr const char *kLessonEntries[] = {
-    "first",      "second",     "third",        "fourt",       "fifth",       "sixth",       "sevent",
-    "eight",      "nneth",      "tenth",        "eleven",      "twelve",      "thirteen",    "fourteen",
-    "fifteen",    "sixteen",    "seventeen",    "eighteen",    "nineteen",    "twenty",      "twentyone",
-    "twentytwo",  "twentytre",  "twentyfour",   "twentyfive",  "twentysix",   "twentyseven", "twentyeight",
-    "twentynine", "thirty",     "thirtyone",    "thirtytwo",   "thirtythree", "thirtyfour",  "thirtyfive",
-    "thirtysix",  "thirtyseven", "thirtyeight",
+    "first",       "second",     "third",       "fourt",       "fifth",       "sixth",       "sevent",    "eight",
+    "nneth",       "tenth",      "eleven",      "twelve",      "thirteen",    "fourteen",    "fifteen",   "sixteen",
+    "seventeen",   "eighteen",   "nineteen",    "twenty",      "twentyone",   "twentytwo",   "twentytre", "twentyfour",
+    "twentyfive",  "twentysix",  "twentyseven", "twentyeight", "twentynine",  "thirty",      "thirtyone", "thirtytwo",
+    "thirtythree", "thirtyfour", "thirtyfive",  "thirtysix",   "thirtyseven", "thirtyeight",
 };
 
 int lessonCaptionId(int lesson)
@@ -92,7 +91,8 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     // at least room for a lesson window (8300 by 7800 twips) under its title bar.
     const int frame = 2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) + 4;
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int clientWidth = std::max(Platform::Twips::toPixels(8352, this), Platform::Twips::toPixels(8300, this) + frame);
+    const int clientWidth =
+        std::max(Platform::Twips::toPixels(8352, this), Platform::Twips::toPixels(8300, this) + frame);
     const int clientHeight =
         std::max(Platform::Twips::toPixels(8544, this), Platform::Twips::toPixels(7800, this) + titleBar + frame);
     resize(clientWidth, clientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -193,7 +193,8 @@ void FrmMain::buildMenus()
     m_ui.mnuLearning->menuAction()->setObjectName(QStringLiteral("mnuLearning"));
     m_ui.mnuLearning->menuAction()->setVisible(false);
     m_ui.mnuLearning->installEventFilter(this);
-    connect(m_ui.mnuLearning, &QMenu::aboutToShow, this, [this] { setInterfaceLanguage(m_services.state->language()); });
+    connect(m_ui.mnuLearning, &QMenu::aboutToShow, this,
+            [this] { setInterfaceLanguage(m_services.state->language()); });
     connect(this, &FrmMain::interfaceLanguageChanged, this, [this](int code) {
         const Course::CaptionTable &texts = Course::CaptionTable::builtIn(QStringLiteral("shell"));
         m_ui.mnuLearning->setTitle(texts.textOrEnglish(code, QStringLiteral("learningMenu")));

@@ -13,7 +13,8 @@
 namespace Shell {
 
 HelpCommands::HelpCommands(Course::ProgramState &state, Platform::AppPaths paths)
-    : m_state(state), m_paths(std::move(paths))
+    : m_state(state)
+    , m_paths(std::move(paths))
 {
 }
 
@@ -59,7 +60,9 @@ void HelpCommands::pressF1()
 }
 
 HelpKeyFilter::HelpKeyFilter(Platform::HelpViewer &viewer, const Course::ProgramState &state, QObject *parent)
-    : QObject(parent), m_viewer(viewer), m_state(state)
+    : QObject(parent)
+    , m_viewer(viewer)
+    , m_state(state)
 {
 }
 

@@ -14,7 +14,10 @@ namespace Shell {
 
 PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
                          const Platform::SettingsStore *settings)
-    : m_engine(engine), m_state(state), m_paths(std::move(paths)), m_settings(settings)
+    : m_engine(engine)
+    , m_state(state)
+    , m_paths(std::move(paths))
+    , m_settings(settings)
 {
 }
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/programlaunch.h"
 
+#include "course/programstate.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
-#include "course/programstate.h"
 #include "shell/services.h"
 #include "shell/windowdirector.h"
 

@@ -13,7 +13,9 @@ namespace Shell {
 
 NoticingSettingsStore::NoticingSettingsStore(Platform::SettingsStore &store, const Course::ProgramState &state,
                                              QObject *parent)
-    : QObject(parent), m_store(store), m_state(state)
+    : QObject(parent)
+    , m_store(store)
+    , m_state(state)
 {
 }
 
@@ -55,8 +57,8 @@ QString NoticingSettingsStore::lastSaveProblem() const
 
 void NoticingSettingsStore::tellLearner(int language, const QString &detail)
 {
-    const QString text =
-        Course::CaptionTable::builtIn(QStringLiteral("notices")).textOrEnglish(language, QStringLiteral("settingsNotSaved"));
+    const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                             .textOrEnglish(language, QStringLiteral("settingsNotSaved"));
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), text.arg(detail), QMessageBox::Ok,
                                 QApplication::activeWindow());
     box->setObjectName(QStringLiteral("settingsNotSaved"));

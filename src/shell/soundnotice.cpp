@@ -12,7 +12,8 @@ namespace Shell {
 
 QString soundUnavailableText(int language)
 {
-    return Course::CaptionTable::builtIn(QStringLiteral("shell")).textOrEnglish(language, QStringLiteral("soundUnavailable"));
+    return Course::CaptionTable::builtIn(QStringLiteral("shell"))
+        .textOrEnglish(language, QStringLiteral("soundUnavailable"));
 }
 
 void showSoundProblems(Platform::CharacterService &characters, const Course::ProgramState &state)

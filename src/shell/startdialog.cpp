@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "course/settingskeys.h"
 #include "course/programstate.h"
+#include "course/settingskeys.h"
 #include "platform/settings/settingsstore.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/pictures.h"
@@ -39,8 +39,9 @@ constexpr RowDesign kRows[] = {
     {120, "Label1", "Command1", "se",
      "Välkommen  till Ryska för turister med Genie.    Välj lektionen från &Arkiv ovan.", "Starta senaste lektion",
      "Svenska"},
-    {110, "Label2", "Command2", "gb", "Welcome to Russian for tourists with Genie. Select your lesson from &File above. ",
-     "Begin the recent lesson. ", "English"},
+    {110, "Label2", "Command2", "gb",
+     "Welcome to Russian for tourists with Genie. Select your lesson from &File above. ", "Begin the recent lesson. ",
+     "English"},
     {130, "Label3", "Command3", "fi",
      "Tervetuloa Venäjää turisteille Genien kera. Valitse oppitunti &Valikosta ylhäällä. ",
      "Starttaa viimekertainen oppitunti", "Suomi"},
@@ -104,7 +105,7 @@ void Start::buildControls()
     Platform::Twips::place(m_ui.Picture2, 120, 120, 1560, 1560);
     // Drawn at the screen's pixel density, so that it is not enlarged from a small bitmap.
     m_ui.Picture2->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), m_ui.Picture2->size(),
-                                                     m_ui.Picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
+                                                        m_ui.Picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
 
     int top = 1860;
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -187,7 +188,8 @@ bool Start::load(const std::function<void()> &unloadSplash)
 void Start::chooseLanguage(int code)
 {
     m_services.state->interfaceLanguage = code;
-    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLanguage, QString::number(code));
+    m_services.settings->save(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLanguage,
+                              QString::number(code));
     for (const Row &row : m_ui.rows) {
         if (row.code == code)
             m_ui.cmdRecent->setText(row.recentCaption);
@@ -225,8 +227,7 @@ void Start::hoverRow(const Row &row, bool overLabel)
 {
     setBold(row.label, true);
     // Over the English welcome text the flag grows only while English is the language.
-    if (overLabel && row.code == Course::Language::English
-        && m_services.state->language() != Course::Language::English)
+    if (overLabel && row.code == Course::Language::English && m_services.state->language() != Course::Language::English)
         return;
     Platform::Twips::resize(row.flag, kFlagHoverWidth, kFlagHoverHeight);
 }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
+#include "course/programstate.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
@@ -12,7 +13,6 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
-#include "course/programstate.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
@@ -30,8 +30,8 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
-    *m_lessonServices = {services.state, services.settings, services.characters, services.databases,
-                         services.launcher, services.paths};
+    *m_lessonServices = {services.state,     services.settings, services.characters,
+                         services.databases, services.launcher, services.paths};
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
     if (services.reports)
         m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths, services.settings);
@@ -84,10 +84,13 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
     // alphabet hands over to the lesson window) loads in its place, one window per kind.
-    connect(window, &Lessons::LessonWindowBase::nextLessonRequested, this, [this, kind, &slot]() {
-        slot.release();
-        openLessonWindow(kind == Course::LessonWindowKind::Alphabet ? Course::LessonWindowKind::Lesson : kind);
-    }, Qt::QueuedConnection);
+    connect(
+        window, &Lessons::LessonWindowBase::nextLessonRequested, this,
+        [this, kind, &slot]() {
+            slot.release();
+            openLessonWindow(kind == Course::LessonWindowKind::Alphabet ? Course::LessonWindowKind::Lesson : kind);
+        },
+        Qt::QueuedConnection);
     m_main.showChild(window);
     window->load();
     return window;
@@ -121,9 +124,18 @@ Lessons::LessonWindowBase *WindowDirector::lessonWindow(Course::LessonWindowKind
     return nullptr;
 }
 
-Contents::ContentsWindow *WindowDirector::contents() const { return m_contents.get(); }
-Dictionary::FrmLexiconEng *WindowDirector::dictionary() const { return m_dictionary.get(); }
-FrmAbout *WindowDirector::about() const { return m_about.get(); }
+Contents::ContentsWindow *WindowDirector::contents() const
+{
+    return m_contents.get();
+}
+Dictionary::FrmLexiconEng *WindowDirector::dictionary() const
+{
+    return m_dictionary.get();
+}
+FrmAbout *WindowDirector::about() const
+{
+    return m_about.get();
+}
 
 void WindowDirector::showTopLevel(QWidget *window)
 {
@@ -134,9 +146,18 @@ void WindowDirector::showTopLevel(QWidget *window)
     window->activateWindow();
 }
 
-void WindowDirector::showContents() { showTopLevel(m_contents.touch()); }
-void WindowDirector::showDictionary() { showTopLevel(m_dictionary.touch()); }
-void WindowDirector::showAbout() { showTopLevel(m_about.touch()); }
+void WindowDirector::showContents()
+{
+    showTopLevel(m_contents.touch());
+}
+void WindowDirector::showDictionary()
+{
+    showTopLevel(m_dictionary.touch());
+}
+void WindowDirector::showAbout()
+{
+    showTopLevel(m_about.touch());
+}
 
 void WindowDirector::printLesson()
 {
@@ -152,8 +173,14 @@ void WindowDirector::printLesson()
     }
 }
 
-void WindowDirector::programHelp() { m_help->chooseProgramHelp(); }
-void WindowDirector::grammarHelp() { m_help->chooseGrammarHelp(); }
+void WindowDirector::programHelp()
+{
+    m_help->chooseProgramHelp();
+}
+void WindowDirector::grammarHelp()
+{
+    m_help->chooseGrammarHelp();
+}
 
 void WindowDirector::releaseAll()
 {

@@ -11,7 +11,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "lessontestbed.h"
 #include "contents/contentswindow.h"
 #include "dictionary/frmlexiconeng.h"
 #include "installer/componentprobe.h"
@@ -20,6 +19,7 @@
 #include "lessons/lektion1.h"
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
+#include "lessontestbed.h"
 #include "platform/agent/agentsettingsdialog.h"
 #include "platform/help/chmhelpviewer.h"
 #include "resources/installerstrings.h"
@@ -40,7 +40,8 @@ QStringList unnamedControls(const QWidget *window)
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(window) || widget->focusPolicy() == Qt::NoFocus || widget->focusProxy())
             continue;
-        if (qobject_cast<QAbstractSpinBox *>(widget->parentWidget()) || qobject_cast<QComboBox *>(widget->parentWidget()))
+        if (qobject_cast<QAbstractSpinBox *>(widget->parentWidget())
+            || qobject_cast<QComboBox *>(widget->parentWidget()))
             continue;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
@@ -129,9 +130,9 @@ void TestAccessibility::lessonWindowsNameEveryControl()
     QFETCH(QString, textName);
     LessonTestBed bed;
     bed.state.interfaceLanguage = language;
-    QWidget *lesson = window == 1   ? static_cast<QWidget *>(bed.open<Lessons::Lektion1>(1))
-                      : window == 2 ? static_cast<QWidget *>(bed.open<Lessons::Lektion2>(2))
-                                    : static_cast<QWidget *>(bed.open<Lessons::Lektion3>(12));
+    QWidget *lesson = window == 1 ? static_cast<QWidget *>(bed.open<Lessons::Lektion1>(1))
+        : window == 2             ? static_cast<QWidget *>(bed.open<Lessons::Lektion2>(2))
+                                  : static_cast<QWidget *>(bed.open<Lessons::Lektion3>(12));
     lesson->show();
     QCOMPARE(unnamedControls(lesson).join(u','), QString());
     QCOMPARE(accessibleName(LessonTestBed::control(lesson, "txtTexten")), textName);
@@ -148,10 +149,11 @@ void TestAccessibility::lessonTabOrderFollowsTheCommands()
     lesson->show();
     const QStringList chain = tabChain(LessonTestBed::control(lesson, "cmdBack"));
     // Record commands left to right, then the texts, then the lesson's own controls.
-    const QStringList expected = {QStringLiteral("cmdBack"),     QStringLiteral("cmdRepeat"), QStringLiteral("cmdNext"),
-                                  QStringLiteral("cmdLast"),     QStringLiteral("txtTexten"), QStringLiteral("txtNative"),
-                                  QStringLiteral("txtInneholl"), QStringLiteral("Slider1"),   QStringLiteral("Command1"),
-                                  QStringLiteral("cmdEnd"),      QStringLiteral("cmdNextLesson")};
+    const QStringList expected = {
+        QStringLiteral("cmdBack"),     QStringLiteral("cmdRepeat"),    QStringLiteral("cmdNext"),
+        QStringLiteral("cmdLast"),     QStringLiteral("txtTexten"),    QStringLiteral("txtNative"),
+        QStringLiteral("txtInneholl"), QStringLiteral("Slider1"),      QStringLiteral("Command1"),
+        QStringLiteral("cmdEnd"),      QStringLiteral("cmdNextLesson")};
     QCOMPARE(chain, expected);
     QCOMPARE(lesson->focusWidget(), LessonTestBed::control(lesson, "cmdNext"));
 }

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "lessontestbed.h"
 #include "lessons/lektion1.h"
 #include "lessons/lektion2.h"
+#include "lessontestbed.h"
 #include "platform/agent/characterwindow.h"
 #include "platform/ui/pictures.h"
 #include "shell/frmmain.h"

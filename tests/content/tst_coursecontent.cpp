@@ -7,10 +7,10 @@
 #include <QSet>
 #include <QTest>
 
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "platform/database/databaseengine.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "course/codepage1251.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +19,7 @@ namespace {
 constexpr int LessonCount = 38;
 const QStringList TranslationColumns{u"EnglishText"_s, u"SvenskaText"_s, u"FinnishText"_s,
                                      u"DeutchText"_s,  u"FranceText"_s,  u"SpanishText"_s};
-const QStringList DictionaryColumns{u"English"_s, u"Swedish"_s, u"Suomi"_s, u"Deutch"_s,
+const QStringList DictionaryColumns{u"English"_s, u"Swedish"_s, u"Suomi"_s,  u"Deutch"_s,
                                     u"France"_s,  u"Spain"_s,   u"Russian"_s};
 
 QString appDir()
@@ -118,8 +118,8 @@ private:
 void TestCourseContent::initTestCase()
 {
     QVERIFY2(!appDir().isEmpty(), "VESKORA_APP_DIR is not set");
-    auto course = m_engine.openDatabase(QString(), false, true,
-                                        u";DATABASE="_s + appDir() + u"/Russian.mdb;PWD=vorpentaluki"_s);
+    auto course =
+        m_engine.openDatabase(QString(), false, true, u";DATABASE="_s + appDir() + u"/Russian.mdb;PWD=vorpentaluki"_s);
     QVERIFY2(course, qPrintable(course ? QString() : course.error().detail));
     m_course = *course;
     auto lexicon = m_engine.openDatabase(appDir() + u"/Lexikon.mdb"_s);
@@ -132,11 +132,11 @@ void TestCourseContent::initTestCase()
     m_animations = characterAnimations();
     // Every lesson may use these; the character file must hold all of them.
     const QStringList lessonAnimations{
-        u"Greet"_s,        u"GestureRight"_s, u"DoMagic1"_s, u"Wave"_s,        u"Explain"_s,     u"Pleased"_s,
-        u"Surprised"_s,    u"Think"_s,        u"Read"_s,     u"Write"_s,       u"Congratulate"_s, u"Confused"_s,
-        u"Sad"_s,          u"Announce"_s,     u"Acknowledge"_s, u"Decline"_s,  u"Suggest"_s,     u"Uncertain"_s,
-        u"GestureLeft"_s,  u"GestureUp"_s,    u"GestureDown"_s, u"LookLeft"_s, u"LookRight"_s,   u"LookUp"_s,
-        u"LookDown"_s,     u"Blink"_s};
+        u"Greet"_s,       u"GestureRight"_s, u"DoMagic1"_s,    u"Wave"_s,     u"Explain"_s,      u"Pleased"_s,
+        u"Surprised"_s,   u"Think"_s,        u"Read"_s,        u"Write"_s,    u"Congratulate"_s, u"Confused"_s,
+        u"Sad"_s,         u"Announce"_s,     u"Acknowledge"_s, u"Decline"_s,  u"Suggest"_s,      u"Uncertain"_s,
+        u"GestureLeft"_s, u"GestureUp"_s,    u"GestureDown"_s, u"LookLeft"_s, u"LookRight"_s,    u"LookUp"_s,
+        u"LookDown"_s,    u"Blink"_s};
     for (const QString &name : lessonAnimations)
         QVERIFY2(m_animations.contains(name), qPrintable(u"the character file lacks "_s + name));
 }
@@ -176,7 +176,8 @@ void TestCourseContent::lessonRecordsAreComplete_data()
 void TestCourseContent::lessonRecordsAreComplete()
 {
     QFETCH(int, lesson);
-    const QStringList fields = QStringList{u"RussianText"_s, u"RussianVoc"_s, u"Picture1"_s, u"Animat"_s} + TranslationColumns;
+    const QStringList fields =
+        QStringList{u"RussianText"_s, u"RussianVoc"_s, u"Picture1"_s, u"Animat"_s} + TranslationColumns;
     QString error;
     const auto rows = readAll(*m_course, u"Lektion%1"_s.arg(lesson), fields, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -274,7 +275,8 @@ void TestCourseContent::printDatabaseHasEveryLesson()
         QVERIFY2(russian.contains(QRegularExpression(u"\\p{Cyrillic}"_s)), qPrintable(russian));
     }
     for (int lesson = 1; lesson <= LessonCount; ++lesson)
-        QVERIFY2(perLesson.value(QString::number(lesson)) >= (lesson == 1 ? 33 : 15), qPrintable(QString::number(lesson)));
+        QVERIFY2(perLesson.value(QString::number(lesson)) >= (lesson == 1 ? 33 : 15),
+                 qPrintable(QString::number(lesson)));
 }
 
 QTEST_GUILESS_MAIN(TestCourseContent)

@@ -30,7 +30,8 @@ QByteArray encodeNumber(qint64 value)
 }
 
 // Writes a dictd pair (index + gzip data) of \a entries under \a base.
-bool writeDictd(const QString &base, const QList<QPair<QByteArray, QByteArray>> &entries, const QByteArray &extraIndex = {})
+bool writeDictd(const QString &base, const QList<QPair<QByteArray, QByteArray>> &entries,
+                const QByteArray &extraIndex = {})
 {
     QByteArray data;
     QByteArray index;
@@ -75,19 +76,21 @@ void TestDictImport::muellerEntries_data()
 
     // Verb and noun senses give one row each, in the entry's order; the later "2. _v."
     // block gives a third.
-    QTest::newRow("parts of speech") << u"train\n   _I  [trɛɪn] _v.\n      1) воспитывать, учить\n"
-                                       "      2) тренировать(ся); to train for races готовиться к скачкам\n"
-                                       "   _II [trɛɪn]\n         1. _n.\n      1) поезд, состав; by train поездом\n"
-                                       "      2) процессия, кортеж\n         2. _v. _разг. ехать по железной дороге\n"_s
-                                    << QList<ImportedRow>{
-                                           {u"train"_s, u"воспитывать (гл.; учить; тренировать(ся))"_s},
-                                           {u"train"_s, u"поезд (сущ.; состав; процессия, кортеж)"_s},
-                                           {u"train"_s, u"ехать по железной дороге (гл.)"_s},
-                                       };
+    QTest::newRow("parts of speech")
+        << u"train\n   _I  [trɛɪn] _v.\n      1) воспитывать, учить\n"
+           "      2) тренировать(ся); to train for races готовиться к скачкам\n"
+           "   _II [trɛɪn]\n         1. _n.\n      1) поезд, состав; by train поездом\n"
+           "      2) процессия, кортеж\n         2. _v. _разг. ехать по железной дороге\n"_s
+        << QList<ImportedRow>{
+               {u"train"_s, u"воспитывать (гл.; учить; тренировать(ся))"_s},
+               {u"train"_s, u"поезд (сущ.; состав; процессия, кортеж)"_s},
+               {u"train"_s, u"ехать по железной дороге (гл.)"_s},
+           };
     // Labels such as "_разг." and English examples after ";" are no translation.
     QTest::newRow("labels and examples") << u"cat\n   _I  [kæt]\n      1. _n.\n         1) кот; кошка; tom cat кот\n"
                                             "         2) _зоол. животное семейства кошачьих\n"_s
-                                         << QList<ImportedRow>{{u"cat"_s, u"кот (сущ.; животное семейства кошачьих)"_s}};
+                                         << QList<ImportedRow>{
+                                                {u"cat"_s, u"кот (сущ.; животное семейства кошачьих)"_s}};
     QTest::newRow("mark followed by the sense")
         << u"beautiful\n   [↗bjʊ:tɜfʊl] _a.\n   1) красивый, прекрасный,\n   2) превосходный\n"_s
         << QList<ImportedRow>{{u"beautiful"_s, u"красивый (прил.; прекрасный; превосходный)"_s}};
@@ -123,15 +126,17 @@ void TestDictImport::wikdictEntries_data()
     QTest::addColumn<QString>("headword");
     QTest::addColumn<QString>("russian");
 
-    QTest::newRow("numbered senses and glosses") << u"chat /ʃa/ <n, masc>\n1. кот, кошка 2.\nChat domestique\n 3.\nChat mâle\n2. кошка, кот\nFélin\n"_s
-                                                 << u"chat"_s << u"кот (сущ.; кошка)"_s;
-    QTest::newRow("two transcriptions") << u"mögen /ˈmøːɡn̩/ /ˈmøːɡŋ̍/ <v>\n1. нравиться, испытывать приязнь\nsich etwas wünschen\n"_s
-                                        << u"mögen"_s << u"нравиться (гл.; испытывать приязнь)"_s;
+    QTest::newRow("numbered senses and glosses")
+        << u"chat /ʃa/ <n, masc>\n1. кот, кошка 2.\nChat domestique\n 3.\nChat mâle\n2. кошка, кот\nFélin\n"_s
+        << u"chat"_s << u"кот (сущ.; кошка)"_s;
+    QTest::newRow("two transcriptions")
+        << u"mögen /ˈmøːɡn̩/ /ˈmøːɡŋ̍/ <v>\n1. нравиться, испытывать приязнь\nsich etwas wünschen\n"_s << u"mögen"_s
+        << u"нравиться (гл.; испытывать приязнь)"_s;
     QTest::newRow("gloss in brackets") << u"tåg /tˈoːɡ/ <n>\nпоезд 2.\n(järnväg)\n"_s << u"tåg"_s << u"поезд (сущ.)"_s;
     QTest::newRow("no transcription") << u"Autobahnabfahrt <n, fem>\nсъезд с автомагистрали\n"_s << u"Autobahnabfahrt"_s
                                       << u"съезд с автомагистрали (сущ.)"_s;
-    QTest::newRow("bracket split by a comma") << u"prüfen <v>\nпроверять (кого-л., что-л.), испытывать\n"_s << u"prüfen"_s
-                                              << u"проверять (гл.; испытывать)"_s;
+    QTest::newRow("bracket split by a comma") << u"prüfen <v>\nпроверять (кого-л., что-л.), испытывать\n"_s
+                                              << u"prüfen"_s << u"проверять (гл.; испытывать)"_s;
     QTest::newRow("no Russian") << u"Zug <n>\nEisenbahn\n"_s << QString() << QString();
 }
 
@@ -158,7 +163,8 @@ void TestDictImport::russianFieldSpeaksOnlyTheWord_data()
     QTest::newRow("word alone") << QStringList{u"поезд"_s} << u"поезд"_s;
     QTest::newRow("remark moves to the note") << QStringList{u"кошка (плеть)"_s} << u"кошка (плеть)"_s;
     QTest::newRow("attached ending stays") << QStringList{u"тренировать(ся)"_s} << u"тренировать(ся)"_s;
-    QTest::newRow("remark before the word") << QStringList{u"(о часах) ходить"_s, u"идти"_s} << u"ходить (о часах; идти)"_s;
+    QTest::newRow("remark before the word")
+        << QStringList{u"(о часах) ходить"_s, u"идти"_s} << u"ходить (о часах; идти)"_s;
     QTest::newRow("at most three further senses")
         << QStringList{u"а"_s, u"б"_s, u"в"_s, u"г"_s, u"д"_s} << u"а (б; в; г)"_s;
     QTest::newRow("nothing") << QStringList{} << QString();
@@ -244,21 +250,22 @@ void TestDictImport::importerWritesCleanDeterministicRows()
     DictImport::Importer importer;
     importer.addRows(DictImport::Column::Swedish,
                      {{u"diameter"_s, u"диа́метр (сущ.; попере́чник)"_s},
-                      {u"diameter"_s, u"диаметр (сущ.; поперечник)"_s},  // the same once stress marks go
+                      {u"diameter"_s, u"диаметр (сущ.; поперечник)"_s}, // the same once stress marks go
                       {u"tab\there"_s, u"слово"_s},
-                      {u"ideogram"_s, u"иероглиф 漢字"_s},               // not representable in Windows-1251
+                      {u"ideogram"_s, u"иероглиф 漢字"_s}, // not representable in Windows-1251
                       {u""_s, u"пусто"_s}});
     importer.addRows(DictImport::Column::Deutch, {{u"Zug"_s, u"поезд (сущ.)"_s}});
     // First in its line, "#" would make the row a comment of the dictionary source.
     importer.addRows(DictImport::Column::English, {{u"#define"_s, u"определить"_s}});
     const QStringList lines = importer.toTsv().split(u'\n');
-    QCOMPARE(lines, (QStringList{
-                        u"English\tSwedish\tSuomi\tDeutch\tFrance\tSpain\tRussian"_s,
-                        u"\tdiameter\t\t\t\t\tдиаметр (сущ.; поперечник)"_s,
-                        u"\ttab here\t\t\t\t\tслово"_s,
-                        u"\t\t\tZug\t\t\tпоезд (сущ.)"_s,
-                        QString(),
-                    }));
+    QCOMPARE(lines,
+             (QStringList{
+                 u"English\tSwedish\tSuomi\tDeutch\tFrance\tSpain\tRussian"_s,
+                 u"\tdiameter\t\t\t\t\tдиаметр (сущ.; поперечник)"_s,
+                 u"\ttab here\t\t\t\t\tслово"_s,
+                 u"\t\t\tZug\t\t\tпоезд (сущ.)"_s,
+                 QString(),
+             }));
     QCOMPARE(importer.rowCount(), 3);
 }
 

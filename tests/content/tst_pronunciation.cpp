@@ -86,13 +86,14 @@ QList<Spoken> TestPronunciation::lessonTexts() const
     const QDir dir(sourceDir() + u"/data/lessons"_s);
     for (const QString &name : dir.entryList({u"lesson*.txt"_s}, QDir::Files, QDir::Name)) {
         Content::Diagnostics diagnostics;
-        const Content::Lesson lesson = Content::parseLesson(dir.filePath(name), readFile(dir.filePath(name)), diagnostics);
+        const Content::Lesson lesson =
+            Content::parseLesson(dir.filePath(name), readFile(dir.filePath(name)), diagnostics);
         for (const Content::LessonRecord &record : lesson.records) {
             const QString &russian = record.values[0];
             // The alphabet window and the windows with the slider build their speech texts
             // differently; the rate does not change what is said.
-            const QString speech = lesson.number == 1 ? Lessons::alphabetSpeechText(russian)
-                                                      : Lessons::lessonSpeechText(u"80"_s, russian);
+            const QString speech =
+                lesson.number == 1 ? Lessons::alphabetSpeechText(russian) : Lessons::lessonSpeechText(u"80"_s, russian);
             const QString marked = Course::markStress(russian, m_stress, {Course::lessonPlace(lesson.number), russian});
             texts.append({u"%1:%2"_s.arg(name).arg(record.lines[0]), speech, marked});
         }
@@ -109,8 +110,8 @@ QList<Spoken> TestPronunciation::dictionaryTexts() const
         for (const Content::DictionaryEntry &entry :
              Content::parseDictionary(dir.filePath(name), readFile(dir.filePath(name)), diagnostics)) {
             const QString &russian = entry.cells[Content::kDictionaryRussian];
-            const QString marked = Course::markStress(Dictionary::spokenForm(russian), m_stress,
-                                                      {Course::dictionaryPlace(), russian});
+            const QString marked =
+                Course::markStress(Dictionary::spokenForm(russian), m_stress, {Course::dictionaryPlace(), russian});
             texts.append({u"%1:%2"_s.arg(name).arg(entry.line), Dictionary::speechText(russian, &m_stress), marked});
         }
     }

@@ -50,8 +50,7 @@ void TestStressSource::everyShownWordNeedsADecision_data()
     QTest::addColumn<CourseText>("text");
     QTest::addColumn<QStringList>("errors");
     QTest::newRow("decided by the record") << lessonText(u"Сколько это стоит?"_s) << QStringList();
-    QTest::newRow("one syllable, ё and marks need nothing")
-        << lessonText(u"Вот всё, ещё молоко́."_s) << QStringList();
+    QTest::newRow("one syllable, ё and marks need nothing") << lessonText(u"Вот всё, ещё молоко́."_s) << QStringList();
     QTest::newRow("no row") << lessonText(u"Сколько масла?"_s, 12)
                             << QStringList{u"lesson03.txt:12: \"масла\" has no decided stress: add it to "
                                            u"data/pronunciation/stress.tsv"_s};
@@ -86,12 +85,14 @@ void TestStressSource::unusedDecisionsAreWarnedAbout()
     Content::validateStress(table, {lessonText(u"Этого больше нет."_s)}, diagnostics);
     // A decision for a word of one stress is an error; one for a record that is gone, or for
     // a word the record does not hold, only a warning (lessons change under the table).
-    QCOMPARE(diagnostics.errors(), QStringList{u"more.tsv:2: \"сколько\" has one stress in data/pronunciation/stress.tsv; "
-                                               u"a record cannot decide it"_s});
+    QCOMPARE(diagnostics.errors(),
+             QStringList{u"more.tsv:2: \"сколько\" has one stress in data/pronunciation/stress.tsv; "
+                         u"a record cannot decide it"_s});
     QCOMPARE(diagnostics.warnings(),
-             (QStringList{u"records.tsv:9: warning: no record \"Сколько это стоит?\" in lesson03; the decision is not used"_s,
-                          u"records.tsv:10: warning: the record holds no \"стоит\""_s,
-                          u"more.tsv:2: warning: no record \"Где стоит?\" in lesson04; the decision is not used"_s}));
+             (QStringList{
+                 u"records.tsv:9: warning: no record \"Сколько это стоит?\" in lesson03; the decision is not used"_s,
+                 u"records.tsv:10: warning: the record holds no \"стоит\""_s,
+                 u"more.tsv:2: warning: no record \"Где стоит?\" in lesson04; the decision is not used"_s}));
 }
 
 void TestStressSource::helpPagesGiveTheirRussianLines()

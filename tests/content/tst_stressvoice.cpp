@@ -58,20 +58,21 @@ void TestStressVoice::wordsOfTheTextMatchTheTrace_data()
                                   << QStringList{u"где́"_s, u"вы́"_s, u"остано́витесь"_s} << true;
     QTest::newRow("the command said as the question") << u"Останови́тесь здесь."_s << u"Vstan'ov;it;is; z;d;'es;\n"_s
                                                       << QStringList{u"остано́витесь"_s, u"зде́сь"_s} << false;
-    QTest::newRow("hyphenated word as one phoneme word") << u"Вы говори́те по-ру́сски?"_s
-                                                         << u"v'y gVvVr;'it;i p'or'ussk;I\n"_s
-                                                         << QStringList{u"вы́"_s, u"говори́те"_s, u"по́-ру́сски"_s} << true;
-    QTest::newRow("hyphenated word as two") << u"Здесь есть ваго́н-рестора́н?"_s
-                                            << u"z;d;'es; jest; vag'on_@-r;istVr'An_\n"_s
-                                            << QStringList{u"зде́сь"_s, u"есть"_s, u"ваго́н-рестора́н"_s} << true;
-    QTest::newRow("unstressed part stressed") << u"Что́-нибудь ещё?"_s << u"Ston;ib'ut; jIS;'8\n"_s
-                                              << QStringList{u"что-нибу́дь"_s, u"ещё́"_s} << false;
-    QTest::newRow("letters by their names") << u"Б б — бана́н"_s << u"by b'E\nban'An_\n"_s
-                                            << QStringList{u"б"_s, u"б"_s, u"бана́н"_s} << true;
-    QTest::newRow("secondary stress in a sentence") << u"Я не могу́ дозвони́ться."_s
-                                                    << u"'ja n;e mVg,u dVzvVn;'it;s;V\n"_s
-                                                    << QStringList{u"я́"_s, u"не"_s, u"могу"_s, u"дозвони́ться"_s} << true;
-    QTest::newRow("words that do not match") << u"Приве́т"_s << u"p@-r;iv;'et m'ir\n"_s << QStringList{QString()} << false;
+    QTest::newRow("hyphenated word as one phoneme word")
+        << u"Вы говори́те по-ру́сски?"_s << u"v'y gVvVr;'it;i p'or'ussk;I\n"_s
+        << QStringList{u"вы́"_s, u"говори́те"_s, u"по́-ру́сски"_s} << true;
+    QTest::newRow("hyphenated word as two")
+        << u"Здесь есть ваго́н-рестора́н?"_s << u"z;d;'es; jest; vag'on_@-r;istVr'An_\n"_s
+        << QStringList{u"зде́сь"_s, u"есть"_s, u"ваго́н-рестора́н"_s} << true;
+    QTest::newRow("unstressed part stressed")
+        << u"Что́-нибудь ещё?"_s << u"Ston;ib'ut; jIS;'8\n"_s << QStringList{u"что-нибу́дь"_s, u"ещё́"_s} << false;
+    QTest::newRow("letters by their names")
+        << u"Б б — бана́н"_s << u"by b'E\nban'An_\n"_s << QStringList{u"б"_s, u"б"_s, u"бана́н"_s} << true;
+    QTest::newRow("secondary stress in a sentence")
+        << u"Я не могу́ дозвони́ться."_s << u"'ja n;e mVg,u dVzvVn;'it;s;V\n"_s
+        << QStringList{u"я́"_s, u"не"_s, u"могу"_s, u"дозвони́ться"_s} << true;
+    QTest::newRow("words that do not match")
+        << u"Приве́т"_s << u"p@-r;iv;'et m'ir\n"_s << QStringList{QString()} << false;
 }
 
 void TestStressVoice::wordsOfTheTextMatchTheTrace()

@@ -20,7 +20,8 @@ namespace {
 void sendMouse(QWidget *widget, QEvent::Type type)
 {
     const QPointF local(5, 5);
-    QMouseEvent event(type, local, widget->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+    QMouseEvent event(type, local, widget->mapToGlobal(local),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
 }
@@ -142,18 +143,22 @@ void TestContentsWindow::captionsAreExact_data()
     QTest::addColumn<QString>("caption");
     const QString german = QStringLiteral("Inhaltsverzeichnis");
     QTest::newRow("German 3") << 140 << 3 << QStringLiteral("Lektion  3. Zahlwörter - Grundzahlen") << german;
-    QTest::newRow("German 9, five trailing blanks") << 140 << 9 << QStringLiteral("Lektion  9. Das Wetter     ") << german;
+    QTest::newRow("German 9, five trailing blanks")
+        << 140 << 9 << QStringLiteral("Lektion  9. Das Wetter     ") << german;
     QTest::newRow("French 3") << 150 << 3 << QStringLiteral("La leçon  3. Les nombres cardinaux")
                               << QStringLiteral("Table des matières");
-    QTest::newRow("English 8, trailing blank") << 110 << 8 << QStringLiteral("Lesson  8. Pronouns ")
-                                              << QStringLiteral("Table of contents");
-    QTest::newRow("Swedish 35") << 120 << 35 << QStringLiteral("Lektion 35. Nöjen") << QStringLiteral("Innehållsförteckning");
-    QTest::newRow("Finnish 5") << 130 << 5 << QStringLiteral("Oppitunti  5. Aika") << QStringLiteral("Sisällysluettelo");
-    QTest::newRow("Spanish 38") << 160 << 38 << QStringLiteral("Lección 38. Adjetivos comunes") << QStringLiteral("Índice");
-    QTest::newRow("unknown language shows English") << 999 << 1 << QStringLiteral("Lesson  1. The Russian alphabet")
-                                                   << QStringLiteral("Table of contents");
-    QTest::newRow("no language yet shows English") << 0 << 38 << QStringLiteral("Lesson 38. Common adjectives")
-                                                  << QStringLiteral("Table of contents");
+    QTest::newRow("English 8, trailing blank")
+        << 110 << 8 << QStringLiteral("Lesson  8. Pronouns ") << QStringLiteral("Table of contents");
+    QTest::newRow("Swedish 35") << 120 << 35 << QStringLiteral("Lektion 35. Nöjen")
+                                << QStringLiteral("Innehållsförteckning");
+    QTest::newRow("Finnish 5") << 130 << 5 << QStringLiteral("Oppitunti  5. Aika")
+                               << QStringLiteral("Sisällysluettelo");
+    QTest::newRow("Spanish 38") << 160 << 38 << QStringLiteral("Lección 38. Adjetivos comunes")
+                                << QStringLiteral("Índice");
+    QTest::newRow("unknown language shows English")
+        << 999 << 1 << QStringLiteral("Lesson  1. The Russian alphabet") << QStringLiteral("Table of contents");
+    QTest::newRow("no language yet shows English")
+        << 0 << 38 << QStringLiteral("Lesson 38. Common adjectives") << QStringLiteral("Table of contents");
 }
 
 void TestContentsWindow::captionsAreExact()
@@ -183,7 +188,8 @@ void TestContentsWindow::everyLanguageHasCaptionAndAllEntries()
             // Each entry names its own lesson number; a shifted line would break that.
             const QString number = QStringLiteral(" %1.").arg(lesson);
             QVERIFY2(captions->entries.at(lesson - 1).contains(number),
-                     qPrintable(QStringLiteral("%1/%2: %3").arg(language).arg(lesson).arg(captions->entries.at(lesson - 1))));
+                     qPrintable(
+                         QStringLiteral("%1/%2: %3").arg(language).arg(lesson).arg(captions->entries.at(lesson - 1))));
         }
     }
 }
@@ -210,7 +216,8 @@ void TestContentsWindow::everyEntryFitsItsLabelInBold()
         bold.setBold(true);
         const int needed = QFontMetrics(bold).horizontalAdvance(label->text().trimmed());
         const int available = std::min(label->contentsRect().width(), window.width() - label->x());
-        QVERIFY2(needed <= available, qPrintable(QStringLiteral("%1: %2 of %3 pixels").arg(label->text()).arg(needed).arg(available)));
+        QVERIFY2(needed <= available,
+                 qPrintable(QStringLiteral("%1: %2 of %3 pixels").arg(label->text()).arg(needed).arg(available)));
     }
 }
 

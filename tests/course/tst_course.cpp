@@ -123,9 +123,11 @@ void TestCourse::builtInTablesHaveEveryLanguageAndKey()
         for (const int language : table.languages()) {
             QStringList own = table.keys(language);
             own.removeIf([&](const QString &key) { return !shared(key); });
-            QVERIFY2(own == english, qPrintable(u"%1: the keys of %2 differ from English"_s.arg(QLatin1String(name)).arg(language)));
+            QVERIFY2(own == english,
+                     qPrintable(u"%1: the keys of %2 differ from English"_s.arg(QLatin1String(name)).arg(language)));
             for (const QString &key : std::as_const(own))
-                QVERIFY2(!table.text(language, key).isEmpty(), qPrintable(u"%1: %2 %3 is empty"_s.arg(QLatin1String(name)).arg(language).arg(key)));
+                QVERIFY2(!table.text(language, key).isEmpty(),
+                         qPrintable(u"%1: %2 %3 is empty"_s.arg(QLatin1String(name)).arg(language).arg(key)));
         }
     }
     QCOMPARE(Course::LessonTitles::builtIn().languages().size(), 6);
@@ -136,9 +138,9 @@ void TestCourse::phraseFromStoredRecord()
     QString stored;
     QVERIFY(Course::CodePage1251::encode(u"Я вас не понимаю."_s, &stored));
     const QHash<QString, QString> row = {
-        {u"RussianText"_s, stored},     {u"RussianVoc"_s, stored},         {u"EnglishText"_s, u"I don't understand you."_s},
-        {u"SvenskaText"_s, u"sv"_s},    {u"FinnishText"_s, u"fi"_s},       {u"DeutchText"_s, u"de"_s},
-        {u"FranceText"_s, u"fr"_s},     {u"SpanishText"_s, u"es"_s},       {u"Picture1"_s, u"1f615.svg"_s},
+        {u"RussianText"_s, stored},   {u"RussianVoc"_s, stored},   {u"EnglishText"_s, u"I don't understand you."_s},
+        {u"SvenskaText"_s, u"sv"_s},  {u"FinnishText"_s, u"fi"_s}, {u"DeutchText"_s, u"de"_s},
+        {u"FranceText"_s, u"fr"_s},   {u"SpanishText"_s, u"es"_s}, {u"Picture1"_s, u"1f615.svg"_s},
         {u"Animat"_s, u"Confused"_s},
     };
     const QList<Course::Phrase> phrases =

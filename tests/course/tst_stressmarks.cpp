@@ -75,20 +75,19 @@ void TestStressMarks::marksText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("marked");
-    QTest::newRow("capital and punctuation") << u"Спасибо! Вы говорите по-русски?"_s << QString()
-                                             << u"Спаси́бо! Вы говори́те по-ру́сски?"_s;
+    QTest::newRow("capital and punctuation")
+        << u"Спасибо! Вы говорите по-русски?"_s << QString() << u"Спаси́бо! Вы говори́те по-ру́сски?"_s;
     QTest::newRow("capitals throughout") << u"СПАСИБО"_s << QString() << u"СПАСИ́БО"_s;
     QTest::newRow("stress on the one-syllable part") << u"Что-нибудь ещё?"_s << QString() << u"Что́-нибудь ещё?"_s;
     QTest::newRow("stress on the second part") << u"Где купить сим-карту?"_s << QString() << u"Где купить сим-ка́рту?"_s;
     QTest::newRow("both parts stressed") << u"интернет-кафе"_s << QString() << u"интерне́т-кафе́"_s;
     QTest::newRow("ё needs no mark") << u"Ещё спасибо, всё хорошо"_s << QString() << u"Ещё спаси́бо, всё хорошо"_s;
     QTest::newRow("already marked stays") << u"спаси́бо"_s << QString() << u"спаси́бо"_s;
-    QTest::newRow("homograph in its record") << u"Где вы остановитесь?"_s << u"lesson08"_s
-                                             << u"Где вы остано́витесь?"_s;
-    QTest::newRow("the other sense in another record") << u"Остановитесь здесь."_s << u"lesson20"_s
-                                                       << u"Останови́тесь здесь."_s;
-    QTest::newRow("homograph outside its records stays open") << u"Где вы остановитесь?"_s << u"lesson09"_s
-                                                              << u"Где вы остановитесь?"_s;
+    QTest::newRow("homograph in its record") << u"Где вы остановитесь?"_s << u"lesson08"_s << u"Где вы остано́витесь?"_s;
+    QTest::newRow("the other sense in another record")
+        << u"Остановитесь здесь."_s << u"lesson20"_s << u"Останови́тесь здесь."_s;
+    QTest::newRow("homograph outside its records stays open")
+        << u"Где вы остановитесь?"_s << u"lesson09"_s << u"Где вы остановитесь?"_s;
     QTest::newRow("castle") << u"Давай построим замок из песка!"_s << u"lesson34"_s
                             << u"Давай построим за́мок из песка́!"_s;
 }
@@ -105,7 +104,8 @@ void TestStressMarks::recordDecisionsOnlyMarksWhatTheRecordDecides()
 {
     const StressTable table = sampleTable();
     const auto ownOnly = [&table](const QString &spoken, const QString &row) {
-        return Course::markStress(spoken, table, {Course::dictionaryPlace(), row}, Course::StressMarking::RecordDecisionsOnly);
+        return Course::markStress(spoken, table, {Course::dictionaryPlace(), row},
+                                  Course::StressMarking::RecordDecisionsOnly);
     };
     QCOMPARE(ownOnly(u"замок "_s, u"замок (на двери)"_s), u"замо́к "_s);
     QCOMPARE(ownOnly(u"сколько стоит"_s, u"сколько стоит"_s), u"сколько сто́ит"_s);
@@ -141,12 +141,15 @@ void TestStressMarks::badRowsAreReportedAndSkipped_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     const QString words = u"word\tstress\n"_s;
-    QTest::newRow("another word") << words + u"замок\tзамо́чек\n"_s << u"2: \"замо́чек\" is not \"замок\" with stress marks"_s;
+    QTest::newRow("another word") << words + u"замок\tзамо́чек\n"_s
+                                  << u"2: \"замо́чек\" is not \"замок\" with stress marks"_s;
     QTest::newRow("no mark") << words + u"замок\tзамок\n"_s << u"2: \"замок\" has no stress mark after a vowel"_s;
-    QTest::newRow("two marks in one word") << words + u"замок\tза́мо́к\n"_s << u"2: \"за́мо́к\" marks two vowels of one word"_s;
-    QTest::newRow("mark after a consonant") << words + u"замок\tза́м́ок\n"_s
-                                            << u"2: \"за́м́ок\" has a stress mark that does not follow a vowel"_s;
-    QTest::newRow("capital") << words + u"Замок\tЗа́мок\n"_s << u"2: \"Замок\": write the word in lower case without marks"_s;
+    QTest::newRow("two marks in one word")
+        << words + u"замок\tза́мо́к\n"_s << u"2: \"за́мо́к\" marks two vowels of one word"_s;
+    QTest::newRow("mark after a consonant")
+        << words + u"замок\tза́м́ок\n"_s << u"2: \"за́м́ок\" has a stress mark that does not follow a vowel"_s;
+    QTest::newRow("capital") << words + u"Замок\tЗа́мок\n"_s
+                             << u"2: \"Замок\": write the word in lower case without marks"_s;
     QTest::newRow("twice") << words + u"вода\tвода́\nвода\tво́да\n"_s << u"3: \"вода\" is given twice"_s;
     QTest::newRow("record decides twice") << u"place\ttext\tstress\nlesson01\tтекст\tза́мок\nlesson01\tтекст\tзамо́к\n"_s
                                           << u"3: \"замок\" is decided twice for this record"_s;

@@ -16,9 +16,9 @@
 #include <QtTest>
 
 #include "course/coursefiles.h"
+#include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
-#include "course/programstate.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
@@ -152,12 +152,30 @@ void TestFrmLexiconEng::captionsFollowTheLanguage_data()
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("speak");
     QTest::addColumn<QString>("firstWord");
-    QTest::newRow("English") << 110 << "Search:" << "End" << "Speak" << "house";
-    QTest::newRow("Finnish") << 130 << "Etsi:" << "Lopetus" << "Lausu" << "talo";
-    QTest::newRow("German") << 140 << "Suchwort:" << "Ende" << "Aussprechen" << "Haus";
-    QTest::newRow("French") << 150 << "Recherche:" << "Fin" << "Prononcer" << "maison";
-    QTest::newRow("Spanish") << 160 << "Entrada: " << "Acabar" << "Pronunciar" << "casa";
-    QTest::newRow("none of the six") << 999 << "Search:" << "End" << "Speak" << "house";
+    QTest::newRow("English") << 110 << "Search:"
+                             << "End"
+                             << "Speak"
+                             << "house";
+    QTest::newRow("Finnish") << 130 << "Etsi:"
+                             << "Lopetus"
+                             << "Lausu"
+                             << "talo";
+    QTest::newRow("German") << 140 << "Suchwort:"
+                            << "Ende"
+                            << "Aussprechen"
+                            << "Haus";
+    QTest::newRow("French") << 150 << "Recherche:"
+                            << "Fin"
+                            << "Prononcer"
+                            << "maison";
+    QTest::newRow("Spanish") << 160 << "Entrada: "
+                             << "Acabar"
+                             << "Pronunciar"
+                             << "casa";
+    QTest::newRow("none of the six") << 999 << "Search:"
+                                     << "End"
+                                     << "Speak"
+                                     << "house";
 }
 
 void TestFrmLexiconEng::captionsFollowTheLanguage()
@@ -179,12 +197,13 @@ void TestFrmLexiconEng::swedishPrefixMatchesEveryCase()
 {
     Harness h(Course::Language::Swedish);
     h.type(QStringLiteral("hu"));
-    QCOMPARE(h.box("txtRecord")->text(), QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
+    QCOMPARE(h.box("txtRecord")->text(),
+             QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""));
     QCOMPARE(h.window->dataSource().recordSource(), h.box("txtRecord")->text());
     const QStringList expected = {
-        QStringLiteral("hus"),    QStringLiteral("hund"),       QStringLiteral("huvud"), QStringLiteral("hunger"),
-        QStringLiteral("hungrig"), QStringLiteral("hur"),       QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
-        QStringLiteral("HURRA"),  QStringLiteral("HULIGAN"),
+        QStringLiteral("hus"),     QStringLiteral("hund"),    QStringLiteral("huvud"), QStringLiteral("hunger"),
+        QStringLiteral("hungrig"), QStringLiteral("hur"),     QStringLiteral("humör"), QStringLiteral("Hudiksvall"),
+        QStringLiteral("HURRA"),   QStringLiteral("HULIGAN"),
     };
     QCOMPARE(h.listedWords(), expected);
     QVERIFY(!h.grid()->isHidden());
@@ -219,7 +238,8 @@ void TestFrmLexiconEng::searchMatchingNothingEmptiesTheBoxes()
         QVERIFY2(h.box(name)->text().isEmpty(), name);
     h.characters.clear();
     h.speak();
-    QCOMPARE(h.characters.requests, (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
+    QCOMPARE(h.characters.requests,
+             (QStringList{QStringLiteral("Play DoMagic1"), QStringLiteral("Speak ") + kSpeakPrefix}));
 }
 
 void TestFrmLexiconEng::remarkInBracketsIsShownButNotSpoken()
@@ -452,7 +472,8 @@ void TestFrmLexiconEng::entriesTooLongToShowAreLeftOut()
     QVERIFY(h.listedWords().contains(QString()));
     QTRY_VERIFY(h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong")));
     const auto *notice = h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong"));
-    QVERIFY2(notice->text().startsWith(QStringLiteral("Ett uppslagsord i ordboken är för långt")), qPrintable(notice->text()));
+    QVERIFY2(notice->text().startsWith(QStringLiteral("Ett uppslagsord i ordboken är för långt")),
+             qPrintable(notice->text()));
     QVERIFY(!notice->isModal());
     // The other entries are shown as ever, and the learner is told only once.
     h.type(QStringLiteral("un"));

@@ -26,15 +26,17 @@ void TestLexiconQuery::queryKeepsThePatternInsideItsQuotes_data()
     QTest::addColumn<QString>("query");
     QTest::newRow("Swedish hu") << 120 << QStringLiteral("hu")
                                 << QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\"");
-    QTest::newRow("empty matches everything") << 110 << QString()
-                                              << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"*\"");
-    QTest::newRow("pattern characters stay") << 150 << QStringLiteral("h?[a-z]#*")
-                                             << QStringLiteral("SELECT France, Russian FROM Lang  where France Like\"h?[a-z]#**\"");
+    QTest::newRow("empty matches everything")
+        << 110 << QString() << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"*\"");
+    QTest::newRow("pattern characters stay")
+        << 150 << QStringLiteral("h?[a-z]#*")
+        << QStringLiteral("SELECT France, Russian FROM Lang  where France Like\"h?[a-z]#**\"");
     QTest::newRow("a quote cannot close the pattern")
         << 110 << QStringLiteral("a\" OR English Like\"")
         << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"a\"\" OR English Like\"\"*\"");
-    QTest::newRow("argument markers are text") << 140 << QStringLiteral("%1 %2")
-                                               << QStringLiteral("SELECT Deutch, Russian FROM Lang  where Deutch Like\"%1 %2*\"");
+    QTest::newRow("argument markers are text")
+        << 140 << QStringLiteral("%1 %2")
+        << QStringLiteral("SELECT Deutch, Russian FROM Lang  where Deutch Like\"%1 %2*\"");
     QTest::newRow("unknown language searches English")
         << 999 << QStringLiteral("x") << QStringLiteral("SELECT English, Russian FROM Lang  where English Like\"x*\"");
 }
@@ -56,8 +58,8 @@ void TestLexiconQuery::spokenFormStopsAtTheFirstBracket_data()
     QTest::newRow("starts with a bracket") << QStringLiteral("(только мн.)") << QString();
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("first of two brackets") << QStringLiteral("идти (несов.) (пешком)") << QStringLiteral("идти ");
-    QTest::newRow("stored single-byte form") << QStringLiteral("\u00E4\u00EE\u00EC (\u00EC.\u00F0.)")
-                                             << QStringLiteral("\u00E4\u00EE\u00EC ");
+    QTest::newRow("stored single-byte form")
+        << QStringLiteral("\u00E4\u00EE\u00EC (\u00EC.\u00F0.)") << QStringLiteral("\u00E4\u00EE\u00EC ");
 }
 
 void TestLexiconQuery::spokenFormStopsAtTheFirstBracket()
@@ -74,9 +76,10 @@ void TestLexiconQuery::speechTextCarriesTheRowsOwnStress_data()
     QTest::newRow("castle") << QStringLiteral("замок") << QStringLiteral("\\spd=50\\\\map=\"за\u0301мок\"=\"замок\"\\");
     QTest::newRow("lock, with its note") << QStringLiteral("замок (на двери)")
                                          << QStringLiteral("\\spd=50\\\\map=\"замо\u0301к \"=\"замок \"\\");
-    QTest::newRow("a word of one stress goes as it is") << QStringLiteral("собака") << QStringLiteral("\\spd=50\\собака");
-    QTest::newRow("a row the table does not decide") << QStringLiteral("замок на замке")
-                                                     << QStringLiteral("\\spd=50\\замок на замке");
+    QTest::newRow("a word of one stress goes as it is")
+        << QStringLiteral("собака") << QStringLiteral("\\spd=50\\собака");
+    QTest::newRow("a row the table does not decide")
+        << QStringLiteral("замок на замке") << QStringLiteral("\\spd=50\\замок на замке");
 }
 
 void TestLexiconQuery::speechTextCarriesTheRowsOwnStress()

@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     importer.addRows(DictImport::Column::English, mueller);
     importer.addRows(DictImport::Column::Swedish, wikdict);
     Content::Diagnostics diagnostics;
-    const QList<Content::DictionaryEntry> readBack
-        = Content::parseDictionary(QStringLiteral("imported.tsv"), importer.toTsv().toUtf8(), diagnostics);
+    const QList<Content::DictionaryEntry> readBack =
+        Content::parseDictionary(QStringLiteral("imported.tsv"), importer.toTsv().toUtf8(), diagnostics);
     if (diagnostics.hasErrors() || readBack.size() != importer.rowCount())
         Fuzz::broken();
     return 0;

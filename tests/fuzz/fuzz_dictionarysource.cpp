@@ -6,14 +6,14 @@
 // and a Russian cell the dictionary database can store.
 #include "fuzzinput.h"
 
-#include "coursesource.h"
 #include "course/codepage1251.h"
+#include "coursesource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Content::Diagnostics diagnostics;
-    const QList<Content::DictionaryEntry> entries
-        = Content::parseDictionary(QStringLiteral("dictionary/core.tsv"), Fuzz::bytesOf(data, size), diagnostics);
+    const QList<Content::DictionaryEntry> entries =
+        Content::parseDictionary(QStringLiteral("dictionary/core.tsv"), Fuzz::bytesOf(data, size), diagnostics);
     for (const Content::DictionaryEntry &entry : entries) {
         for (const QString &cell : entry.cells) {
             if (cell != cell.trimmed() || cell.contains(u'\t'))

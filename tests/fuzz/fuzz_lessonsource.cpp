@@ -7,8 +7,8 @@
 // records, no empty values, no tabs, Russian texts in the single-byte code page.
 #include "fuzzinput.h"
 
-#include "coursesource.h"
 #include "course/codepage1251.h"
+#include "coursesource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

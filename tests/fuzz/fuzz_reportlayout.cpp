@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (column.field.isEmpty() || column.width < 0 || column.width > 100)
             Fuzz::broken();
     }
-    for (const Platform::ReportFont *font : {&layout->titleFont, &layout->headingFont, &layout->bodyFont, &layout->pageFont})
+    for (const Platform::ReportFont *font :
+         {&layout->titleFont, &layout->headingFont, &layout->bodyFont, &layout->pageFont})
         checkFont(*font);
     for (const QString *text : {&layout->title, &layout->header, &layout->footer})
         (void)Platform::expandReportText(*text, layout->table, 1, 2);

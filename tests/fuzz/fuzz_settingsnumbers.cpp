@@ -9,8 +9,8 @@
 // selection always parses and selects exactly the saved lesson.
 #include "fuzzinput.h"
 
-#include "inmemorysettingsstore.h"
 #include "course/settingskeys.h"
+#include "inmemorysettingsstore.h"
 #include "installer/componentwindow.h"
 #include "lessons/speechtext.h"
 #include "platform/agent/agentsettingsdialog.h"
@@ -23,8 +23,9 @@ namespace {
 void checkSpeed(const QString &stored)
 {
     const auto position = Lessons::sliderPositionForSpeed(stored);
-    if (position && (*position < Lessons::kSliderMinimum || *position > Lessons::kSliderMaximum
-                     || Lessons::rateForSliderPosition(*position).isEmpty()))
+    if (position
+        && (*position < Lessons::kSliderMinimum || *position > Lessons::kSliderMaximum
+            || Lessons::rateForSliderPosition(*position).isEmpty()))
         Fuzz::broken();
     bool ok = false;
     const int plain = stored.toInt(&ok);
@@ -51,9 +52,7 @@ void checkPrintSelection(const QString &stored)
     bool isNumber = false;
     const int number = stored.trimmed().toInt(&isNumber);
     const QString lesson = isNumber ? QString::number(number) : stored;
-    const auto record = [](const QString &value) {
-        return [value](const QString &) { return value; };
-    };
+    const auto record = [](const QString &value) { return [value](const QString &) { return value; }; };
     if (!formula->matches(record(lesson)) || formula->matches(record(lesson + u'x')))
         Fuzz::broken();
 }

@@ -46,7 +46,10 @@ inline QStringList partsOf(const QString &text, int count)
 }
 
 /// Ends the run as a finding: libFuzzer keeps the input that broke a promise like a crash.
-[[noreturn]] inline void broken() { std::abort(); }
+[[noreturn]] inline void broken()
+{
+    std::abort();
+}
 
 /// Parsers report what they refuse through Qt's log (the SVG reader does); at a million
 /// inputs that would be all the fuzzer prints.

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/settingskeys.h"
 #include "fakecharacterservice.h"
 #include "inmemorysettingsstore.h"
-#include "course/settingskeys.h"
 #include "installer/commandrunner.h"
 #include "installer/componentprobe.h"
 #include "installer/components.h"
@@ -127,23 +127,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("note");
         QTest::addColumn<bool>("installOffered");
-        QTest::newRow("Russian voice missing") << "lhttsrur" << false << "en_US.UTF-8" << "Russian voice" << "Missing."
+        QTest::newRow("Russian voice missing") << "lhttsrur" << false << "en_US.UTF-8"
+                                               << "Russian voice"
+                                               << "Missing."
                                                << "Debian package that provides it: espeak-ng-data" << true;
-        QTest::newRow("Russian voice found, Swedish") << "lhttsrur" << true << "sv_SE.UTF-8" << "Rysk röst"
+        QTest::newRow("Russian voice found, Swedish") << "lhttsrur" << true << "sv_SE.UTF-8"
+                                                      << "Rysk röst"
                                                       << "Finns och fungerar." << QString() << false;
-        QTest::newRow("Finland-Swedish reads Swedish") << "tv_enua" << false << "sv_FI.UTF-8" << "Engelsk röst"
-                                                       << "Saknas." << "Debianpaket som innehåller den: espeak-ng-data"
-                                                       << true;
-        QTest::newRow("fonts missing, French") << "AgtX0419" << false << "fr_FR.UTF-8" << "Polices cyrilliques"
-                                               << "Absent." << "Paquet Debian qui le fournit : fonts-dejavu-core" << true;
-        QTest::newRow("character file missing: no package") << "Genie" << false << "de_DE.UTF-8" << "Die Figur Genie"
-                                                            << "Fehlt."
-                                                            << "Die Figurendatei gehört zum Kurs. Installieren Sie den Kurs erneut, um sie wiederherzustellen."
-                                                            << false;
-        QTest::newRow("service missing, Russian") << "MSAgent" << false << "ru_RU.UTF-8" << "Служба персонажа"
-                                                  << "Отсутствует." << "Пакет Debian, который его содержит: libespeak-ng1"
-                                                  << true;
-        QTest::newRow("Italian reads English") << "spchcpl" << true << "it_IT.UTF-8" << "Speech settings"
+        QTest::newRow("Finland-Swedish reads Swedish") << "tv_enua" << false << "sv_FI.UTF-8"
+                                                       << "Engelsk röst"
+                                                       << "Saknas."
+                                                       << "Debianpaket som innehåller den: espeak-ng-data" << true;
+        QTest::newRow("fonts missing, French") << "AgtX0419" << false << "fr_FR.UTF-8"
+                                               << "Polices cyrilliques"
+                                               << "Absent."
+                                               << "Paquet Debian qui le fournit : fonts-dejavu-core" << true;
+        QTest::newRow("character file missing: no package")
+            << "Genie" << false << "de_DE.UTF-8"
+            << "Die Figur Genie"
+            << "Fehlt."
+            << "Die Figurendatei gehört zum Kurs. Installieren Sie den Kurs erneut, um sie wiederherzustellen."
+            << false;
+        QTest::newRow("service missing, Russian") << "MSAgent" << false << "ru_RU.UTF-8"
+                                                  << "Служба персонажа"
+                                                  << "Отсутствует."
+                                                  << "Пакет Debian, который его содержит: libespeak-ng1" << true;
+        QTest::newRow("Italian reads English") << "spchcpl" << true << "it_IT.UTF-8"
+                                               << "Speech settings"
                                                << "Found and working." << QString() << false;
     }
     void windowShowsWhatWasFound()
@@ -173,13 +183,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("startFails");
         QTest::addColumn<QStringList>("runs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("PackageKit") << true << false << QStringList{QStringLiteral("/usr/bin/pkcon install espeak-ng-data")}
-                                    << "The package manager is installing it. Start this program again when it has finished.";
-        QTest::newRow("PackageKit fails") << true << true
-                                          << QStringList{QStringLiteral("/usr/bin/pkcon install espeak-ng-data")}
-                                          << "Could not run pkcon.";
-        QTest::newRow("no PackageKit") << false << false << QStringList()
-                                       << "To install it, run this command in a terminal:\nsudo apt-get install espeak-ng-data";
+        QTest::newRow("PackageKit")
+            << true << false << QStringList{QStringLiteral("/usr/bin/pkcon install espeak-ng-data")}
+            << "The package manager is installing it. Start this program again when it has finished.";
+        QTest::newRow("PackageKit fails")
+            << true << true << QStringList{QStringLiteral("/usr/bin/pkcon install espeak-ng-data")}
+            << "Could not run pkcon.";
+        QTest::newRow("no PackageKit")
+            << false << false << QStringList()
+            << "To install it, run this command in a terminal:\nsudo apt-get install espeak-ng-data";
     }
     void installUsesPackageKitOrNamesTheCommand()
     {
@@ -201,11 +213,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("run");
-        QTest::newRow("English voice") << "tv_enua" << "espeak-ng -v en " + ComponentWindow::englishSample();
-        QTest::newRow("Russian voice") << "lhttsrur" << "espeak-ng -v ru " + ComponentWindow::russianSample();
-        QTest::newRow("service without the service object") << "MSAgent" << "espeak-ng -v ru " + ComponentWindow::russianSample();
-        QTest::newRow("character without the service object") << "Genie" << "espeak-ng -v en " + ComponentWindow::genieGreeting();
-        QTest::newRow("speech settings at full volume") << "spchcpl" << "espeak-ng -v ru -a 100 " + ComponentWindow::russianSample();
+        QTest::newRow("English voice") << "tv_enua"
+                                       << "espeak-ng -v en " + ComponentWindow::englishSample();
+        QTest::newRow("Russian voice") << "lhttsrur"
+                                       << "espeak-ng -v ru " + ComponentWindow::russianSample();
+        QTest::newRow("service without the service object") << "MSAgent"
+                                                            << "espeak-ng -v ru " + ComponentWindow::russianSample();
+        QTest::newRow("character without the service object") << "Genie"
+                                                              << "espeak-ng -v en " + ComponentWindow::genieGreeting();
+        QTest::newRow("speech settings at full volume") << "spchcpl"
+                                                        << "espeak-ng -v ru -a 100 " + ComponentWindow::russianSample();
     }
     void testSpeaksTheSample()
     {
@@ -245,8 +262,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("service speaks Russian")
             << "MSAgent" << false
-            << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("LanguageID 1049"), QStringLiteral("Show"),
-                           QStringLiteral("Speak ") + ComponentWindow::russianSample()}
+            << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("LanguageID 1049"),
+                           QStringLiteral("Show"), QStringLiteral("Speak ") + ComponentWindow::russianSample()}
             << QString();
         QTest::newRow("the genie greets")
             << "Genie" << false
@@ -254,7 +271,8 @@ private Q_SLOTS:
                            QStringLiteral("Speak ") + ComponentWindow::genieGreeting()}
             << QString();
         QTest::newRow("no Russian voice is reported")
-            << "MSAgent" << true << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("LanguageID 1049")}
+            << "MSAgent" << true
+            << QStringList{QStringLiteral("Load Genie Genie.acs"), QStringLiteral("LanguageID 1049")}
             << "no Russian voice";
     }
     void testThroughTheCharacterService()
@@ -277,8 +295,10 @@ private Q_SLOTS:
 
     void speechSettingsEditTheServicesValuesWithoutIt()
     {
-        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("SpeechOutput"), QStringLiteral("0"));
-        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("Volume"), QStringLiteral("40"));
+        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("SpeechOutput"),
+                        QStringLiteral("0"));
+        m_settings.save(Course::Settings::kApplication, QStringLiteral("Character"), QStringLiteral("Volume"),
+                        QStringLiteral("40"));
         m_settings.clearSaves();
         m_runner.installed.insert(QStringLiteral("espeak-ng"));
         auto window = makeWindow("spchcpl", {true, {}});

@@ -19,7 +19,7 @@ using Resources::InstallerStrings;
 
 namespace {
 
-const QStringList kPrograms{QStringLiteral("MSAgent"), QStringLiteral("Genie"), QStringLiteral("tv_enua"),
+const QStringList kPrograms{QStringLiteral("MSAgent"),  QStringLiteral("Genie"),    QStringLiteral("tv_enua"),
                             QStringLiteral("lhttsrur"), QStringLiteral("AgtX0419"), QStringLiteral("spchcpl")};
 
 // The recording launcher, plus a look at the window at the moment each program starts and
@@ -69,8 +69,8 @@ private:
     {
         const auto texts = InstallerStrings::forLocale(Resources::localeIdFromName(QString::fromLatin1(posixLocale)),
                                                        InstallerStrings::Choice::ListedOnly);
-        auto window = std::make_unique<Installer::Install>(*m_launcher, store ? *store : *m_settings, texts,
-                                                           m_folder.path());
+        auto window =
+            std::make_unique<Installer::Install>(*m_launcher, store ? *store : *m_settings, texts, m_folder.path());
         window->setFocusWaitLimit(std::chrono::milliseconds(100));
         return window;
     }
@@ -131,13 +131,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("instructionStart");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("status");
-        QTest::newRow("Swedish") << "sv_SE.UTF-8" << "Detta program installerar" << "Fortsätt"
+        QTest::newRow("Swedish") << "sv_SE.UTF-8"
+                                 << "Detta program installerar"
+                                 << "Fortsätt"
                                  << "Installerar MS-Agent komponenterna. 1 av 6";
-        QTest::newRow("Italian has no table") << "it_IT.UTF-8" << "This program installs  components" << "Continue"
+        QTest::newRow("Italian has no table") << "it_IT.UTF-8"
+                                              << "This program installs  components"
+                                              << "Continue"
                                               << "Installs MS Agent, component 1 of 6";
-        QTest::newRow("Catalan reads Spanish") << "ca_ES.UTF-8" << "Este programa" << "Continúa"
+        QTest::newRow("Catalan reads Spanish") << "ca_ES.UTF-8"
+                                               << "Este programa"
+                                               << "Continúa"
                                                << "Instala a MS-Agent, componente 1 de 6";
-        QTest::newRow("Russian: 101 only") << "ru_RU.UTF-8" << "Ruskij" << "Continue"
+        QTest::newRow("Russian: 101 only") << "ru_RU.UTF-8"
+                                           << "Ruskij"
+                                           << "Continue"
                                            << "Installs MS Agent, component 1 of 6";
     }
     void loadShowsTheDesktopLanguage()
@@ -147,7 +155,8 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, status);
         auto window = makeWindow(qPrintable(locale));
-        QVERIFY2(label(*window, "Label1")->text().startsWith(instructionStart), qPrintable(label(*window, "Label1")->text()));
+        QVERIFY2(label(*window, "Label1")->text().startsWith(instructionStart),
+                 qPrintable(label(*window, "Label1")->text()));
         QCOMPARE(command1(*window)->text(), caption);
         QCOMPARE(text1(*window)->text(), status);
     }
@@ -156,11 +165,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text104");
-        QTest::newRow("English") << "en_US.UTF-8" << "Installs MS Agent figure 'GENIE'   2 of 6 ";
-        QTest::newRow("Swedish") << "sv_SE.UTF-8" << "Installerar MS-Agent figuren 'Genie'. 2 av 6";
-        QTest::newRow("Austrian German") << "de_AT.UTF-8" << "Installiert MS-Agent-Figur ' GENIE' 2 von 6";
-        QTest::newRow("French") << "fr_FR.UTF-8" << "Installe le  nombre de MS-Agent ' GENIE' 2 de 6";
-        QTest::newRow("Russian sees English") << "ru_RU.UTF-8" << "Installs MS Agent figure 'GENIE'   2 of 6 ";
+        QTest::newRow("English") << "en_US.UTF-8"
+                                 << "Installs MS Agent figure 'GENIE'   2 of 6 ";
+        QTest::newRow("Swedish") << "sv_SE.UTF-8"
+                                 << "Installerar MS-Agent figuren 'Genie'. 2 av 6";
+        QTest::newRow("Austrian German") << "de_AT.UTF-8"
+                                         << "Installiert MS-Agent-Figur ' GENIE' 2 von 6";
+        QTest::newRow("French") << "fr_FR.UTF-8"
+                                << "Installe le  nombre de MS-Agent ' GENIE' 2 de 6";
+        QTest::newRow("Russian sees English") << "ru_RU.UTF-8"
+                                              << "Installs MS Agent figure 'GENIE'   2 of 6 ";
     }
     void firstClickStartsTheAgentCoreAndShowsText104()
     {
@@ -232,7 +246,8 @@ private Q_SLOTS:
         QVERIFY(label(*window, "Label2")->text().isEmpty());
         click(*window);
         QCOMPARE(text1(*window)->text(), QStringLiteral("End"));
-        QCOMPARE(label(*window, "Label2")->text(), QStringLiteral("You can restart your computer after this installation"));
+        QCOMPARE(label(*window, "Label2")->text(),
+                 QStringLiteral("You can restart your computer after this installation"));
         QVERIFY(label(*window, "Label2")->isVisible());
         QVERIFY(text1(*window)->isVisible());
     }
@@ -289,7 +304,8 @@ private Q_SLOTS:
 
     void programWindowThatAppearsLateIsRaisedWhenItComes()
     {
-        const Platform::Status notYet = Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("not shown"));
+        const Platform::Status notYet =
+            Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("not shown"));
         m_launcher->recorder.frontResults = {notYet, notYet};
         auto window = makeWindow("en_US.UTF-8");
         showActive(*window);
@@ -301,7 +317,8 @@ private Q_SLOTS:
 
     void programWindowThatNeverAppearsIsReported()
     {
-        const Platform::Status notYet = Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("no window of task 1001"));
+        const Platform::Status notYet =
+            Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("no window of task 1001"));
         m_launcher->recorder.frontResults = QList<Platform::Status>(1000, notYet);
         auto window = makeWindow("en_US.UTF-8");
         showActive(*window);
@@ -320,16 +337,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("raiseFails");
         QTest::addColumn<int>("clicksBefore");
         QTest::addColumn<QString>("messageStart");
-        QTest::newRow("core missing") << "en_US.UTF-8" << "MSAgent" << false << 0
-                                      << "The setup program could not be started:";
+        QTest::newRow("core missing") << "en_US.UTF-8"
+                                      << "MSAgent" << false << 0 << "The setup program could not be started:";
         QTest::newRow("voice missing, Swedish desktop")
-            << "sv_SE.UTF-8" << "tv_enua" << false << 2 << "Installationsprogrammet kunde inte startas:";
+            << "sv_SE.UTF-8"
+            << "tv_enua" << false << 2 << "Installationsprogrammet kunde inte startas:";
         QTest::newRow("character missing in the step that keeps the button")
-            << "fi_FI.UTF-8" << "Genie" << false << 1 << "Asennusohjelmaa ei voitu käynnistää:";
-        QTest::newRow("window not raised") << "de_DE.UTF-8" << QString() << true << 0
-                                           << "Das Fenster des Installationsprogramms";
-        QTest::newRow("Russian desktop") << "ru_RU.UTF-8" << "spchcpl" << false << 5
-                                         << "Не удалось запустить программу установки:";
+            << "fi_FI.UTF-8"
+            << "Genie" << false << 1 << "Asennusohjelmaa ei voitu käynnistää:";
+        QTest::newRow("window not raised")
+            << "de_DE.UTF-8" << QString() << true << 0 << "Das Fenster des Installationsprogramms";
+        QTest::newRow("Russian desktop") << "ru_RU.UTF-8"
+                                         << "spchcpl" << false << 5 << "Не удалось запустить программу установки:";
     }
     void failuresAreReportedAndEndWithoutRecording()
     {
@@ -362,7 +381,8 @@ private Q_SLOTS:
         QVERIFY(!m_launcher->recorder.exitRequested);
 
         // The program ends only once the learner has read the message.
-        QMetaObject::invokeMethod(box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
         QTRY_VERIFY(m_launcher->recorder.exitRequested);
         QCOMPARE(m_launcher->recorder.exitCode, 1);
         QVERIFY(!m_settings->contains(QStringLiteral("Agent")));
@@ -378,7 +398,8 @@ private Q_SLOTS:
             click(*window);
         auto *box = window->findChild<QMessageBox *>(QStringLiteral("msgFailure"));
         QVERIFY(box);
-        QVERIFY2(box->text().startsWith(QStringLiteral("The installation could not be recorded")), qPrintable(box->text()));
+        QVERIFY2(box->text().startsWith(QStringLiteral("The installation could not be recorded")),
+                 qPrintable(box->text()));
         QVERIFY(!m_launcher->recorder.exitRequested);
         box->button(QMessageBox::Ok)->click();
         QTRY_VERIFY(m_launcher->recorder.exitRequested);

@@ -97,9 +97,10 @@ private Q_SLOTS:
         writeFile(bed.copy.path() + u"/secret.png"_s, redPng());
         // Record 2 shows square.svg; it now only draws a picture by reference.
         writeFile(bed.copy.path() + u"/Pictures/square.svg"_s,
-                  QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
-                                 "viewBox=\"0 0 8 8\" width=\"80\" height=\"80\"><image x=\"0\" y=\"0\" width=\"8\" height=\"8\" "
-                                 "xlink:href=\"%1\"/></svg>")
+                  QStringLiteral(
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                      "viewBox=\"0 0 8 8\" width=\"80\" height=\"80\"><image x=\"0\" y=\"0\" width=\"8\" height=\"8\" "
+                      "xlink:href=\"%1\"/></svg>")
                       .arg(QString(reference).replace(u"%1"_s, bed.copy.path()).toHtmlEscaped())
                       .toUtf8());
         Lessons::LessonWindow *window = bed.open<Lessons::Lektion2>(2);
@@ -123,7 +124,8 @@ private Q_SLOTS:
             QVERIFY(!LessonTestBed::control<QPlainTextEdit>(window, "txtNative")->toPlainText().isEmpty());
         }
         QTRY_COMPARE(bed.messages.size(), 1);
-        QVERIFY2(bed.messages.first().startsWith(u"Veskora: Ein Text dieser Lektion ist zu lang"_s), qPrintable(bed.messages.first()));
+        QVERIFY2(bed.messages.first().startsWith(u"Veskora: Ein Text dieser Lektion ist zu lang"_s),
+                 qPrintable(bed.messages.first()));
         QVERIFY(bed.messages.first().contains(u"RussianText"_s));
         QTest::qWait(50);
         QCOMPARE(bed.messages.size(), 1);

@@ -25,7 +25,8 @@ namespace {
 
 const QString kMeeting = u"Встреча"_s;
 const QString kHello = u"Здравствуйте!"_s;
-const QString kLong = u"Меня зовут Анна, я живу в Москве, работаю в большой библиотеке и каждое утро пью чай с лимоном и мёдом."_s;
+const QString kLong =
+    u"Меня зовут Анна, я живу в Москве, работаю в большой библиотеке и каждое утро пью чай с лимоном и мёдом."_s;
 
 LessonWindow *openIn(LessonTestBed &bed, const QString &kind, int lesson)
 {
@@ -297,10 +298,10 @@ void TestLessonWindow::captionsFollowLanguage_data()
     QTest::addColumn<QString>("native");
     QTest::newRow("Swedish 5") << u"Lektion2"_s << 120 << 5 << u"SvenskaText"_s << u"Lektion 5"_s << u"Ordbok"_s
                                << u"Sluta lektionen"_s << u"Familjen"_s;
-    QTest::newRow("English 5") << u"Lektion2"_s << 110 << 5 << u"EnglishText"_s << u"Lesson 5"_s
-                               << u"Dictionary"_s << u"End lesson"_s << u"The family"_s;
-    QTest::newRow("Spanish 12") << u"Lektion3"_s << 160 << 12 << u"SpanishText"_s << u"Lección 12"_s
-                                << u"Diccionario"_s << u"Terminar lección"_s << QString();
+    QTest::newRow("English 5") << u"Lektion2"_s << 110 << 5 << u"EnglishText"_s << u"Lesson 5"_s << u"Dictionary"_s
+                               << u"End lesson"_s << u"The family"_s;
+    QTest::newRow("Spanish 12") << u"Lektion3"_s << 160 << 12 << u"SpanishText"_s << u"Lección 12"_s << u"Diccionario"_s
+                                << u"Terminar lección"_s << QString();
     QTest::newRow("Spanish 5 in Lektion2") << u"Lektion2"_s << 160 << 5 << u"SpanishText"_s << u"Lección 5"_s
                                            << u"Diccionario"_s << u"Concluir la lección"_s << u"La familia"_s;
     // A code outside the six binds no translation and keeps the English design texts.
@@ -442,8 +443,7 @@ void TestLessonWindow::missingRussianVoice_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
     QTest::newRow("Lektion2 English") << u"Lektion2"_s << 110 << u"Install Cyrillic Support: The program requires"_s;
-    QTest::newRow("Lektion2 German")
-        << u"Lektion2"_s << 140 << u"Install Cyrillic Support: Das Programm erfordert"_s;
+    QTest::newRow("Lektion2 German") << u"Lektion2"_s << 140 << u"Install Cyrillic Support: Das Programm erfordert"_s;
     // A language outside the six still gets a message before the program ends.
     QTest::newRow("Lektion2 unknown") << u"Lektion2"_s << 0 << u"Install Cyrillic Support: The program requires"_s;
     // The third window ignores every load error and works without speech.

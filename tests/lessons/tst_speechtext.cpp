@@ -4,10 +4,10 @@
 // stored Russian text and where the windows' captions differ.
 #include <QTest>
 
+#include "course/codepage1251.h"
+#include "course/russiantext.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/speechtext.h"
-#include "course/russiantext.h"
-#include "course/codepage1251.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,10 +28,9 @@ void TestSpeechText::sliderRates_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("rate");
     const QList<std::pair<int, QString>> rows = {
-        {50, u"50"_s},   {69, u"50"_s},   {70, u"80"_s},   {75, u"80"_s},   {89, u"80"_s},
-        {90, u"100"_s},  {109, u"100"_s}, {110, u"120"_s}, {129, u"120"_s}, {130, u"130"_s},
-        {139, u"130"_s}, {140, u"130"_s}, {144, u"130"_s}, {145, u"150"_s}, {149, u"150"_s},
-        {150, u"150"_s}, {49, QString()}, {151, QString()},
+        {50, u"50"_s},   {69, u"50"_s},   {70, u"80"_s},   {75, u"80"_s},   {89, u"80"_s},   {90, u"100"_s},
+        {109, u"100"_s}, {110, u"120"_s}, {129, u"120"_s}, {130, u"130"_s}, {139, u"130"_s}, {140, u"130"_s},
+        {144, u"130"_s}, {145, u"150"_s}, {149, u"150"_s}, {150, u"150"_s}, {49, QString()}, {151, QString()},
     };
     for (const auto &[position, rate] : rows)
         QTest::addRow("%d", position) << position << rate;

@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
     Platform::IniSettingsStore store;
     for (int i = 0; i < count; ++i) {
         const QString key = prefix + QString::number(i);
-        if (!store.save(Course::Settings::kApplication, Course::Settings::kSection, key, QStringLiteral("value %1").arg(i)))
+        if (!store.save(Course::Settings::kApplication, Course::Settings::kSection, key,
+                        QStringLiteral("value %1").arg(i)))
             return 1;
         std::printf("saved %s\n", qPrintable(key));
         std::fflush(stdout);

@@ -25,7 +25,10 @@ frame 100 body.dy=2
 frame 50
 )";
 
-QString genieFile() { return qEnvironmentVariable("VESKORA_APP_DIR") + u"/characters/Genie.acs"_s; }
+QString genieFile()
+{
+    return qEnvironmentVariable("VESKORA_APP_DIR") + u"/characters/Genie.acs"_s;
+}
 
 } // namespace
 
@@ -48,8 +51,8 @@ private Q_SLOTS:
         QTest::newRow("huge size") << QByteArray("size 20 20") << QByteArray("size 20 99999") << 3;
         QTest::newRow("parent after child") << QByteArray("parent=body]") << QByteArray("parent=open]") << 7;
         QTest::newRow("unclosed section") << QByteArray("[animation Nod]") << QByteArray("[animation Nod") << 11;
-        QTest::newRow("animation twice") << QByteArray("frame 50\n") << QByteArray("frame 50\n[animation nod]\nframe 9\n")
-                                         << 14;
+        QTest::newRow("animation twice") << QByteArray("frame 50\n")
+                                         << QByteArray("frame 50\n[animation nod]\nframe 9\n") << 14;
         QTest::newRow("text outside frames") << QByteArray("frame 50\n") << QByteArray("frame 50\nwobble\n") << 14;
     }
 
@@ -97,10 +100,11 @@ private Q_SLOTS:
     void genieHasEveryAnimationTheCourseUses_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"Show", "Hide", "Idle", "Blink", "Greet", "GestureRight", "DoMagic1", "Wave",
-                                 "Explain", "Pleased", "Surprised", "Think", "Read", "Write", "Congratulate", "Confused",
-                                 "Sad", "Announce", "Acknowledge", "Decline", "Suggest", "Uncertain", "GestureLeft",
-                                 "GestureUp", "GestureDown", "LookLeft", "LookRight", "LookUp", "LookDown"})
+        for (const char *name : {"Show",        "Hide",     "Idle",         "Blink",     "Greet",       "GestureRight",
+                                 "DoMagic1",    "Wave",     "Explain",      "Pleased",   "Surprised",   "Think",
+                                 "Read",        "Write",    "Congratulate", "Confused",  "Sad",         "Announce",
+                                 "Acknowledge", "Decline",  "Suggest",      "Uncertain", "GestureLeft", "GestureUp",
+                                 "GestureDown", "LookLeft", "LookRight",    "LookUp",    "LookDown"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 

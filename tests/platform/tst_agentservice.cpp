@@ -122,10 +122,10 @@ private Q_SLOTS:
         QStringList order;
         for (const auto &call : std::as_const(started))
             order << call.at(1).toString();
-        QCOMPARE(order, (QStringList{u"MoveTo 450 450"_s, u"Show"_s, u"Play Greet"_s,
-                                     uR"(Speak \spd=150\\pit=74\Здравствуйте!)"_s, u"MoveTo 530 300"_s,
-                                     u"Play DoMagic1"_s, uR"(Speak \spd=50\кошка)"_s, u"MoveTo 450 450"_s,
-                                     u"Play Wave"_s}));
+        QCOMPARE(order,
+                 (QStringList{u"MoveTo 450 450"_s, u"Show"_s, u"Play Greet"_s,
+                              uR"(Speak \spd=150\\pit=74\Здравствуйте!)"_s, u"MoveTo 530 300"_s, u"Play DoMagic1"_s,
+                              uR"(Speak \spd=50\кошка)"_s, u"MoveTo 450 450"_s, u"Play Wave"_s}));
         // One request at a time: each ends before the next begins.
         for (qsizetype i = 0; i < events.size(); ++i)
             QCOMPARE(events.at(i).left(2), i % 2 ? u"F:"_s : u"S:"_s);
@@ -142,7 +142,7 @@ private Q_SLOTS:
         const Status status = lesson.character->play(u"Juggle"_s);
         QVERIFY(status.failed());
         QCOMPARE(status.error().code, ErrorCode::AnimationNotFound);
-        QVERIFY(lesson.character->play(u"greet"_s).ok());  // names match in any case
+        QVERIFY(lesson.character->play(u"greet"_s).ok()); // names match in any case
         QVERIFY(lesson.character->speak(uR"(\spd=150\Да)"_s).ok());
         waitUntilIdle(*service);
         QCOMPARE(finished.count(), 2);
@@ -188,7 +188,7 @@ private Q_SLOTS:
             QVERIFY(balloonText.first().at(1).toString().size() < shown.size());
         auto *balloon = qobject_cast<BalloonWindow *>(service->balloon(kGenie));
         QCOMPARE(balloon->text(), shown);
-        QTRY_VERIFY(!balloon->isVisible());  // hides a moment after the speech
+        QTRY_VERIFY(!balloon->isVisible()); // hides a moment after the speech
     }
 
     void mouthMovesWhileSpeaking()
@@ -305,7 +305,7 @@ private Q_SLOTS:
         int sampleRate = 0;
         QVERIFY(readWav(wav, &one, &sampleRate));
         QVERIFY(!one.isEmpty());
-        QTest::qWait(200);  // time between requests leaves no silence in the file
+        QTest::qWait(200); // time between requests leaves no silence in the file
         QVERIFY(lesson.character->play(u"Blink"_s).ok());
         QVERIFY(lesson.character->speak(uR"(\spd=150\Нет)"_s).ok());
         waitUntilIdle(*service);
@@ -322,7 +322,7 @@ private Q_SLOTS:
         const QString tracePath = dir.filePath(u"trace.txt"_s);
         ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
         auto service = makeService();
-        service->setTimeScale(1);  // sound is only played in real time
+        service->setTimeScale(1); // sound is only played in real time
         Lesson lesson(*service);
         QVERIFY(lesson.character->setLanguageID(1049).ok());
         QVERIFY(lesson.character->show().ok());
@@ -332,7 +332,8 @@ private Q_SLOTS:
         QVERIFY(lesson.character->speak(uR"(\spd=150\Нет)"_s).ok());
         waitUntilIdle(*service);
         QCOMPARE(unavailable.count(), 1);
-        QCOMPARE(unavailable.at(0).at(0).value<CharacterService::SoundProblem>(), CharacterService::SoundProblem::NoDevice);
+        QCOMPARE(unavailable.at(0).at(0).value<CharacterService::SoundProblem>(),
+                 CharacterService::SoundProblem::NoDevice);
         QCOMPARE(balloonText.last().at(1).toString(), u"Нет"_s);
         QFile file(tracePath);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -415,17 +416,24 @@ private Q_SLOTS:
         QVERIFY(character->addCommand(u"Agent Settings"_s, u"Agent Settings"_s, u"Agent Settings"_s).ok());
         service.reset();
 
-        const QList<Status> calls{character->setLanguageID(1049), character->moveTo(1, 2), character->show(),
-                                  character->play(u"Greet"_s), character->speak(u"Да"_s), character->listen(false),
-                                  character->removeAllCommands(), balloon.setStyle(1), balloon.setFontSize(14),
-                                  balloon.setFontName(u"Arial"_s), control->load(kGenie, u"Genie.acs"_s),
+        const QList<Status> calls{character->setLanguageID(1049),
+                                  character->moveTo(1, 2),
+                                  character->show(),
+                                  character->play(u"Greet"_s),
+                                  character->speak(u"Да"_s),
+                                  character->listen(false),
+                                  character->removeAllCommands(),
+                                  balloon.setStyle(1),
+                                  balloon.setFontSize(14),
+                                  balloon.setFontName(u"Arial"_s),
+                                  control->load(kGenie, u"Genie.acs"_s),
                                   control->setPropertySheetVisible(true)};
         for (const Status &status : calls)
             QCOMPARE(status.code(), ErrorCode::CharacterNotLoaded);
         QCOMPARE(balloon.style().error().code, ErrorCode::CharacterNotLoaded);
         QCOMPARE(control->character(kGenie).error().code, ErrorCode::CharacterNotLoaded);
         QVERIFY(!control->service());
-        control.reset();  // unregisters from nothing
+        control.reset(); // unregisters from nothing
 
         // A reference kept after its control has gone fails the same way.
         auto next = makeService();
@@ -503,10 +511,7 @@ private Q_SLOTS:
         QCOMPARE(written.read(u"Veskora"_s, u"Character"_s, key), read);
     }
 
-    void cleanup()
-    {
-        m_store = TestSupport::InMemorySettingsStore();
-    }
+    void cleanup() { m_store = TestSupport::InMemorySettingsStore(); }
 };
 
 QTEST_MAIN(TestAgentService)

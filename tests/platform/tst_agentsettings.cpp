@@ -55,8 +55,9 @@ private Q_SLOTS:
 
     void oldGroupMovesOutOfTheCoursesFile()
     {
-        writeFile(m_coursePath, "[Settings]\nAgent=OK\nLanguage=120\nSpeed=80\n\n"
-                                "[Character]\nVolume=40\nBalloon=0\nBalloonFont=DejaVu Sans\n");
+        writeFile(m_coursePath,
+                  "[Settings]\nAgent=OK\nLanguage=120\nSpeed=80\n\n"
+                  "[Character]\nVolume=40\nBalloon=0\nBalloonFont=DejaVu Sans\n");
         // The learner's store takes the old choices over, and the service starts with them.
         CharacterSettingsStore store;
         QCOMPARE(store.path(), m_characterPath);
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(store.adoptFrom(m_coursePath));
         const CharacterSettings settings = CharacterSettings::read(store);
         QCOMPARE(settings.volume, 70);
-        QVERIFY(!settings.speechOutput);  // a key only the old group had is kept
+        QVERIFY(!settings.speechOutput); // a key only the old group had is kept
         QVERIFY(!QSettings(m_coursePath, QSettings::IniFormat).childGroups().contains(u"Character"_s));
     }
 
@@ -99,8 +100,8 @@ private Q_SLOTS:
         changed.volume = 30;
         QVERIFY(changed.save(store));
         QCOMPARE(CharacterSettings::read(store), changed);
-        const QStringList aside = QDir(QFileInfo(m_characterPath).absolutePath())
-                                      .entryList({u"Character.ini.unreadable-*"_s}, QDir::Files);
+        const QStringList aside =
+            QDir(QFileInfo(m_characterPath).absolutePath()).entryList({u"Character.ini.unreadable-*"_s}, QDir::Files);
         QCOMPARE(aside.size(), 1);
         QCOMPARE(readFile(QFileInfo(m_characterPath).absolutePath() + u'/' + aside.first()), kUnreadable);
 

@@ -75,7 +75,8 @@ private Q_SLOTS:
 
     void lessonRecordIsHeardAsLongAsItsCapture()
     {
-        const QString record = firstRecordOf(qEnvironmentVariable("VESKORA_SOURCE_DIR") + u"/data/lessons/lesson02.txt"_s);
+        const QString record =
+            firstRecordOf(qEnvironmentVariable("VESKORA_SOURCE_DIR") + u"/data/lessons/lesson02.txt"_s);
         QVERIFY(!record.isEmpty());
         const QString text = uR"(\spd=100\\pit=74\)"_s + record;
         const AppPaths paths(qEnvironmentVariable("VESKORA_APP_DIR"));
@@ -97,7 +98,7 @@ private Q_SLOTS:
         GenieCharacterService service(paths, m_store);
         QSignalSpy unavailable(&service, &CharacterService::soundUnavailable);
         QVERIFY2(m_server.startRecording(sampleRate), qPrintable(m_server.errorString()));
-        QTest::qWait(300);  // the recorder is listening before the speech begins
+        QTest::qWait(300); // the recorder is listening before the speech begins
         speakAsALesson(service, text);
         // The queue ends when the server has taken the sound, which it plays out later.
         QTRY_VERIFY_WITH_TIMEOUT(endsInSilence(m_server.recorded(), sampleRate), 10000);

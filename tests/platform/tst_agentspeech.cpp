@@ -106,8 +106,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("spoken");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("rate");   // 0: none
-        QTest::addColumn<int>("pitch");  // 0: none
+        QTest::addColumn<int>("rate"); // 0: none
+        QTest::addColumn<int>("pitch"); // 0: none
 
         QTest::newRow("plain") << u"Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
         QTest::newRow("lesson sentence") << uR"(\spd=80\\pit=74\Привет, как дела?)"_s << u"Привет, как дела?"_s
@@ -116,8 +116,8 @@ private Q_SLOTS:
         QTest::newRow("empty rate keeps default") << uR"(\spd=\\pit=74\Да)"_s << u"Да"_s << u"Да"_s << 0 << 74;
         QTest::newRow("alphabet map") << uR"(\spd=50\\map="А"="А"\)"_s << u"А"_s << u"А"_s << 50 << 0;
         QTest::newRow("map with other shown form") << uR"(\map="Ё"="Буква Ё"\)"_s << u"Ё"_s << u"Буква Ё"_s << 0 << 0;
-        QTest::newRow("map between words") << uR"(Это \map="эр"="Р"\ буква)"_s << u"Это эр буква"_s
-                                           << u"Это Р буква"_s << 0 << 0;
+        QTest::newRow("map between words")
+            << uR"(Это \map="эр"="Р"\ буква)"_s << u"Это эр буква"_s << u"Это Р буква"_s << 0 << 0;
         QTest::newRow("dictionary word") << uR"(\spd=50\кошка)"_s << u"кошка"_s << u"кошка"_s << 50 << 0;
         QTest::newRow("dictionary without a match") << uR"(\spd=50\)"_s << QString() << QString() << 50 << 0;
         QTest::newRow("unknown tag dropped") << uR"(\vol=50\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
@@ -127,15 +127,19 @@ private Q_SLOTS:
         QTest::newRow("negative pitch") << uR"(\pit=-5\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
         QTest::newRow("absurdly long number") << uR"(\spd=99999999999\Да)"_s << u"Да"_s << u"Да"_s << 0 << 0;
         QTest::newRow("blanks around the number") << uR"(\spd= 130 \Да)"_s << u"Да"_s << u"Да"_s << 130 << 0;
-        QTest::newRow("unclosed tag drops its word only") << uR"(\spd=80 Да нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
+        QTest::newRow("unclosed tag drops its word only")
+            << uR"(\spd=80 Да нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
         QTest::newRow("lone backslash at the end") << uR"(Да\)"_s << u"Да"_s << u"Да"_s << 0 << 0;
         QTest::newRow("empty tag") << uR"(Да\\нет)"_s << u"Да нет"_s << u"Да нет"_s << 0 << 0;
         QTest::newRow("map with one quoted text") << uR"(\map="Да"\Привет)"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
-        QTest::newRow("map with unbalanced quote") << u"\\map=\"Да=нет\\Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
+        QTest::newRow("map with unbalanced quote")
+            << u"\\map=\"Да=нет\\Привет"_s << u"Привет"_s << u"Привет"_s << 0 << 0;
         QTest::newRow("map of a sentence with quotes") << u"\\map=\"Он сказал \"да\".\"=\"Он сказал \"да\".\"\\"_s
                                                        << u"Он сказал \"да\"."_s << u"Он сказал \"да\"."_s << 0 << 0;
-        QTest::newRow("broken map keeps the next one") << uR"(\map="x"\Да \map="a"="b"\)"_s << u"Да a"_s << u"Да b"_s << 0 << 0;
-        QTest::newRow("tag inside a sentence") << uR"(Один \pit=90\ два)"_s << u"Один два"_s << u"Один два"_s << 0 << 90;
+        QTest::newRow("broken map keeps the next one")
+            << uR"(\map="x"\Да \map="a"="b"\)"_s << u"Да a"_s << u"Да b"_s << 0 << 0;
+        QTest::newRow("tag inside a sentence")
+            << uR"(Один \pit=90\ два)"_s << u"Один два"_s << u"Один два"_s << 0 << 90;
         QTest::newRow("later rate wins") << uR"(\spd=50\\spd=150\Да)"_s << u"Да"_s << u"Да"_s << 150 << 0;
     }
 

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/codepage1251.h"
 #include "platform/core/apppaths.h"
 #include "platform/core/steprunner.h"
-#include "course/codepage1251.h"
 
 using namespace Platform;
 
@@ -45,9 +45,18 @@ private Q_SLOTS:
     {
         QStringList ran;
         StepRunner steps;
-        steps.run([&] { ran << "1"; return ok(); });
-        QVERIFY(!steps.run([&] { ran << "2"; return fail(3024); }));
-        steps.run([&] { ran << "3"; return ok(); });
+        steps.run([&] {
+            ran << "1";
+            return ok();
+        });
+        QVERIFY(!steps.run([&] {
+            ran << "2";
+            return fail(3024);
+        }));
+        steps.run([&] {
+            ran << "3";
+            return ok();
+        });
         QCOMPARE(ran, QStringList({"1", "2", "3"}));
         QCOMPARE(steps.failures(), 1);
         QVERIFY(!steps.stopped());
@@ -62,9 +71,18 @@ private Q_SLOTS:
             return error.code == ErrorCode::NoRussianLanguageSupport ? StepRunner::Reaction::Stop
                                                                      : StepRunner::Reaction::Continue;
         });
-        steps.run([&] { ran << "a"; return fail(ErrorCode::FileNotFound); });
-        steps.run([&] { ran << "b"; return fail(ErrorCode::NoRussianLanguageSupport); });
-        steps.run([&] { ran << "c"; return ok(); });
+        steps.run([&] {
+            ran << "a";
+            return fail(ErrorCode::FileNotFound);
+        });
+        steps.run([&] {
+            ran << "b";
+            return fail(ErrorCode::NoRussianLanguageSupport);
+        });
+        steps.run([&] {
+            ran << "c";
+            return ok();
+        });
         steps.always([&] { ran << "d"; });
         QCOMPARE(ran, QStringList({"a", "b"}));
         QCOMPARE(seen, QList<qint64>({ErrorCode::FileNotFound, ErrorCode::NoRussianLanguageSupport}));
@@ -80,7 +98,8 @@ private Q_SLOTS:
         QCOMPARE(Course::CodePage1251::toUnicode(0xA8), QChar(0x0401)); // Ё
         QCOMPARE(Course::CodePage1251::toUnicode(0xB8), QChar(0x0451)); // ё
         QCOMPARE(Course::CodePage1251::toUnicode(0xB9), QChar(0x2116)); // №
-        QCOMPARE(Course::CodePage1251::decode(QStringLiteral("a") + QChar(0) + QStringLiteral("b")), QStringLiteral("ab"));
+        QCOMPARE(Course::CodePage1251::decode(QStringLiteral("a") + QChar(0) + QStringLiteral("b")),
+                 QStringLiteral("ab"));
         const QString alphabet = QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя");
         QString encoded;
         QVERIFY(Course::CodePage1251::encode(alphabet, &encoded));
@@ -93,7 +112,8 @@ private Q_SLOTS:
 
     void codePage1251DecodesLongTextsInFull()
     {
-        const QString sentence = QStringLiteral("Скажите, пожалуйста, как пройти к вокзалу? Мне нужно успеть на поезд в Москву сегодня вечером.");
+        const QString sentence = QStringLiteral(
+            "Скажите, пожалуйста, как пройти к вокзалу? Мне нужно успеть на поезд в Москву сегодня вечером.");
         QVERIFY(sentence.size() > 90);
         QString stored;
         QVERIFY(Course::CodePage1251::encode(sentence + sentence, &stored));

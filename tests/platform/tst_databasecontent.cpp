@@ -73,10 +73,15 @@ class TestDatabaseContent : public QObject {
         writeFile(path(QStringLiteral("src/pictures/a.svg")), "<svg xmlns=\"http://www.w3.org/2000/svg\"/>\n");
         writeFile(path(QStringLiteral("src/lesson02.txt")), lesson);
         writeFile(path(QStringLiteral("src/words.tsv")), dictionary);
-        QStringList arguments{QStringLiteral("--out"), path(QStringLiteral("out")), QStringLiteral("--pictures"),
-                              path(QStringLiteral("src/pictures")), QStringLiteral("--password"),
-                              QStringLiteral("vorpentaluki"), QStringLiteral("--dictionary"),
-                              path(QStringLiteral("src/words.tsv")), QStringLiteral("--character"),
+        QStringList arguments{QStringLiteral("--out"),
+                              path(QStringLiteral("out")),
+                              QStringLiteral("--pictures"),
+                              path(QStringLiteral("src/pictures")),
+                              QStringLiteral("--password"),
+                              QStringLiteral("vorpentaluki"),
+                              QStringLiteral("--dictionary"),
+                              path(QStringLiteral("src/words.tsv")),
+                              QStringLiteral("--character"),
                               path(withCharacter ? QStringLiteral("src/Genie.acs") : QStringLiteral("src/none.acs")),
                               path(QStringLiteral("src/lesson02.txt"))};
         writeFile(path(QStringLiteral("src/Genie.acs")), "[animation Greet]\nframe 100\n\n[animation Wave]\n");
@@ -86,11 +91,13 @@ class TestDatabaseContent : public QObject {
     QStringList fixtureArguments(const QString &out) const
     {
         const QString course = qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/testdata/course");
-        QStringList arguments{QStringLiteral("--out"), out, QStringLiteral("--pictures"), course + QStringLiteral("/pictures"),
-                              QStringLiteral("--character"), course + QStringLiteral("/Genie.acs"),
+        QStringList arguments{QStringLiteral("--out"),        out,
+                              QStringLiteral("--pictures"),   course + QStringLiteral("/pictures"),
+                              QStringLiteral("--character"),  course + QStringLiteral("/Genie.acs"),
                               QStringLiteral("--dictionary"), course + QStringLiteral("/dictionary/fixture.tsv"),
-                              QStringLiteral("--password"), QStringLiteral("vorpentaluki")};
-        for (const QString &name : QDir(course + QStringLiteral("/lessons")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+                              QStringLiteral("--password"),   QStringLiteral("vorpentaluki")};
+        for (const QString &name :
+             QDir(course + QStringLiteral("/lessons")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
             arguments << course + QStringLiteral("/lessons/") + name;
         return arguments;
     }
@@ -100,8 +107,9 @@ private Q_SLOTS:
 
     void goodCourseCompiles()
     {
-        const Run run = compile("# comment\n\n" + kGoodRecord + "\n\n\n" + QByteArray(kGoodRecord).replace("Greet", "Wave"),
-                                kDictionaryHeader + "# note\nhouse\thus\t\tHaus\tmaison\tcasa\tдом (м.р.)\n");
+        const Run run =
+            compile("# comment\n\n" + kGoodRecord + "\n\n\n" + QByteArray(kGoodRecord).replace("Greet", "Wave"),
+                    kDictionaryHeader + "# note\nhouse\thus\t\tHaus\tmaison\tcasa\tдом (м.р.)\n");
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
         SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto russian = engine.openDatabase(path(QStringLiteral("out/Russian.mdb")), false, false,
@@ -129,12 +137,13 @@ private Q_SLOTS:
 
         QTest::newRow("missing picture") << QByteArray(kGoodRecord).replace("a.svg", "b.svg")
                                          << "lesson02.txt:9: picture 'b.svg' does not exist";
-        QTest::newRow("picture outside the folder") << QByteArray(kGoodRecord).replace("a.svg", "../src/pictures/a.svg")
-                                                    << "lesson02.txt:9: picture '../src/pictures/a.svg' must be a plain";
+        QTest::newRow("picture outside the folder")
+            << QByteArray(kGoodRecord).replace("a.svg", "../src/pictures/a.svg")
+            << "lesson02.txt:9: picture '../src/pictures/a.svg' must be a plain";
         QTest::newRow("unknown animation") << QByteArray(kGoodRecord).replace("Greet", "Dance")
                                            << "lesson02.txt:10: animation 'Dance' is not in the character file";
-        QTest::newRow("letter outside Windows-1251") << QByteArray(kGoodRecord).replace("Привет", "Приәет")
-                                                     << "lesson02.txt:1: character U+04D9";
+        QTest::newRow("letter outside Windows-1251")
+            << QByteArray(kGoodRecord).replace("Привет", "Приәет") << "lesson02.txt:1: character U+04D9";
         QTest::newRow("empty field") << QByteArray(kGoodRecord).replace("en: Hi!", "en:")
                                      << "lesson02.txt:3: field 'en' is empty";
         QTest::newRow("blank field") << QByteArray(kGoodRecord).replace("sv: Hej!", "sv:   ")
@@ -143,7 +152,8 @@ private Q_SLOTS:
                                        << "lesson02.txt:1: record lacks the field 'fi'";
         QTest::newRow("unknown field") << QByteArray(kGoodRecord).replace("de:", "dk:")
                                        << "lesson02.txt:6: unknown field 'dk'";
-        QTest::newRow("doubled field") << kGoodRecord + "ru: Ещё\n" << "lesson02.txt:11: field 'ru' given twice";
+        QTest::newRow("doubled field") << kGoodRecord + "ru: Ещё\n"
+                                       << "lesson02.txt:11: field 'ru' given twice";
         QTest::newRow("tab in a value") << QByteArray(kGoodRecord).replace("Salut !", "Salut\t!")
                                         << "lesson02.txt:7: field 'fr' holds a tab";
         QTest::newRow("no colon") << QByteArray(kGoodRecord).replace("es: ", "es ")
@@ -151,8 +161,9 @@ private Q_SLOTS:
         QTest::newRow("not UTF-8") << QByteArray(kGoodRecord).replace("Hallo", "H\xe4llo")
                                    << "lesson02.txt:1: the file is not valid UTF-8";
         QTest::newRow("only comments") << QByteArray("# nothing yet\n") << "lesson02.txt:1: the lesson has no records";
-        QTest::newRow("error in the second record") << kGoodRecord + "\n" + QByteArray(kGoodRecord).replace("voc: привет", "voc: ")
-                                                    << "lesson02.txt:13: field 'voc' is empty";
+        QTest::newRow("error in the second record")
+            << kGoodRecord + "\n" + QByteArray(kGoodRecord).replace("voc: привет", "voc: ")
+            << "lesson02.txt:13: field 'voc' is empty";
     }
 
     // A faulty source fails the build with file:line and writes nothing.
@@ -172,8 +183,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("wrong header") << QByteArray("English\tSwedish\n") << "words.tsv:1: the header must be";
         QTest::newRow("no header") << QByteArray("# only a comment\n") << "words.tsv:1: the header line is missing";
-        QTest::newRow("empty Russian") << kDictionaryHeader + "a\tb\tc\td\te\tf\t\n" << "words.tsv:2: the Russian cell is empty";
-        QTest::newRow("too few cells") << kDictionaryHeader + "a\tb\tдом\n" << "words.tsv:2: expected 7 tab-separated cells, found 3";
+        QTest::newRow("empty Russian") << kDictionaryHeader + "a\tb\tc\td\te\tf\t\n"
+                                       << "words.tsv:2: the Russian cell is empty";
+        QTest::newRow("too few cells") << kDictionaryHeader + "a\tb\tдом\n"
+                                       << "words.tsv:2: expected 7 tab-separated cells, found 3";
         QTest::newRow("Russian outside Windows-1251") << kDictionaryHeader + "# c\na\tb\tc\td\te\tf\tдоә\n"
                                                       << "words.tsv:3: character U+04D9";
     }
@@ -211,8 +224,8 @@ private Q_SLOTS:
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
         run = contentc(fixtureArguments(second.path()));
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-        for (const QString &name : {QStringLiteral("Russian.mdb"), QStringLiteral("Lexikon.mdb"), QStringLiteral("Print.mdb"),
-                                    QStringLiteral("Pictures/star.svg")}) {
+        for (const QString &name : {QStringLiteral("Russian.mdb"), QStringLiteral("Lexikon.mdb"),
+                                    QStringLiteral("Print.mdb"), QStringLiteral("Pictures/star.svg")}) {
             const QByteArray hash = hashOf(first.filePath(name));
             QVERIFY2(!hash.isEmpty(), qPrintable(name));
             QCOMPARE(hashOf(second.filePath(name)), hash);

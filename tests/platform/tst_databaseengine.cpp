@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "course/codepage1251.h"
 
 using namespace Platform;
 
@@ -18,8 +18,14 @@ namespace {
 
 const QString kPassword = QStringLiteral("vorpentaluki");
 
-QString fixture(const QString &name) { return qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QLatin1Char('/') + name; }
-QString application(const QString &name) { return qEnvironmentVariable("VESKORA_APP_DIR") + QLatin1Char('/') + name; }
+QString fixture(const QString &name)
+{
+    return qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QLatin1Char('/') + name;
+}
+QString application(const QString &name)
+{
+    return qEnvironmentVariable("VESKORA_APP_DIR") + QLatin1Char('/') + name;
+}
 
 QString connectFor(const QString &path, const QString &password)
 {
@@ -55,7 +61,8 @@ class TestDatabaseEngine : public QObject {
 
     QHash<QString, QByteArray> m_hashes;
     QHash<QString, QDateTime> m_times;
-    const QStringList m_courseFiles{QStringLiteral("Russian.mdb"), QStringLiteral("Lexikon.mdb"), QStringLiteral("Print.mdb")};
+    const QStringList m_courseFiles{QStringLiteral("Russian.mdb"), QStringLiteral("Lexikon.mdb"),
+                                    QStringLiteral("Print.mdb")};
 
 private Q_SLOTS:
     void initTestCase()
@@ -88,7 +95,8 @@ private Q_SLOTS:
         if (!QFileInfo::exists(application(QStringLiteral("Russian.mdb"))))
             QSKIP("the application course is not built");
         SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
-        auto russian = engine.openDatabase({}, false, false, connectFor(application(QStringLiteral("Russian.mdb")), kPassword));
+        auto russian =
+            engine.openDatabase({}, false, false, connectFor(application(QStringLiteral("Russian.mdb")), kPassword));
         QVERIFY(russian);
         const QDir sources(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/data/lessons"));
         for (int lesson = 1; lesson <= 38; ++lesson) {
@@ -119,9 +127,11 @@ private Q_SLOTS:
         const QString lexikon = fixture(QStringLiteral("Lexikon.mdb"));
         QTest::newRow("course, password in the connect text") << "" << connectFor(russian, kPassword) << qint64(0);
         QTest::newRow("course, path and password") << russian << "Access;PWD=vorpentaluki" << qint64(0);
-        QTest::newRow("course, wrong password") << "" << connectFor(russian, "vorpentaluk") << ErrorCode::NotValidPassword;
+        QTest::newRow("course, wrong password")
+            << "" << connectFor(russian, "vorpentaluk") << ErrorCode::NotValidPassword;
         QTest::newRow("course, empty password") << "" << connectFor(russian, "") << ErrorCode::NotValidPassword;
-        QTest::newRow("course, no password") << "" << ";DATABASE=" + russian << ErrorCode::NotValidPassword;
+        QTest::newRow("course, no password") << ""
+                                             << ";DATABASE=" + russian << ErrorCode::NotValidPassword;
         QTest::newRow("course by plain path") << russian << "" << ErrorCode::NotValidPassword;
         QTest::newRow("course, Access") << russian << "Access" << ErrorCode::NotValidPassword;
         QTest::newRow("dictionary by path") << lexikon << "" << qint64(0);
@@ -129,13 +139,14 @@ private Q_SLOTS:
         QTest::newRow("dictionary, Access") << lexikon << "Access" << qint64(0);
         QTest::newRow("print database") << fixture("Print.mdb") << "" << qint64(0);
         QTest::newRow("missing file") << fixture("Nothing.mdb") << "" << ErrorCode::FileNotFound;
-        QTest::newRow("missing file with password") << "" << connectFor(fixture("Nothing.mdb"), kPassword)
-                                                    << ErrorCode::FileNotFound;
-        QTest::newRow("no name at all") << "" << "Access" << ErrorCode::FileNotFound;
+        QTest::newRow("missing file with password")
+            << "" << connectFor(fixture("Nothing.mdb"), kPassword) << ErrorCode::FileNotFound;
+        QTest::newRow("no name at all") << ""
+                                        << "Access" << ErrorCode::FileNotFound;
         QTest::newRow("a folder") << fixture("Pictures") << "" << ErrorCode::FileNotFound;
         QTest::newRow("a picture") << fixture("Pictures/circle.svg") << "" << ErrorCode::UnrecognizedDatabaseFormat;
-        QTest::newRow("a picture with the password") << "" << connectFor(fixture("Pictures/circle.svg"), kPassword)
-                                                     << ErrorCode::UnrecognizedDatabaseFormat;
+        QTest::newRow("a picture with the password")
+            << "" << connectFor(fixture("Pictures/circle.svg"), kPassword) << ErrorCode::UnrecognizedDatabaseFormat;
     }
 
     void opening()
@@ -219,7 +230,8 @@ private Q_SLOTS:
     void lessonTablesHoldTheStoredForm()
     {
         SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
-        auto opened = engine.openDatabase({}, false, false, connectFor(fixture(QStringLiteral("Russian.mdb")), kPassword));
+        auto opened =
+            engine.openDatabase({}, false, false, connectFor(fixture(QStringLiteral("Russian.mdb")), kPassword));
         QVERIFY(opened);
         const QStringList tables = (*opened)->tableNames();
         for (int lesson : {1, 2, 3, 5, 9, 10, 12, 37, 38})
@@ -254,7 +266,8 @@ private Q_SLOTS:
         const QStringList lessons = column(**recordset, QStringLiteral("Lektion"));
         QCOMPARE(lessons.count(QStringLiteral("2")), 5);
         const int first = int(lessons.indexOf(QStringLiteral("2")));
-        QCOMPARE((*recordset)->valueAt(first + 1, QStringLiteral("RussianText")).value(), QStringLiteral("Здравствуйте!"));
+        QCOMPARE((*recordset)->valueAt(first + 1, QStringLiteral("RussianText")).value(),
+                 QStringLiteral("Здравствуйте!"));
         QCOMPARE((*recordset)->valueAt(first + 1, QStringLiteral("Nr")).value(), QStringLiteral("2"));
     }
 
@@ -305,29 +318,49 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QStringList>("expected");
 
-        const QStringList hu{"hus", "hund", "huvud", "hunger", "hungrig", "hur", "humör", "Hudiksvall", "HURRA", "HULIGAN"};
-        QTest::newRow("Swedish hu") << "Swedish" << "hu*" << hu;
-        QTest::newRow("Swedish Hu") << "Swedish" << "Hu*" << hu;
-        QTest::newRow("Swedish HU") << "Swedish" << "HU*" << hu;
-        QTest::newRow("set instead of a letter (full scan)") << "Swedish" << "[h]u*" << hu;
-        QTest::newRow("question mark after a prefix") << "Swedish" << "hu?*" << hu;
-        QTest::newRow("prefix then set") << "Swedish" << "hu[nr]*"
-                                         << QStringList{"hund", "hunger", "hungrig", "hur", "HURRA"};
-        QTest::newRow("whole word, any case") << "Swedish" << "HUR" << QStringList{"hur"};
-        QTest::newRow("Swedish å") << "Swedish" << "Å*" << QStringList{"år", "åka"};
-        QTest::newRow("Swedish ä") << "Swedish" << "ä*" << QStringList{"äpple", "Ängel"};
-        QTest::newRow("German Ü") << "Deutch" << "ü*" << QStringList{"Übung"};
-        QTest::newRow("German capital sharp s") << "Deutch" << "STRAẞE" << QStringList{"Straße"};
-        QTest::newRow("French É") << "France" << "É*" << QStringList{"école", "énorme"};
-        QTest::newRow("English range") << "English" << "[a-c]*"
-                                       << QStringList{"apple", "angel", "big", "café", "bread", "cheese", "child", "brother"};
-        QTest::newRow("English digit") << "English" << "#*" << QStringList{"100% cotton"};
-        QTest::newRow("percent is literal") << "English" << "100%*" << QStringList{"100% cotton"};
-        QTest::newRow("underscore is literal") << "English" << "_*" << QStringList();
-        QTest::newRow("apostrophe") << "English" << "it's*" << QStringList{"it's"};
-        QTest::newRow("empty pattern finds empty cells") << "Suomi" << "" << QStringList{""};
-        QTest::newRow("three letters") << "Spain" << "???" << QStringList{"año", "pan"};
-        QTest::newRow("nothing") << "English" << "qq*" << QStringList();
+        const QStringList hu{"hus", "hund",  "huvud",      "hunger", "hungrig",
+                             "hur", "humör", "Hudiksvall", "HURRA",  "HULIGAN"};
+        QTest::newRow("Swedish hu") << "Swedish"
+                                    << "hu*" << hu;
+        QTest::newRow("Swedish Hu") << "Swedish"
+                                    << "Hu*" << hu;
+        QTest::newRow("Swedish HU") << "Swedish"
+                                    << "HU*" << hu;
+        QTest::newRow("set instead of a letter (full scan)") << "Swedish"
+                                                             << "[h]u*" << hu;
+        QTest::newRow("question mark after a prefix") << "Swedish"
+                                                      << "hu?*" << hu;
+        QTest::newRow("prefix then set") << "Swedish"
+                                         << "hu[nr]*" << QStringList{"hund", "hunger", "hungrig", "hur", "HURRA"};
+        QTest::newRow("whole word, any case") << "Swedish"
+                                              << "HUR" << QStringList{"hur"};
+        QTest::newRow("Swedish å") << "Swedish"
+                                   << "Å*" << QStringList{"år", "åka"};
+        QTest::newRow("Swedish ä") << "Swedish"
+                                   << "ä*" << QStringList{"äpple", "Ängel"};
+        QTest::newRow("German Ü") << "Deutch"
+                                  << "ü*" << QStringList{"Übung"};
+        QTest::newRow("German capital sharp s") << "Deutch"
+                                                << "STRAẞE" << QStringList{"Straße"};
+        QTest::newRow("French É") << "France"
+                                  << "É*" << QStringList{"école", "énorme"};
+        QTest::newRow("English range") << "English"
+                                       << "[a-c]*" << QStringList{"apple", "angel",  "big",   "café",
+                                                                  "bread", "cheese", "child", "brother"};
+        QTest::newRow("English digit") << "English"
+                                       << "#*" << QStringList{"100% cotton"};
+        QTest::newRow("percent is literal") << "English"
+                                            << "100%*" << QStringList{"100% cotton"};
+        QTest::newRow("underscore is literal") << "English"
+                                               << "_*" << QStringList();
+        QTest::newRow("apostrophe") << "English"
+                                    << "it's*" << QStringList{"it's"};
+        QTest::newRow("empty pattern finds empty cells") << "Suomi"
+                                                         << "" << QStringList{""};
+        QTest::newRow("three letters") << "Spain"
+                                       << "???" << QStringList{"año", "pan"};
+        QTest::newRow("nothing") << "English"
+                                 << "qq*" << QStringList();
         QString upperHouse;
         Course::CodePage1251::encode(QStringLiteral("ДОМ*"), &upperHouse);
         QString house;
@@ -375,11 +408,14 @@ private Q_SLOTS:
         QTest::newRow("system table") << "sqlite_master" << ErrorCode::TableNotFound;
         QTest::newRow("unknown column") << "SELECT Klingon FROM Lang" << ErrorCode::TooFewParameters;
         QTest::newRow("search helper column") << "SELECT English_fold FROM Lang" << ErrorCode::TooFewParameters;
-        QTest::newRow("unknown column in where") << "SELECT English FROM Lang where rowid Like\"1\""
-                                                 << ErrorCode::TooFewParameters;
-        QTest::newRow("unclosed bracket") << "SELECT English FROM Lang where English Like\"[a*\"" << ErrorCode::SyntaxError;
-        QTest::newRow("reversed range") << "SELECT English FROM Lang where English Like\"[z-a]*\"" << ErrorCode::SyntaxError;
-        QTest::newRow("stray quote") << "SELECT English FROM Lang where English Like\"a\"b*\"" << ErrorCode::SyntaxError;
+        QTest::newRow("unknown column in where")
+            << "SELECT English FROM Lang where rowid Like\"1\"" << ErrorCode::TooFewParameters;
+        QTest::newRow("unclosed bracket")
+            << "SELECT English FROM Lang where English Like\"[a*\"" << ErrorCode::SyntaxError;
+        QTest::newRow("reversed range") << "SELECT English FROM Lang where English Like\"[z-a]*\""
+                                        << ErrorCode::SyntaxError;
+        QTest::newRow("stray quote") << "SELECT English FROM Lang where English Like\"a\"b*\""
+                                     << ErrorCode::SyntaxError;
     }
 
     void schemaErrors()
@@ -426,8 +462,8 @@ private Q_SLOTS:
         SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
         auto db = openLexikon(engine);
         QVERIFY(db);
-        const QString source = QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"") + typed
-            + QStringLiteral("*\"");
+        const QString source =
+            QStringLiteral("SELECT Swedish, Russian FROM Lang  where Swedish Like\"") + typed + QStringLiteral("*\"");
         const auto recordset = db->openRecordset(source);
         if (recordset) {
             QCOMPARE((*recordset)->fieldNames(), QStringList({"Swedish", "Russian"}));
@@ -488,7 +524,8 @@ private Q_SLOTS:
         };
         QCOMPARE(words(QStringLiteral("Dense")), QStringList({"a", "b", "c"}));
         QCOMPARE(words(QStringLiteral("Gaps")), QStringList({"a", "c", "d", "e"}));
-        QCOMPARE(words(QStringLiteral("SELECT Word FROM Gaps where Word Like\"*\"")), QStringList({"a", "c", "d", "e"}));
+        QCOMPARE(words(QStringLiteral("SELECT Word FROM Gaps where Word Like\"*\"")),
+                 QStringList({"a", "c", "d", "e"}));
         QCOMPARE(words(QStringLiteral("Nulls")), QStringList({"a", "", "c"}));
         QCOMPARE(words(QStringLiteral("SELECT Word FROM Nulls where Word Like\"*\"")), QStringList({"a", "c"}));
         QCOMPARE(words(QStringLiteral("Empty")), QStringList());

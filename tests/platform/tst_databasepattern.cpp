@@ -18,49 +18,92 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("matches");
 
-        QTest::newRow("prefix") << "hu*" << "hund" << true;
-        QTest::newRow("prefix, capital text") << "hu*" << "Hudiksvall" << true;
-        QTest::newRow("prefix, capital pattern") << "HU*" << "humör" << true;
-        QTest::newRow("prefix is not infix") << "hu*" << "schuh" << false;
-        QTest::newRow("star alone, empty text") << "*" << "" << true;
-        QTest::newRow("empty pattern, empty text") << "" << "" << true;
-        QTest::newRow("empty pattern, text") << "" << "a" << false;
-        QTest::newRow("whole text, no star") << "hur" << "HUR" << true;
-        QTest::newRow("no star means exact") << "hur" << "hurra" << false;
-        QTest::newRow("question mark takes one") << "h?s" << "hus" << true;
-        QTest::newRow("question mark needs one") << "h?s" << "hs" << false;
-        QTest::newRow("question mark, non-ASCII") << "?r" << "år" << true;
-        QTest::newRow("hash is a digit") << "#*" << "100% cotton" << true;
-        QTest::newRow("hash is not a letter") << "#*" << "cotton" << false;
-        QTest::newRow("set") << "[bh]und" << "Hund" << true;
-        QTest::newRow("set misses") << "[bh]und" << "mund" << false;
-        QTest::newRow("range") << "[a-c]*" << "Café" << true;
-        QTest::newRow("range misses") << "[a-c]*" << "dog" << false;
-        QTest::newRow("negated set") << "[!h]*" << "dog" << true;
-        QTest::newRow("negated set misses, any case") << "[!h]*" << "House" << false;
-        QTest::newRow("star in set is literal") << "a[*]b" << "a*b" << true;
-        QTest::newRow("star in set is not a wildcard") << "a[*]b" << "axb" << false;
-        QTest::newRow("bracket in set is literal") << "[[]x" << "[x" << true;
-        QTest::newRow("hyphen at set end is literal") << "[a-]" << "-" << true;
-        QTest::newRow("closing bracket outside a set") << "a]" << "a]" << true;
-        QTest::newRow("empty set is nothing") << "a[]b" << "ab" << true;
-        QTest::newRow("percent is literal") << "100%*" << "100% cotton" << true;
-        QTest::newRow("percent is not a wildcard") << "%" << "anything" << false;
-        QTest::newRow("underscore is not a wildcard") << "_*" << "x" << false;
-        QTest::newRow("star in the middle") << "h*e" << "house" << true;
-        QTest::newRow("star backtracks") << "*a*a" << "banana" << true;
-        QTest::newRow("star backtracks, no match") << "*a*ab" << "banana" << false;
-        QTest::newRow("Swedish å and Å") << "Å*" << "åka" << true;
-        QTest::newRow("Swedish Ä and ä") << "ä*" << "Ängel" << true;
-        QTest::newRow("German Ü and ü") << "über*" << "Übung" << false;
-        QTest::newRow("German ü*") << "ü*" << "Übung" << true;
-        QTest::newRow("German capital sharp s") << "STRAẞE" << "Straße" << true;
-        QTest::newRow("French É and é") << "É*" << "école" << true;
-        QTest::newRow("Cyrillic upper against lower") << "ДОМ*" << "дом (м.р.)" << true;
-        QTest::newRow("Cyrillic Ё and ё") << "Ё?КА" << "ёлка" << true;
-        QTest::newRow("Cyrillic range") << "[а-я]*" << "Ягода" << true;
-        QTest::newRow("Cyrillic e is not ё") << "е*" << "ёлка" << false;
-        QTest::newRow("Greek") << "ΣΟΦΊΑ" << "σοφία" << true;
+        QTest::newRow("prefix") << "hu*"
+                                << "hund" << true;
+        QTest::newRow("prefix, capital text") << "hu*"
+                                              << "Hudiksvall" << true;
+        QTest::newRow("prefix, capital pattern") << "HU*"
+                                                 << "humör" << true;
+        QTest::newRow("prefix is not infix") << "hu*"
+                                             << "schuh" << false;
+        QTest::newRow("star alone, empty text") << "*"
+                                                << "" << true;
+        QTest::newRow("empty pattern, empty text") << ""
+                                                   << "" << true;
+        QTest::newRow("empty pattern, text") << ""
+                                             << "a" << false;
+        QTest::newRow("whole text, no star") << "hur"
+                                             << "HUR" << true;
+        QTest::newRow("no star means exact") << "hur"
+                                             << "hurra" << false;
+        QTest::newRow("question mark takes one") << "h?s"
+                                                 << "hus" << true;
+        QTest::newRow("question mark needs one") << "h?s"
+                                                 << "hs" << false;
+        QTest::newRow("question mark, non-ASCII") << "?r"
+                                                  << "år" << true;
+        QTest::newRow("hash is a digit") << "#*"
+                                         << "100% cotton" << true;
+        QTest::newRow("hash is not a letter") << "#*"
+                                              << "cotton" << false;
+        QTest::newRow("set") << "[bh]und"
+                             << "Hund" << true;
+        QTest::newRow("set misses") << "[bh]und"
+                                    << "mund" << false;
+        QTest::newRow("range") << "[a-c]*"
+                               << "Café" << true;
+        QTest::newRow("range misses") << "[a-c]*"
+                                      << "dog" << false;
+        QTest::newRow("negated set") << "[!h]*"
+                                     << "dog" << true;
+        QTest::newRow("negated set misses, any case") << "[!h]*"
+                                                      << "House" << false;
+        QTest::newRow("star in set is literal") << "a[*]b"
+                                                << "a*b" << true;
+        QTest::newRow("star in set is not a wildcard") << "a[*]b"
+                                                       << "axb" << false;
+        QTest::newRow("bracket in set is literal") << "[[]x"
+                                                   << "[x" << true;
+        QTest::newRow("hyphen at set end is literal") << "[a-]"
+                                                      << "-" << true;
+        QTest::newRow("closing bracket outside a set") << "a]"
+                                                       << "a]" << true;
+        QTest::newRow("empty set is nothing") << "a[]b"
+                                              << "ab" << true;
+        QTest::newRow("percent is literal") << "100%*"
+                                            << "100% cotton" << true;
+        QTest::newRow("percent is not a wildcard") << "%"
+                                                   << "anything" << false;
+        QTest::newRow("underscore is not a wildcard") << "_*"
+                                                      << "x" << false;
+        QTest::newRow("star in the middle") << "h*e"
+                                            << "house" << true;
+        QTest::newRow("star backtracks") << "*a*a"
+                                         << "banana" << true;
+        QTest::newRow("star backtracks, no match") << "*a*ab"
+                                                   << "banana" << false;
+        QTest::newRow("Swedish å and Å") << "Å*"
+                                         << "åka" << true;
+        QTest::newRow("Swedish Ä and ä") << "ä*"
+                                         << "Ängel" << true;
+        QTest::newRow("German Ü and ü") << "über*"
+                                        << "Übung" << false;
+        QTest::newRow("German ü*") << "ü*"
+                                   << "Übung" << true;
+        QTest::newRow("German capital sharp s") << "STRAẞE"
+                                                << "Straße" << true;
+        QTest::newRow("French É and é") << "É*"
+                                        << "école" << true;
+        QTest::newRow("Cyrillic upper against lower") << "ДОМ*"
+                                                      << "дом (м.р.)" << true;
+        QTest::newRow("Cyrillic Ё and ё") << "Ё?КА"
+                                          << "ёлка" << true;
+        QTest::newRow("Cyrillic range") << "[а-я]*"
+                                        << "Ягода" << true;
+        QTest::newRow("Cyrillic e is not ё") << "е*"
+                                             << "ёлка" << false;
+        QTest::newRow("Greek") << "ΣΟΦΊΑ"
+                               << "σοφία" << true;
     }
 
     void matching()
@@ -98,16 +141,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<bool>("prefixOnly");
         QTest::addColumn<bool>("everything");
-        QTest::newRow("letters and star") << "Hu*" << "hu" << true << false;
-        QTest::newRow("no star") << "hu" << "hu" << false << false;
-        QTest::newRow("star then more") << "hu*s" << "hu" << false << false;
-        QTest::newRow("question mark") << "h?*" << "h" << false << false;
-        QTest::newRow("set first") << "[h]u*" << "" << false << false;
-        QTest::newRow("doubled stars") << "hu**" << "hu" << true << false;
-        QTest::newRow("star") << "*" << "" << true << true;
-        QTest::newRow("stars") << "***" << "" << true << true;
-        QTest::newRow("empty") << "" << "" << false << false;
-        QTest::newRow("non-ASCII folded") << "ÅK*" << "åk" << true << false;
+        QTest::newRow("letters and star") << "Hu*"
+                                          << "hu" << true << false;
+        QTest::newRow("no star") << "hu"
+                                 << "hu" << false << false;
+        QTest::newRow("star then more") << "hu*s"
+                                        << "hu" << false << false;
+        QTest::newRow("question mark") << "h?*"
+                                       << "h" << false << false;
+        QTest::newRow("set first") << "[h]u*"
+                                   << "" << false << false;
+        QTest::newRow("doubled stars") << "hu**"
+                                       << "hu" << true << false;
+        QTest::newRow("star") << "*"
+                              << "" << true << true;
+        QTest::newRow("stars") << "***"
+                               << "" << true << true;
+        QTest::newRow("empty") << ""
+                               << "" << false << false;
+        QTest::newRow("non-ASCII folded") << "ÅK*"
+                                          << "åk" << true << false;
     }
 
     void prefixes()
@@ -142,27 +195,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("whereColumn");
         QTest::addColumn<QString>("pattern");
 
-        QTest::newRow("table name") << "Lektion7" << "Lektion7" << QStringList() << "" << "";
-        QTest::newRow("table name with blanks") << "  Lang  " << "Lang" << QStringList() << "" << "";
-        QTest::newRow("as the dictionary writes it")
-            << "SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\"" << "Lang" << QStringList{"Swedish", "Russian"}
-            << "Swedish" << "hu*";
-        QTest::newRow("blank before the quote")
-            << "SELECT English, Russian FROM Lang WHERE English LIKE \"a*\"" << "Lang" << QStringList{"English", "Russian"}
-            << "English" << "a*";
+        QTest::newRow("table name") << "Lektion7"
+                                    << "Lektion7" << QStringList() << ""
+                                    << "";
+        QTest::newRow("table name with blanks") << "  Lang  "
+                                                << "Lang" << QStringList() << ""
+                                                << "";
+        QTest::newRow("as the dictionary writes it") << "SELECT Swedish, Russian FROM Lang  where Swedish Like\"hu*\""
+                                                     << "Lang" << QStringList{"Swedish", "Russian"} << "Swedish"
+                                                     << "hu*";
+        QTest::newRow("blank before the quote") << "SELECT English, Russian FROM Lang WHERE English LIKE \"a*\""
+                                                << "Lang" << QStringList{"English", "Russian"} << "English"
+                                                << "a*";
         QTest::newRow("lower-case keywords, tabs and line breaks")
-            << "select\tEnglish,Russian\nfrom Lang\n\twhere English like\"b*\" ;" << "Lang"
-            << QStringList{"English", "Russian"} << "English" << "b*";
-        QTest::newRow("star, no where") << "SELECT * FROM Lektion2" << "Lektion2" << QStringList() << "" << "";
-        QTest::newRow("bracketed names") << "SELECT [English] FROM [Lang] where [English] Like 'x*'" << "Lang"
-                                         << QStringList{"English"} << "English" << "x*";
-        QTest::newRow("doubled quote inside") << "SELECT English FROM Lang where English Like\"a\"\"b*\"" << "Lang"
-                                              << QStringList{"English"} << "English" << "a\"b*";
+            << "select\tEnglish,Russian\nfrom Lang\n\twhere English like\"b*\" ;"
+            << "Lang" << QStringList{"English", "Russian"} << "English"
+            << "b*";
+        QTest::newRow("star, no where") << "SELECT * FROM Lektion2"
+                                        << "Lektion2" << QStringList() << ""
+                                        << "";
+        QTest::newRow("bracketed names") << "SELECT [English] FROM [Lang] where [English] Like 'x*'"
+                                         << "Lang" << QStringList{"English"} << "English"
+                                         << "x*";
+        QTest::newRow("doubled quote inside") << "SELECT English FROM Lang where English Like\"a\"\"b*\""
+                                              << "Lang" << QStringList{"English"} << "English"
+                                              << "a\"b*";
         QTest::newRow("SQL words inside the pattern")
-            << "SELECT English FROM Lang where English Like\"'; DROP TABLE Lang; --*\"" << "Lang" << QStringList{"English"}
-            << "English" << "'; DROP TABLE Lang; --*";
-        QTest::newRow("empty pattern") << "SELECT English FROM Lang where English Like\"\"" << "Lang"
-                                       << QStringList{"English"} << "English" << "";
+            << "SELECT English FROM Lang where English Like\"'; DROP TABLE Lang; --*\""
+            << "Lang" << QStringList{"English"} << "English"
+            << "'; DROP TABLE Lang; --*";
+        QTest::newRow("empty pattern") << "SELECT English FROM Lang where English Like\"\""
+                                       << "Lang" << QStringList{"English"} << "English"
+                                       << "";
     }
 
     void queries()
@@ -207,11 +271,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("database");
         QTest::addColumn<bool>("hasPassword");
         QTest::addColumn<QString>("password");
-        QTest::newRow("engine open") << ";DATABASE=/app/Russian.mdb;PWD=vorpentaluki" << "/app/Russian.mdb" << true
-                                     << "vorpentaluki";
-        QTest::newRow("Access alone") << "Access" << "" << false << "";
-        QTest::newRow("Access with password") << "Access;PWD=x;y" << "" << true << "x";
-        QTest::newRow("lower-case keys") << ";database=/a b/L.mdb;pwd=" << "/a b/L.mdb" << true << "";
+        QTest::newRow("engine open") << ";DATABASE=/app/Russian.mdb;PWD=vorpentaluki"
+                                     << "/app/Russian.mdb" << true << "vorpentaluki";
+        QTest::newRow("Access alone") << "Access"
+                                      << "" << false << "";
+        QTest::newRow("Access with password") << "Access;PWD=x;y"
+                                              << "" << true << "x";
+        QTest::newRow("lower-case keys") << ";database=/a b/L.mdb;pwd="
+                                         << "/a b/L.mdb" << true << "";
     }
 
     void connectTexts()

@@ -8,16 +8,19 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "course/codepage1251.h"
 
 using namespace Platform;
 
 namespace {
 
-QString fixture(const QString &name) { return qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QLatin1Char('/') + name; }
+QString fixture(const QString &name)
+{
+    return qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QLatin1Char('/') + name;
+}
 
 QString text(const QWidget *control)
 {
@@ -37,7 +40,8 @@ QString text(const QWidget *control)
 class LessonControls : public QObject {
     Q_OBJECT
 public:
-    explicit LessonControls(DataSource &data) : m_data(data)
+    explicit LessonControls(DataSource &data)
+        : m_data(data)
     {
         txtTexten.setObjectName(QStringLiteral("txtTexten"));
         txtNative.setObjectName(QStringLiteral("txtNative"));
@@ -91,8 +95,8 @@ class TestDataSource : public QObject {
     static void openLesson(SqlCipherDatabaseEngine &engine, DataSource &data, int lesson)
     {
         QVERIFY(engine.openDatabase({}, false, false,
-                                    QStringLiteral(";DATABASE=%1;PWD=%2").arg(fixture(QStringLiteral("Russian.mdb")),
-                                                                              QLatin1String(kPassword))));
+                                    QStringLiteral(";DATABASE=%1;PWD=%2")
+                                        .arg(fixture(QStringLiteral("Russian.mdb")), QLatin1String(kPassword))));
         data.setDatabaseName(fixture(QStringLiteral("Russian.mdb")));
         data.setConnect(QStringLiteral("Access"));
         data.setRecordSource(QStringLiteral("Lektion%1").arg(lesson));
@@ -232,12 +236,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("database");
         QTest::addColumn<QString>("source");
         QTest::addColumn<qint64>("error");
-        QTest::newRow("missing database") << "Nothing.mdb" << "Lang" << ErrorCode::FileNotFound;
-        QTest::newRow("missing table") << "Lexikon.mdb" << "Lektion7" << ErrorCode::TableNotFound;
-        QTest::newRow("no record source") << "Lexikon.mdb" << "" << ErrorCode::TableNotFound;
-        QTest::newRow("bad pattern") << "Lexikon.mdb" << "SELECT Swedish FROM Lang  where Swedish Like\"[*\""
-                                     << ErrorCode::SyntaxError;
-        QTest::newRow("stray quote") << "Lexikon.mdb" << "SELECT Swedish FROM Lang  where Swedish Like\"a\"b*\""
+        QTest::newRow("missing database") << "Nothing.mdb"
+                                          << "Lang" << ErrorCode::FileNotFound;
+        QTest::newRow("missing table") << "Lexikon.mdb"
+                                       << "Lektion7" << ErrorCode::TableNotFound;
+        QTest::newRow("no record source") << "Lexikon.mdb"
+                                          << "" << ErrorCode::TableNotFound;
+        QTest::newRow("bad pattern") << "Lexikon.mdb"
+                                     << "SELECT Swedish FROM Lang  where Swedish Like\"[*\"" << ErrorCode::SyntaxError;
+        QTest::newRow("stray quote") << "Lexikon.mdb"
+                                     << "SELECT Swedish FROM Lang  where Swedish Like\"a\"b*\""
                                      << ErrorCode::SyntaxError;
     }
 

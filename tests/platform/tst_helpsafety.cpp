@@ -95,7 +95,8 @@ QString compileHelp(const QTemporaryDir &folder, const QList<std::pair<QString, 
 
 QByteArray nested(const char *open, const char *close, int depth)
 {
-    return "<html><body>" + QByteArray(open).repeated(depth) + "innermost" + QByteArray(close).repeated(depth) + "</body></html>";
+    return "<html><body>" + QByteArray(open).repeated(depth) + "innermost" + QByteArray(close).repeated(depth)
+        + "</body></html>";
 }
 
 } // namespace
@@ -151,7 +152,8 @@ private Q_SLOTS:
         viewer.showHelp(appFile(QStringLiteral("RussianHelp.chm::/Suomi.htm")));
         ChmBrowser *browser = viewer.window()->browser();
         const QUrl url(QString(reference).replace(QStringLiteral("%1"), secret.fileName()));
-        for (const int type : {QTextDocument::ImageResource, QTextDocument::HtmlResource, QTextDocument::StyleSheetResource}) {
+        for (const int type :
+             {QTextDocument::ImageResource, QTextDocument::HtmlResource, QTextDocument::StyleSheetResource}) {
             const QVariant resource = browser->loadResource(type, url);
             QCOMPARE(resource.isValid(), loads);
         }
@@ -163,10 +165,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("shown");
         QTest::newRow("50 nested tables") << nested("<table><tr><td>", "</td></tr></table>", 50) << false;
         QTest::newRow("200 nested lists") << nested("<ul><li>", "</li></ul>", 200) << false;
-        QTest::newRow("2 MB page") << "<html><body><p>" + QByteArray(2 * 1024 * 1024, 'a') + "</p></body></html>" << false;
+        QTest::newRow("2 MB page") << "<html><body><p>" + QByteArray(2 * 1024 * 1024, 'a') + "</p></body></html>"
+                                   << false;
         QTest::newRow("tables as deep as allowed")
             << nested("<table><tr><td>", "</td></tr></table>", HelpPageLimits::kMaxTableNesting) << true;
-        QTest::newRow("lists as deep as allowed") << nested("<ul><li>", "</li></ul>", HelpPageLimits::kMaxBlockNesting) << true;
+        QTest::newRow("lists as deep as allowed")
+            << nested("<ul><li>", "</li></ul>", HelpPageLimits::kMaxBlockNesting) << true;
     }
     void pageBeyondTheLimitsIsNotLaidOut()
     {
@@ -179,7 +183,8 @@ private Q_SLOTS:
         for (char &byte : filler)
             byte = char(random.bounded(256));
         QTemporaryDir dir;
-        const QString chm = compileHelp(dir, {{QStringLiteral("Page.htm"), html}, {QStringLiteral("filler.png"), filler}});
+        const QString chm =
+            compileHelp(dir, {{QStringLiteral("Page.htm"), html}, {QStringLiteral("filler.png"), filler}});
         if (chm.isEmpty())
             QSKIP("chmcmd is not installed");
         QVERIFY(QFile::exists(chm));

@@ -31,19 +31,32 @@ void addPageRows()
     QTest::addColumn<QString>("titleWord");
     const QString user = QStringLiteral("RussianUserHelp.chm");
     const QString grammar = QStringLiteral("RussianHelp.chm");
-    QTest::newRow("User") << user << "User.htm" << "guide";
-    QTest::newRow("Eng intro") << user << "Eng intro.htm" << "Welcome";
-    QTest::newRow("Swe Intro") << user << "Swe Intro.htm" << "Välkommen";
-    QTest::newRow("Fin intro") << user << "Fin intro.htm" << "Tervetuloa";
-    QTest::newRow("Ger intro") << user << "Ger intro.htm" << "Willkommen";
-    QTest::newRow("Fra intro") << user << "Fra intro.htm" << "Bienvenue";
-    QTest::newRow("Spain intro") << user << "Spain intro.htm" << "Bienvenido";
-    QTest::newRow("England") << grammar << "England.htm" << "grammar";
-    QTest::newRow("Ryska minigrammatik") << grammar << "Ryska minigrammatik.htm" << "minigrammatik";
-    QTest::newRow("Suomi") << grammar << "Suomi.htm" << "kielioppia";
-    QTest::newRow("German") << grammar << "German.htm" << "Grammatik";
-    QTest::newRow("France") << grammar << "France.htm" << "grammaire";
-    QTest::newRow("Spain") << grammar << "Spain.htm" << "gramática";
+    QTest::newRow("User") << user << "User.htm"
+                          << "guide";
+    QTest::newRow("Eng intro") << user << "Eng intro.htm"
+                               << "Welcome";
+    QTest::newRow("Swe Intro") << user << "Swe Intro.htm"
+                               << "Välkommen";
+    QTest::newRow("Fin intro") << user << "Fin intro.htm"
+                               << "Tervetuloa";
+    QTest::newRow("Ger intro") << user << "Ger intro.htm"
+                               << "Willkommen";
+    QTest::newRow("Fra intro") << user << "Fra intro.htm"
+                               << "Bienvenue";
+    QTest::newRow("Spain intro") << user << "Spain intro.htm"
+                                 << "Bienvenido";
+    QTest::newRow("England") << grammar << "England.htm"
+                             << "grammar";
+    QTest::newRow("Ryska minigrammatik") << grammar << "Ryska minigrammatik.htm"
+                                         << "minigrammatik";
+    QTest::newRow("Suomi") << grammar << "Suomi.htm"
+                           << "kielioppia";
+    QTest::newRow("German") << grammar << "German.htm"
+                            << "Grammatik";
+    QTest::newRow("France") << grammar << "France.htm"
+                            << "grammaire";
+    QTest::newRow("Spain") << grammar << "Spain.htm"
+                           << "gramática";
 }
 
 } // namespace
@@ -125,12 +138,26 @@ void TestHelpViewer::references_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("anchor");
-    QTest::newRow("start-up") << "/app/RussianUserHelp.chm::/User.htm" << "/app/RussianUserHelp.chm" << "User.htm" << "";
-    QTest::newRow("blank in page") << "/app/RussianHelp.chm::/Ryska minigrammatik.htm" << "/app/RussianHelp.chm"
-                                   << "Ryska minigrammatik.htm" << "";
-    QTest::newRow("backslashes") << "\\app\\RussianHelp.chm::/Suomi.htm" << "/app/RussianHelp.chm" << "Suomi.htm" << "";
-    QTest::newRow("anchor") << "/a/x.chm::/p.htm#cases" << "/a/x.chm" << "p.htm" << "cases";
-    QTest::newRow("file only") << "/a/x.chm" << "/a/x.chm" << "" << "";
+    QTest::newRow("start-up") << "/app/RussianUserHelp.chm::/User.htm"
+                              << "/app/RussianUserHelp.chm"
+                              << "User.htm"
+                              << "";
+    QTest::newRow("blank in page") << "/app/RussianHelp.chm::/Ryska minigrammatik.htm"
+                                   << "/app/RussianHelp.chm"
+                                   << "Ryska minigrammatik.htm"
+                                   << "";
+    QTest::newRow("backslashes") << "\\app\\RussianHelp.chm::/Suomi.htm"
+                                 << "/app/RussianHelp.chm"
+                                 << "Suomi.htm"
+                                 << "";
+    QTest::newRow("anchor") << "/a/x.chm::/p.htm#cases"
+                            << "/a/x.chm"
+                            << "p.htm"
+                            << "cases";
+    QTest::newRow("file only") << "/a/x.chm"
+                               << "/a/x.chm"
+                               << ""
+                               << "";
 }
 
 void TestHelpViewer::references()
@@ -154,7 +181,7 @@ void TestHelpViewer::windowShowsPageWithPicture()
     QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("говорить")));
     QVERIFY(window->windowTitle().contains(QStringLiteral("Venäjän kielioppia lyhyesti")));
     const QVariant picture = window->browser()->document()->resource(QTextDocument::ImageResource,
-                                                                      QUrl(QStringLiteral("chm:///tricolour.png")));
+                                                                     QUrl(QStringLiteral("chm:///tricolour.png")));
     QVERIFY(picture.isValid());
 }
 

@@ -13,7 +13,8 @@ using namespace Platform;
 
 namespace {
 
-const QByteArray kHead = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 8 8\">";
+const QByteArray kHead =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 8 8\">";
 
 } // namespace
 
@@ -65,7 +66,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("plain drawing") << QByteArray("<circle r=\"3\" fill=\"url(#g)\"/>") << true;
-        QTest::newRow("picture from its own bytes") << QByteArray("<image xlink:href=\"data:image/png;base64,iVBORw0KGgo=\"/>") << true;
+        QTest::newRow("picture from its own bytes")
+            << QByteArray("<image xlink:href=\"data:image/png;base64,iVBORw0KGgo=\"/>") << true;
         QTest::newRow("local use") << QByteArray("<use xlink:href=\"#a\"/>") << true;
         QTest::newRow("absolute picture") << QByteArray("<image xlink:href=\"/etc/passwd\"/>") << false;
         QTest::newRow("device") << QByteArray("<image href=\"/dev/zero\"/>") << false;
@@ -74,7 +76,8 @@ private Q_SLOTS:
         QTest::newRow("use of another file") << QByteArray("<use xlink:href=\"other.svg#a\"/>") << false;
         QTest::newRow("fill from a file") << QByteArray("<rect style=\"fill: url(file:///dev/zero)\"/>") << false;
         QTest::newRow("style sheet import") << QByteArray("<style>@import url(x.css);</style>") << false;
-        QTest::newRow("style sheet url") << QByteArray("<style><![CDATA[rect { fill: url('/dev/zero') }]]></style>") << false;
+        QTest::newRow("style sheet url") << QByteArray("<style><![CDATA[rect { fill: url('/dev/zero') }]]></style>")
+                                         << false;
         // A drawing inside a drawing is read by the same renderer, so it is held to the same rules.
         const auto inner = [](const QByteArray &body) {
             return "<image xlink:href=\"data:image/svg+xml;base64," + (kHead + body + "</svg>").toBase64() + "\"/>";
@@ -83,8 +86,8 @@ private Q_SLOTS:
         QTest::newRow("drawing in a drawing refers out") << inner("<image xlink:href=\"/dev/zero\"/>") << false;
         QTest::newRow("drawings nested too deep") << inner(inner(inner(inner(inner("<rect/>"))))) << false;
         // The renderer takes these for file names.
-        QTest::newRow("data address in capitals") << QByteArray("<image xlink:href=\"DATA:image/png;base64,iVBORw0KGgo=\"/>")
-                                                  << false;
+        QTest::newRow("data address in capitals")
+            << QByteArray("<image xlink:href=\"DATA:image/png;base64,iVBORw0KGgo=\"/>") << false;
     }
     void drawingsMustBeSelfContained()
     {
@@ -98,7 +101,9 @@ private Q_SLOTS:
 
     void drawingsThatCannotBeCheckedAreRefused()
     {
-        QVERIFY(Pictures::checkSelfContainedSvg("<!DOCTYPE svg [<!ENTITY a \"aaaa\">]><svg xmlns=\"http://www.w3.org/2000/svg\">&a;</svg>").failed());
+        QVERIFY(Pictures::checkSelfContainedSvg(
+                    "<!DOCTYPE svg [<!ENTITY a \"aaaa\">]><svg xmlns=\"http://www.w3.org/2000/svg\">&a;</svg>")
+                    .failed());
         QVERIFY(Pictures::checkSelfContainedSvg(QByteArray("\x1f\x8b\x08\x00", 4) + QByteArray(40, 'x')).failed());
         QVERIFY(Pictures::checkSelfContainedSvg(kHead + "<image xlink:href=\"/dev/zero\"").failed());
     }
@@ -106,10 +111,13 @@ private Q_SLOTS:
     void filesThatNeverEndOrAreTooLargeAreRefused()
     {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), QDir(pictures()).filePath(QStringLiteral("zero.png"))));
-        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("zero.png")).error().code, ErrorCode::InvalidArgument);
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("zero.png")).error().code,
+                 ErrorCode::InvalidArgument);
         write(QStringLiteral("large.png"), QByteArray(Pictures::kMaxPictureBytes + 1, '\0'));
-        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("large.png")).error().code, ErrorCode::InvalidArgument);
-        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("missing.png")).error().code, ErrorCode::FileNotFound);
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("large.png")).error().code,
+                 ErrorCode::InvalidArgument);
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("missing.png")).error().code,
+                 ErrorCode::FileNotFound);
         const auto good = Pictures::readPicture(pictures(), QStringLiteral("good.svg"));
         QVERIFY(good);
         QCOMPARE(good->format, QByteArray("svg"));

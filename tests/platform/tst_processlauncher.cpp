@@ -26,7 +26,8 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return result;
 }
 
-void setX11Property(xcb_connection_t *connection, xcb_window_t window, const char *name, xcb_atom_t type, uint32_t value)
+void setX11Property(xcb_connection_t *connection, xcb_window_t window, const char *name, xcb_atom_t type,
+                    uint32_t value)
 {
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom(connection, name), type, 32, 1, &value);
 }
@@ -67,8 +68,10 @@ private Q_SLOTS:
         if (xvfb.isEmpty())
             QSKIP("Xvfb is not installed");
         QProcess server;
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                            QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("320x240x24")});
+        server.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                      QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("320x240x24")});
         QVERIFY(server.waitForStarted());
         QByteArray number;
         while (!number.contains('\n') && server.waitForReadyRead(10000))

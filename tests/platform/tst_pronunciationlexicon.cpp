@@ -29,20 +29,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("word") << "Сколько стоит билет?" << "Сколько [[st'oit]] билет?";
-        QTest::newRow("capital") << "Стоит ли?" << "[[st'oit]] ли?";
-        QTest::newRow("inside a longer word") << "стоитель" << "стоитель";
-        QTest::newRow("phrase wins over its words") << "Мы строим замок из песка." << "Мы строим [[z'amVk]] из песка.";
-        QTest::newRow("lock alone stays") << "Где замок?" << "Где замок?";
-        QTest::newRow("twice") << "воды, воды!" << "[[vVd'y]], [[vVd'y]]!";
-        QTest::newRow("nothing to do") << "Привет" << "Привет";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("word") << "Сколько стоит билет?"
+                              << "Сколько [[st'oit]] билет?";
+        QTest::newRow("capital") << "Стоит ли?"
+                                 << "[[st'oit]] ли?";
+        QTest::newRow("inside a longer word") << "стоитель"
+                                              << "стоитель";
+        QTest::newRow("phrase wins over its words") << "Мы строим замок из песка."
+                                                    << "Мы строим [[z'amVk]] из песка.";
+        QTest::newRow("lock alone stays") << "Где замок?"
+                                          << "Где замок?";
+        QTest::newRow("twice") << "воды, воды!"
+                               << "[[vVd'y]], [[vVd'y]]!";
+        QTest::newRow("nothing to do") << "Привет"
+                                       << "Привет";
+        QTest::newRow("empty") << ""
+                               << "";
         // A marked word reaches only the entry marked the same way, and the voice gets no
         // stray marks.
-        QTest::newRow("marked castle") << "Это за\u0301мок." << "Это [[z'AmVk]].";
-        QTest::newRow("marked lock stays") << "Это замо\u0301к." << "Это замок.";
-        QTest::newRow("marked word is not its unmarked entry") << "сто\u0301ит" << "стоит";
-        QTest::newRow("no match behind a mark") << "сто\u0301ить" << "стоить";
+        QTest::newRow("marked castle") << "Это за\u0301мок."
+                                       << "Это [[z'AmVk]].";
+        QTest::newRow("marked lock stays") << "Это замо\u0301к."
+                                           << "Это замок.";
+        QTest::newRow("marked word is not its unmarked entry") << "сто\u0301ит"
+                                                               << "стоит";
+        QTest::newRow("no match behind a mark") << "сто\u0301ить"
+                                                << "стоить";
     }
     void voiceInputReplacesWholeWordsRegardlessOfCase()
     {

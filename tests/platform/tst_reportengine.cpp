@@ -33,7 +33,8 @@ public:
     std::optional<Error> openError;
     QStringList opens;
 
-    Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool, bool readOnly, const QString &connect) override
+    Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool, bool readOnly,
+                                                   const QString &connect) override
     {
         opens.append(name + u'|' + connect + u'|' + (readOnly ? QStringLiteral("ro") : QStringLiteral("rw")));
         if (openError)
@@ -44,7 +45,10 @@ public:
 private:
     class FakeRecordset final : public Recordset {
     public:
-        explicit FakeRecordset(const FakeDatabaseEngine &engine) : m_engine(engine) { }
+        explicit FakeRecordset(const FakeDatabaseEngine &engine)
+            : m_engine(engine)
+        {
+        }
         QStringList fieldNames() const override { return m_engine.fields; }
         int recordCount() const override { return int(m_engine.rows.size()); }
         bool bof() const override { return m_row < 0; }
@@ -75,7 +79,11 @@ private:
 
     class FakeDatabase final : public Database {
     public:
-        FakeDatabase(const FakeDatabaseEngine &engine, QString path) : m_engine(engine), m_path(std::move(path)) { }
+        FakeDatabase(const FakeDatabaseEngine &engine, QString path)
+            : m_engine(engine)
+            , m_path(std::move(path))
+        {
+        }
         QString path() const override { return m_path; }
         QStringList tableNames() const override { return {m_engine.table}; }
         Result<std::unique_ptr<Recordset>> openRecordset(const QString &source) override
@@ -116,8 +124,8 @@ QString collapse(QString text)
 QString pdfText(const QString &pdf)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
-                                                QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return collapse(QString::fromUtf8(process.readAllStandardOutput()));
@@ -222,7 +230,8 @@ void TestReportEngine::formulaWithOrAndParentheses()
     ReportEngineQt engine(m_databases);
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
-    engine.replaceSelectionFormula(QStringLiteral("({Kursen.Lektion} ='3' or {Kursen.Lektion} ='17') AND {Kursen.Nr} = 1"));
+    engine.replaceSelectionFormula(
+        QStringLiteral("({Kursen.Lektion} ='3' or {Kursen.Lektion} ='17') AND {Kursen.Nr} = 1"));
     QVERIFY(engine.printReport().ok());
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
     QCOMPARE(engine.lastReport()->lesson(), QStringLiteral("3, 17"));
@@ -232,9 +241,12 @@ void TestReportEngine::connectIsPassedReadOnly_data()
 {
     QTest::addColumn<QString>("connect");
     QTest::addColumn<QString>("passed");
-    QTest::newRow("as the print entry sets it") << "PWD=vorpentaluki" << ";PWD=vorpentaluki";
-    QTest::newRow("already with ;") << ";PWD=x" << ";PWD=x";
-    QTest::newRow("none") << "" << "";
+    QTest::newRow("as the print entry sets it") << "PWD=vorpentaluki"
+                                                << ";PWD=vorpentaluki";
+    QTest::newRow("already with ;") << ";PWD=x"
+                                    << ";PWD=x";
+    QTest::newRow("none") << ""
+                          << "";
 }
 
 void TestReportEngine::connectIsPassedReadOnly()
@@ -259,29 +271,38 @@ void TestReportEngine::failures_data()
     QTest::addColumn<qint64>("code");
     QTest::addColumn<QString>("detailPart");
 
-    QTest::newRow("missing layout") << "" << "" << true << false << ErrorCode::FileNotFound << "report4.rpt";
-    QTest::newRow("missing data file") << "" << "" << false << true << ErrorCode::FileNotFound << "Print.mdb";
-    QTest::newRow("bad formula") << "" << "{Kursen.Lektion} == '7'" << false << false << ErrorCode::SyntaxError
-                                 << "column";
-    QTest::newRow("bad formula wins over missing data") << "" << "{Kursen.Lektion ='7'" << false << true
-                                                        << ErrorCode::SyntaxError << "closing";
-    QTest::newRow("formula names another table") << "" << "{Lang.Lektion} ='7'" << false << false
-                                                 << ErrorCode::SyntaxError << "table Lang";
-    QTest::newRow("formula names a missing field") << "" << "{Kursen.Lesson} ='7'" << false << false
-                                                   << ErrorCode::SyntaxError << "Lesson";
-    QTest::newRow("layout prints a missing field") << "column Picture1 P 10\n" << "" << false << false
-                                                   << ReportErrorCode::LayoutInvalid << "Picture1";
-    QTest::newRow("layout sorts by a missing field") << "sort Order\n" << "" << false << false
-                                                     << ReportErrorCode::LayoutInvalid << "Order";
-    QTest::newRow("layout reads a missing table") << "table Lektion7\n" << "" << false << false
-                                                  << ErrorCode::TableNotFound << "Lektion7";
-    QTest::newRow("layout not in the format") << "{garbage}\n" << "" << false << false
-                                              << ReportErrorCode::LayoutInvalid << "line 10";
+    QTest::newRow("missing layout") << ""
+                                    << "" << true << false << ErrorCode::FileNotFound << "report4.rpt";
+    QTest::newRow("missing data file") << ""
+                                       << "" << false << true << ErrorCode::FileNotFound << "Print.mdb";
+    QTest::newRow("bad formula") << ""
+                                 << "{Kursen.Lektion} == '7'" << false << false << ErrorCode::SyntaxError << "column";
+    QTest::newRow("bad formula wins over missing data")
+        << ""
+        << "{Kursen.Lektion ='7'" << false << true << ErrorCode::SyntaxError << "closing";
+    QTest::newRow("formula names another table")
+        << ""
+        << "{Lang.Lektion} ='7'" << false << false << ErrorCode::SyntaxError << "table Lang";
+    QTest::newRow("formula names a missing field")
+        << ""
+        << "{Kursen.Lesson} ='7'" << false << false << ErrorCode::SyntaxError << "Lesson";
+    QTest::newRow("layout prints a missing field")
+        << "column Picture1 P 10\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "Picture1";
+    QTest::newRow("layout sorts by a missing field")
+        << "sort Order\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "Order";
+    QTest::newRow("layout reads a missing table") << "table Lektion7\n"
+                                                  << "" << false << false << ErrorCode::TableNotFound << "Lektion7";
+    QTest::newRow("layout not in the format") << "{garbage}\n"
+                                              << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10";
     // Texts that would take minutes to lay out are refused before any layout.
-    QTest::newRow("title of 200,000 characters") << "title \"" + QString(200000, u'x') + "\"\n" << "" << false << false
-                                                 << ReportErrorCode::LayoutInvalid << "line 10: a text of 200000 characters";
-    QTest::newRow("layout file too large") << "# " + QString(300 * 1024, u'x') + "\n" << "" << false << false
-                                           << ReportErrorCode::LayoutInvalid << "larger than 262144 bytes";
+    QTest::newRow("title of 200,000 characters")
+        << "title \"" + QString(200000, u'x') + "\"\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10: a text of 200000 characters";
+    QTest::newRow("layout file too large")
+        << "# " + QString(300 * 1024, u'x') + "\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "larger than 262144 bytes";
 }
 
 void TestReportEngine::failures()
@@ -318,7 +339,8 @@ void TestReportEngine::oversizedDataIsRefused_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("cellLength");
     QTest::addColumn<QString>("detailPart");
-    QTest::newRow("cell of a million characters") << 1 << 1000000 << "field RussianText of record 6 holds 1000000 characters";
+    QTest::newRow("cell of a million characters")
+        << 1 << 1000000 << "field RussianText of record 6 holds 1000000 characters";
     QTest::newRow("more rows than a report prints") << ReportEngineQt::kMaxRows + 1 << 10 << "more than 10000 rows";
 }
 
@@ -395,8 +417,9 @@ void TestReportEngine::pdfHoldsCyrillicText()
     // Enough rows for several pages, so the header and footer repeat with page numbers.
     m_databases.rows.clear();
     for (int i = 1; i <= 80; ++i)
-        m_databases.rows.append({"5", QString::number(i), QStringLiteral("Съешь ещё этих мягких французских булок %1").arg(i),
-                                 "", QStringLiteral("Satz %1").arg(i)});
+        m_databases.rows.append({"5", QString::number(i),
+                                 QStringLiteral("Съешь ещё этих мягких французских булок %1").arg(i), "",
+                                 QStringLiteral("Satz %1").arg(i)});
     const QString pdf = m_dir.filePath(QStringLiteral("lesson.pdf"));
     writeLayout(QStringLiteral("destination pdf Lektion.pdf\n"));
     ReportEngineQt engine(m_databases);
@@ -459,7 +482,8 @@ void TestReportEngine::pdfFromCompiledPrintDatabase()
     // The fixture course's lesson 12, compiled by the content compiler, printed with the
     // shipped German layout; the lesson source is the independent record of what to expect.
     const QString printDatabase = qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QStringLiteral("/Print.mdb");
-    const QString source = qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/testdata/course/lessons/lesson12.txt");
+    const QString source =
+        qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/testdata/course/lessons/lesson12.txt");
     if (!QFile::exists(printDatabase))
         QSKIP("the fixture course is not built");
     QFile lesson(source);

@@ -15,9 +15,9 @@
 #include "course/settingskeys.h"
 #include "platform/settings/inisettingsstore.h"
 
-using Platform::IniSettingsStore;
 using Course::Settings::kApplication;
 using Course::Settings::kSection;
+using Platform::IniSettingsStore;
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -46,8 +46,9 @@ private:
         QProcess writer;
         QStringList command{QStringLiteral(SETTINGS_WRITER)};
         if (asRoot())
-            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                                  QStringLiteral("--clear-groups")} + command;
+            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")}
+                + command;
         const QString program = command.takeFirst();
         writer.start(program, command + args);
         if (!writer.waitForFinished(30000) || writer.exitCode() != 0)
@@ -116,7 +117,8 @@ private Q_SLOTS:
     void saveSurvivesKillRightAfterItReturns()
     {
         QProcess writer;
-        writer.start(QStringLiteral(SETTINGS_WRITER), {QStringLiteral("killed"), QStringLiteral("3"), QStringLiteral("hold")});
+        writer.start(QStringLiteral(SETTINGS_WRITER),
+                     {QStringLiteral("killed"), QStringLiteral("3"), QStringLiteral("hold")});
         QVERIFY(writer.waitForStarted());
         QByteArray output;
         while (!output.contains("saved killed2")) {
@@ -127,7 +129,8 @@ private Q_SLOTS:
         QVERIFY(writer.waitForFinished(5000));
         IniSettingsStore store;
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("killed%1").arg(i)), QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("killed%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
     }
 
     void twoProgramsWritingAtOnceLoseNothing()
@@ -142,8 +145,10 @@ private Q_SLOTS:
         QCOMPARE(second.exitCode(), 0);
         IniSettingsStore store;
         for (int i = 0; i < 60; ++i) {
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("first%1").arg(i)), QStringLiteral("value %1").arg(i));
-            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("second%1").arg(i)), QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("first%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
+            QCOMPARE(store.read(kApplication, kSection, QStringLiteral("second%1").arg(i)),
+                     QStringLiteral("value %1").arg(i));
         }
         QSettings check(IniSettingsStore::filePath(kApplication), QSettings::IniFormat);
         QCOMPARE(check.status(), QSettings::NoError);
@@ -175,7 +180,8 @@ private Q_SLOTS:
 
         IniSettingsStore store;
         QVERIFY(store.save(kApplication, kSection, QStringLiteral("Speed"), QStringLiteral("80")));
-        const QStringList aside = QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("Veskora.ini.unreadable-*")});
+        const QStringList aside =
+            QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("Veskora.ini.unreadable-*")});
         QCOMPARE(aside.size(), 1);
         QFile kept(QFileInfo(path).absolutePath() + u'/' + aside.first());
         QVERIFY(kept.open(QIODevice::ReadOnly));
@@ -249,8 +255,10 @@ private Q_SLOTS:
         // What the writer read after its failed save: the new speed, the other values as stored
         // (an unreadable file gives nothing but what this run saved).
         const QStringList expected = how == u"unreadable"
-            ? QStringList{QStringLiteral("Agent="), QStringLiteral("Language="), QStringLiteral("Lesson="), QStringLiteral("Speed=80")}
-            : QStringList{QStringLiteral("Agent=OK"), QStringLiteral("Language=110"), QStringLiteral("Lesson=7"), QStringLiteral("Speed=80")};
+            ? QStringList{QStringLiteral("Agent="), QStringLiteral("Language="), QStringLiteral("Lesson="),
+                          QStringLiteral("Speed=80")}
+            : QStringList{QStringLiteral("Agent=OK"), QStringLiteral("Language=110"), QStringLiteral("Lesson=7"),
+                          QStringLiteral("Speed=80")};
         QCOMPARE(output.mid(2), expected);
     }
 };

@@ -16,7 +16,8 @@ private:
     static QList<quint32> blocksOf(const QString &language)
     {
         if (language == u"English")
-            return {0x0409, 0x0809, 0x0C09, 0x1009, 0x1409, 0x1809, 0x1C09, 0x2009, 0x2409, 0x2809, 0x2C09, 0x3009, 0x3409};
+            return {0x0409, 0x0809, 0x0C09, 0x1009, 0x1409, 0x1809, 0x1C09,
+                    0x2009, 0x2409, 0x2809, 0x2C09, 0x3009, 0x3409};
         if (language == u"Swedish")
             return {0x041D, 0x081D};
         if (language == u"Finnish")
@@ -25,8 +26,8 @@ private:
             return {0x0407, 0x0807, 0x0C07, 0x1007, 0x1407};
         if (language == u"French")
             return {0x040C, 0x080C, 0x0C0C, 0x100C, 0x140C, 0x180C};
-        return {0x040A, 0x080A, 0x0C0A, 0x100A, 0x140A, 0x180A, 0x1C0A, 0x200A, 0x240A, 0x280A,
-                0x2C0A, 0x300A, 0x340A, 0x380A, 0x3C0A, 0x400A, 0x440A, 0x480A, 0x4C0A, 0x500A, 0x0403};
+        return {0x040A, 0x080A, 0x0C0A, 0x100A, 0x140A, 0x180A, 0x1C0A, 0x200A, 0x240A, 0x280A, 0x2C0A,
+                0x300A, 0x340A, 0x380A, 0x3C0A, 0x400A, 0x440A, 0x480A, 0x4C0A, 0x500A, 0x0403};
     }
 
 private Q_SLOTS:
@@ -35,7 +36,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
-        QFile file(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/testdata/menu_strings_expected.tsv"));
+        QFile file(qEnvironmentVariable("VESKORA_SOURCE_DIR")
+                   + QStringLiteral("/tests/testdata/menu_strings_expected.tsv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
         for (const QString &line : lines) {

@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "inmemorysettingsstore.h"
-#include "fakeprocesslauncher.h"
-#include "dictionary/frmlexiconeng.h"
-#include "lessons/lessonwindowbase.h"
 #include "course/programstate.h"
+#include "dictionary/frmlexiconeng.h"
+#include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
+#include "lessons/lessonwindowbase.h"
 #include "platform/help/chmhelpviewer.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
@@ -100,7 +100,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("how");
-        const char *files[] = {"Russian.mdb", "Lexikon.mdb", "Print.mdb", "characters/Genie.acs",
+        const char *files[] = {"Russian.mdb",         "Lexikon.mdb",     "Print.mdb",  "characters/Genie.acs",
                                "RussianUserHelp.chm", "RussianHelp.chm", "report1.rpt"};
         for (const char *file : files) {
             for (const char *how : {"missing", "empty", "truncated", "random"})

@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/programstate.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "course/programstate.h"
 #include "platform/ui/twips.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
@@ -47,8 +47,14 @@ private:
     }
     Shell::Start *start() { return m_main->start().get(); }
     template<typename T>
-    T *control(const char *name) { return start()->findChild<T *>(QString::fromLatin1(name)); }
-    static LessonWindowKind kindOf(const QSignalSpy &spy, int i = 0) { return spy.at(i).at(0).value<LessonWindowKind>(); }
+    T *control(const char *name)
+    {
+        return start()->findChild<T *>(QString::fromLatin1(name));
+    }
+    static LessonWindowKind kindOf(const QSignalSpy &spy, int i = 0)
+    {
+        return spy.at(i).at(0).value<LessonWindowKind>();
+    }
 
 private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<Course::LessonWindowKind>(); }
@@ -278,9 +284,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lesson1");
         QTest::addColumn<QString>("lesson12");
         QTest::addColumn<QString>("french");
-        QTest::newRow("Swedish") << 0x041Du << "&Arkiv" << "Lektion1" << "Lektion 12" << "Français";
-        QTest::newRow("Catalan") << 0x0403u << "&Menú" << "Lección 1" << "Lección 12" << "Francés";
-        QTest::newRow("English") << 0x0409u << "File" << "Lesson 1" << "Lesson 12" << "Français";
+        QTest::newRow("Swedish") << 0x041Du << "&Arkiv"
+                                 << "Lektion1"
+                                 << "Lektion 12"
+                                 << "Français";
+        QTest::newRow("Catalan") << 0x0403u << "&Menú"
+                                 << "Lección 1"
+                                 << "Lección 12"
+                                 << "Francés";
+        QTest::newRow("English") << 0x0409u << "File"
+                                 << "Lesson 1"
+                                 << "Lesson 12"
+                                 << "Français";
     }
     void menuCaptions()
     {
@@ -313,7 +328,8 @@ private Q_SLOTS:
         loadMain();
         for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Picture2"})
             QVERIFY2(control<QLabel>(name), name);
-        for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "cmdRecent", "cmdStart"})
+        for (const char *name :
+             {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "cmdRecent", "cmdStart"})
             QVERIFY2(control<QPushButton>(name), name);
         for (const char *name : {"txtLang", "txtLesson", "txtAgents"})
             QVERIFY2(start()->findChild<QWidget *>(QString::fromLatin1(name))->isHidden(), name);

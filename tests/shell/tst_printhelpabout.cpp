@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/programstate.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "course/programstate.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
@@ -30,7 +30,10 @@ public:
     void setDataFiles(const QString &path) override { calls.append(QStringLiteral("data ") + path); }
     void setConnect(const QString &connect) override { calls.append(QStringLiteral("connect ") + connect); }
     void setReportFileName(const QString &path) override { calls.append(QStringLiteral("layout ") + path); }
-    void replaceSelectionFormula(const QString &formula) override { calls.append(QStringLiteral("formula ") + formula); }
+    void replaceSelectionFormula(const QString &formula) override
+    {
+        calls.append(QStringLiteral("formula ") + formula);
+    }
     Status printReport() override
     {
         calls.append(QStringLiteral("print"));
@@ -139,9 +142,12 @@ void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted_data()
 {
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("printed");
-    QTest::newRow("saved lesson") << "17" << "17";
-    QTest::newRow("nothing saved") << "" << "2";
-    QTest::newRow("saved text that is no lesson") << "forty" << "2";
+    QTest::newRow("saved lesson") << "17"
+                                  << "17";
+    QTest::newRow("nothing saved") << ""
+                                   << "2";
+    QTest::newRow("saved text that is no lesson") << "forty"
+                                                  << "2";
 }
 
 void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted()
@@ -332,8 +338,9 @@ void TestPrintHelpAbout::aboutBoxTextsAndPlaces()
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(ok->isDefault());
     // Places are twips turned into pixels.
-    QCOMPARE(ok->geometry(), QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
-                                   Twips::toPixels(345, ok)));
+    QCOMPARE(ok->geometry(),
+             QRect(Twips::toPixels(4320, ok), Twips::toPixels(3000, ok), Twips::toPixels(1467, ok),
+                   Twips::toPixels(345, ok)));
     QCOMPARE(about.size(), QSize(Twips::toPixels(5868, &about), Twips::toPixels(3624, &about)));
 }
 

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "course/programstate.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "course/programstate.h"
 #include "shell/courseservices.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
-#include "shell/services.h"
 #include "shell/programlaunch.h"
+#include "shell/services.h"
 
 using TestSupport::FakeProcessLauncher;
 using TestSupport::InMemorySettingsStore;
@@ -109,8 +109,10 @@ private Q_SLOTS:
         QVERIFY(startup.run());
         QVERIFY(m_settings.saves().contains(QStringLiteral("Language=140")));
         Platform::SettingsStore &store = *course.services().settings;
-        QVERIFY(!store.save(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson"), QStringLiteral("7")));
-        QCOMPARE(store.read(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson")), QStringLiteral("7"));
+        QVERIFY(!store.save(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson"),
+                            QStringLiteral("7")));
+        QCOMPARE(store.read(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson")),
+                 QStringLiteral("7"));
         QTest::qWait(20);
 
         QList<QMessageBox *> notices;
@@ -119,8 +121,9 @@ private Q_SLOTS:
                 notices << static_cast<QMessageBox *>(widget);
         }
         QCOMPARE(notices.size(), 1);
-        QVERIFY2(notices.first()->text().startsWith(QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden.")),
-                 qPrintable(notices.first()->text()));
+        QVERIFY2(
+            notices.first()->text().startsWith(QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden.")),
+            qPrintable(notices.first()->text()));
         QVERIFY(notices.first()->text().endsWith(QStringLiteral("the test's store cannot be written")));
         QVERIFY(!notices.first()->isModal());
         startup.mainWindow()->close();
@@ -134,8 +137,10 @@ private Q_SLOTS:
         auto *version = splash.findChild<QLabel *>(QStringLiteral("lblVersion"));
         QVERIFY(version);
         QCOMPARE(version->text(), QStringLiteral("Version 1.0."));
-        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(), QStringLiteral(" hosted by Genie"));
-        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(), QStringLiteral("Windows 95/98/ME/2000"));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(),
+                 QStringLiteral(" hosted by Genie"));
+        QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("lblPlatform"))->text(),
+                 QStringLiteral("Windows 95/98/ME/2000"));
         QVERIFY(splash.findChild<QTimer *>(QStringLiteral("Timer1")));
     }
 };

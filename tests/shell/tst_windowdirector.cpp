@@ -9,19 +9,19 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "course/coursefiles.h"
 #include "contents/contentswindow.h"
+#include "course/coursefiles.h"
+#include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
 #include "lessons/lessonwindowbase.h"
-#include "course/programstate.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
-#include "shell/services.h"
 #include "shell/programlaunch.h"
+#include "shell/services.h"
 #include "shell/windowdirector.h"
 
 using Course::LessonWindowKind;

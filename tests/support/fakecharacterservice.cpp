@@ -4,17 +4,23 @@
 
 namespace TestSupport {
 
-using Platform::ErrorCode::CharacterNotLoaded;
 using Platform::Status;
+using Platform::ErrorCode::CharacterNotLoaded;
 
 FakeCharacterService::FakeCharacterService(QObject *parent)
     : CharacterService(parent)
 {
 }
 
-Platform::CharacterService::ControlId FakeCharacterService::registerControl() { return m_nextControl++; }
+Platform::CharacterService::ControlId FakeCharacterService::registerControl()
+{
+    return m_nextControl++;
+}
 
-void FakeCharacterService::unregisterControl(ControlId control) { commands.remove(control); }
+void FakeCharacterService::unregisterControl(ControlId control)
+{
+    commands.remove(control);
+}
 
 Status FakeCharacterService::record(const QString &line, const QString &characterId)
 {
@@ -35,7 +41,10 @@ Status FakeCharacterService::load(const QString &characterId, const QString &fil
     return Platform::ok();
 }
 
-bool FakeCharacterService::isLoaded(const QString &characterId) const { return m_loaded.contains(characterId); }
+bool FakeCharacterService::isLoaded(const QString &characterId) const
+{
+    return m_loaded.contains(characterId);
+}
 
 Status FakeCharacterService::setLanguageId(const QString &characterId, int languageId)
 {
@@ -56,7 +65,10 @@ Status FakeCharacterService::moveTo(const QString &characterId, int x, int y)
     return record(QStringLiteral("MoveTo %1 %2").arg(x).arg(y), characterId);
 }
 
-Status FakeCharacterService::show(const QString &characterId) { return record(QStringLiteral("Show"), characterId); }
+Status FakeCharacterService::show(const QString &characterId)
+{
+    return record(QStringLiteral("Show"), characterId);
+}
 
 Status FakeCharacterService::play(const QString &characterId, const QString &animation)
 {

@@ -51,11 +51,11 @@ public:
     void clear() { requests.clear(); }
 
     /// Failure injection.
-    bool noRussian = false;             // LanguageID 1049 fails with 0x80042012
-    bool loadFails = false;             // Load fails with FileNotFound
-    bool listenFails = false;           // Listen fails
-    bool failEverything = false;        // every request after Load fails
-    QSet<QString> knownAnimations;      // when not empty, Play of any other name fails
+    bool noRussian = false; // LanguageID 1049 fails with 0x80042012
+    bool loadFails = false; // Load fails with FileNotFound
+    bool listenFails = false; // Listen fails
+    bool failEverything = false; // every request after Load fails
+    QSet<QString> knownAnimations; // when not empty, Play of any other name fails
 
     bool propertySheetVisible = false;
     quint32 style = 0;

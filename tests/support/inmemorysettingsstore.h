@@ -33,9 +33,18 @@ public:
     bool failSaves = false;
 
     /// Stores a value without recording it as a save (a test's starting state).
-    void preset(const QString &key, const QString &value) { m_values.insert(path(Course::Settings::kApplication, Course::Settings::kSection, key), value); }
-    bool contains(const QString &key) const { return m_values.contains(path(Course::Settings::kApplication, Course::Settings::kSection, key)); }
-    QString value(const QString &key) const { return read(Course::Settings::kApplication, Course::Settings::kSection, key); }
+    void preset(const QString &key, const QString &value)
+    {
+        m_values.insert(path(Course::Settings::kApplication, Course::Settings::kSection, key), value);
+    }
+    bool contains(const QString &key) const
+    {
+        return m_values.contains(path(Course::Settings::kApplication, Course::Settings::kSection, key));
+    }
+    QString value(const QString &key) const
+    {
+        return read(Course::Settings::kApplication, Course::Settings::kSection, key);
+    }
     /// "Key=value" for each save, in order.
     QStringList saves() const { return m_saves; }
     void clearSaves() { m_saves.clear(); }

@@ -12,13 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "course/coursefiles.h"
+#include "course/programstate.h"
 #include "fakecharacterservice.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
-#include "course/coursefiles.h"
 #include "lessons/lessonservices.h"
 #include "lessons/lessonwindowbase.h"
-#include "course/programstate.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 
 /// Everything a lesson window needs, over the compiled fixture course: a recording
@@ -67,7 +67,8 @@ struct LessonTestBed {
             messages << (launcher.exitRequested ? QStringLiteral("(after exit) ") : QString()) + title
                     + QStringLiteral(": ") + text;
         });
-        QObject::connect(raw, &Lessons::LessonWindowBase::nextLessonRequested, raw, [this] { open<Next>(state.currentLesson); });
+        QObject::connect(raw, &Lessons::LessonWindowBase::nextLessonRequested, raw,
+                         [this] { open<Next>(state.currentLesson); });
         raw->load();
         return raw;
     }

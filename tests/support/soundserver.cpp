@@ -35,7 +35,10 @@ SoundServer::~SoundServer()
     }
 }
 
-QString SoundServer::address() const { return QStringLiteral("unix:") + m_folder.filePath(QStringLiteral("native")); }
+QString SoundServer::address() const
+{
+    return QStringLiteral("unix:") + m_folder.filePath(QStringLiteral("native"));
+}
 
 bool SoundServer::start(const QStringList &extraModules)
 {
@@ -100,7 +103,10 @@ bool SoundServer::waitUntilAnswering()
     return false;
 }
 
-QStringList SoundServer::clientArguments() const { return {QStringLiteral("--server=") + address()}; }
+QStringList SoundServer::clientArguments() const
+{
+    return {QStringLiteral("--server=") + address()};
+}
 
 void SoundServer::useInThisProcess() const
 {
@@ -110,10 +116,11 @@ void SoundServer::useInThisProcess() const
 bool SoundServer::startRecording(int sampleRate)
 {
     m_recorded.clear();
-    m_recorder.start(QStringLiteral("parec"), clientArguments()
-                         << QStringLiteral("--device=%1.monitor").arg(sinkName()) << QStringLiteral("--raw")
-                         << QStringLiteral("--format=s16le") << QStringLiteral("--channels=1")
-                         << QStringLiteral("--rate=%1").arg(sampleRate) << QStringLiteral("--latency-msec=20"));
+    m_recorder.start(QStringLiteral("parec"),
+                     clientArguments() << QStringLiteral("--device=%1.monitor").arg(sinkName())
+                                       << QStringLiteral("--raw") << QStringLiteral("--format=s16le")
+                                       << QStringLiteral("--channels=1") << QStringLiteral("--rate=%1").arg(sampleRate)
+                                       << QStringLiteral("--latency-msec=20"));
     if (!m_recorder.waitForStarted(kStartTimeoutMs)) {
         m_error = QStringLiteral("parec did not start: ") + m_recorder.errorString();
         return false;

@@ -29,7 +29,10 @@ QStringList splitLines(const QString &file, const QByteArray &content, Diagnosti
     return lines;
 }
 
-bool isRussianField(int field) { return field == 0 || field == 1; }
+bool isRussianField(int field)
+{
+    return field == 0 || field == 1;
+}
 
 void checkRussian(const QString &file, int line, const QString &text, Diagnostics &diagnostics)
 {
@@ -40,7 +43,8 @@ void checkRussian(const QString &file, int line, const QString &text, Diagnostic
         QString one;
         if (!Course::CodePage1251::encode(QString(c), &one)) {
             const QString code = QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-            diagnostics.error(file, line, QStringLiteral("character U+%1 '%2' has no Windows-1251 code").arg(code, QString(c)));
+            diagnostics.error(file, line,
+                              QStringLiteral("character U+%1 '%2' has no Windows-1251 code").arg(code, QString(c)));
             return;
         }
     }
@@ -77,8 +81,8 @@ void Diagnostics::warning(const QString &file, const QString &message)
 const std::array<QString, kLessonFieldCount> &lessonKeys()
 {
     static const std::array<QString, kLessonFieldCount> keys = {
-        QStringLiteral("ru"), QStringLiteral("voc"), QStringLiteral("en"), QStringLiteral("sv"),
-        QStringLiteral("fi"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+        QStringLiteral("ru"),      QStringLiteral("voc"),       QStringLiteral("en"), QStringLiteral("sv"),
+        QStringLiteral("fi"),      QStringLiteral("de"),        QStringLiteral("fr"), QStringLiteral("es"),
         QStringLiteral("picture"), QStringLiteral("animation"),
     };
     return keys;
@@ -171,7 +175,8 @@ void validateLesson(const Lesson &lesson, const QString &pictureDir, const std::
     for (const LessonRecord &record : lesson.records) {
         const QString &picture = record.values[kPictureField];
         // A picture name is a plain file name inside the pictures folder, never a path.
-        if (picture.contains(QLatin1Char('/')) || picture.contains(QLatin1Char('\\')) || picture.startsWith(QLatin1Char('.'))) {
+        if (picture.contains(QLatin1Char('/')) || picture.contains(QLatin1Char('\\'))
+            || picture.startsWith(QLatin1Char('.'))) {
             diagnostics.error(lesson.file, record.lines[kPictureField],
                               QStringLiteral("picture '%1' must be a plain file name").arg(picture));
         } else if (!QFileInfo(pictureDir + QLatin1Char('/') + picture).isFile()) {
@@ -202,14 +207,17 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
             const auto &columns = dictionaryColumns();
             if (cells != QStringList(columns.begin(), columns.end())) {
                 diagnostics.error(file, lineNumber,
-                                  QStringLiteral("the header must be: %1").arg(QStringList(columns.begin(), columns.end()).join(QLatin1Char(' '))));
+                                  QStringLiteral("the header must be: %1")
+                                      .arg(QStringList(columns.begin(), columns.end()).join(QLatin1Char(' '))));
                 return entries;
             }
             continue;
         }
         if (cells.size() != kDictionaryColumnCount) {
             diagnostics.error(file, lineNumber,
-                              QStringLiteral("expected %1 tab-separated cells, found %2").arg(kDictionaryColumnCount).arg(cells.size()));
+                              QStringLiteral("expected %1 tab-separated cells, found %2")
+                                  .arg(kDictionaryColumnCount)
+                                  .arg(cells.size()));
             continue;
         }
         DictionaryEntry entry;

@@ -40,7 +40,7 @@ inline constexpr int kAnimationField = 9;
 struct LessonRecord {
     int line = 0; ///< line of the record's first key
     std::array<QString, kLessonFieldCount> values;
-    std::array<int, kLessonFieldCount> lines {};
+    std::array<int, kLessonFieldCount> lines{};
 };
 
 struct Lesson {

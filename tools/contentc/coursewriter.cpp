@@ -58,9 +58,18 @@ int streamBytes(unsigned char *buffer, int count)
     s_stream.fill(buffer, count);
     return 1;
 }
-int streamSeed(const void *, int) { return 1; }
-int streamAdd(const void *, int, double) { return 1; }
-int streamStatus() { return 1; }
+int streamSeed(const void *, int)
+{
+    return 1;
+}
+int streamAdd(const void *, int, double)
+{
+    return 1;
+}
+int streamStatus()
+{
+    return 1;
+}
 
 RAND_METHOD s_method = {streamSeed, streamBytes, nullptr, streamAdd, streamBytes, streamStatus};
 
@@ -73,21 +82,28 @@ QString temporaryPath(const QString &path)
 QString renameIntoPlace(const QString &temporary, const QString &path)
 {
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
-        return QStringLiteral("cannot rename %1 to %2: %3").arg(temporary, path, QString::fromLocal8Bit(std::strerror(errno)));
+        return QStringLiteral("cannot rename %1 to %2: %3")
+            .arg(temporary, path, QString::fromLocal8Bit(std::strerror(errno)));
     return {};
 }
 
-QString quoted(const QString &identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+QString quoted(const QString &identifier)
+{
+    return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
 
 // A database being written: one transaction, closed (and removed on failure) by finish().
 class Writer {
 public:
-    explicit Writer(const QString &path) : m_path(path), m_temporary(temporaryPath(path))
+    explicit Writer(const QString &path)
+        : m_path(path)
+        , m_temporary(temporaryPath(path))
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile::remove(m_temporary);
         if (sqlite3_open_v2(QFile::encodeName(m_temporary).constData(), &m_db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+            != SQLITE_OK)
             fail(QStringLiteral("cannot create"));
     }
     ~Writer()
@@ -210,7 +226,8 @@ QString writeLessonDatabase(const QString &path, const QList<Lesson> &lessons, c
     const QStringList columns(columnsArray.begin(), columnsArray.end());
     for (const Lesson &lesson : lessons) {
         const QString table = QStringLiteral("Lektion%1").arg(lesson.number);
-        writer.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table), columnList(columns, QStringLiteral("TEXT NOT NULL"))));
+        writer.exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                        .arg(quoted(table), columnList(columns, QStringLiteral("TEXT NOT NULL"))));
         for (const LessonRecord &record : lesson.records) {
             QList<QVariant> values;
             for (int i = 0; i < kLessonFieldCount; ++i)
@@ -232,7 +249,8 @@ QString writeDictionaryDatabase(const QString &path, const QList<DictionaryEntry
     for (const QString &column : columns)
         folds << Platform::foldColumnName(column);
     writer.exec(QStringLiteral("CREATE TABLE \"Lang\" (%1, %2)")
-                    .arg(columnList(columns, QStringLiteral("TEXT NOT NULL")), columnList(folds, QStringLiteral("TEXT NOT NULL"))));
+                    .arg(columnList(columns, QStringLiteral("TEXT NOT NULL")),
+                         columnList(folds, QStringLiteral("TEXT NOT NULL"))));
     const QStringList all = columns + folds;
     for (const DictionaryEntry &entry : entries) {
         QList<QVariant> values;
@@ -246,7 +264,8 @@ QString writeDictionaryDatabase(const QString &path, const QList<DictionaryEntry
     }
     // Indexes after the rows: quicker, and the same file whatever the row count.
     for (const QString &fold : folds)
-        writer.exec(QStringLiteral("CREATE INDEX %1 ON \"Lang\" (%2)").arg(quoted(QStringLiteral("Lang_") + fold), quoted(fold)));
+        writer.exec(QStringLiteral("CREATE INDEX %1 ON \"Lang\" (%2)")
+                        .arg(quoted(QStringLiteral("Lang_") + fold), quoted(fold)));
     writer.exec(QStringLiteral("COMMIT"));
     return writer.finish();
 }
@@ -259,9 +278,11 @@ QString writePrintDatabase(const QString &path, const QList<Lesson> &lessons)
     QStringList texts;
     for (int i = 2; i < 8; ++i)
         texts << lessonColumnsArray[i];
-    writer.exec(QStringLiteral("CREATE TABLE \"Kursen\" (\"Lektion\" TEXT NOT NULL, \"Nr\" INTEGER NOT NULL, \"RussianText\" TEXT NOT NULL, %1)")
+    writer.exec(QStringLiteral("CREATE TABLE \"Kursen\" (\"Lektion\" TEXT NOT NULL, \"Nr\" INTEGER NOT NULL, "
+                               "\"RussianText\" TEXT NOT NULL, %1)")
                     .arg(columnList(texts, QStringLiteral("TEXT NOT NULL"))));
-    const QStringList columns = QStringList{QStringLiteral("Lektion"), QStringLiteral("Nr"), QStringLiteral("RussianText")} + texts;
+    const QStringList columns =
+        QStringList{QStringLiteral("Lektion"), QStringLiteral("Nr"), QStringLiteral("RussianText")} + texts;
     for (const Lesson &lesson : lessons) {
         int nr = 0;
         for (const LessonRecord &record : lesson.records) {
@@ -283,9 +304,9 @@ QString copyPictures(const QString &from, const QString &to, QStringList *inputs
         return {};
     if (!QDir().mkpath(to))
         return QStringLiteral("cannot create %1").arg(to);
-    const QStringList names = source.entryList({QStringLiteral("*.svg"), QStringLiteral("*.png"), QStringLiteral("*.SVG"),
-                                                QStringLiteral("*.PNG")},
-                                               QDir::Files, QDir::Name);
+    const QStringList names = source.entryList(
+        {QStringLiteral("*.svg"), QStringLiteral("*.png"), QStringLiteral("*.SVG"), QStringLiteral("*.PNG")},
+        QDir::Files, QDir::Name);
     for (const QString &name : names) {
         QFile in(source.filePath(name));
         if (!in.open(QIODevice::ReadOnly))

@@ -23,7 +23,10 @@ using namespace Content;
 
 namespace {
 
-void printLine(const QString &text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
+void printLine(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
 
 std::optional<QByteArray> readFile(const QString &path)
 {
@@ -61,20 +64,39 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Compiles lesson and dictionary sources into the course databases."));
+    parser.setApplicationDescription(
+        QStringLiteral("Compiles lesson and dictionary sources into the course databases."));
     parser.addHelpOption();
-    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Application folder to write."), QStringLiteral("dir"));
-    const QCommandLineOption picturesOption(QStringLiteral("pictures"), QStringLiteral("Folder of picture sources."), QStringLiteral("dir"));
-    const QCommandLineOption characterOption(QStringLiteral("character"), QStringLiteral("Character file for the animation check."), QStringLiteral("file"));
-    const QCommandLineOption dictionaryDirOption(QStringLiteral("dictionary-dir"), QStringLiteral("Folder of dictionary .tsv sources, read in name order."), QStringLiteral("dir"));
-    const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"), QStringLiteral("A further dictionary source, read after the folder."), QStringLiteral("file"));
-    const QCommandLineOption passwordOption(QStringLiteral("password"), QStringLiteral("Password of the lesson database (default: the course's own)."), QStringLiteral("password"), Course::Files::kPassword);
-    const QCommandLineOption stressOption(QStringLiteral("stress"), QStringLiteral("Folder of the stress sources (stress.tsv, records.tsv): every word must have a decided stress."), QStringLiteral("dir"));
-    const QCommandLineOption helpOption(QStringLiteral("help-pages"), QStringLiteral("Folder of help pages (*.htm) whose Russian the stress check covers."), QStringLiteral("dir"));
-    const QCommandLineOption depfileOption(QStringLiteral("depfile"), QStringLiteral("Write a make-style dependency file."), QStringLiteral("file"));
-    const QCommandLineOption stampOption(QStringLiteral("stamp"), QStringLiteral("Touch this file on success (the depfile's target)."), QStringLiteral("file"));
-    parser.addOptions({outOption, picturesOption, characterOption, dictionaryDirOption, dictionaryOption, passwordOption,
-                       stressOption, helpOption, depfileOption, stampOption});
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Application folder to write."),
+                                       QStringLiteral("dir"));
+    const QCommandLineOption picturesOption(QStringLiteral("pictures"), QStringLiteral("Folder of picture sources."),
+                                            QStringLiteral("dir"));
+    const QCommandLineOption characterOption(
+        QStringLiteral("character"), QStringLiteral("Character file for the animation check."), QStringLiteral("file"));
+    const QCommandLineOption dictionaryDirOption(
+        QStringLiteral("dictionary-dir"), QStringLiteral("Folder of dictionary .tsv sources, read in name order."),
+        QStringLiteral("dir"));
+    const QCommandLineOption dictionaryOption(QStringLiteral("dictionary"),
+                                              QStringLiteral("A further dictionary source, read after the folder."),
+                                              QStringLiteral("file"));
+    const QCommandLineOption passwordOption(
+        QStringLiteral("password"), QStringLiteral("Password of the lesson database (default: the course's own)."),
+        QStringLiteral("password"), Course::Files::kPassword);
+    const QCommandLineOption stressOption(
+        QStringLiteral("stress"),
+        QStringLiteral(
+            "Folder of the stress sources (stress.tsv, records.tsv): every word must have a decided stress."),
+        QStringLiteral("dir"));
+    const QCommandLineOption helpOption(
+        QStringLiteral("help-pages"),
+        QStringLiteral("Folder of help pages (*.htm) whose Russian the stress check covers."), QStringLiteral("dir"));
+    const QCommandLineOption depfileOption(
+        QStringLiteral("depfile"), QStringLiteral("Write a make-style dependency file."), QStringLiteral("file"));
+    const QCommandLineOption stampOption(QStringLiteral("stamp"),
+                                         QStringLiteral("Touch this file on success (the depfile's target)."),
+                                         QStringLiteral("file"));
+    parser.addOptions({outOption, picturesOption, characterOption, dictionaryDirOption, dictionaryOption,
+                       passwordOption, stressOption, helpOption, depfileOption, stampOption});
     parser.addPositionalArgument(QStringLiteral("lessons"), QStringLiteral("Lesson sources lessonNN.txt."));
     parser.process(app);
 
@@ -116,11 +138,13 @@ int main(int argc, char *argv[])
         validateLesson(lesson, pictureDir, animations, diagnostics);
         for (const Lesson &other : std::as_const(lessons)) {
             if (lesson.number != 0 && other.number == lesson.number)
-                diagnostics.error(path, 1, QStringLiteral("lesson %1 is also given by %2").arg(lesson.number).arg(other.file));
+                diagnostics.error(path, 1,
+                                  QStringLiteral("lesson %1 is also given by %2").arg(lesson.number).arg(other.file));
         }
         lessons.append(lesson);
     }
-    std::stable_sort(lessons.begin(), lessons.end(), [](const Lesson &a, const Lesson &b) { return a.number < b.number; });
+    std::stable_sort(lessons.begin(), lessons.end(),
+                     [](const Lesson &a, const Lesson &b) { return a.number < b.number; });
 
     QStringList dictionaryFiles;
     if (parser.isSet(dictionaryDirOption)) {
@@ -152,7 +176,8 @@ int main(int argc, char *argv[])
         texts += coreDictionaryTexts(entries);
         for (const QString &dir : parser.values(helpOption)) {
             QStringList pages;
-            for (QDirIterator it(dir, {QStringLiteral("*.htm")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            for (QDirIterator it(dir, {QStringLiteral("*.htm")}, QDir::Files, QDirIterator::Subdirectories);
+                 it.hasNext();)
                 pages << it.next();
             pages.sort();
             for (const QString &page : std::as_const(pages)) {

@@ -55,8 +55,9 @@ void checkWord(const Course::StressTable &table, const CourseText &text, QString
         return;
     const QStringList forms = table.readings(key);
     if (forms.isEmpty()) {
-        diagnostics.error(text.file, text.line,
-                          QStringLiteral("\"%1\" has no decided stress: add it to data/pronunciation/%2").arg(key, kWordsFile));
+        diagnostics.error(
+            text.file, text.line,
+            QStringLiteral("\"%1\" has no decided stress: add it to data/pronunciation/%2").arg(key, kWordsFile));
         return;
     }
     if (word.contains(QChar(Course::kStressMark))) {
@@ -157,14 +158,16 @@ void validateStress(const Course::StressTable &table, const QList<CourseText> &t
         const QString where = QStringLiteral("%1:%2").arg(decision.file).arg(decision.line);
         const auto record = recordWords.constFind(recordId(decision.record));
         if (record == recordWords.cend())
-            diagnostics.warning(where, QStringLiteral("no record \"%1\" in %2; the decision is not used")
-                                           .arg(decision.record.text, decision.record.place));
+            diagnostics.warning(where,
+                                QStringLiteral("no record \"%1\" in %2; the decision is not used")
+                                    .arg(decision.record.text, decision.record.place));
         for (const QString &form : decision.forms) {
             const QString key = Course::stressKey(form);
             if (table.readings(key).size() < 2)
-                diagnostics.error(decision.file, decision.line,
-                                  QStringLiteral("\"%1\" has one stress in data/pronunciation/%2; a record cannot decide it")
-                                      .arg(key, kWordsFile));
+                diagnostics.error(
+                    decision.file, decision.line,
+                    QStringLiteral("\"%1\" has one stress in data/pronunciation/%2; a record cannot decide it")
+                        .arg(key, kWordsFile));
             else if (record != recordWords.cend() && !record->contains(key))
                 diagnostics.warning(where, QStringLiteral("the record holds no \"%1\"").arg(key));
         }

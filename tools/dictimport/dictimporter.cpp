@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "dictimporter.h"
 
-#include "dictdsource.h"
 #include "course/codepage1251.h"
+#include "dictdsource.h"
 
 namespace DictImport {
 namespace {

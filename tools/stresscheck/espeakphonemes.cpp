@@ -95,8 +95,9 @@ QList<PhonemeVowel> phonemeVowels(QStringView word)
             i += 2;
             continue;
         }
-        const auto vowel = std::find_if(kVowels.cbegin(), kVowels.cend(),
-                                        [&](const char16_t *name) { return word.mid(i).startsWith(QStringView(name)); });
+        const auto vowel = std::find_if(kVowels.cbegin(), kVowels.cend(), [&](const char16_t *name) {
+            return word.mid(i).startsWith(QStringView(name));
+        });
         if (vowel == kVowels.cend()) {
             ++i;
             continue;

@@ -89,14 +89,15 @@ QList<SpokenText> spokenTexts(const CourseSources &course, const Course::StressT
         for (const Content::LessonRecord &record : lesson.records) {
             const QString &russian = record.values[0];
             texts.append({QStringLiteral("%1:%2").arg(lesson.file).arg(record.lines[0]),
-                          {Course::lessonPlace(lesson.number), russian}, russian});
+                          {Course::lessonPlace(lesson.number), russian},
+                          russian});
         }
     }
     for (const Content::DictionaryEntry &entry : course.dictionary) {
         const QString &russian = entry.cells[Content::kDictionaryRussian];
         const Course::CourseRecord record{Course::dictionaryPlace(), russian};
         const QString spoken = Course::markStress(russian.section(u'(', 0, 0).trimmed(), table, record,
-                                                    Course::StressMarking::RecordDecisionsOnly);
+                                                  Course::StressMarking::RecordDecisionsOnly);
         texts.append({QStringLiteral("%1:%2").arg(entry.file).arg(entry.line), record, spoken});
     }
     return texts;
@@ -124,8 +125,8 @@ struct ReviewCounts {
     int decidedPerRecord = 0;
 };
 
-ReviewCounts review(const CourseSources &course, const Course::StressTable &table, EspeakPhonemes &espeak, bool useFestival,
-                    bool listAll)
+ReviewCounts review(const CourseSources &course, const Course::StressTable &table, EspeakPhonemes &espeak,
+                    bool useFestival, bool listAll)
 {
     std::map<QString, QString> words; // word → first place it occurs
     for (const Content::CourseText &text : course.texts) {
@@ -153,8 +154,8 @@ ReviewCounts review(const CourseSources &course, const Course::StressTable &tabl
             if (vowels.at(i).stressed)
                 espeakStress.append(int(i));
         }
-        const std::optional<QList<int>> festivalWord = festival && festival->contains(word)
-            ? std::optional(festival->value(word)) : std::nullopt;
+        const std::optional<QList<int>> festivalWord =
+            festival && festival->contains(word) ? std::optional(festival->value(word)) : std::nullopt;
         const QStringList forms = table.readings(word);
         QStringList flags;
         if (forms.isEmpty()) {
@@ -171,7 +172,8 @@ ReviewCounts review(const CourseSources &course, const Course::StressTable &tabl
             }
         }
         const auto fileHas = [&forms](const QList<int> &stress) {
-            return std::any_of(forms.cbegin(), forms.cend(), [&stress](const QString &form) { return agrees(form, stress); });
+            return std::any_of(forms.cbegin(), forms.cend(),
+                               [&stress](const QString &form) { return agrees(form, stress); });
         };
         if (!forms.isEmpty() && !fileHas(espeakStress)) {
             flags << QStringLiteral("eSpeak NG differs from the file");
@@ -182,9 +184,9 @@ ReviewCounts review(const CourseSources &course, const Course::StressTable &tabl
             ++counts.festivalDiffersFromFile;
         }
         if (listAll || !flags.isEmpty())
-            print(QStringList{word, forms.isEmpty() ? QStringLiteral("—") : forms.join(u' '),
-                              shownForm(word, espeakStress), festival ? shownForm(word, festivalWord) : QStringLiteral("?"),
-                              flags.join(QStringLiteral(", ")), where}
+            print(QStringList{
+                word, forms.isEmpty() ? QStringLiteral("—") : forms.join(u' '), shownForm(word, espeakStress),
+                festival ? shownForm(word, festivalWord) : QStringLiteral("?"), flags.join(QStringLiteral(", ")), where}
                       .join(u'\t'));
     }
     return counts;
@@ -217,14 +219,19 @@ int main(int argc, char *argv[])
         "disagreement and every word without a decision, and builds the Russian voice's corrections."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("stress"), QStringLiteral("Folder of the stress sources (stress.tsv, records.tsv)."), QStringLiteral("dir")},
-        {QStringLiteral("dictionary-dir"), QStringLiteral("Folder of the dictionary sources (core-*.tsv are read)."), QStringLiteral("dir")},
+        {QStringLiteral("stress"), QStringLiteral("Folder of the stress sources (stress.tsv, records.tsv)."),
+         QStringLiteral("dir")},
+        {QStringLiteral("dictionary-dir"), QStringLiteral("Folder of the dictionary sources (core-*.tsv are read)."),
+         QStringLiteral("dir")},
         {QStringLiteral("help-pages"), QStringLiteral("Folder of help pages (*.htm)."), QStringLiteral("dir")},
         {QStringLiteral("all"), QStringLiteral("List every word, not only the flagged ones.")},
         {QStringLiteral("no-festival"), QStringLiteral("Leave Festival out.")},
         {QStringLiteral("no-review"), QStringLiteral("Skip the word list (with --voice-lexicon).")},
-        {QStringLiteral("voice-lexicon"), QStringLiteral("Build the voice's corrections into this file and check every spoken text with them."), QStringLiteral("file")},
-        {QStringLiteral("depfile"), QStringLiteral("With --voice-lexicon: write a make-style dependency file for it."), QStringLiteral("file")},
+        {QStringLiteral("voice-lexicon"),
+         QStringLiteral("Build the voice's corrections into this file and check every spoken text with them."),
+         QStringLiteral("file")},
+        {QStringLiteral("depfile"), QStringLiteral("With --voice-lexicon: write a make-style dependency file for it."),
+         QStringLiteral("file")},
     });
     parser.addPositionalArgument(QStringLiteral("lessons"), QStringLiteral("Lesson sources lessonNN.txt."));
     parser.process(app);
@@ -232,8 +239,8 @@ int main(int argc, char *argv[])
     Content::Diagnostics diagnostics;
     const CourseSources course = readCourse(parser, diagnostics);
     QStringList stressFiles;
-    const Course::StressTable table
-        = Content::readStressSources(parser.value(QStringLiteral("stress")), diagnostics, &stressFiles);
+    const Course::StressTable table =
+        Content::readStressSources(parser.value(QStringLiteral("stress")), diagnostics, &stressFiles);
     Content::validateStress(table, course.texts, diagnostics);
     for (const QString &warning : diagnostics.warnings())
         print(warning, stderr);
@@ -252,11 +259,15 @@ int main(int argc, char *argv[])
                                            parser.isSet(QStringLiteral("all")));
         print(QStringLiteral("\nwords of two or more syllables: %1; without a decision: %2; decided per record: %3 "
                              "words in %4 records")
-                  .arg(counts.words).arg(counts.undecided).arg(counts.decidedPerRecord)
+                  .arg(counts.words)
+                  .arg(counts.undecided)
+                  .arg(counts.decidedPerRecord)
                   .arg(table.recordDecisions().size()));
         print(QStringLiteral("placed by both voices: %1; the voices differ on %2; eSpeak NG differs from the file on "
                              "%3, Festival on %4")
-                  .arg(counts.bothPlaced).arg(counts.voicesDiffer).arg(counts.espeakDiffersFromFile)
+                  .arg(counts.bothPlaced)
+                  .arg(counts.voicesDiffer)
+                  .arg(counts.espeakDiffersFromFile)
                   .arg(counts.festivalDiffersFromFile));
     }
     if (parser.isSet(QStringLiteral("voice-lexicon"))) {
@@ -278,7 +289,9 @@ int main(int argc, char *argv[])
         if (!parser.isSet(QStringLiteral("no-review")))
             print(QStringLiteral("voice corrections: %1 words, %2 whole texts; without them eSpeak NG says %3 words "
                                  "otherwise, in %4 spoken texts")
-                      .arg(builder.wordEntries()).arg(builder.textEntries()).arg(builder.wordsVoiceMisstresses())
+                      .arg(builder.wordEntries())
+                      .arg(builder.textEntries())
+                      .arg(builder.wordsVoiceMisstresses())
                       .arg(builder.textsVoiceMisstresses()));
         if (!failures.isEmpty())
             status = 1;

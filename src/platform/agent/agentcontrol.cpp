@@ -42,7 +42,8 @@ Status AgentBalloon::setStyle(quint32 style)
 
 Status AgentBalloon::setFontSize(int size)
 {
-    return onService(m_service, m_id, [&](CharacterService &service) { return service.setBalloonFontSize(m_id, size); });
+    return onService(m_service, m_id,
+                     [&](CharacterService &service) { return service.setBalloonFontSize(m_id, size); });
 }
 
 Status AgentBalloon::setFontCharSet(int charSet)
@@ -53,7 +54,8 @@ Status AgentBalloon::setFontCharSet(int charSet)
 
 Status AgentBalloon::setFontName(const QString &name)
 {
-    return onService(m_service, m_id, [&](CharacterService &service) { return service.setBalloonFontName(m_id, name); });
+    return onService(m_service, m_id,
+                     [&](CharacterService &service) { return service.setBalloonFontName(m_id, name); });
 }
 
 AgentCharacter::AgentCharacter(AgentControl &control, QString characterId)
@@ -62,11 +64,15 @@ AgentCharacter::AgentCharacter(AgentControl &control, QString characterId)
 {
 }
 
-CharacterService *AgentCharacter::service() const { return m_control ? m_control->service() : nullptr; }
+CharacterService *AgentCharacter::service() const
+{
+    return m_control ? m_control->service() : nullptr;
+}
 
 Status AgentCharacter::setLanguageID(int languageId)
 {
-    return onService(service(), m_id, [&](CharacterService &service) { return service.setLanguageId(m_id, languageId); });
+    return onService(service(), m_id,
+                     [&](CharacterService &service) { return service.setLanguageId(m_id, languageId); });
 }
 
 Status AgentCharacter::setTTSModeID(const QString &modeId)
@@ -99,7 +105,10 @@ Status AgentCharacter::listen(bool on)
     return onService(service(), m_id, [&](CharacterService &service) { return service.listen(m_id, on); });
 }
 
-AgentBalloon AgentCharacter::balloon() const { return AgentBalloon(service(), m_id); }
+AgentBalloon AgentCharacter::balloon() const
+{
+    return AgentBalloon(service(), m_id);
+}
 
 Status AgentCharacter::removeAllCommands()
 {
@@ -138,8 +147,8 @@ AgentControl::~AgentControl()
 
 Status AgentControl::load(const QString &characterId, const QString &file)
 {
-    const Status status = onService(m_service, characterId,
-                                    [&](CharacterService &service) { return service.load(characterId, file); });
+    const Status status =
+        onService(m_service, characterId, [&](CharacterService &service) { return service.load(characterId, file); });
     if (status.ok())
         m_loaded.insert(characterId);
     return status;

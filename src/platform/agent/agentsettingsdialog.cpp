@@ -45,11 +45,15 @@ CharacterSettings CharacterSettings::read(const SettingsStore &store)
 bool CharacterSettings::save(SettingsStore &store) const
 {
     // Every value is attempted even after a failure, so as much as possible is kept.
-    bool ok = store.save(kApplication, kCharacterSection, QStringLiteral("SpeechOutput"), speechOutput ? QStringLiteral("1") : QStringLiteral("0"));
+    bool ok = store.save(kApplication, kCharacterSection, QStringLiteral("SpeechOutput"),
+                         speechOutput ? QStringLiteral("1") : QStringLiteral("0"));
     ok = store.save(kApplication, kCharacterSection, QStringLiteral("Volume"), QString::number(volume)) && ok;
-    ok = store.save(kApplication, kCharacterSection, QStringLiteral("Balloon"), balloon ? QStringLiteral("1") : QStringLiteral("0")) && ok;
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("Balloon"),
+                    balloon ? QStringLiteral("1") : QStringLiteral("0"))
+        && ok;
     ok = store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFont"), balloonFontName) && ok;
-    ok = store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize"), QString::number(balloonFontSize))
+    ok =
+        store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize"), QString::number(balloonFontSize))
         && ok;
     return ok;
 }

@@ -18,10 +18,10 @@ class SettingsStore;
 /// (CharacterSettingsStore: the learner's Character.ini).
 struct CharacterSettings {
     bool speechOutput = true;
-    int volume = 100;  ///< percent
+    int volume = 100; ///< percent
     bool balloon = true;
-    QString balloonFontName;  ///< empty: the balloon keeps the font its windows set
-    int balloonFontSize = 0;   ///< points; 0 as above
+    QString balloonFontName; ///< empty: the balloon keeps the font its windows set
+    int balloonFontSize = 0; ///< points; 0 as above
 
     /// Reads the stored settings; missing or unreadable values keep their defaults.
     static CharacterSettings read(const SettingsStore &store);

@@ -28,7 +28,10 @@ AudioPlayer::AudioPlayer(QObject *parent)
 {
 }
 
-AudioPlayer::~AudioPlayer() { stop(); }
+AudioPlayer::~AudioPlayer()
+{
+    stop();
+}
 
 std::optional<CharacterService::SoundProblem> AudioPlayer::openSink(int sampleRate)
 {
@@ -43,7 +46,8 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::openSink(int sampleRa
         m_error = QStringLiteral("%1 takes no format that speech can be converted to").arg(device.description());
         return CharacterService::SoundProblem::FormatRefused;
     }
-    if (format->sampleRate() != sampleRate || format->channelCount() != 1 || format->sampleFormat() != QAudioFormat::Int16)
+    if (format->sampleRate() != sampleRate || format->channelCount() != 1
+        || format->sampleFormat() != QAudioFormat::Int16)
         qCInfo(lcAgent) << "speech is converted to" << describe(*format) << "for" << device.description();
     m_sink = std::make_unique<QAudioSink>(device, *format);
     connect(m_sink.get(), &QAudioSink::stateChanged, this, &AudioPlayer::sinkStateChanged);
@@ -52,7 +56,8 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::openSink(int sampleRa
     return std::nullopt;
 }
 
-std::optional<CharacterService::SoundProblem> AudioPlayer::play(const QByteArray &pcm, int sampleRate, int volumePercent)
+std::optional<CharacterService::SoundProblem> AudioPlayer::play(const QByteArray &pcm, int sampleRate,
+                                                                int volumePercent)
 {
     // Looking for devices is slow on some systems; it happens at the first speech only.
     if (!m_probed) {

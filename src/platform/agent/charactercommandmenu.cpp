@@ -17,7 +17,10 @@ void CharacterCommandMenu::setCommands(CharacterService::ControlId control, cons
     m_commands[control][characterId] = commands;
 }
 
-void CharacterCommandMenu::removeControl(CharacterService::ControlId control) { m_commands.erase(control); }
+void CharacterCommandMenu::removeControl(CharacterService::ControlId control)
+{
+    m_commands.erase(control);
+}
 
 void CharacterCommandMenu::popup(const QString &characterId, QWidget *figure, const QPoint &globalPos)
 {

@@ -30,7 +30,10 @@ CharacterFigure::CharacterFigure(const QString &characterId, CharacterDefinition
 
 CharacterFigure::~CharacterFigure() = default;
 
-void CharacterFigure::play(const QString &name) { run(name, false); }
+void CharacterFigure::play(const QString &name)
+{
+    run(name, false);
+}
 
 void CharacterFigure::startIdle()
 {

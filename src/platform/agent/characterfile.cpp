@@ -110,7 +110,8 @@ Result<CharacterDefinition> parseCharacterFile(const QByteArray &utf8)
                         const bool earlier = std::any_of(definition.parts.cbegin(), definition.parts.cend(),
                                                          [&](const CharacterPart &p) { return p.name == part.parent; });
                         if (!earlier)
-                            return invalid(lineNumber, QStringLiteral("parent \"%1\" is not an earlier part").arg(part.parent));
+                            return invalid(lineNumber,
+                                           QStringLiteral("parent \"%1\" is not an earlier part").arg(part.parent));
                     } else if (attribute.startsWith(u"pivot=")) {
                         const QStringList xy = attribute.mid(6).split(u',');
                         const auto x = number(xy.value(0));
@@ -145,7 +146,8 @@ Result<CharacterDefinition> parseCharacterFile(const QByteArray &utf8)
         const QStringList words = line.simplified().split(u' ');
         if (section == Section::Header) {
             if (!sawFormat) {
-                if (words != QStringList{QStringLiteral("format"), QStringLiteral("veskora-character"), QStringLiteral("1")})
+                if (words
+                    != QStringList{QStringLiteral("format"), QStringLiteral("veskora-character"), QStringLiteral("1")})
                     return invalid(lineNumber, QStringLiteral("expected \"format veskora-character 1\""));
                 sawFormat = true;
             } else if (words.value(0) == u"character" && words.size() == 2) {

@@ -33,13 +33,13 @@ struct CharacterPart {
 
 /// How a frame places one part, relative to its rest position.
 struct PartPose {
-    qreal rotation = 0;  ///< degrees, clockwise, around the part's pivot
+    qreal rotation = 0; ///< degrees, clockwise, around the part's pivot
     qreal dx = 0;
     qreal dy = 0;
     qreal scaleX = 1;
     qreal scaleY = 1;
     qreal opacity = 1;
-    std::optional<bool> shown;  ///< empty: as the part's default
+    std::optional<bool> shown; ///< empty: as the part's default
 };
 
 struct CharacterFrame {

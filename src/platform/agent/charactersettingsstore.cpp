@@ -64,7 +64,8 @@ bool writeDurably(const QString &path, const Values &values)
     // What QSettings cannot parse it would rewrite in its own way, losing what the file
     // held: it is kept beside the file under another name before anything is written.
     if (isUnreadable(path)) {
-        const QString aside = path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch());
+        const QString aside =
+            path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch());
         qCWarning(lcAgent) << "unreadable character settings moved to" << aside;
         if (!QFile::rename(path, aside))
             return false;

@@ -23,8 +23,8 @@ constexpr int kTail = 14;
 // Virtual screens (tests) have no window shapes or stacking and warn at every attempt.
 bool windowSystemShapes()
 {
-    static const bool supported = QGuiApplication::platformName() != u"offscreen"
-        && QGuiApplication::platformName() != u"minimal";
+    static const bool supported =
+        QGuiApplication::platformName() != u"offscreen" && QGuiApplication::platformName() != u"minimal";
     return supported;
 }
 
@@ -125,7 +125,8 @@ void BalloonWindow::placeBeside(const QRect &figure)
     int x = figure.center().x() - width() / 3;
     x = std::clamp(x, available.left(), std::max(available.left(), available.right() - width()));
     const int y = m_tailDown ? figure.top() - height() + 4 : figure.bottom() - 4;
-    m_tailX = std::clamp(figure.center().x() - x, kPadding + kTail, std::max(kPadding + kTail, width() - kPadding - kTail));
+    m_tailX =
+        std::clamp(figure.center().x() - x, kPadding + kTail, std::max(kPadding + kTail, width() - kPadding - kTail));
     move(x, y);
     if (windowSystemShapes())
         setMask(QRegion(outline().toFillPolygon().toPolygon()));

@@ -55,7 +55,10 @@ Utterance silentUtterance(const SpeechText &text, int sampleRate)
     return utterance;
 }
 
-Utterance NullSpeechEngine::synthesize(const QString &, const SpeechText &text) { return silentUtterance(text); }
+Utterance NullSpeechEngine::synthesize(const QString &, const SpeechText &text)
+{
+    return silentUtterance(text);
+}
 
 EspeakSpeechEngine::EspeakSpeechEngine(const QString &dataPath)
 {
@@ -88,7 +91,10 @@ bool EspeakSpeechEngine::selectVoice(const QString &voice)
     return true;
 }
 
-bool EspeakSpeechEngine::hasVoice(const QString &voice) { return selectVoice(voice); }
+bool EspeakSpeechEngine::hasVoice(const QString &voice)
+{
+    return selectVoice(voice);
+}
 
 Utterance EspeakSpeechEngine::synthesizeRaw(const QString &voice, const QString &text, int rate, int pitch)
 {

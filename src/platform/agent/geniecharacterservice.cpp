@@ -64,7 +64,8 @@ SpeechEngine &GenieCharacterService::engine()
 {
     if (!m_engine) {
         auto espeak = std::make_unique<EspeakSpeechEngine>();
-        espeak->setRussianLexicon(PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
+        espeak->setRussianLexicon(
+            PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
         m_engine = std::move(espeak);
     }
     return *m_engine;
@@ -84,9 +85,15 @@ CharacterPlayer *GenieCharacterService::player(const QString &characterId) const
     return found == m_players.end() ? nullptr : found->second.get();
 }
 
-CharacterService::ControlId GenieCharacterService::registerControl() { return m_nextControl++; }
+CharacterService::ControlId GenieCharacterService::registerControl()
+{
+    return m_nextControl++;
+}
 
-void GenieCharacterService::unregisterControl(ControlId control) { m_menu->removeControl(control); }
+void GenieCharacterService::unregisterControl(ControlId control)
+{
+    m_menu->removeControl(control);
+}
 
 Status GenieCharacterService::load(const QString &characterId, const QString &file)
 {
@@ -119,7 +126,10 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     return ok();
 }
 
-bool GenieCharacterService::isLoaded(const QString &characterId) const { return player(characterId) != nullptr; }
+bool GenieCharacterService::isLoaded(const QString &characterId) const
+{
+    return player(characterId) != nullptr;
+}
 
 Status GenieCharacterService::setLanguageId(const QString &characterId, int languageId)
 {
@@ -276,7 +286,10 @@ Status GenieCharacterService::setPropertySheetVisible(bool visible)
     return ok();
 }
 
-void GenieCharacterService::setTimeScale(double factor) { m_context.timeScale = factor > 0 ? factor : 1; }
+void GenieCharacterService::setTimeScale(double factor)
+{
+    m_context.timeScale = factor > 0 ? factor : 1;
+}
 
 CharacterWindow *GenieCharacterService::figure(const QString &characterId) const
 {

@@ -66,8 +66,7 @@ std::optional<QAudioFormat> negotiateSpeechFormat(int sampleRate, const QAudioFo
 {
     QList<QAudioFormat> candidates{makeFormat(sampleRate, 1, QAudioFormat::Int16)};
     if (preferred.isValid()) {
-        candidates << preferred
-                   << makeFormat(preferred.sampleRate(), preferred.channelCount(), QAudioFormat::Int16)
+        candidates << preferred << makeFormat(preferred.sampleRate(), preferred.channelCount(), QAudioFormat::Int16)
                    << makeFormat(preferred.sampleRate(), preferred.channelCount(), QAudioFormat::Float);
     }
     for (const int rate : {48000, 44100}) {

@@ -47,7 +47,10 @@ bool SpeechAudio::start(const QString &characterId, const Utterance &utterance, 
     return playing;
 }
 
-qint64 SpeechAudio::playedMs() const { return m_player->playedMs(); }
+qint64 SpeechAudio::playedMs() const
+{
+    return m_player->playedMs();
+}
 
 void SpeechAudio::report(CharacterService::SoundProblem problem, const QString &detail)
 {

@@ -27,8 +27,8 @@ constexpr std::array kRateTable{
 
 // Median fundamental in hertz of the Russian voice for each pitch setting.
 constexpr std::array kPitchTable{
-    Point{0, 73},   Point{10, 73.7}, Point{20, 80.2},  Point{30, 87.2},  Point{40, 95.5},  Point{50, 103},
-    Point{60, 113.7}, Point{70, 126}, Point{80, 139.6}, Point{90, 156.4}, Point{100, 172.3},
+    Point{0, 73},     Point{10, 73.7}, Point{20, 80.2},  Point{30, 87.2},  Point{40, 95.5},   Point{50, 103},
+    Point{60, 113.7}, Point{70, 126},  Point{80, 139.6}, Point{90, 156.4}, Point{100, 172.3},
 };
 
 template<std::size_t N>
@@ -54,9 +54,15 @@ qint16 sampleAt(const QByteArray &pcm, qsizetype index)
 
 } // namespace
 
-int synthRateFor(int wordsPerMinute) { return settingFor(kRateTable, wordsPerMinute); }
+int synthRateFor(int wordsPerMinute)
+{
+    return settingFor(kRateTable, wordsPerMinute);
+}
 
-int synthPitchFor(int hertz) { return settingFor(kPitchTable, hertz); }
+int synthPitchFor(int hertz)
+{
+    return settingFor(kPitchTable, hertz);
+}
 
 std::pair<qsizetype, qsizetype> audibleSpan(const QByteArray &pcm, int threshold)
 {
@@ -75,7 +81,7 @@ QByteArray insertWordGaps(const QByteArray &pcm, QList<qsizetype> &wordStarts, q
     const qsizetype count = pcm.size() / 2;
     if (gapSamples <= 0 || wordStarts.size() < 2)
         return pcm;
-    const qsizetype window = std::max(1, sampleRate / 200);  // 5 ms
+    const qsizetype window = std::max(1, sampleRate / 200); // 5 ms
     const qsizetype before = sampleRate * 40 / 1000;
     const qsizetype after = sampleRate * 10 / 1000;
 

@@ -10,8 +10,14 @@ namespace {
 
 constexpr int kHeaderBytes = 44;
 
-void put32(char *at, quint32 value) { qToLittleEndian(value, at); }
-void put16(char *at, quint16 value) { qToLittleEndian(value, at); }
+void put32(char *at, quint32 value)
+{
+    qToLittleEndian(value, at);
+}
+void put16(char *at, quint16 value)
+{
+    qToLittleEndian(value, at);
+}
 
 } // namespace
 
@@ -30,8 +36,8 @@ bool WavWriter::writeHeader()
     put32(header + 4, 36 + m_dataBytes);
     memcpy(header + 8, "WAVEfmt ", 8);
     put32(header + 16, 16);
-    put16(header + 20, 1);  // PCM
-    put16(header + 22, 1);  // mono
+    put16(header + 20, 1); // PCM
+    put16(header + 22, 1); // mono
     put32(header + 24, quint32(m_sampleRate));
     put32(header + 28, quint32(m_sampleRate) * 2);
     put16(header + 32, 2);
@@ -62,7 +68,8 @@ bool readWav(const QString &path, QByteArray *pcm, int *sampleRate)
         return false;
     const QByteArray all = file.readAll();
     if (all.size() < kHeaderBytes || !all.startsWith("RIFF") || all.mid(8, 8) != "WAVEfmt "
-        || qFromLittleEndian<quint16>(all.constData() + 20) != 1 || qFromLittleEndian<quint16>(all.constData() + 22) != 1
+        || qFromLittleEndian<quint16>(all.constData() + 20) != 1
+        || qFromLittleEndian<quint16>(all.constData() + 22) != 1
         || qFromLittleEndian<quint16>(all.constData() + 34) != 16 || all.mid(36, 4) != "data")
         return false;
     const quint32 bytes = qFromLittleEndian<quint32>(all.constData() + 40);

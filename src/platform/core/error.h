@@ -44,7 +44,10 @@ public:
     /// Success.
     Status() = default;
     /// Failure with \a error.
-    Status(Error error) : m_error(std::move(error)) { }
+    Status(Error error)
+        : m_error(std::move(error))
+    {
+    }
 
     bool ok() const { return !m_error.has_value(); }
     bool failed() const { return m_error.has_value(); }
@@ -57,15 +60,27 @@ private:
     std::optional<Error> m_error;
 };
 
-inline Status ok() { return Status{}; }
-inline Status fail(qint64 code, QString detail = {}) { return Error{code, std::move(detail)}; }
+inline Status ok()
+{
+    return Status{};
+}
+inline Status fail(qint64 code, QString detail = {})
+{
+    return Error{code, std::move(detail)};
+}
 
 /// A value or the error that prevented it.
 template<typename T>
 class Result {
 public:
-    Result(T value) : m_data(std::move(value)) { }
-    Result(Error error) : m_data(std::move(error)) { }
+    Result(T value)
+        : m_data(std::move(value))
+    {
+    }
+    Result(Error error)
+        : m_data(std::move(error))
+    {
+    }
 
     bool hasValue() const { return std::holds_alternative<T>(m_data); }
     explicit operator bool() const { return hasValue(); }

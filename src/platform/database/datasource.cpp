@@ -49,7 +49,10 @@ struct Binding {
 } // namespace
 
 struct DataSource::Private {
-    explicit Private(DatabaseEngine &engine) : engine(engine) { }
+    explicit Private(DatabaseEngine &engine)
+        : engine(engine)
+    {
+    }
 
     DatabaseEngine &engine;
     QString databaseName;
@@ -62,7 +65,9 @@ struct DataSource::Private {
     int currentRow = -1;
 };
 
-DataSource::DataSource(DatabaseEngine &engine, QObject *parent) : QObject(parent), d(std::make_unique<Private>(engine))
+DataSource::DataSource(DatabaseEngine &engine, QObject *parent)
+    : QObject(parent)
+    , d(std::make_unique<Private>(engine))
 {
     d->model = new RecordsetModel(this);
 }
@@ -80,7 +85,10 @@ void DataSource::setDatabaseName(const QString &path)
     d->databaseName = path;
 }
 
-QString DataSource::databaseName() const { return d->databaseName; }
+QString DataSource::databaseName() const
+{
+    return d->databaseName;
+}
 
 void DataSource::setConnect(const QString &connect)
 {
@@ -89,11 +97,20 @@ void DataSource::setConnect(const QString &connect)
     d->connect = connect;
 }
 
-QString DataSource::connect() const { return d->connect; }
+QString DataSource::connect() const
+{
+    return d->connect;
+}
 
-void DataSource::setRecordSource(const QString &source) { d->recordSource = source; }
+void DataSource::setRecordSource(const QString &source)
+{
+    d->recordSource = source;
+}
 
-QString DataSource::recordSource() const { return d->recordSource; }
+QString DataSource::recordSource() const
+{
+    return d->recordSource;
+}
 
 Status DataSource::refresh()
 {
@@ -145,13 +162,25 @@ QString DataSource::boundField(const QWidget *control) const
     return {};
 }
 
-bool DataSource::bof() const { return !d->recordset || d->recordset->recordCount() == 0; }
+bool DataSource::bof() const
+{
+    return !d->recordset || d->recordset->recordCount() == 0;
+}
 
-bool DataSource::eof() const { return bof(); }
+bool DataSource::eof() const
+{
+    return bof();
+}
 
-int DataSource::recordCount() const { return d->recordset ? d->recordset->recordCount() : 0; }
+int DataSource::recordCount() const
+{
+    return d->recordset ? d->recordset->recordCount() : 0;
+}
 
-int DataSource::currentRow() const { return d->currentRow; }
+int DataSource::currentRow() const
+{
+    return d->currentRow;
+}
 
 Status DataSource::moveNext()
 {
@@ -172,14 +201,21 @@ Status DataSource::movePrevious()
     return ok();
 }
 
-Status DataSource::moveFirst() { return moveTo(0); }
+Status DataSource::moveFirst()
+{
+    return moveTo(0);
+}
 
-Status DataSource::moveLast() { return moveTo(recordCount() - 1); }
+Status DataSource::moveLast()
+{
+    return moveTo(recordCount() - 1);
+}
 
 Status DataSource::moveTo(int row)
 {
     if (row < 0 || row >= recordCount())
-        return fail(ErrorCode::NoCurrentRecord, QStringLiteral("no record %1 in a set of %2").arg(row).arg(recordCount()));
+        return fail(ErrorCode::NoCurrentRecord,
+                    QStringLiteral("no record %1 in a set of %2").arg(row).arg(recordCount()));
     if (row != d->currentRow)
         showRow(row);
     return ok();
@@ -193,7 +229,10 @@ QString DataSource::value(const QString &field) const
     return value ? *value : QString();
 }
 
-QAbstractItemModel *DataSource::model() const { return d->model; }
+QAbstractItemModel *DataSource::model() const
+{
+    return d->model;
+}
 
 QString DataSource::refusedField(int row) const
 {

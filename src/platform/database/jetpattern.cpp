@@ -15,7 +15,10 @@ std::u32string toCodePoints(const QString &text)
     return std::u32string(ucs4.begin(), ucs4.end());
 }
 
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
 
 } // namespace
 
@@ -155,6 +158,9 @@ bool JetPattern::isPrefixOnly() const
     return true;
 }
 
-bool JetPattern::matchesEverything() const { return m_tokens.size() == 1 && m_tokens.front().kind == Token::Star; }
+bool JetPattern::matchesEverything() const
+{
+    return m_tokens.size() == 1 && m_tokens.front().kind == Token::Star;
+}
 
 } // namespace Platform

@@ -7,7 +7,10 @@ namespace {
 
 class Scanner {
 public:
-    explicit Scanner(const QString &text) : m_text(text) { }
+    explicit Scanner(const QString &text)
+        : m_text(text)
+    {
+    }
 
     void skipSpace()
     {

@@ -6,7 +6,10 @@
 
 namespace Platform {
 
-RecordsetModel::RecordsetModel(QObject *parent) : QAbstractTableModel(parent) { }
+RecordsetModel::RecordsetModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
 
 RecordsetModel::~RecordsetModel() = default;
 
@@ -23,7 +26,10 @@ int RecordsetModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() || !m_recordset ? 0 : m_recordset->recordCount();
 }
 
-int RecordsetModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_fields.size()); }
+int RecordsetModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_fields.size());
+}
 
 QVariant RecordsetModel::data(const QModelIndex &index, int role) const
 {

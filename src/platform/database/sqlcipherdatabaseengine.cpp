@@ -55,7 +55,10 @@ struct RowIds {
 /// One open SQLite handle, shared by a database and the record sets made from it.
 class Connection {
 public:
-    explicit Connection(sqlite3 *db) : m_db(db) { }
+    explicit Connection(sqlite3 *db)
+        : m_db(db)
+    {
+    }
     ~Connection() { sqlite3_close(m_db); }
     Q_DISABLE_COPY_MOVE(Connection)
     sqlite3 *handle() const { return m_db; }
@@ -89,9 +92,9 @@ private:
 
 struct TableSchema {
     QString name;
-    QStringList columns;     ///< visible columns, in table order
+    QStringList columns; ///< visible columns, in table order
     QStringList foldColumns; ///< names of the "<column>_fold" helpers present
-    QStringList notNull;     ///< visible columns declared NOT NULL
+    QStringList notNull; ///< visible columns declared NOT NULL
 
     std::optional<QString> column(const QString &name) const
     {
@@ -145,7 +148,8 @@ public:
     Status moveTo(int row) override
     {
         if (row < 0 || row >= recordCount())
-            return fail(ErrorCode::NoCurrentRecord, QStringLiteral("no record %1 in a set of %2").arg(row).arg(recordCount()));
+            return fail(ErrorCode::NoCurrentRecord,
+                        QStringLiteral("no record %1 in a set of %2").arg(row).arg(recordCount()));
         m_position = row;
         return ok();
     }
@@ -175,11 +179,12 @@ public:
                 return status.error();
         }
         if (m_cachedTooLong.value(column))
-            return Error{ErrorCode::FieldTooLong, QStringLiteral("field %1 of record %2 in table %3 holds more than %4 characters")
-                                                      .arg(m_fields.at(column))
-                                                      .arg(row + 1)
-                                                      .arg(m_table)
-                                                      .arg(kMaxFieldLength)};
+            return Error{ErrorCode::FieldTooLong,
+                         QStringLiteral("field %1 of record %2 in table %3 holds more than %4 characters")
+                             .arg(m_fields.at(column))
+                             .arg(row + 1)
+                             .arg(m_table)
+                             .arg(kMaxFieldLength)};
         return m_cachedValues.value(column);
     }
 
@@ -192,9 +197,9 @@ private:
             QStringList columns;
             for (const QString &field : m_fields)
                 columns << quoted(field);
-            m_fetch = std::make_unique<Statement>(
-                m_connection->handle(),
-                QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(columns.join(QLatin1Char(',')), quoted(m_table)));
+            m_fetch = std::make_unique<Statement>(m_connection->handle(),
+                                                  QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                      .arg(columns.join(QLatin1Char(',')), quoted(m_table)));
         }
         if (!m_fetch->isValid())
             return fail(ErrorCode::UnrecognizedDatabaseFormat, m_fetch->error());
@@ -215,7 +220,8 @@ private:
             }
         } else if (rc != SQLITE_DONE) {
             m_cachedRow = -1;
-            return fail(ErrorCode::UnrecognizedDatabaseFormat, QString::fromUtf8(sqlite3_errmsg(m_connection->handle())));
+            return fail(ErrorCode::UnrecognizedDatabaseFormat,
+                        QString::fromUtf8(sqlite3_errmsg(m_connection->handle())));
         } else {
             for (int i = 0; i < m_fields.size(); ++i)
                 m_cachedValues << QString();
@@ -238,7 +244,9 @@ private:
 class SqlCipherDatabase final : public Database {
 public:
     SqlCipherDatabase(QString path, std::shared_ptr<Connection> connection, QList<TableSchema> tables)
-        : m_path(std::move(path)), m_connection(std::move(connection)), m_tables(std::move(tables))
+        : m_path(std::move(path))
+        , m_connection(std::move(connection))
+        , m_tables(std::move(tables))
     {
     }
 
@@ -277,8 +285,9 @@ public:
         if (query.whereColumn) {
             const auto column = table->column(*query.whereColumn);
             if (!column)
-                return Error{ErrorCode::TooFewParameters,
-                             QStringLiteral("table %1 has no column \"%2\"").arg(table->name, query.whereColumn->left(200))};
+                return Error{
+                    ErrorCode::TooFewParameters,
+                    QStringLiteral("table %1 has no column \"%2\"").arg(table->name, query.whereColumn->left(200))};
             QString reason;
             const auto pattern = JetPattern::parse(query.pattern, &reason);
             if (!pattern)
@@ -384,19 +393,20 @@ private:
             } else {
                 ids = collect(QStringLiteral("SELECT rowid, %3 FROM %1 WHERE %2 >= ?1 AND %2 < ?2")
                                   .arg(quoted(table.name), quoted(fold), quoted(column)),
-                              {low, high},
-                              [&pattern](sqlite3_stmt *row) {
-                                  return sqlite3_column_type(row, 1) != SQLITE_NULL && pattern.matches(textColumn(row, 1));
+                              {low, high}, [&pattern](sqlite3_stmt *row) {
+                                  return sqlite3_column_type(row, 1) != SQLITE_NULL
+                                      && pattern.matches(textColumn(row, 1));
                               });
             }
             if (ids)
                 std::sort(ids->begin(), ids->end());
             return ids;
         }
-        return collect(QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid").arg(quoted(table.name), quoted(column)), {},
-                       [&pattern](sqlite3_stmt *row) {
-                           return sqlite3_column_type(row, 1) != SQLITE_NULL && pattern.matches(textColumn(row, 1));
-                       });
+        return collect(
+            QStringLiteral("SELECT rowid, %2 FROM %1 ORDER BY rowid").arg(quoted(table.name), quoted(column)), {},
+            [&pattern](sqlite3_stmt *row) {
+                return sqlite3_column_type(row, 1) != SQLITE_NULL && pattern.matches(textColumn(row, 1));
+            });
     }
 
     QString m_path;
@@ -507,7 +517,10 @@ SqlCipherDatabaseEngine::SqlCipherDatabaseEngine(int encryptedKeyRounds)
 
 SqlCipherDatabaseEngine::~SqlCipherDatabaseEngine() = default;
 
-void SqlCipherDatabaseEngine::forgetPasswords() { m_keyring.clear(); }
+void SqlCipherDatabaseEngine::forgetPasswords()
+{
+    m_keyring.clear();
+}
 
 Result<std::shared_ptr<Database>> SqlCipherDatabaseEngine::openDatabase(const QString &name, bool exclusive,
                                                                         bool readOnly, const QString &connect)
@@ -543,7 +556,8 @@ Result<std::shared_ptr<Database>> SqlCipherDatabaseEngine::openDatabase(const QS
     const bool looksEncrypted = !plain && size >= 512 && size % 512 == 0;
     if (!plain && !password) {
         if (looksEncrypted)
-            return Error{ErrorCode::NotValidPassword, QStringLiteral("%1 is encrypted and no password was given").arg(path)};
+            return Error{ErrorCode::NotValidPassword,
+                         QStringLiteral("%1 is encrypted and no password was given").arg(path)};
         return Error{ErrorCode::UnrecognizedDatabaseFormat, QStringLiteral("%1 is not a database").arg(path)};
     }
 

@@ -35,7 +35,9 @@ QString normalise(const QString &page)
 } // namespace
 
 ChmFile::ChmFile(chmFile *handle, QString path)
-    : m_handle(handle), m_path(std::move(path)), m_fileSize(QFileInfo(m_path).size())
+    : m_handle(handle)
+    , m_path(std::move(path))
+    , m_fileSize(QFileInfo(m_path).size())
 {
     chm_enumerate(m_handle, CHM_ENUMERATE_ALL, collectEntry, &m_entries);
 }
@@ -94,8 +96,8 @@ std::optional<QByteArray> ChmFile::read(const QString &page) const
     data.resize(qsizetype(info.length));
     if (info.length == 0)
         return data;
-    const LONGINT64 read = chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char *>(data.data()), 0,
-                                               LONGINT64(info.length));
+    const LONGINT64 read =
+        chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char *>(data.data()), 0, LONGINT64(info.length));
     if (read != LONGINT64(info.length))
         return std::nullopt;
     return data;

@@ -43,7 +43,8 @@ QString decodeHtml(const QByteArray &data)
 QString firstPage(const ChmFile &file)
 {
     for (const QString &entry : file.entries()) {
-        if (entry.count(u'/') == 1 && (entry.endsWith(u".htm", Qt::CaseInsensitive) || entry.endsWith(u".html", Qt::CaseInsensitive)))
+        if (entry.count(u'/') == 1
+            && (entry.endsWith(u".htm", Qt::CaseInsensitive) || entry.endsWith(u".html", Qt::CaseInsensitive)))
             return entry;
     }
     return {};
@@ -115,7 +116,8 @@ HelpReference HelpReference::parse(const QString &reference)
     return result;
 }
 
-ChmBrowser::ChmBrowser(QWidget *parent) : QTextBrowser(parent)
+ChmBrowser::ChmBrowser(QWidget *parent)
+    : QTextBrowser(parent)
 {
     setObjectName(QStringLiteral("helpBrowser"));
     // Links are followed here so that pages come from the help file and web addresses go
@@ -214,8 +216,9 @@ void ChmBrowser::followLink(const QUrl &link)
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
     if (url.scheme() == kScheme) {
         if (!m_file || !m_file->contains(url.path())) {
-            showProblem(HelpProblem::PageMissing, tr("The page \"%1\" is not in the help file %2.")
-                                                      .arg(url.path().mid(1), m_file ? m_file->path() : QString()));
+            showProblem(HelpProblem::PageMissing,
+                        tr("The page \"%1\" is not in the help file %2.")
+                            .arg(url.path().mid(1), m_file ? m_file->path() : QString()));
             return;
         }
         m_showingProblem = false;
@@ -226,7 +229,8 @@ void ChmBrowser::followLink(const QUrl &link)
         QDesktopServices::openUrl(url);
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
     auto *layout = new QVBoxLayout(this);
@@ -267,7 +271,8 @@ void HelpWindow::open(const QString &reference)
             m_homePage.clear();
             m_browser->showPage(nullptr, QString());
             if (file.error().code == ErrorCode::FileNotFound)
-                m_browser->showProblem(HelpProblem::FileMissing, tr("The help file %1 cannot be found.").arg(parsed.file));
+                m_browser->showProblem(HelpProblem::FileMissing,
+                                       tr("The help file %1 cannot be found.").arg(parsed.file));
             else
                 m_browser->showProblem(HelpProblem::FileUnreadable,
                                        tr("The file %1 is not a help file that can be read.").arg(parsed.file));

@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,9 +51,10 @@ Status QtProcessLauncher::bringToFront(qint64 taskId)
 {
     if (xcb_connection_t *connection = x11Connection())
         return activateWindowOfProcess(connection, taskId);
-    return fail(ErrorCode::NotSupported, QStringLiteral("the window system (%1) lets no program bring another's window "
-                                                        "to the front")
-                                             .arg(QGuiApplication::platformName()));
+    return fail(ErrorCode::NotSupported,
+                QStringLiteral("the window system (%1) lets no program bring another's window "
+                               "to the front")
+                    .arg(QGuiApplication::platformName()));
 }
 
 Status QtProcessLauncher::openUrl(const QUrl &url)

@@ -33,7 +33,9 @@ QTextCharFormat charFormat(const ReportFont &font)
 } // namespace
 
 ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &rows, QString lesson)
-    : m_layout(std::move(layout)), m_lesson(std::move(lesson)), m_document(std::make_unique<QTextDocument>())
+    : m_layout(std::move(layout))
+    , m_lesson(std::move(lesson))
+    , m_document(std::make_unique<QTextDocument>())
 {
     m_document->setDefaultFont(toFont(m_layout.bodyFont));
     m_document->setDocumentMargin(0);

@@ -7,8 +7,8 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QHash>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSize>
@@ -46,7 +46,8 @@ void preparePrinter(QPrinter &printer)
 
 } // namespace
 
-ReportEngineQt::ReportEngineQt(DatabaseEngine &databases) : m_databases(databases)
+ReportEngineQt::ReportEngineQt(DatabaseEngine &databases)
+    : m_databases(databases)
 {
     m_choosePdfFile = [this](const QString &suggestedName) {
         return QFileDialog::getSaveFileName(m_dialogParent, QString(), QDir::home().filePath(suggestedName),
@@ -108,24 +109,28 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         return formula.error();
 
     if (m_dataFile.isEmpty() || !QFileInfo(m_dataFile).isFile())
-        return Error{ErrorCode::FileNotFound, QStringLiteral("data file %1 not found").arg(QDir::toNativeSeparators(m_dataFile))};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("data file %1 not found").arg(QDir::toNativeSeparators(m_dataFile))};
     QString connect = m_connect.trimmed();
     if (!connect.isEmpty() && !connect.startsWith(u';'))
         connect.prepend(u';');
     Result<std::shared_ptr<Database>> database = m_databases.openDatabase(m_dataFile, false, true, connect);
     if (!database)
-        return Error{database.error().code, QStringLiteral("data file %1: %2").arg(m_dataFile, database.error().detail)};
+        return Error{database.error().code,
+                     QStringLiteral("data file %1: %2").arg(m_dataFile, database.error().detail)};
     Result<std::unique_ptr<Recordset>> records = (*database)->openRecordset(layout.table);
     if (!records)
-        return Error{records.error().code, QStringLiteral("table %1 in %2: %3").arg(layout.table, m_dataFile, records.error().detail)};
+        return Error{records.error().code,
+                     QStringLiteral("table %1 in %2: %3").arg(layout.table, m_dataFile, records.error().detail)};
     const Recordset &set = **records;
     const QStringList available = set.fieldNames();
 
     auto resolve = [&](const QString &field, const QString &what) -> Result<QString> {
         const QString name = findField(available, field);
         if (name.isEmpty())
-            return Error{ReportErrorCode::LayoutInvalid,
-                         QStringLiteral("%1 names the field %2, which table %3 does not have").arg(what, field, layout.table)};
+            return Error{
+                ReportErrorCode::LayoutInvalid,
+                QStringLiteral("%1 names the field %2, which table %3 does not have").arg(what, field, layout.table)};
         return name;
     };
 
@@ -151,8 +156,9 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         const QString table = qualified.section(u'.', 0, 0);
         const QString field = qualified.section(u'.', 1);
         if (table.compare(layout.table, Qt::CaseInsensitive) != 0)
-            return Error{ErrorCode::SyntaxError, QStringLiteral("selection formula names table %1; the report reads %2")
-                                                     .arg(table, layout.table)};
+            return Error{
+                ErrorCode::SyntaxError,
+                QStringLiteral("selection formula names table %1; the report reads %2").arg(table, layout.table)};
         Result<QString> name = resolve(field, QStringLiteral("the selection formula"));
         if (!name)
             return Error{ErrorCode::SyntaxError, name.error().detail};
@@ -174,15 +180,17 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
             if (!value && value.error().code == ErrorCode::FieldTooLong)
                 tooLong = value.error();
             else if (value && value->size() > kMaxFieldLength)
-                tooLong = Error{ErrorCode::FieldTooLong, QStringLiteral("field %1 of record %2 holds %3 characters; a "
-                                                                        "report prints at most %4")
-                                                             .arg(field)
-                                                             .arg(index + 1)
-                                                             .arg(value->size())
-                                                             .arg(kMaxFieldLength)};
+                tooLong = Error{ErrorCode::FieldTooLong,
+                                QStringLiteral("field %1 of record %2 holds %3 characters; a "
+                                               "report prints at most %4")
+                                    .arg(field)
+                                    .arg(index + 1)
+                                    .arg(value->size())
+                                    .arg(kMaxFieldLength)};
             return value && !tooLong ? *value : QString();
         };
-        const bool selected = formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
+        const bool selected =
+            formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
         if (!selected)
             continue;
         Row row;
@@ -194,8 +202,9 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
             row.lesson = read(lessonField).trimmed();
         rows.append(row);
         if (rows.size() > kMaxRows)
-            return Error{ReportErrorCode::TooLarge,
-                         QStringLiteral("the selection holds more than %1 rows of table %2").arg(kMaxRows).arg(layout.table)};
+            return Error{
+                ReportErrorCode::TooLarge,
+                QStringLiteral("the selection holds more than %1 rows of table %2").arg(kMaxRows).arg(layout.table)};
     }
     if (tooLong)
         return Error{ReportErrorCode::TooLarge, QStringLiteral("data file %1: %2").arg(m_dataFile, tooLong->detail)};
@@ -223,9 +232,10 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
     const QString lesson = lessons.join(QStringLiteral(", "));
     // {lesson} stands in the title, the header and the footer of every page.
     if (lesson.size() > ReportLayout::kMaxTextLength)
-        return Error{ReportErrorCode::TooLarge, QStringLiteral("the printed lessons' numbers take %1 characters; at most %2 fit")
-                                                    .arg(lesson.size())
-                                                    .arg(ReportLayout::kMaxTextLength)};
+        return Error{ReportErrorCode::TooLarge,
+                     QStringLiteral("the printed lessons' numbers take %1 characters; at most %2 fit")
+                         .arg(lesson.size())
+                         .arg(ReportLayout::kMaxTextLength)};
     return std::make_shared<ReportDocument>(layout, cells, lesson);
 }
 

@@ -79,24 +79,27 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
         const QStringList &words = *split;
         for (const QString &word : words) {
             if (word.size() > kMaxTextLength)
-                return lineError(lineNumber, QStringLiteral("a text of %1 characters; layouts hold at most %2")
-                                                 .arg(word.size())
-                                                 .arg(kMaxTextLength));
+                return lineError(lineNumber,
+                                 QStringLiteral("a text of %1 characters; layouts hold at most %2")
+                                     .arg(word.size())
+                                     .arg(kMaxTextLength));
         }
         const QString key = words.first().toLower();
         const QStringList args = words.mid(1);
 
         if (!sawFormat) {
             if (key != u"format" || args.size() != 2 || args.at(0) != u"veskora-report")
-                return lineError(lineNumber, QStringLiteral("a layout starts with \"format veskora-report %1\"")
-                                                 .arg(kFormatVersion));
+                return lineError(
+                    lineNumber,
+                    QStringLiteral("a layout starts with \"format veskora-report %1\"").arg(kFormatVersion));
             bool isNumber = false;
             const int version = args.at(1).toInt(&isNumber);
             if (!isNumber || version < 1 || version > kFormatVersion)
-                return lineError(lineNumber, QStringLiteral("format version %1 is not supported (this program reads "
-                                                            "version %2)")
-                                                 .arg(args.at(1))
-                                                 .arg(kFormatVersion));
+                return lineError(lineNumber,
+                                 QStringLiteral("format version %1 is not supported (this program reads "
+                                                "version %2)")
+                                     .arg(args.at(1))
+                                     .arg(kFormatVersion));
             sawFormat = true;
             continue;
         }
@@ -105,7 +108,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
         if (key == u"language" || key == u"table" || key == u"title" || key == u"header" || key == u"footer"
             || key == u"sort" || key == u"lesson-field") {
             if (!needArgs(1))
-                return lineError(lineNumber, QStringLiteral("\"%1\" takes one value (quote texts with blanks)").arg(key));
+                return lineError(lineNumber,
+                                 QStringLiteral("\"%1\" takes one value (quote texts with blanks)").arg(key));
             const QString value = args.first();
             if (key == u"language")
                 layout.language = value;
@@ -129,7 +133,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
             bool isNumber = false;
             font.points = args.at(2).toInt(&isNumber);
             if (!isNumber || font.points < 4 || font.points > 72)
-                return lineError(lineNumber, QStringLiteral("font size \"%1\" is not a whole number from 4 to 72").arg(args.at(2)));
+                return lineError(lineNumber,
+                                 QStringLiteral("font size \"%1\" is not a whole number from 4 to 72").arg(args.at(2)));
             for (const QString &style : args.mid(3)) {
                 if (style == u"bold")
                     font.bold = true;
@@ -148,7 +153,8 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
             else if (role == u"page")
                 layout.pageFont = font;
             else
-                return lineError(lineNumber, QStringLiteral("unknown font role \"%1\" (title, heading, body, page)").arg(role));
+                return lineError(lineNumber,
+                                 QStringLiteral("unknown font role \"%1\" (title, heading, body, page)").arg(role));
         } else if (key == u"column") {
             if (!needArgs(3))
                 return lineError(lineNumber, QStringLiteral("column takes a field, a heading and a width in percent"));
@@ -174,14 +180,16 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
                 layout.destination = Destination::Pdf;
                 layout.pdfSuggestedName = args.size() == 2 ? QFileInfo(args.at(1)).fileName() : QString();
             } else {
-                return lineError(lineNumber, QStringLiteral("destination is \"preview\", \"printer\" or \"pdf [<file name>]\""));
+                return lineError(lineNumber,
+                                 QStringLiteral("destination is \"preview\", \"printer\" or \"pdf [<file name>]\""));
             }
         } else {
             return lineError(lineNumber, QStringLiteral("unknown keyword \"%1\"").arg(words.first()));
         }
     }
     if (!sawFormat)
-        return lineError(1, QStringLiteral("empty layout: it starts with \"format veskora-report %1\"").arg(kFormatVersion));
+        return lineError(
+            1, QStringLiteral("empty layout: it starts with \"format veskora-report %1\"").arg(kFormatVersion));
     if (layout.columns.isEmpty())
         return lineError(lines.size(), QStringLiteral("the layout prints no column"));
     return layout;
@@ -191,9 +199,11 @@ Result<ReportLayout> ReportLayout::load(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 not found").arg(QDir::toNativeSeparators(path))};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("report layout %1 not found").arg(QDir::toNativeSeparators(path))};
     if (!file.open(QIODevice::ReadOnly))
-        return Error{ErrorCode::FileNotFound, QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
+        return Error{ErrorCode::FileNotFound,
+                     QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes)
         return Error{ReportErrorCode::LayoutInvalid,

@@ -37,7 +37,10 @@ struct Token {
 
 class Parser {
 public:
-    explicit Parser(const QString &text) : m_text(text) { }
+    explicit Parser(const QString &text)
+        : m_text(text)
+    {
+    }
 
     Result<NodePtr> run()
     {
@@ -208,25 +211,29 @@ private:
             NodePtr inner = parseOr();
             --m_nesting;
             if (!m_error && current().type != Token::Type::Close)
-                failAt(current(), QStringLiteral("expected ')' to close the '(' at column %1, found %2")
-                                      .arg(open.column + 1)
-                                      .arg(describe(current())));
+                failAt(current(),
+                       QStringLiteral("expected ')' to close the '(' at column %1, found %2")
+                           .arg(open.column + 1)
+                           .arg(describe(current())));
             take();
             return inner;
         }
         if (current().type != Token::Type::Field) {
-            failAt(current(), QStringLiteral("expected a field such as {Kursen.Lektion}, found %1").arg(describe(current())));
+            failAt(current(),
+                   QStringLiteral("expected a field such as {Kursen.Lektion}, found %1").arg(describe(current())));
             return {};
         }
         const Token field = take();
         if (current().type != Token::Type::Equal && current().type != Token::Type::NotEqual) {
-            failAt(current(), QStringLiteral("expected '=' or '<>' after {%1}, found %2").arg(field.value, describe(current())));
+            failAt(current(),
+                   QStringLiteral("expected '=' or '<>' after {%1}, found %2").arg(field.value, describe(current())));
             return {};
         }
         const Token op = take();
         if (current().type != Token::Type::Text && current().type != Token::Type::Number) {
-            failAt(current(), QStringLiteral("expected a quoted text or a number after '%1', found %2")
-                                  .arg(op.value, describe(current())));
+            failAt(current(),
+                   QStringLiteral("expected a quoted text or a number after '%1', found %2")
+                       .arg(op.value, describe(current())));
             return {};
         }
         const Token value = take();

@@ -100,7 +100,8 @@ bool IniSettingsStore::moveAsideIfUnparsable(const QString &path, QHash<QString,
     return QFile::rename(path, aside);
 }
 
-bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key, const QString &value)
+bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key,
+                            const QString &value)
 {
     const QString path = filePath(application);
     // Values kept from earlier failed saves are written with this one.

@@ -14,7 +14,12 @@ namespace {
 // Sees the key presses that the window's controls passed on to the window.
 class EnterFilter final : public QObject {
 public:
-    EnterFilter(QWidget *window, QPushButton *button) : QObject(window), m_window(window), m_button(button) {}
+    EnterFilter(QWidget *window, QPushButton *button)
+        : QObject(window)
+        , m_window(window)
+        , m_button(button)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -146,7 +146,8 @@ Status checkSelfContainedSvg(const QByteArray &svg)
 Result<Picture> readPicture(const QString &folder, const QString &name)
 {
     if (!isPlainFileName(name))
-        return Error{ErrorCode::InvalidArgument, QStringLiteral("picture name \"%1\" is not a plain file name").arg(name.left(200))};
+        return Error{ErrorCode::InvalidArgument,
+                     QStringLiteral("picture name \"%1\" is not a plain file name").arg(name.left(200))};
     const QString path = QDir(folder).filePath(name);
     const QFileInfo info(path);
     if (!info.exists())
@@ -156,14 +157,18 @@ Result<Picture> readPicture(const QString &folder, const QString &name)
         return Error{ErrorCode::InvalidArgument, QStringLiteral("%1 is not a regular file").arg(path)};
     if (info.size() > kMaxPictureBytes)
         return Error{ErrorCode::InvalidArgument,
-                     QStringLiteral("%1 holds %2 bytes; pictures hold at most %3").arg(path).arg(info.size()).arg(kMaxPictureBytes)};
+                     QStringLiteral("%1 holds %2 bytes; pictures hold at most %3")
+                         .arg(path)
+                         .arg(info.size())
+                         .arg(kMaxPictureBytes)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error{ErrorCode::FileNotFound, QStringLiteral("%1: %2").arg(path, file.errorString())};
     Picture picture;
     picture.bytes = file.read(kMaxPictureBytes + 1);
     if (picture.bytes.size() > kMaxPictureBytes)
-        return Error{ErrorCode::InvalidArgument, QStringLiteral("%1 grew beyond %2 bytes").arg(path).arg(kMaxPictureBytes)};
+        return Error{ErrorCode::InvalidArgument,
+                     QStringLiteral("%1 grew beyond %2 bytes").arg(path).arg(kMaxPictureBytes)};
     QBuffer buffer(&picture.bytes);
     buffer.open(QIODevice::ReadOnly);
     picture.format = QImageReader::imageFormat(&buffer);
