@@ -5,6 +5,15 @@
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Multimedia Svg PrintSupport Test)
 qt_standard_project_setup()
 
+# Compiler cache: a developer with several checkouts of the tree compiles each file once.
+# Paths are hashed relative to the source folder, so checkouts in other places share hits.
+find_program(VESKORA_CCACHE ccache)
+option(VESKORA_USE_CCACHE "Compile through ccache when it is installed" ON)
+if(VESKORA_USE_CCACHE AND VESKORA_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1
+                                    ${VESKORA_CCACHE})
+endif()
+
 set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
