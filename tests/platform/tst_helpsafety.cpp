@@ -165,10 +165,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("shown");
         QTest::newRow("50 nested tables") << nested("<table><tr><td>", "</td></tr></table>", 50) << false;
         QTest::newRow("200 nested lists") << nested("<ul><li>", "</li></ul>", 200) << false;
-        QTest::newRow("2 MB page") << "<html><body><p>" + QByteArray(2 * 1024 * 1024, 'a') + "</p></body></html>"
-                                   << false;
+        QTest::newRow("page over the size limit")
+            << "<html><body><p>" + QByteArray(HelpPageLimits::kMaxBytes, 'a') + "</p></body></html>" << false;
+        QByteArray grid = "<html><body><table>";
+        for (int row = 0; row < 50; ++row)
+            grid += "<tr>" + QByteArray("<td>x</td>").repeated(HelpPageLimits::kMaxTableCells / 50) + "</tr>";
+        QTest::newRow("more cells than allowed") << grid + "<tr><td>x</td></tr></table></body></html>" << false;
         QTest::newRow("tables as deep as allowed")
             << nested("<table><tr><td>", "</td></tr></table>", HelpPageLimits::kMaxTableNesting) << true;
+        // The most a page may hold: the deepest tables around text up to the size limit.
+        const QByteArray text = QByteArray("word ").repeated(HelpPageLimits::kMaxBytes / 5 - 100);
+        QTest::newRow("largest page within the limits")
+            << nested("<table><tr><td>", "</td></tr></table>", HelpPageLimits::kMaxTableNesting)
+                   .replace("innermost", text + "innermost")
+            << true;
         QTest::newRow("lists as deep as allowed")
             << nested("<ul><li>", "</li></ul>", HelpPageLimits::kMaxBlockNesting) << true;
     }

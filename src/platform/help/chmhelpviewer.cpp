@@ -77,12 +77,15 @@ QString HelpPageLimits::check(const QByteArray &html)
     static const QByteArrayList blocks{"table", "div", "ul", "ol", "dl", "blockquote"};
     int tables = 0;
     int blocksOpen = 0;
+    int cells = 0;
     for (qsizetype position = html.indexOf('<'); position >= 0; position = html.indexOf('<', position)) {
         ++position;
         const bool closing = position < html.size() && html.at(position) == '/';
         if (closing)
             ++position;
         const QByteArray name = tagName(html, position);
+        if (!closing && (name == "td" || name == "th") && ++cells > kMaxTableCells)
+            return QStringLiteral("the page holds more than %1 table cells").arg(kMaxTableCells);
         if (!blocks.contains(name))
             continue;
         const int step = closing ? -1 : 1;

@@ -42,13 +42,17 @@ enum class HelpProblem { FileMissing, FileUnreadable, PageMissing, PageTooLarge 
 /// texts (English, and none for PageTooLarge) apply where it returns nothing.
 using HelpProblemTexts = std::function<QString(HelpProblem problem)>;
 
-/// Limits on help pages that no real page comes near; a page beyond them is not laid out
-/// (that could hold the program for minutes) and a problem is shown in its place.
+/// Limits on help pages that no real page comes near (the course's pages hold a few KiB, one
+/// table of some 40 cells, nothing nested); a page beyond them is not laid out and a problem
+/// is shown in its place. Laying out tables costs several times more with every level of
+/// nesting: 8 levels around 100 KB of text held the program for half a minute, 50 for ever.
 struct HelpPageLimits {
     /// Bytes of one page's HTML.
-    static constexpr qsizetype kMaxBytes = 1024 * 1024;
+    static constexpr qsizetype kMaxBytes = 256 * 1024;
     /// Tables inside tables.
-    static constexpr int kMaxTableNesting = 8;
+    static constexpr int kMaxTableNesting = 3;
+    /// Table cells on one page, nested ones included.
+    static constexpr int kMaxTableCells = 2000;
     /// Lists, quotations, divisions and tables inside one another.
     static constexpr int kMaxBlockNesting = 32;
 
