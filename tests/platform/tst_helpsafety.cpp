@@ -3,6 +3,7 @@
 // The help viewer against help files that lie or pages that reach out: a directory entry
 // claiming a length beyond the file, references to files of the computer, and pages too
 // large or too deeply nested to lay out.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -122,6 +123,41 @@ private Q_SLOTS:
         QVERIFY(!(*chm)->read(QStringLiteral("User.htm")));
         // The rest of the file still reads.
         QVERIFY((*chm)->read(QStringLiteral("Eng intro.htm")).value_or(QByteArray()).contains("</html>"));
+    }
+
+    void directoryBlocksLongerThanTheFileAreRefused()
+    {
+        // The help library allocates (and clears) the directory's block length for every
+        // page looked up: gigabytes from a file of some kilobytes.
+        QFile original(appFile(QStringLiteral("RussianUserHelp.chm")));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray patched = original.readAll();
+        const qsizetype blockLength = patched.indexOf("ITSP") + 0x10;
+        for (int i = 0; i < 4; ++i)
+            patched[blockLength + i] = char(0x7f);
+        QTemporaryDir dir;
+        QFile copy(dir.filePath(QStringLiteral("lying.chm")));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(patched);
+        copy.close();
+        const auto chm = ChmFile::open(copy.fileName());
+        QVERIFY(!chm);
+        QCOMPARE(chm.error().code, ErrorCode::UnrecognizedDatabaseFormat);
+    }
+
+    void everyListedEntryIsFoundUnderItsName()
+    {
+        // The help file fuzz target's seeds, among them a directory whose names are damaged
+        // (bytes that are not UTF-8): the window looks up the pages the file lists by name.
+        const QDir seeds(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/fuzz/corpus/chmfile"));
+        const QStringList files = seeds.entryList(QDir::Files);
+        QVERIFY(files.size() >= 2);
+        for (const QString &name : files) {
+            auto chm = ChmFile::open(seeds.filePath(name));
+            QVERIFY(chm);
+            for (const QString &entry : (*chm)->entries())
+                QVERIFY2((*chm)->contains(entry), qPrintable(name + u' ' + entry));
+        }
     }
 
     void onlyTheHelpFileIsRead_data()

@@ -50,6 +50,7 @@ private Q_SLOTS:
         QTest::newRow("subfolder") << "sub/good.svg";
         QTest::newRow("dots only") << "..";
         QTest::newRow("hidden") << ".good.svg";
+        QTest::newRow("the program's own resource") << ":genie.svg";
         QTest::newRow("empty") << "";
     }
     void namesThatLeaveTheFolderAreRefused()

@@ -3,7 +3,6 @@
 #include "platform/ui/pictures.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -85,8 +84,9 @@ QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelR
 
 bool isPlainFileName(const QString &name)
 {
+    // Qt reads a name starting with ':' as one of the program's own resources.
     return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && !name.startsWith(u'.')
-        && !name.contains(QChar(0));
+        && !name.startsWith(u':') && !name.contains(QChar(0));
 }
 
 namespace {
@@ -148,7 +148,7 @@ Result<Picture> readPicture(const QString &folder, const QString &name)
     if (!isPlainFileName(name))
         return Error{ErrorCode::InvalidArgument,
                      QStringLiteral("picture name \"%1\" is not a plain file name").arg(name.left(200))};
-    const QString path = QDir(folder).filePath(name);
+    const QString path = folder + u'/' + name;
     const QFileInfo info(path);
     if (!info.exists())
         return Error{ErrorCode::FileNotFound, QStringLiteral("no picture %1").arg(path)};

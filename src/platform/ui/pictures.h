@@ -29,7 +29,8 @@ struct Picture {
 };
 
 /// True when \a name is a plain file name that stays inside its folder: not empty, no '/'
-/// or '\', not starting with '.' (so neither ".." nor a hidden file), no NUL.
+/// or '\', not starting with '.' (so neither ".." nor a hidden file) nor with ':' (which Qt
+/// reads as one of the program's own resources), no NUL.
 bool isPlainFileName(const QString &name);
 
 /// Checks that the SVG drawing \a svg draws from its own bytes only: every reference in it
