@@ -3,7 +3,6 @@
 // The help viewer against help files that lie or pages that reach out: a directory entry
 // claiming a length beyond the file, references to files of the computer, and pages too
 // large or too deeply nested to lay out.
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -145,19 +144,31 @@ private Q_SLOTS:
         QCOMPARE(chm.error().code, ErrorCode::UnrecognizedDatabaseFormat);
     }
 
-    void everyListedEntryIsFoundUnderItsName()
+    // Inputs the help file fuzz target found, kept among its seeds: a directory whose names
+    // are damaged (bytes that are not UTF-8), one whose block length made the help library
+    // allocate and clear far more than the file, and one whose listing blocks lead back to
+    // themselves, on which the library's walk never ended.
+    void damagedDirectoriesAreReadOrRefused_data()
     {
-        // The help file fuzz target's seeds, among them a directory whose names are damaged
-        // (bytes that are not UTF-8): the window looks up the pages the file lists by name.
-        const QDir seeds(qEnvironmentVariable("VESKORA_SOURCE_DIR") + QStringLiteral("/tests/fuzz/corpus/chmfile"));
-        const QStringList files = seeds.entryList(QDir::Files);
-        QVERIFY(files.size() >= 2);
-        for (const QString &name : files) {
-            auto chm = ChmFile::open(seeds.filePath(name));
-            QVERIFY(chm);
-            for (const QString &entry : (*chm)->entries())
-                QVERIFY2((*chm)->contains(entry), qPrintable(name + u' ' + entry));
-        }
+        QTest::addColumn<QString>("seed");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("sound file") << "tiny" << true;
+        QTest::newRow("damaged names") << "names" << true;
+        QTest::newRow("block length beyond the file") << "blocklength" << false;
+        QTest::newRow("listing blocks in a circle") << "chain" << false;
+    }
+    void damagedDirectoriesAreReadOrRefused()
+    {
+        QFETCH(QString, seed);
+        QFETCH(bool, opens);
+        const auto chm = ChmFile::open(qEnvironmentVariable("VESKORA_SOURCE_DIR")
+                                       + QStringLiteral("/tests/fuzz/corpus/chmfile/") + seed);
+        QCOMPARE(bool(chm), opens);
+        if (!chm)
+            return;
+        // The window looks the pages the file lists up by their names.
+        for (const QString &entry : (*chm)->entries())
+            QVERIFY2((*chm)->contains(entry), qPrintable(entry));
     }
 
     void onlyTheHelpFileIsRead_data()

@@ -9,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/help/chmdirectory.h"
+
 namespace Platform {
 namespace {
 
+// LZX blocks are never longer than the largest window, 2 MiB; the library allocates the
+// length the file claims for every block it decompresses.
 constexpr quint64 kMaxDecompressedBlock = 2 * 1024 * 1024;
 
 int collectEntry(struct chmFile *, struct chmUnitInfo *info, void *context)
@@ -28,56 +32,6 @@ int collectEntry(struct chmFile *, struct chmUnitInfo *info, void *context)
         return CHM_ENUMERATOR_CONTINUE;
     entries->append(name);
     return CHM_ENUMERATOR_CONTINUE;
-}
-
-quint64 littleEndian(const QByteArray &bytes, qsizetype at, int size)
-{
-    quint64 value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes.at(at + i));
-    return value;
-}
-
-/// The help library sizes buffers by two numbers of the file's headers: the directory's
-/// block length and the length of a decompressed block. A damaged or hostile file may claim
-/// gigabytes for either, and the library allocates them before any page is read. True when
-/// both are within what the file can hold (the directory's blocks lie in the file; LZX
-/// blocks are never longer than its largest window, 2 MiB).
-bool headerLengthsAreSane(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const quint64 size = quint64(file.size());
-    const QByteArray itsf = file.read(0x60);
-    if (itsf.size() < 0x58 || !itsf.startsWith("ITSF"))
-        return true; // not a help file at all: the library says so itself
-    const quint64 directory = littleEndian(itsf, 0x48, 8);
-    if (directory > size || !file.seek(qint64(directory)))
-        return false;
-    const QByteArray itsp = file.read(0x54);
-    if (itsp.size() < 0x14 || !itsp.startsWith("ITSP"))
-        return true;
-    const quint64 blockLength = littleEndian(itsp, 0x10, 4);
-    return blockLength > 0 && blockLength <= size;
-}
-
-/// The length of a decompressed block the open file \a handle claims; 0 when it has none.
-quint64 decompressedBlockLength(chmFile *handle)
-{
-    chmUnitInfo info{};
-    if (chm_resolve_object(handle,
-                           "::DataSpace/Storage/MSCompressed/Transform/"
-                           "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable",
-                           &info)
-            != CHM_RESOLVE_SUCCESS
-        || info.space != CHM_UNCOMPRESSED)
-        return 0;
-    QByteArray table(0x28, '\0');
-    if (chm_retrieve_object(handle, &info, reinterpret_cast<unsigned char *>(table.data()), 0, table.size())
-        != table.size())
-        return 0;
-    return littleEndian(table, 0x20, 8);
 }
 
 QString normalise(const QString &page)
@@ -112,12 +66,12 @@ Result<std::unique_ptr<ChmFile>> ChmFile::open(const QString &path)
     const auto notHelp = [&path] {
         return Error{ErrorCode::UnrecognizedDatabaseFormat, QStringLiteral("%1 is not a compiled help file").arg(path)};
     };
-    if (!headerLengthsAreSane(path))
+    if (!chmDirectoryIsSound(path))
         return notHelp();
     chmFile *handle = chm_open(QFile::encodeName(path).constData());
     if (!handle)
         return notHelp();
-    if (decompressedBlockLength(handle) > kMaxDecompressedBlock) {
+    if (chmDecompressedBlockLength(handle) > kMaxDecompressedBlock) {
         chm_close(handle);
         return notHelp();
     }
