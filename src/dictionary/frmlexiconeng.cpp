@@ -3,6 +3,7 @@
 #include "dictionary/frmlexiconeng.h"
 
 #include <functional>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -10,11 +11,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/captiontable.h"
 #include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
@@ -221,6 +224,22 @@ void FrmLexiconEng::buildControls()
             m_ui.DBGrid1->viewport()->update();
         });
     }
+    // An entry too long to show is left out, and the learner hears of it once per window,
+    // without a modal box in the middle of typing.
+    connect(m_data.get(), &Platform::DataSource::fieldRefused, this,
+            [this, told = false](const QString &detail) mutable {
+                if (std::exchange(told, true))
+                    return;
+                const QString text =
+                    Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                        .textOrEnglish(m_services.state->language(), QStringLiteral("dictionaryTextTooLong"));
+                auto *box =
+                    new QMessageBox(QMessageBox::Information, windowTitle(), text.arg(detail), QMessageBox::Ok, this);
+                box->setObjectName(QStringLiteral("textTooLong"));
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->setModal(false);
+                box->show();
+            });
 }
 
 void FrmLexiconEng::load()

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "lessons/lessonwindowbase.h"
 
+#include <utility>
+
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QLabel>
@@ -10,7 +13,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "course/genie.h"
 #include "course/lessontable.h"
@@ -22,6 +28,7 @@
 #include "lessons/russiantextview.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 
 namespace Lessons {
@@ -51,6 +58,16 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     m_data->setConnect(QStringLiteral("Access"));
     connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
     connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showRussianText);
+    // A text too long to show is left out; the learner hears of it once per window, after
+    // the record has been shown.
+    connect(m_data, &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
+        if (std::exchange(told, true))
+            return;
+        const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                                 .textOrEnglish(m_services.state->language(), QStringLiteral("lessonTextTooLong"));
+        QTimer::singleShot(
+            0, this, [this, message = text.arg(detail)] { m_presenter(this, QStringLiteral("Veskora"), message); });
+    });
 
     // The design size from the start, so that a frame fitted around the window before its
     // load already has the right size.
@@ -156,10 +173,19 @@ Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
 
 Platform::Status LessonWindowBase::loadPicture()
 {
-    const QString path = m_services.paths.join(Course::Files::kPictures + m_ui.txtPicture->text());
-    QImageReader reader(path);
-    if (m_ui.txtPicture->text().isEmpty() || !reader.canRead())
-        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + path);
+    // The picture is drawn from its checked bytes only: its name stays inside the folder and
+    // a drawing refers to nothing outside itself.
+    const auto picture =
+        Platform::Pictures::readPicture(m_services.paths.join(Course::Files::kPictures), m_ui.txtPicture->text());
+    if (!picture)
+        return picture.status();
+    QBuffer bytes;
+    bytes.setData(picture->bytes);
+    bytes.open(QIODevice::ReadOnly);
+    QImageReader reader(&bytes, picture->format);
+    if (!reader.canRead())
+        return Platform::fail(Platform::ErrorCode::InvalidArgument,
+                              QStringLiteral("no picture: ") + m_ui.txtPicture->text());
     // Pictures larger than the box, and drawings (which have no size of their own), are
     // scaled to fit it; smaller pictures keep their own size.
     const QSize box = m_ui.Picture1->contentsRect().size();

@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "course/learningchoices.h"
+#include "course/programstate.h"
 #include "course/settingskeys.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
@@ -16,13 +18,15 @@
 #include "platform/progress/sqliteprogressstore.h"
 #include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"
+#include "shell/settingsnotice.h"
 #include "shell/soundnotice.h"
 
 namespace Shell {
 
 CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state,
                                Platform::SettingsStore &settings, Platform::ProcessLauncher &launcher, quint32 localeId)
-    : m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
+    : m_settings(std::make_unique<NoticingSettingsStore>(settings, state))
+    , m_databases(std::make_unique<Platform::SqlCipherDatabaseEngine>(Course::Files::kKeyRounds))
     , m_characterSettings(std::make_unique<Platform::CharacterSettingsStore>())
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
@@ -35,7 +39,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
               .filePath(Course::LearningKeys::kFileName))))
 {
     m_services.state = &state;
-    m_services.settings = &settings;
+    m_services.settings = m_settings.get();
     m_services.launcher = &launcher;
     m_services.characters = m_characters.get();
     m_services.databases = m_databases.get();
@@ -45,6 +49,27 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.learningSettings = m_learningSettings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
+
+    // The help window explains a missing file or page, or one too large to show, in the
+    // language of the moment.
+    m_help->setProblemTexts([&state](Platform::HelpProblem problem) {
+        const char *key = "helpPageTooLarge";
+        switch (problem) {
+        case Platform::HelpProblem::FileMissing:
+            key = "helpFileMissing";
+            break;
+        case Platform::HelpProblem::FileUnreadable:
+            key = "helpFileUnreadable";
+            break;
+        case Platform::HelpProblem::PageMissing:
+            key = "helpPageMissing";
+            break;
+        case Platform::HelpProblem::PageTooLarge:
+            break;
+        }
+        return Course::CaptionTable::builtIn(QStringLiteral("notices"))
+            .textOrEnglish(state.language(), QString::fromLatin1(key));
+    });
     showSoundProblems(*m_characters, state);
 }
 

@@ -18,13 +18,15 @@ class SqliteProgressStore;
 
 namespace Shell {
 
+class NoticingSettingsStore;
+
 /// The course program's real services over an application folder: the database engine,
-/// the character service with its own settings file, the help viewer and the report engine,
-/// the learner's progress store, with the settings store, the process launcher and the
-/// program state that the caller owns.
-/// the character service with its own settings file, the help viewer, the report engine and
-/// the learner's choices file ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings
-/// store, the process launcher and the program state that the caller owns.
+/// the character service with its own settings file, the help viewer, the report engine,
+/// the learner's progress store and the learner's choices file
+/// ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings store, the process launcher and
+/// the program state that the caller owns. The windows save settings through a
+/// NoticingSettingsStore over the caller's store, so the learner hears once when the settings
+/// cannot be saved.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -38,6 +40,7 @@ public:
     Platform::ReportEngineQt &reports() const { return *m_reports; }
 
 private:
+    std::unique_ptr<NoticingSettingsStore> m_settings;
     std::unique_ptr<Platform::SqlCipherDatabaseEngine> m_databases;
     std::unique_ptr<Platform::CharacterSettingsStore> m_characterSettings;
     std::unique_ptr<Platform::GenieCharacterService> m_characters;

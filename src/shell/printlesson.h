@@ -14,6 +14,7 @@ struct ProgramState;
 } // namespace Course
 namespace Platform {
 class ReportEngine;
+class SettingsStore;
 } // namespace Platform
 
 namespace Shell {
@@ -25,15 +26,21 @@ namespace Shell {
 /// is printed with stress marks when the learner's choices ask for them.
 class PrintLesson final {
 public:
-    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths);
+    /// Keeps references to \a engine, \a state and \a settings (which may be null).
+    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
+                const Platform::SettingsStore *settings = nullptr);
 
-    /// Prints the selected lesson. Does nothing and returns success when the interface
-    /// language is none of the six. On failure errorText() holds the message to show.
+    /// Prints the selected lesson. Before any lesson was opened in this run it is empty:
+    /// then the recent lesson is printed, the one the start dialog's recent-lesson command
+    /// opens (the saved "Lesson", else lesson 2). Does nothing and returns success when the
+    /// interface language is none of the six. On failure errorText() holds the message to show.
     Platform::Status print();
 
     /// The stress table and the learner's choices the Russian column is printed by; either
     /// may be null (no marks, or the default choices). Read at each print; not owned.
     void setStress(const Course::StressTable *table, const Course::LearningChoicesNotifier *choices);
+    /// The lesson print() prints, as decimal text.
+    QString lessonToPrint() const;
 
     /// The last failure as a sentence in the interface language followed by the engine's
     /// technical detail; empty after a successful print.
@@ -54,6 +61,7 @@ private:
     Platform::AppPaths m_paths;
     const Course::StressTable *m_stress = nullptr;
     const Course::LearningChoicesNotifier *m_choices = nullptr;
+    const Platform::SettingsStore *m_settings;
     QString m_errorText;
 };
 

@@ -43,7 +43,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
     m_dictionaryServices->learning = m_learning.get();
     if (services.reports)
-        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
+        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths, services.settings);
 
     m_lektion1.setFactory([this]() { return new Lessons::Lektion1(*m_lessonServices); });
     m_lektion2.setFactory([this]() { return new Lessons::Lektion2(*m_lessonServices); });

@@ -4,10 +4,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -113,6 +115,7 @@ private Q_SLOTS:
     void unusableDictionaryIsReportedInTheWindow_data();
     void unusableDictionaryIsReportedInTheWindow();
     void failingCharacterServiceIsSkipped();
+    void entriesTooLongToShowAreLeftOut();
     void everyControlHasAnAccessibleName();
 };
 
@@ -488,6 +491,43 @@ void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
               [](auto &c) { c.loadFails = true; });
     h.speak();
     QCOMPARE(h.characters.requests, QStringList{QStringLiteral("Load Genie Genie.acs")});
+}
+
+void TestFrmLexiconEng::entriesTooLongToShowAreLeftOut()
+{
+    // A tampered dictionary: "hus" grows into a word of over a million characters, and its
+    // Russian as well (laying such a word out took minutes).
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QStringLiteral("/Lexikon.mdb"),
+                        folder.filePath(QStringLiteral("Lexikon.mdb"))));
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlcipher"), {folder.filePath(QStringLiteral("Lexikon.mdb"))});
+    sqlite.write("UPDATE Lang SET Swedish = 'hus' || hex(zeroblob(600000)), Russian = hex(zeroblob(600000)) "
+                 "WHERE English = 'house';\n");
+    sqlite.closeWriteChannel();
+    QVERIFY(sqlite.waitForFinished(30000) && sqlite.exitCode() == 0);
+
+    Harness h(Course::Language::Swedish, folder.path());
+    h.window->show();
+    QElapsedTimer timer;
+    timer.start();
+    h.type(QStringLiteral("h"));
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(h.box("txtNative")->text().isEmpty());
+    QVERIFY(h.box("txtRussian")->text().isEmpty());
+    QVERIFY(h.listedWords().contains(QString()));
+    QTRY_VERIFY(h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong")));
+    const auto *notice = h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong"));
+    QVERIFY2(notice->text().startsWith(QStringLiteral("Ett uppslagsord i ordboken är för långt")),
+             qPrintable(notice->text()));
+    QVERIFY(!notice->isModal());
+    // The other entries are shown as ever, and the learner is told only once.
+    h.type(QStringLiteral("un"));
+    QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("собака"));
+    h.box("txtOrt")->clear();
+    h.type(QStringLiteral("hus"));
+    QCOMPARE(h.window->findChildren<QMessageBox *>(QStringLiteral("textTooLong")).size(), 1);
 }
 
 void TestFrmLexiconEng::everyControlHasAnAccessibleName()

@@ -147,9 +147,12 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void databaseErrorsReachTheCaller();
+    void oversizedDataIsRefused_data();
+    void oversizedDataIsRefused();
     void noPrinterIsAnError();
     void previewIsModelessAndReplaced();
     void pdfHoldsCyrillicText();
+    void layoutCannotChooseWhereThePdfGoes();
     void pdfFromCompiledPrintDatabase();
     void wrongPasswordOnAnEncryptedDatabase();
 
@@ -321,6 +324,13 @@ void TestReportEngine::failures_data()
                                                   << "" << false << false << ErrorCode::TableNotFound << "Lektion7";
     QTest::newRow("layout not in the format") << "{garbage}\n"
                                               << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10";
+    // Texts that would take minutes to lay out are refused before any layout.
+    QTest::newRow("title of 200,000 characters")
+        << "title \"" + QString(200000, u'x') + "\"\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10: a text of 200000 characters";
+    QTest::newRow("layout file too large")
+        << "# " + QString(300 * 1024, u'x') + "\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "larger than 262144 bytes";
 }
 
 void TestReportEngine::failures()
@@ -350,6 +360,35 @@ void TestReportEngine::failures()
     QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!engine.lastReport());
+}
+
+void TestReportEngine::oversizedDataIsRefused_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cellLength");
+    QTest::addColumn<QString>("detailPart");
+    QTest::newRow("cell of a million characters")
+        << 1 << 1000000 << "field RussianText of record 6 holds 1000000 characters";
+    QTest::newRow("more rows than a report prints") << ReportEngineQt::kMaxRows + 1 << 10 << "more than 10000 rows";
+}
+
+void TestReportEngine::oversizedDataIsRefused()
+{
+    QFETCH(int, rows);
+    QFETCH(int, cellLength);
+    QFETCH(QString, detailPart);
+    for (int i = 0; i < rows; ++i)
+        m_databases.rows.append({"7", QString::number(100 + i), QString(cellLength, u'ы'), "", ""});
+    const QString pdf = m_dir.filePath(QStringLiteral("large.pdf"));
+    qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='7'"));
+    const Status status = engine.printReport();
+    QCOMPARE(status.code(), ReportErrorCode::TooLarge);
+    QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestReportEngine::databaseErrorsReachTheCaller()
@@ -409,15 +448,21 @@ void TestReportEngine::pdfHoldsCyrillicText()
         m_databases.rows.append({"5", QString::number(i),
                                  QStringLiteral("Съешь ещё этих мягких французских булок %1").arg(i), "",
                                  QStringLiteral("Satz %1").arg(i)});
-    const QString pdf = m_dir.filePath(QStringLiteral("sub/lesson.pdf"));
-    writeLayout(QStringLiteral("destination pdf %1\n").arg(pdf));
+    const QString pdf = m_dir.filePath(QStringLiteral("lesson.pdf"));
+    writeLayout(QStringLiteral("destination pdf Lektion.pdf\n"));
     ReportEngineQt engine(m_databases);
+    QString suggested;
+    engine.setPdfFileChooser([&](const QString &name) {
+        suggested = name;
+        return pdf;
+    });
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
     const Status status = engine.printReport();
     QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
     QCOMPARE(engine.lastPdfPath(), pdf);
+    QCOMPARE(suggested, QStringLiteral("Lektion.pdf"));
     const int pages = engine.lastReport()->pageCount();
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
 
@@ -428,6 +473,36 @@ void TestReportEngine::pdfHoldsCyrillicText()
     QVERIFY(text.contains(QStringLiteral("Kopf 5")));
     QVERIFY(text.contains(QStringLiteral("Seite 1 von %1").arg(pages)));
     QVERIFY(text.contains(QStringLiteral("Seite %1 von %1").arg(pages)));
+}
+
+void TestReportEngine::layoutCannotChooseWhereThePdfGoes()
+{
+    // A layout naming a file of the learner's, or a folder that is not there, writes
+    // neither: the PDF goes where the learner chooses, and a cancelled choice prints nothing.
+    const QString victim = m_dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the learner's notes");
+    file.close();
+    const QString chosen = m_dir.filePath(QStringLiteral("chosen.pdf"));
+    for (const QString &named : {victim, m_dir.filePath(QStringLiteral("new/folder/out.pdf"))}) {
+        writeLayout(QStringLiteral("destination pdf \"%1\"\n").arg(named));
+        ReportEngineQt engine(m_databases);
+        QStringList answers{QString(), chosen};
+        engine.setPdfFileChooser([&](const QString &) { return answers.takeFirst(); });
+        engine.setDataFiles(m_data);
+        engine.setReportFileName(m_layout);
+        engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
+        QVERIFY(engine.printReport().ok());
+        QVERIFY(engine.lastPdfPath().isEmpty());
+        QVERIFY(!QFile::exists(chosen));
+        QVERIFY(engine.printReport().ok());
+        QCOMPARE(engine.lastPdfPath(), chosen);
+        QVERIFY(QFile::remove(chosen));
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the learner's notes"));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("new"))));
 }
 
 void TestReportEngine::pdfFromCompiledPrintDatabase()

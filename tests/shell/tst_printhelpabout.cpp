@@ -13,6 +13,7 @@
 #include "course/stresstable.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void secondPrintUsesTheNewLanguage();
     void noLanguageNoPrint();
     void russianColumnIsPrintedWithStressMarksAsChosen();
+    void beforeAnyLessonTheRecentLessonIsPrinted_data();
+    void beforeAnyLessonTheRecentLessonIsPrinted();
     void failureTextInTheLearnersLanguage();
 
     void f1AfterStartUpOpensTheUserGuide();
@@ -162,6 +165,40 @@ void TestPrintHelpAbout::russianColumnIsPrintedWithStressMarksAsChosen()
     choices.setChoices({false, true});
     QVERIFY(printer.print().ok());
     QVERIFY(!engine.filters.value(QStringLiteral("RussianText")));
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("saved lesson") << "17"
+                                  << "17";
+    QTest::newRow("nothing saved") << ""
+                                   << "2";
+    QTest::newRow("saved text that is no lesson") << "forty"
+                                                  << "2";
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted()
+{
+    // Right after start-up no lesson has been opened and SelectedLesson is empty: the print
+    // takes the lesson the start dialog offers as the recent one, never an empty selection.
+    QFETCH(QString, saved);
+    QFETCH(QString, printed);
+    RecordingReportEngine engine;
+    TestSupport::InMemorySettingsStore settings;
+    if (!saved.isEmpty())
+        settings.preset(QStringLiteral("Lesson"), saved);
+    ProgramState state;
+    state.interfaceLanguage = Language::French;
+    Shell::PrintLesson printer(engine, state, AppPaths(kFolder), &settings);
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, printed));
+    // Once a lesson has been opened, that lesson is printed.
+    state.selectedLesson = QStringLiteral("4");
+    engine.calls.clear();
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, QStringLiteral("4")));
 }
 
 void TestPrintHelpAbout::failureTextInTheLearnersLanguage()

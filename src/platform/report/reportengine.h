@@ -19,6 +19,8 @@ inline constexpr qint64 LayoutInvalid = 20001;
 inline constexpr qint64 NoPrinter = 20002;
 /// The report could not be written (PDF file not writable, printing failed).
 inline constexpr qint64 OutputFailed = 20003;
+/// The report would hold more rows, or longer texts, than a report is made for.
+inline constexpr qint64 TooLarge = 20004;
 } // namespace ReportErrorCode
 
 /// The print engine behind the main window's print entry: the data file, its connect
