@@ -3,6 +3,7 @@
 #include "platform/agent/agentsettingsdialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QFormLayout>
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/agent/voicechoice.h"
 #include "platform/settings/settingsstore.h"
 
 namespace Platform {
@@ -39,6 +41,10 @@ CharacterSettings CharacterSettings::read(const SettingsStore &store)
     const int size = store.read(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize")).toInt(&ok);
     if (ok && size >= 0 && size <= 72)
         settings.balloonFontSize = size;
+    // An unknown name keeps the light voice rather than choosing one the learner never did.
+    const QString voice = store.read(kApplication, kCharacterSection, QStringLiteral("Voice"));
+    if (voiceNamed(voice))
+        settings.voice = voice;
     return settings;
 }
 
@@ -55,6 +61,7 @@ bool CharacterSettings::save(SettingsStore &store) const
     ok =
         store.save(kApplication, kCharacterSection, QStringLiteral("BalloonFontSize"), QString::number(balloonFontSize))
         && ok;
+    ok = store.save(kApplication, kCharacterSection, QStringLiteral("Voice"), voice) && ok;
     return ok;
 }
 
@@ -62,6 +69,7 @@ AgentSettingsDialog::AgentSettingsDialog(QWidget *parent)
     : QDialog(parent)
     , m_speech(new QCheckBox(tr("Speak aloud"), this))
     , m_volume(new QSlider(Qt::Horizontal, this))
+    , m_voice(new QComboBox(this))
     , m_balloon(new QCheckBox(tr("Show the speech balloon"), this))
     , m_font(new QFontComboBox(this))
     , m_fontSize(new QSpinBox(this))
@@ -71,6 +79,9 @@ AgentSettingsDialog::AgentSettingsDialog(QWidget *parent)
     m_speech->setObjectName(QStringLiteral("chkSpeechOutput"));
     m_volume->setObjectName(QStringLiteral("sldVolume"));
     m_volume->setRange(0, 100);
+    m_voice->setObjectName(QStringLiteral("cboVoice"));
+    m_voice->addItem(tr("eSpeak NG (light)"), voiceName(RussianVoice::Espeak));
+    m_voice->addItem(tr("Festival (natural)"), voiceName(RussianVoice::Festival));
     m_balloon->setObjectName(QStringLiteral("chkBalloon"));
     m_font->setObjectName(QStringLiteral("cboBalloonFont"));
     m_fontSize->setObjectName(QStringLiteral("spnBalloonFontSize"));
@@ -79,6 +90,7 @@ AgentSettingsDialog::AgentSettingsDialog(QWidget *parent)
     auto *form = new QFormLayout;
     form->addRow(m_speech);
     form->addRow(tr("Volume:"), m_volume);
+    form->addRow(tr("Voice:"), m_voice);
     form->addRow(m_balloon);
     form->addRow(tr("Balloon font:"), m_font);
     form->addRow(tr("Font size:"), m_fontSize);
@@ -95,6 +107,7 @@ void AgentSettingsDialog::setSettings(const CharacterSettings &settings)
 {
     m_speech->setChecked(settings.speechOutput);
     m_volume->setValue(settings.volume);
+    m_voice->setCurrentIndex(std::max(0, m_voice->findData(settings.voice)));
     m_balloon->setChecked(settings.balloon);
     m_font->setCurrentFont(QFont(settings.balloonFontName.isEmpty() ? font().family() : settings.balloonFontName));
     m_fontSize->setValue(settings.balloonFontSize > 0 ? settings.balloonFontSize : 14);
@@ -105,6 +118,7 @@ CharacterSettings AgentSettingsDialog::settings() const
     CharacterSettings settings;
     settings.speechOutput = m_speech->isChecked();
     settings.volume = m_volume->value();
+    settings.voice = m_voice->currentData().toString();
     settings.balloon = m_balloon->isChecked();
     settings.balloonFontName = m_font->currentFont().family();
     settings.balloonFontSize = m_fontSize->value();

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QCheckBox;
+class QComboBox;
 class QFontComboBox;
 class QSlider;
 class QSpinBox;
@@ -22,6 +23,9 @@ struct CharacterSettings {
     bool balloon = true;
     QString balloonFontName; ///< empty: the balloon keeps the font its windows set
     int balloonFontSize = 0; ///< points; 0 as above
+    /// The Russian voice: "espeak-ng" (light) or "festival" (natural). Other voices always
+    /// speak through eSpeak NG.
+    QString voice = QStringLiteral("espeak-ng");
 
     /// Reads the stored settings; missing or unreadable values keep their defaults.
     static CharacterSettings read(const SettingsStore &store);
@@ -32,7 +36,7 @@ struct CharacterSettings {
 };
 
 /// The settings dialog the character's pop-up command opens: speech output on or off,
-/// volume, balloon on or off and the balloon font. It only edits values; the service stores
+/// volume, the Russian voice, balloon on or off and the balloon font. It only edits values; the service stores
 /// and applies them when the dialog is accepted.
 class AgentSettingsDialog final : public QDialog {
     Q_OBJECT
@@ -46,6 +50,7 @@ public:
 private:
     QCheckBox *m_speech;
     QSlider *m_volume;
+    QComboBox *m_voice;
     QCheckBox *m_balloon;
     QFontComboBox *m_font;
     QSpinBox *m_fontSize;

@@ -7,15 +7,16 @@
 #include <QMetaEnum>
 
 #include "platform/agent/agentlogging.h"
+#include "platform/agent/backgroundspeechengine.h"
 #include "platform/agent/characterballoon.h"
 #include "platform/agent/charactercommandmenu.h"
 #include "platform/agent/characterfigure.h"
 #include "platform/agent/characterwindow.h"
-#include "platform/agent/espeakspeechengine.h"
-#include "platform/agent/pronunciationlexicon.h"
 #include "platform/agent/speechaudio.h"
 #include "platform/agent/speechengine.h"
+#include "platform/agent/speechengines.h"
 #include "platform/agent/tracewriter.h"
+#include "platform/agent/voicechoice.h"
 #include "platform/settings/settingsstore.h"
 
 namespace Platform {
@@ -53,6 +54,10 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
         Q_EMIT soundUnavailable(problem, detail);
     });
     connect(m_menu, &CharacterCommandMenu::chosen, this, &CharacterService::commandChosen);
+    // A chosen Festival voice starts loading now, in the background, so that it is ready
+    // by the first sentence if it can be.
+    if (!m_engine && voiceNamed(m_settings.voice) == RussianVoice::Festival)
+        (void)festival();
 }
 
 GenieCharacterService::~GenieCharacterService()
@@ -63,12 +68,30 @@ GenieCharacterService::~GenieCharacterService()
 SpeechEngine &GenieCharacterService::engine()
 {
     if (!m_engine) {
-        auto espeak = std::make_unique<EspeakSpeechEngine>();
-        espeak->setRussianLexicon(
-            PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
-        m_engine = std::move(espeak);
+        auto voices =
+            std::make_unique<VoiceChoice>(makeEspeakEngine(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
+        voices->setTraceLine([this](const QString &line) {
+            // Speech may be made on another thread; the trace is written on this one.
+            QMetaObject::invokeMethod(this, [this, line] { m_trace->line(line); });
+        });
+        m_voices = voices.get();
+        m_engine = std::move(voices);
+        chooseVoice();
     }
     return *m_engine;
+}
+
+std::shared_ptr<BackgroundSpeechEngine> GenieCharacterService::festival() const
+{
+    return festivalVoice(m_paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv")));
+}
+
+void GenieCharacterService::chooseVoice()
+{
+    if (!m_voices)
+        return;
+    const RussianVoice chosen = voiceNamed(m_settings.voice).value_or(RussianVoice::Espeak);
+    m_voices->choose(chosen, chosen == RussianVoice::Festival ? festival() : nullptr);
 }
 
 Status GenieCharacterService::trace(const QString &line, const QString &characterId)
@@ -326,6 +349,7 @@ void GenieCharacterService::applySettings()
         balloon.setAllowed(m_settings.balloon);
     }
     m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
+    chooseVoice();
 }
 
 void GenieCharacterService::settingsAccepted()

@@ -14,12 +14,14 @@
 
 namespace Platform {
 
+class BackgroundSpeechEngine;
 class CharacterCommandMenu;
 class CharacterWindow;
 class SettingsStore;
 class SpeechAudio;
 class SpeechEngine;
 class TraceWriter;
+class VoiceChoice;
 
 /// The real character service: animated figures on the desktop that speak through
 /// libespeak-ng, with a speech balloon, a pop-up menu and a settings dialog. It checks and
@@ -104,12 +106,18 @@ private:
     Status trace(const QString &line, const QString &characterId);
     CharacterPlayer *player(const QString &characterId) const;
     SpeechEngine &engine();
+    /// The process's Festival voice, loading from the first call on.
+    std::shared_ptr<BackgroundSpeechEngine> festival() const;
+    /// Hands the learner's choice of Russian voice to the engines.
+    void chooseVoice();
     void applySettings();
     void settingsAccepted();
 
     AppPaths m_paths;
     SettingsStore *m_settingsStore;
     std::unique_ptr<SpeechEngine> m_engine;
+    /// The engine when the service made it itself; null with an injected one.
+    VoiceChoice *m_voices = nullptr;
     std::unique_ptr<TraceWriter> m_trace;
     SpeechAudio *m_audio;
     CharacterCommandMenu *m_menu;
