@@ -334,7 +334,7 @@ QStringList FestivalSpeechEngine::stressedWords(const QString &text)
     if (!utt)
         return result;
     for (EST_Item *word = utt->relation("Word")->head(); word; word = inext(word)) {
-        QString name = QString::fromUtf8(word->name().str());
+        QString name = QString::fromUtf8(word->name().str()).toLower();
         name.remove(u'+');
         QList<bool> stressed;
         if (EST_Item *inSyllables = as(word, "SylStructure")) {

@@ -41,10 +41,10 @@ public:
     /// capture file and one sound output.
     static constexpr int kSampleRate = 22050;
     /// The voice's median pitch in hertz, measured on its output.
-    static constexpr int kOwnPitchHz = 105;
+    static constexpr int kOwnPitchHz = 125;
     /// How far \pit= moves it, as factors of kOwnPitchHz.
-    static constexpr double kLowestPitch = 0.87;
-    static constexpr double kHighestPitch = 1.15;
+    static constexpr double kLowestPitch = 0.9;
+    static constexpr double kHighestPitch = 1.12;
 
     /// Starts Festival and loads \a voiceName (blocks for seconds). \a lexiconPath: the
     /// stress lexicon; empty or missing leaves the voice's own stress.
@@ -66,8 +66,9 @@ public:
     /// One pass at the voice's own tempo and pitch, with no pauses added (benchmarks).
     Utterance synthesizeRaw(const QString &text);
 
-    /// The words of \a text as the voice says them, each with U+0301 after every vowel it
-    /// stresses (numbers come out as the words spoken). Nothing when unavailable.
+    /// The words of \a text as the voice says them, in lower case, each with U+0301 after
+    /// every vowel it stresses (numbers come out as the words spoken). Nothing when
+    /// unavailable.
     QStringList stressedWords(const QString &text);
 
 private:
