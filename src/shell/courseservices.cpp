@@ -10,6 +10,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/report/reportengineqt.h"
+#include "shell/charactersettingstexts.h"
 #include "shell/soundnotice.h"
 
 namespace Shell {
@@ -32,6 +33,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
     showSoundProblems(*m_characters, state);
+    translateCharacterSettings(*m_characters, state);
 }
 
 CourseServices::~CourseServices() = default;

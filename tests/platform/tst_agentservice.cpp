@@ -3,7 +3,10 @@
 #include <memory>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -496,6 +499,33 @@ private Q_SLOTS:
         QTest::newRow("balloon missing") << u"Balloon"_s << QString() << u"1"_s;
         QTest::newRow("speech off") << u"SpeechOutput"_s << u"0"_s << u"0"_s;
         QTest::newRow("absurd font size") << u"BalloonFontSize"_s << u"500"_s << u"0"_s;
+        QTest::newRow("Festival chosen") << u"Voice"_s << u"festival"_s << u"festival"_s;
+        QTest::newRow("unknown voice") << u"Voice"_s << u"Festival "_s << u"espeak-ng"_s;
+        QTest::newRow("voice missing") << u"Voice"_s << QString() << u"espeak-ng"_s;
+    }
+
+    void settingsDialogSpeaksTheProgramsLanguageAndOffersBothVoices()
+    {
+        auto service = makeService();
+        CharacterSettingsTexts texts;
+        texts.title = u"Figurens inställningar"_s;
+        texts.voice = u"Röst:"_s;
+        texts.voiceNatural = u"Festival (naturlig)"_s;
+        service->setSettingsTexts([texts] { return texts; });
+        QVERIFY(service->setPropertySheetVisible(true).ok());
+        AgentSettingsDialog *dialog = service->settingsDialog();
+        QCOMPARE(dialog->windowTitle(), texts.title);
+        auto *voice = dialog->findChild<QComboBox *>(u"cboVoice"_s);
+        QCOMPARE(voice->itemText(1), texts.voiceNatural);
+        QCOMPARE(qobject_cast<QLabel *>(dialog->findChild<QFormLayout *>()->labelForField(voice))->text(), texts.voice);
+        // The choice goes both ways between the settings and the list.
+        CharacterSettings settings;
+        settings.voice = u"festival"_s;
+        dialog->setSettings(settings);
+        QCOMPARE(voice->currentIndex(), 1);
+        voice->setCurrentIndex(0);
+        QCOMPARE(dialog->settings().voice, u"espeak-ng"_s);
+        dialog->reject();
     }
 
     void storedSettingsAreReadSafely()

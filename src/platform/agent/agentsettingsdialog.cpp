@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -67,40 +68,61 @@ bool CharacterSettings::save(SettingsStore &store) const
 
 AgentSettingsDialog::AgentSettingsDialog(QWidget *parent)
     : QDialog(parent)
-    , m_speech(new QCheckBox(tr("Speak aloud"), this))
+    , m_speech(new QCheckBox(this))
     , m_volume(new QSlider(Qt::Horizontal, this))
     , m_voice(new QComboBox(this))
-    , m_balloon(new QCheckBox(tr("Show the speech balloon"), this))
+    , m_balloon(new QCheckBox(this))
     , m_font(new QFontComboBox(this))
     , m_fontSize(new QSpinBox(this))
+    , m_form(new QFormLayout)
 {
     setObjectName(QStringLiteral("agentSettingsDialog"));
-    setWindowTitle(tr("Character Settings"));
     m_speech->setObjectName(QStringLiteral("chkSpeechOutput"));
     m_volume->setObjectName(QStringLiteral("sldVolume"));
     m_volume->setRange(0, 100);
     m_voice->setObjectName(QStringLiteral("cboVoice"));
-    m_voice->addItem(tr("eSpeak NG (light)"), voiceName(RussianVoice::Espeak));
-    m_voice->addItem(tr("Festival (natural)"), voiceName(RussianVoice::Festival));
+    m_voice->addItem(QString(), voiceName(RussianVoice::Espeak));
+    m_voice->addItem(QString(), voiceName(RussianVoice::Festival));
     m_balloon->setObjectName(QStringLiteral("chkBalloon"));
     m_font->setObjectName(QStringLiteral("cboBalloonFont"));
     m_fontSize->setObjectName(QStringLiteral("spnBalloonFontSize"));
     m_fontSize->setRange(6, 72);
 
-    auto *form = new QFormLayout;
-    form->addRow(m_speech);
-    form->addRow(tr("Volume:"), m_volume);
-    form->addRow(tr("Voice:"), m_voice);
-    form->addRow(m_balloon);
-    form->addRow(tr("Balloon font:"), m_font);
-    form->addRow(tr("Font size:"), m_fontSize);
+    // The labels get their texts from setTexts(), each bound to its field.
+    const auto labelled = [this](QWidget *field) {
+        auto *label = new QLabel(this);
+        label->setBuddy(field);
+        m_form->addRow(label, field);
+    };
+    m_form->addRow(m_speech);
+    labelled(m_volume);
+    labelled(m_voice);
+    m_form->addRow(m_balloon);
+    labelled(m_font);
+    labelled(m_fontSize);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(m_form);
     layout->addWidget(buttons);
+    setTexts({});
+}
+
+void AgentSettingsDialog::setTexts(const CharacterSettingsTexts &texts)
+{
+    setWindowTitle(texts.title);
+    m_speech->setText(texts.speakAloud);
+    m_balloon->setText(texts.balloon);
+    m_voice->setItemText(0, texts.voiceLight);
+    m_voice->setItemText(1, texts.voiceNatural);
+    const std::pair<QWidget *, QString> labels[] = {
+        {m_volume, texts.volume}, {m_voice, texts.voice}, {m_font, texts.balloonFont}, {m_fontSize, texts.fontSize}};
+    for (const auto &[field, text] : labels) {
+        if (auto *label = qobject_cast<QLabel *>(m_form->labelForField(field)))
+            label->setText(text);
+    }
 }
 
 void AgentSettingsDialog::setSettings(const CharacterSettings &settings)

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QFontComboBox;
+class QFormLayout;
 class QSlider;
 class QSpinBox;
 
@@ -35,6 +36,20 @@ struct CharacterSettings {
     friend bool operator==(const CharacterSettings &, const CharacterSettings &) = default;
 };
 
+/// The settings dialog's texts, handed in by the program in its interface language; the
+/// English ones until then.
+struct CharacterSettingsTexts {
+    QString title = QStringLiteral("Character Settings");
+    QString speakAloud = QStringLiteral("Speak aloud");
+    QString volume = QStringLiteral("Volume:");
+    QString voice = QStringLiteral("Voice:");
+    QString voiceLight = QStringLiteral("eSpeak NG (light)");
+    QString voiceNatural = QStringLiteral("Festival (natural)");
+    QString balloon = QStringLiteral("Show the speech balloon");
+    QString balloonFont = QStringLiteral("Balloon font:");
+    QString fontSize = QStringLiteral("Font size:");
+};
+
 /// The settings dialog the character's pop-up command opens: speech output on or off,
 /// volume, the Russian voice, balloon on or off and the balloon font. It only edits values; the service stores
 /// and applies them when the dialog is accepted.
@@ -44,6 +59,7 @@ class AgentSettingsDialog final : public QDialog {
 public:
     explicit AgentSettingsDialog(QWidget *parent = nullptr);
 
+    void setTexts(const CharacterSettingsTexts &texts);
     void setSettings(const CharacterSettings &settings);
     CharacterSettings settings() const;
 
@@ -54,6 +70,7 @@ private:
     QCheckBox *m_balloon;
     QFontComboBox *m_font;
     QSpinBox *m_fontSize;
+    QFormLayout *m_form;
 };
 
 } // namespace Platform

@@ -26,6 +26,12 @@ namespace {
 const QString kRussianMode = QStringLiteral("{06377F81-D48E-11d1-B17B-0020AFED142E}");
 constexpr int kRussianLanguage = 1049;
 
+// The process's Festival voice, loading from the first call on, with the course's stress.
+std::shared_ptr<BackgroundSpeechEngine> festivalOf(const AppPaths &paths)
+{
+    return festivalVoice(paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv")));
+}
+
 } // namespace
 
 GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent)
@@ -57,7 +63,7 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     // A chosen Festival voice starts loading now, in the background, so that it is ready
     // by the first sentence if it can be.
     if (!m_engine && voiceNamed(m_settings.voice) == RussianVoice::Festival)
-        (void)festival();
+        (void)festivalOf(m_paths);
 }
 
 GenieCharacterService::~GenieCharacterService()
@@ -81,17 +87,12 @@ SpeechEngine &GenieCharacterService::engine()
     return *m_engine;
 }
 
-std::shared_ptr<BackgroundSpeechEngine> GenieCharacterService::festival() const
-{
-    return festivalVoice(m_paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv")));
-}
-
 void GenieCharacterService::chooseVoice()
 {
     if (!m_voices)
         return;
     const RussianVoice chosen = voiceNamed(m_settings.voice).value_or(RussianVoice::Espeak);
-    m_voices->choose(chosen, chosen == RussianVoice::Festival ? festival() : nullptr);
+    m_voices->choose(chosen, chosen == RussianVoice::Festival ? festivalOf(m_paths) : nullptr);
 }
 
 Status GenieCharacterService::trace(const QString &line, const QString &characterId)
@@ -302,6 +303,7 @@ Status GenieCharacterService::setPropertySheetVisible(bool visible)
         m_dialog = new AgentSettingsDialog;
         connect(m_dialog, &QDialog::accepted, this, &GenieCharacterService::settingsAccepted);
     }
+    m_dialog->setTexts(m_settingsTexts ? m_settingsTexts() : CharacterSettingsTexts{});
     m_dialog->setSettings(m_settings);
     m_dialog->show();
     m_dialog->raise();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -14,7 +15,6 @@
 
 namespace Platform {
 
-class BackgroundSpeechEngine;
 class CharacterCommandMenu;
 class CharacterWindow;
 class SettingsStore;
@@ -74,6 +74,10 @@ public:
     Status setCommands(ControlId control, const QString &characterId, const QList<AgentCommand> &commands) override;
     Status setPropertySheetVisible(bool visible) override;
 
+    /// Where the settings dialog gets its texts each time it opens, in the program's
+    /// interface language at that moment; English without one.
+    void setSettingsTexts(std::function<CharacterSettingsTexts()> texts) { m_settingsTexts = std::move(texts); }
+
     /// Runs animations, glides and speech timing \a factor times faster (tests and demos;
     /// sound is then not played, only written to VESKORA_AUDIO_OUT). Default 1.
     void setTimeScale(double factor);
@@ -106,8 +110,6 @@ private:
     Status trace(const QString &line, const QString &characterId);
     CharacterPlayer *player(const QString &characterId) const;
     SpeechEngine &engine();
-    /// The process's Festival voice, loading from the first call on.
-    std::shared_ptr<BackgroundSpeechEngine> festival() const;
     /// Hands the learner's choice of Russian voice to the engines.
     void chooseVoice();
     void applySettings();
@@ -126,6 +128,7 @@ private:
     ControlId m_nextControl = 1;
     CharacterSettings m_settings;
     QPointer<AgentSettingsDialog> m_dialog;
+    std::function<CharacterSettingsTexts()> m_settingsTexts;
 };
 
 } // namespace Platform
