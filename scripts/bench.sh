@@ -61,6 +61,7 @@ for ((i = 0; i < runs; ++i)); do
     cat "$logs/memory-run.txt" >>"$logs/memory.txt"
 done
 run agent "$build/bench/agent/bench_agentspeak" --runs "$runs"
+run festival "$build/bench/agent/bench_agentspeak" --runs "$runs" --voice festival
 # Four-letter words typed and deleted: eight keystrokes a word, so 4 × RUNS words give a
 # median over 32 × RUNS keystrokes at each size. The generated dictionaries are reused.
 run dictionary "$build/bench/dictionary/bench_dictionarywindow" --words "$((4 * runs))" --data "$build/bench-dictionary"
@@ -105,6 +106,12 @@ for rate in 150 80 50; do
         "$(figure "$logs/agent.txt" "Speak \\spd=$rate\\ to audio handed over: median")" ms "≤" 20
 done
 row "  espeak-ng's own synthesis of the same sentence" "$espeak" ms
+for rate in 150 80 50; do
+    row "Speak (\\spd=$rate\\) to first audio buffer, Festival" \
+        "$(figure "$logs/festival.txt" "Speak \\spd=$rate\\ to audio handed over (festival): median")" ms "≤" 50
+done
+row "  Festival's voice loaded in the background (one run)" "$(figure "$logs/festival.txt" "in the background in")" ms
+row "  memory with both voices loaded (VmRSS, one run)" "$(figure "$logs/festival.txt" "VmRSS:")" kB
 row "Keystroke in the dictionary, 50,000 rows" "$(dictionary 50000)" ms "≤" 16
 row "Keystroke in the dictionary, 1,000,000 rows" "$(dictionary 1000000)" ms "≤" 16
 row "Peak memory, lesson 2 and the dictionary open (VmHWM)" "$memory" MB "≤" 120

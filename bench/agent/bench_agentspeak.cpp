@@ -6,16 +6,23 @@
 // The service runs with its clock sped up so that the queue empties between requests; the
 // path from the request to the audio is the same as at normal speed.
 //
-//   bench_agentspeak [--runs N]
+// With --voice festival the learner has chosen Festival's voice: the program waits for it to
+// load (and says how long that took), times the same requests through it and reports the
+// memory with both voices loaded.
+//
+//   bench_agentspeak [--runs N] [--voice espeak-ng|festival]
 #include <algorithm>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 
 #include "platform/agent/agentcontrol.h"
+#include "platform/agent/backgroundspeechengine.h"
 #include "platform/agent/espeakspeechengine.h"
 #include "platform/agent/geniecharacterservice.h"
+#include "platform/agent/speechengines.h"
 #include "platform/settings/settingsstore.h"
 
 namespace {
@@ -23,11 +30,35 @@ namespace {
 // Ten words.
 const QString kSentence = QStringLiteral("Сегодня утром я читал очень интересную книгу о старой Москве.");
 
-class NoSettings final : public Platform::SettingsStore {
+// Nothing stored but the voice.
+class VoiceOnlySettings final : public Platform::SettingsStore {
 public:
-    QString read(const QString &, const QString &, const QString &) const override { return {}; }
+    explicit VoiceOnlySettings(QString voice)
+        : m_voice(std::move(voice))
+    {
+    }
+    QString read(const QString &, const QString &, const QString &key) const override
+    {
+        return key == QStringLiteral("Voice") ? m_voice : QString();
+    }
     bool save(const QString &, const QString &, const QString &, const QString &) override { return true; }
+
+private:
+    QString m_voice;
 };
+
+// The memory lines of /proc/self/status ("VmHWM: … kB").
+QString memoryLine(const char *name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name))
+            return QString::fromLatin1(line.simplified());
+    }
+    return {};
+}
 
 double median(QList<double> values)
 {
@@ -49,10 +80,24 @@ int main(int argc, char **argv)
                                   : 31);
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
+    const QString voice = args.indexOf(QStringLiteral("--voice")) > 0
+        ? args.value(args.indexOf(QStringLiteral("--voice")) + 1)
+        : QStringLiteral("espeak-ng");
+    const bool festival = voice == QStringLiteral("festival");
     QTextStream out(stdout);
 
-    NoSettings settings;
+    VoiceOnlySettings settings(voice);
+    QElapsedTimer loading;
+    loading.start();
     Platform::GenieCharacterService service{Platform::AppPaths(appDir), settings};
+    if (festival) {
+        const auto engine = Platform::festivalVoice(appDir + QStringLiteral("/pronunciation/ru-festival.tsv"));
+        if (!engine->waitUntilLoaded(600000) || engine->state() != Platform::BackgroundSpeechEngine::State::Ready) {
+            out << "Festival could not load: " << engine->problem() << "\n";
+            return 1;
+        }
+        out << "Festival voice loaded in the background in " << loading.elapsed() << " ms\n";
+    }
     service.setTimeScale(1000);
     Platform::AgentControl control(service);
     if (control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs")).failed()) {
@@ -87,12 +132,16 @@ int main(int argc, char **argv)
         }
         QObject::disconnect(connection);
         latencies.removeFirst(); // the first request also looks for sound devices
-        out << "Speak \\spd=" << rate << "\\ to audio handed over: median "
+        out << "Speak \\spd=" << rate << "\\ to audio handed over" << (festival ? " (festival)" : "") << ": median "
             << QString::number(median(latencies), 'f', 2) << " ms, worst "
             << QString::number(*std::max_element(latencies.cbegin(), latencies.cend()), 'f', 2) << " ms ("
             << latencies.size() << " runs)\n";
     }
 
+    if (festival) {
+        out << "memory with both voices loaded: " << memoryLine("VmRSS") << ", peak " << memoryLine("VmHWM") << "\n";
+        return 0;
+    }
     Platform::EspeakSpeechEngine engine;
     QList<double> synthesis;
     for (int run = 0; run < runs; ++run) {
