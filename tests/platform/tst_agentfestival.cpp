@@ -69,8 +69,11 @@ private Q_SLOTS:
         QVERIFY(m_voice->hasVoice(u"ru"_s));
         QVERIFY(!m_voice->hasVoice(u"en"_s));
         // A second Festival in the same process would share its interpreter: it refuses.
-        const FestivalSpeechEngine second;
+        FestivalSpeechEngine second;
         QVERIFY(!second.isAvailable());
+        // Nothing it is asked reaches the interpreter, which belongs to the first.
+        QVERIFY(second.synthesizeRaw(u"Это за́мок."_s).pcm.isEmpty());
+        QVERIFY(second.stressedWords(u"Это за́мок."_s).isEmpty());
     }
 
     void rateIsMetFromSlowToFast_data()

@@ -9,6 +9,7 @@
 
 #include "platform/agent/espeakspeechengine.h"
 #include "platform/agent/soundformat.h"
+#include "platform/agent/speechstretch.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtiming.h"
 #include "platform/agent/wavwriter.h"
@@ -175,6 +176,30 @@ private Q_SLOTS:
         const Utterance utterance = engine.synthesize(u"ru"_s, text);
         const double measured = medianPitch(utterance.pcm, utterance.sampleRate);
         QVERIFY2(std::abs(measured - hertz) <= hertz * 0.12, qPrintable(u"measured %1 Hz"_s.arg(measured)));
+    }
+
+    void tempoAndPitchChangeOneWithoutTheOther_data()
+    {
+        QTest::addColumn<double>("tempo");
+        QTest::addColumn<double>("pitch");
+        QTest::newRow("faster") << 1.3 << 1.0;
+        QTest::newRow("slower") << 0.7 << 1.0;
+        QTest::newRow("higher") << 1.0 << 1.12;
+        QTest::newRow("lower") << 1.0 << 0.9;
+    }
+
+    void tempoAndPitchChangeOneWithoutTheOther()
+    {
+        QFETCH(double, tempo);
+        QFETCH(double, pitch);
+        constexpr int rate = 22050;
+        const QByteArray tone = sine(150, 1.0, rate, 12000);
+        const QByteArray changed =
+            pitch == 1 ? SpeechStretch::changeTempo(tone, tempo, rate) : SpeechStretch::shiftPitch(tone, pitch, rate);
+        const double seconds = changed.size() / 2.0 / rate;
+        QVERIFY2(std::abs(seconds - 1.0 / tempo) < 0.01, qPrintable(u"lasts %1 s"_s.arg(seconds)));
+        const double hertz = medianPitch(changed, rate);
+        QVERIFY2(std::abs(hertz - 150 * pitch) <= 150 * pitch * 0.03, qPrintable(u"%1 Hz"_s.arg(hertz)));
     }
 
     void speechIsConvertedForTheDevice_data()

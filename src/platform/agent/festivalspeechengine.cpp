@@ -251,8 +251,11 @@ Utterance FestivalSpeechEngine::synthesizeRaw(const QString &text)
 {
     Utterance result;
     result.sampleRate = kSampleRate;
+    // Without the voice Festival may not even have started: nothing reaches it then.
+    if (!m_available)
+        return result;
     const Prepared prepared = prepare(text);
-    if (!m_available || prepared.words == 0)
+    if (prepared.words == 0)
         return result;
     if (!evaluate(QStringLiteral("(set! %1 (SynthText %2))")
                       .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text)))) {
@@ -325,8 +328,10 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
 QStringList FestivalSpeechEngine::stressedWords(const QString &text)
 {
     QStringList result;
+    if (!m_available)
+        return result;
     const Prepared prepared = prepare(text);
-    if (!m_available || prepared.words == 0
+    if (prepared.words == 0
         || !evaluate(QStringLiteral("(set! %1 (veskora_analyse %2))")
                          .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text))))
         return result;

@@ -31,22 +31,38 @@ QByteArray pcmOf(const std::vector<float> &samples)
     return pcm;
 }
 
+double similarity(const std::vector<float> &in, long start, long natural, long frame, long stride)
+{
+    const long count = long(in.size());
+    double score = 0;
+    for (long k = 0; k < frame && natural + k < count; k += stride)
+        score += double(in[std::size_t(start + k)]) * in[std::size_t(natural + k)];
+    return score;
+}
+
 // The offset within [-tolerance, tolerance] around \a ideal whose frame best continues the
-// sound that follows the previous frame (\a natural), by cross-correlation on every second
-// sample.
+// sound that follows the previous frame (\a natural), by cross-correlation: first every
+// second offset on every fourth sample, then the neighbours of the best on every second.
 long bestOffset(const std::vector<float> &in, long ideal, long natural, long frame, long tolerance)
 {
     const long count = long(in.size());
+    const auto fits = [&](long delta) { return ideal + delta >= 0 && ideal + delta + frame <= count; };
     long best = 0;
     double bestScore = -1e300;
-    for (long delta = -tolerance; delta <= tolerance; ++delta) {
-        const long start = ideal + delta;
-        if (start < 0 || start + frame > count)
+    for (long delta = -tolerance; delta <= tolerance; delta += 2) {
+        if (!fits(delta))
             continue;
-        double score = 0;
-        for (long k = 0; k < frame && natural + k < count; k += 2)
-            score += double(in[std::size_t(start + k)]) * in[std::size_t(natural + k)];
-        if (score > bestScore) {
+        if (const double score = similarity(in, ideal + delta, natural, frame, 4); score > bestScore) {
+            bestScore = score;
+            best = delta;
+        }
+    }
+    bestScore = -1e300;
+    const long coarse = best;
+    for (long delta = coarse - 1; delta <= coarse + 1; ++delta) {
+        if (!fits(delta))
+            continue;
+        if (const double score = similarity(in, ideal + delta, natural, frame, 2); score > bestScore) {
             bestScore = score;
             best = delta;
         }
