@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "course/coursefiles.h"
 #include "course/genie.h"
@@ -20,6 +19,7 @@
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessondesign.h"
 #include "lessons/logging.h"
+#include "lessons/russiantextview.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/twips.h"
@@ -50,7 +50,7 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     m_data->setObjectName(QStringLiteral("Data1"));
     m_data->setConnect(QStringLiteral("Access"));
     connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
-    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showDecodedText);
+    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showRussianText);
 
     // The design size from the start, so that a frame fitted around the window before its
     // load already has the right size.
@@ -73,6 +73,10 @@ void LessonWindowBase::load()
     m_data->bind(m_ui.txtRuVoc, Course::LessonTable::russianVocabulary());
     m_data->bind(m_ui.txtPicture, Course::LessonTable::picture());
     m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
+    // How the Russian text is shown (stress marks, transliteration line) needs the
+    // window's controls, which exist from here on.
+    if (!m_russianText)
+        m_russianText = new RussianTextView(*m_ui.txtTexten, *m_ui.txtNative, *m_data, m_services, this);
     orderTabs(this, m_ui.cmdNext);
     const Platform::StepRunner::Handler handler = loadErrorHandler();
     Platform::StepRunner runner([this, handler](const Platform::Error &error) {
@@ -107,6 +111,17 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
 {
     releaseResources();
     QWidget::closeEvent(event);
+}
+
+void LessonWindowBase::setShownLesson(int lesson)
+{
+    if (m_russianText)
+        m_russianText->setLesson(lesson);
+}
+
+QString LessonWindowBase::spokenRussianText() const
+{
+    return m_russianText ? m_russianText->spokenText() : Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
 }
 
 Platform::Status LessonWindowBase::openCourseDatabase()
@@ -201,7 +216,7 @@ void LessonWindowBase::onBoundTextChanged(QWidget *control)
     if (control != m_ui.txtTexten)
         return;
     const QString stored = m_ui.txtTexten->toPlainText();
-    showDecodedText();
+    showRussianText();
     if (m_data->recordCount() <= 0 || m_data->currentRow() < 0) {
         m_shownText.reset();
         return;
@@ -212,17 +227,13 @@ void LessonWindowBase::onBoundTextChanged(QWidget *control)
     showRecord();
 }
 
-void LessonWindowBase::showDecodedText()
+void LessonWindowBase::showRussianText()
 {
     // The box receives the stored single-byte form from Data1; Qt fonts have no code-page
-    // character sets, so the box shows the decoded Cyrillic instead. Decoding is idempotent
-    // on decoded text, so reading the box back always gives the right letters.
-    const QString stored = m_ui.txtTexten->toPlainText();
-    const QString shown = Course::DecodeRussianText(stored);
-    if (shown != stored) {
-        const QSignalBlocker blocker(m_ui.txtTexten);
-        m_ui.txtTexten->setPlainText(shown);
-    }
+    // character sets, so the box shows the decoded Cyrillic instead, marked as the learner
+    // chose. Both steps are idempotent, so reading the box back always gives the letters.
+    if (m_russianText)
+        m_russianText->refresh();
 }
 
 } // namespace Lessons

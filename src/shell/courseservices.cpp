@@ -2,14 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/courseservices.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintPreviewDialog>
 
 #include "course/coursefiles.h"
+#include "course/learningchoices.h"
+#include "course/settingskeys.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
+#include "platform/progress/sqliteprogressstore.h"
 #include "platform/report/reportengineqt.h"
+#include "platform/settings/inisettingsstore.h"
 #include "shell/charactersettingstexts.h"
 #include "shell/soundnotice.h"
 
@@ -22,6 +28,12 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
+    , m_progress(std::make_unique<Platform::SqliteProgressStore>(Platform::SqliteProgressStore::defaultPath()))
+    // Beside the course's settings file, in the same folder.
+    , m_learningSettings(std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(
+          QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
+              .dir()
+              .filePath(Course::LearningKeys::kFileName))))
 {
     m_services.state = &state;
     m_services.settings = &settings;
@@ -30,6 +42,8 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.databases = m_databases.get();
     m_services.help = m_help.get();
     m_services.reports = m_reports.get();
+    m_services.progress = m_progress.get();
+    m_services.learningSettings = m_learningSettings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
     showSoundProblems(*m_characters, state);

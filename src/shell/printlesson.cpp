@@ -4,9 +4,10 @@
 
 #include "course/captiontable.h"
 #include "course/coursefiles.h"
-#include "platform/report/reportengine.h"
-
+#include "course/displayrussian.h"
+#include "course/lessontable.h"
 #include "course/programstate.h"
+#include "platform/report/reportengine.h"
 
 namespace Shell {
 PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
@@ -14,6 +15,12 @@ PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramSt
     , m_state(state)
     , m_paths(std::move(paths))
 {
+}
+
+void PrintLesson::setStress(const Course::StressTable *table, const Course::LearningChoicesNotifier *choices)
+{
+    m_stress = table;
+    m_choices = choices;
 }
 
 QString PrintLesson::layoutFor(int language)
@@ -44,6 +51,18 @@ Platform::Status PrintLesson::print()
     m_engine.setConnect(QStringLiteral("PWD=") + Course::Files::kPassword);
     m_engine.setReportFileName(m_paths.join(layout));
     m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
+    const Course::LearningChoices choices = Course::choicesOf(m_choices);
+    if (m_stress && choices.stressMarks) {
+        // The print database holds the lesson texts as written, so a row's text is also the
+        // key of its record's own stress decisions.
+        m_engine.setTextFilter(
+            Course::LessonTable::russianText(),
+            [table = m_stress, choices](const QString &text, const QString &lesson) {
+                return Course::displayRussian(text, table, choices, {Course::lessonPlace(lesson.toInt()), text});
+            });
+    } else {
+        m_engine.setTextFilter(Course::LessonTable::russianText(), {});
+    }
     Platform::Status status = m_engine.printReport();
     if (status.failed())
         m_errorText = failureMessage(language, status.error());

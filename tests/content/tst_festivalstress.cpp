@@ -11,9 +11,8 @@
 #include "course/stresstable.h"
 #include "coursesource.h"
 #include "lessons/speechtext.h"
-#include "platform/agent/backgroundspeechengine.h"
 #include "platform/agent/festivalspeechengine.h"
-#include "platform/agent/speechengines.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/speechtext.h"
 
 using namespace Qt::StringLiterals;
@@ -56,7 +55,7 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0).message));
         m_voice = Platform::festivalVoice(appDir() + u"/pronunciation/ru-festival.tsv"_s);
         QVERIFY(m_voice->waitUntilLoaded(280000));
-        QVERIFY2(m_voice->state() == Platform::BackgroundSpeechEngine::State::Ready, qPrintable(m_voice->problem()));
+        QVERIFY2(m_voice->state() == Platform::FestivalVoice::State::Ready, qPrintable(m_voice->problem()));
     }
 
     void everyLessonRecordIsStressedAsTheSourceSays()
@@ -106,7 +105,7 @@ private Q_SLOTS:
 
 private:
     Course::StressTable m_stress;
-    std::shared_ptr<Platform::BackgroundSpeechEngine> m_voice;
+    std::shared_ptr<Platform::FestivalVoice> m_voice;
 };
 
 QTEST_GUILESS_MAIN(TestFestivalStress)

@@ -9,8 +9,9 @@
 
 #include <QTest>
 
-#include "platform/agent/backgroundspeechengine.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/speechtext.h"
+#include "platform/agent/speechworker.h"
 #include "platform/agent/voicechoice.h"
 
 using namespace Platform;
@@ -70,14 +71,21 @@ struct Gate {
 };
 
 struct Choice {
-    Choice()
-        : voices(std::make_unique<TaggedEngine>(TaggedEngine::kEspeak))
+    explicit Choice(std::shared_ptr<FestivalVoice> festival)
+        : voices(std::make_unique<SpeechWorker>([] { return std::make_unique<TaggedEngine>(TaggedEngine::kEspeak); }),
+                 [festival] { return festival; })
     {
         voices.setTraceLine([this](const QString &line) { trace << line; });
     }
+    // Who spoke, once the answer has come back to this thread; 0 when it never does.
     int speaker(const QString &voice = u"ru"_s)
     {
-        return voices.synthesize(voice, parseSpeechText(u"Да нет"_s)).sampleRate;
+        QObject receiver;
+        int tag = 0;
+        voices.synthesize(voice, parseSpeechText(u"Да нет"_s), &receiver,
+                          [&tag](const Utterance &utterance) { tag = utterance.sampleRate; });
+        (void)QTest::qWaitFor([&tag] { return tag != 0; }, 10000);
+        return tag;
     }
     VoiceChoice voices;
     QStringList trace;
@@ -92,12 +100,12 @@ private Q_SLOTS:
     void eSpeakSpeaksUntilFestivalHasLoaded()
     {
         Gate gate;
-        auto festival = std::make_shared<BackgroundSpeechEngine>([&gate](QString *) {
+        auto festival = std::make_shared<FestivalVoice>([&gate](QString *) {
             gate.wait();
             return std::make_unique<TaggedEngine>(TaggedEngine::kFestival);
         });
-        Choice choice;
-        choice.voices.choose(RussianVoice::Festival, festival);
+        Choice choice(festival);
+        choice.voices.choose(RussianVoice::Festival);
         // Nothing waits for the loading.
         QCOMPARE(choice.speaker(), TaggedEngine::kEspeak);
         gate.release();
@@ -114,13 +122,13 @@ private Q_SLOTS:
 
     void missingFestivalFallsBackWithOneTraceLine()
     {
-        auto festival = std::make_shared<BackgroundSpeechEngine>([](QString *problem) {
+        auto festival = std::make_shared<FestivalVoice>([](QString *problem) {
             *problem = u"the voice msu_ru_nsh_clunits (festvox-ru) is not installed"_s;
             return std::unique_ptr<SpeechEngine>();
         });
         QVERIFY(festival->waitUntilLoaded(10000));
-        Choice choice;
-        choice.voices.choose(RussianVoice::Festival, festival);
+        Choice choice(festival);
+        choice.voices.choose(RussianVoice::Festival);
         QCOMPARE(choice.speaker(), TaggedEngine::kEspeak);
         QCOMPARE(choice.speaker(), TaggedEngine::kEspeak);
         QVERIFY(choice.voices.hasVoice(u"ru"_s));
@@ -129,43 +137,25 @@ private Q_SLOTS:
                               u"Voice espeak-ng"_s}));
     }
 
-    void backgroundEngineLivesAndDiesOnItsOwnThread()
+    void festivalLivesAndDiesOnItsOwnThread()
     {
         std::thread::id madeOn;
         std::thread::id destroyedOn;
         TaggedEngine *engine = nullptr;
         {
-            BackgroundSpeechEngine background([&](QString *) {
+            Choice choice(std::make_shared<FestivalVoice>([&](QString *) {
                 madeOn = std::this_thread::get_id();
                 auto made = std::make_unique<TaggedEngine>(TaggedEngine::kFestival, &destroyedOn);
                 engine = made.get();
                 return made;
-            });
-            QVERIFY(background.waitUntilLoaded(10000));
-            QCOMPARE(background.synthesize(u"ru"_s, parseSpeechText(u"Да"_s)).sampleRate, TaggedEngine::kFestival);
+            }));
+            choice.voices.choose(RussianVoice::Festival);
+            QVERIFY(QTest::qWaitFor([&] { return choice.voices.hasVoice(u"ru"_s) && engine; }, 10000));
+            QCOMPARE(choice.speaker(), TaggedEngine::kFestival);
             QVERIFY(engine->usedOnItsThread);
         }
         QVERIFY(madeOn != std::this_thread::get_id());
         QCOMPARE(destroyedOn, madeOn);
-    }
-
-    void closingNeverWaitsForALoadingEngine()
-    {
-        auto gate = std::make_shared<Gate>();
-        {
-            BackgroundSpeechEngine background([gate](QString *) {
-                gate->wait();
-                return std::make_unique<TaggedEngine>(TaggedEngine::kFestival);
-            });
-            QCOMPARE(background.state(), BackgroundSpeechEngine::State::Loading);
-            QVERIFY(!background.hasVoice(u"ru"_s));
-            // Silent, at the text's pace, while it loads.
-            const Utterance silent = background.synthesize(u"ru"_s, parseSpeechText(u"\\spd=60\\Да нет"_s));
-            QVERIFY(silent.pcm.isEmpty());
-            QCOMPARE(silent.durationMs, 2000);
-        }
-        // The thread finishes loading on its own and ends.
-        gate->release();
     }
 };
 

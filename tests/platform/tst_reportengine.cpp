@@ -18,6 +18,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/report/reportdocument.h"
 #include "platform/report/reportengineqt.h"
+#include "platform/ui/markfont.h"
 
 using namespace Platform;
 
@@ -140,6 +141,7 @@ private Q_SLOTS:
     void cleanup();
     void selectsSortsAndLabelsRows();
     void formulaWithOrAndParentheses();
+    void textFilterRewritesItsColumnOnly();
     void connectIsPassedReadOnly_data();
     void connectIsPassedReadOnly();
     void failures_data();
@@ -232,6 +234,32 @@ void TestReportEngine::formulaWithOrAndParentheses()
     QVERIFY(engine.printReport().ok());
     QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
     QCOMPARE(engine.lastReport()->lesson(), QStringLiteral("3, 17"));
+}
+
+void TestReportEngine::textFilterRewritesItsColumnOnly()
+{
+    qputenv("VESKORA_REPORT_PDF", m_dir.filePath(QStringLiteral("out.pdf")).toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='3' or {Kursen.Lektion} ='17'"));
+    // The field is named in another case than the layout's; the filter sees each row's lesson.
+    engine.setTextFilter(QStringLiteral("russiantext"), [](const QString &text, const QString &lesson) {
+        return text.left(2) + QChar(0x0301) + text.mid(2) + u'/' + lesson;
+    });
+    QVERIFY(engine.printReport().ok());
+    const QTextDocument &document = engine.lastReport()->document();
+    QCOMPARE(tableColumn(document, 1), (QStringList{"Russisch", "Пр\u0301ивет/3", "Не\u0301т/17"}));
+    QCOMPARE(tableColumn(document, 2), (QStringList{"Deutsch", "Hallo", "Nein"}));
+    // A marked cell is set in a face that puts the mark over its letter, whatever the
+    // layout's font does with it.
+    const QTextCursor marked = document.find(QStringLiteral("Пр\u0301ивет"));
+    QVERIFY(!marked.isNull());
+    QVERIFY(placesMarks(marked.charFormat().font()));
+
+    engine.setTextFilter(QStringLiteral("RussianText"), {});
+    QVERIFY(engine.printReport().ok());
+    QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
 }
 
 void TestReportEngine::connectIsPassedReadOnly_data()

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/learningchoices.h"
 #include "course/programstate.h"
+#include "course/stresstable.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
 #include "platform/report/reportengine.h"
@@ -33,6 +35,7 @@ public:
     {
         calls.append(QStringLiteral("formula ") + formula);
     }
+    void setTextFilter(const QString &field, TextFilter filter) override { filters.insert(field, filter); }
     Status printReport() override
     {
         calls.append(QStringLiteral("print"));
@@ -40,6 +43,7 @@ public:
     }
 
     QStringList calls;
+    QHash<QString, TextFilter> filters;
     Status failure;
 };
 
@@ -61,6 +65,7 @@ private Q_SLOTS:
     void printsWithTheLanguagesLayout();
     void secondPrintUsesTheNewLanguage();
     void noLanguageNoPrint();
+    void russianColumnIsPrintedWithStressMarksAsChosen();
     void failureTextInTheLearnersLanguage();
 
     void f1AfterStartUpOpensTheUserGuide();
@@ -133,6 +138,30 @@ void TestPrintHelpAbout::noLanguageNoPrint()
     state.interfaceLanguage = 170;
     QVERIFY(printer.print().ok());
     QVERIFY(engine.calls.isEmpty());
+}
+
+void TestPrintHelpAbout::russianColumnIsPrintedWithStressMarksAsChosen()
+{
+    Course::StressTable stress;
+    stress.read(QStringLiteral("word\tstress\nзамок\tза\u0301мок замо\u0301к\n"
+                               "place\ttext\tstress\nlesson07\tВот замок.\tза\u0301мок\n"));
+    Course::LearningChoicesNotifier choices;
+    RecordingReportEngine engine;
+    ProgramState state;
+    state.interfaceLanguage = Language::English;
+    state.selectedLesson = QStringLiteral("7");
+    Shell::PrintLesson printer(engine, state, AppPaths(kFolder));
+    printer.setStress(&stress, &choices);
+    QVERIFY(printer.print().ok());
+    // The row's lesson picks its record's own decision.
+    const ReportEngine::TextFilter filter = engine.filters.value(QStringLiteral("RussianText"));
+    QVERIFY(filter);
+    QCOMPARE(filter(QStringLiteral("Вот замок."), QStringLiteral("7")), QStringLiteral("Вот за\u0301мок."));
+    QCOMPARE(filter(QStringLiteral("Вот замок."), QStringLiteral("8")), QStringLiteral("Вот замок."));
+
+    choices.setChoices({false, true});
+    QVERIFY(printer.print().ok());
+    QVERIFY(!engine.filters.value(QStringLiteral("RussianText")));
 }
 
 void TestPrintHelpAbout::failureTextInTheLearnersLanguage()

@@ -20,7 +20,7 @@ namespace Platform {
 /// Festival keeps one interpreter per process and is not thread-safe: only one engine per
 /// process starts it (later ones stay unavailable), and the engine is created, used and
 /// destroyed on one thread. Construction loads the voice, which takes seconds: create it on
-/// a thread of its own (BackgroundSpeechEngine).
+/// a worker of its own (FestivalVoice).
 ///
 /// Rate: the voice speaks at about 140 words per minute whatever Festival's duration
 /// stretch says (units are played as recorded). Slower rates get pauses between words,

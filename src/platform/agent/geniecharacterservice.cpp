@@ -7,14 +7,15 @@
 #include <QMetaEnum>
 
 #include "platform/agent/agentlogging.h"
-#include "platform/agent/backgroundspeechengine.h"
 #include "platform/agent/characterballoon.h"
 #include "platform/agent/charactercommandmenu.h"
 #include "platform/agent/characterfigure.h"
 #include "platform/agent/characterwindow.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/speechaudio.h"
 #include "platform/agent/speechengine.h"
-#include "platform/agent/speechengines.h"
+#include "platform/agent/speechenginefactory.h"
+#include "platform/agent/speechworker.h"
 #include "platform/agent/tracewriter.h"
 #include "platform/agent/voicechoice.h"
 #include "platform/settings/settingsstore.h"
@@ -26,10 +27,17 @@ namespace {
 const QString kRussianMode = QStringLiteral("{06377F81-D48E-11d1-B17B-0020AFED142E}");
 constexpr int kRussianLanguage = 1049;
 
-// The process's Festival voice, loading from the first call on, with the course's stress.
-std::shared_ptr<BackgroundSpeechEngine> festivalOf(const AppPaths &paths)
+// The real engine is built on the synthesiser's thread, beside the process's Festival voice
+// for a learner who chooses it; an injected one is handed over and speaks alone.
+std::unique_ptr<VoiceChoice> voicesFor(const AppPaths &paths, std::unique_ptr<SpeechEngine> injected)
 {
-    return festivalVoice(paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv")));
+    if (!injected) {
+        return std::make_unique<VoiceChoice>(
+            std::make_unique<SpeechWorker>([paths] { return makeSpeechEngine(paths); }),
+            [paths] { return festivalVoice(paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv"))); });
+    }
+    auto held = std::make_shared<std::unique_ptr<SpeechEngine>>(std::move(injected));
+    return std::make_unique<VoiceChoice>(std::make_unique<SpeechWorker>([held] { return std::move(*held); }));
 }
 
 } // namespace
@@ -44,13 +52,14 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     : CharacterService(parent)
     , m_paths(paths)
     , m_settingsStore(&settings)
-    , m_engine(std::move(engine))
+    , m_voices(voicesFor(paths, std::move(engine)))
     , m_trace(std::make_unique<TraceWriter>(qEnvironmentVariable("VESKORA_AGENT_TRACE")))
     , m_audio(new SpeechAudio(qEnvironmentVariable("VESKORA_AUDIO_OUT"), this))
     , m_menu(new CharacterCommandMenu(this))
     , m_settings(CharacterSettings::read(settings))
 {
-    m_context.engine = [this]() -> SpeechEngine & { return this->engine(); };
+    m_context.speech = m_voices.get();
+    m_voices->setTraceLine([this](const QString &line) { m_trace->line(line); });
     m_context.audio = m_audio;
     m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
     connect(m_audio, &SpeechAudio::started, this, &GenieCharacterService::speechAudioStarted);
@@ -62,8 +71,7 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     connect(m_menu, &CharacterCommandMenu::chosen, this, &CharacterService::commandChosen);
     // A chosen Festival voice starts loading now, in the background, so that it is ready
     // by the first sentence if it can be.
-    if (!m_engine && voiceNamed(m_settings.voice) == RussianVoice::Festival)
-        (void)festivalOf(m_paths);
+    chooseVoice();
 }
 
 GenieCharacterService::~GenieCharacterService()
@@ -71,28 +79,9 @@ GenieCharacterService::~GenieCharacterService()
     delete m_dialog;
 }
 
-SpeechEngine &GenieCharacterService::engine()
-{
-    if (!m_engine) {
-        auto voices =
-            std::make_unique<VoiceChoice>(makeEspeakEngine(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
-        voices->setTraceLine([this](const QString &line) {
-            // Speech may be made on another thread; the trace is written on this one.
-            QMetaObject::invokeMethod(this, [this, line] { m_trace->line(line); });
-        });
-        m_voices = voices.get();
-        m_engine = std::move(voices);
-        chooseVoice();
-    }
-    return *m_engine;
-}
-
 void GenieCharacterService::chooseVoice()
 {
-    if (!m_voices)
-        return;
-    const RussianVoice chosen = voiceNamed(m_settings.voice).value_or(RussianVoice::Espeak);
-    m_voices->choose(chosen, chosen == RussianVoice::Festival ? festivalOf(m_paths) : nullptr);
+    m_voices->choose(voiceNamed(m_settings.voice).value_or(RussianVoice::Espeak));
 }
 
 Status GenieCharacterService::trace(const QString &line, const QString &characterId)
@@ -147,6 +136,9 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
             [this, characterId, window](const QPoint &at) { m_menu->popup(characterId, window, at); });
     added->balloon().setAllowed(m_settings.balloon);
     m_players.emplace(characterId, std::move(owned));
+    // The synthesiser starts in the background now, so that the windows' choice of the
+    // Russian voice right after loading seldom waits for it.
+    m_voices->espeak().warmUp({QStringLiteral("ru")});
     return ok();
 }
 
@@ -163,7 +155,7 @@ Status GenieCharacterService::setLanguageId(const QString &characterId, int lang
         player(characterId)->setVoice(QStringLiteral("en"));
         return ok();
     }
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!m_voices->hasVoice(QStringLiteral("ru")))
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();
@@ -178,7 +170,7 @@ Status GenieCharacterService::setTtsModeId(const QString &characterId, const QSt
         return ok();
     }
     // Reporting success here would leave a window believing it speaks Russian.
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!m_voices->hasVoice(QStringLiteral("ru")))
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();

@@ -28,10 +28,11 @@ class VoiceChoice;
 /// traces each request and hands it to the player of its character (CharacterPlayer),
 /// which carries the requests out in order.
 ///
-/// Construction is cheap: the synthesiser starts at the first Load, sound devices are
-/// looked up at the first speech, and windows are made when a character is loaded. When the
-/// synthesiser cannot start, everything still runs: speech is silent (the balloon keeps the
-/// pace) and LanguageID 1049 fails with NoRussianLanguageSupport.
+/// Construction is cheap: the synthesiser starts on its own thread (SpeechWorker) in the
+/// background at the first Load, sound devices are looked up at the first speech, and
+/// windows are made when a character is loaded. When the synthesiser cannot start,
+/// everything still runs: speech is silent (the balloon keeps the pace) and LanguageID
+/// 1049 fails with NoRussianLanguageSupport.
 ///
 /// Balloon style word: see CharacterBalloon. So the windows' 0x00100000 allows up to 16
 /// lines and their 0x04000000 asks for lines of 32 characters. The default is 0x0000000D.
@@ -50,7 +51,8 @@ public:
     /// own settings (section "Character"): the learner's CharacterSettingsStore, apart from
     /// the course's settings.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent = nullptr);
-    /// Speech through \a engine (tests inject voices that are missing).
+    /// Speech through \a engine (tests inject voices that are missing). It is used and
+    /// destroyed on the synthesiser's thread: only engines that may move between threads.
     GenieCharacterService(const AppPaths &paths, SettingsStore &settings, std::unique_ptr<SpeechEngine> engine,
                           QObject *parent = nullptr);
     ~GenieCharacterService() override;
@@ -109,17 +111,14 @@ private:
     /// Writes \a line to the trace; fails with CharacterNotLoaded for an unknown id.
     Status trace(const QString &line, const QString &characterId);
     CharacterPlayer *player(const QString &characterId) const;
-    SpeechEngine &engine();
-    /// Hands the learner's choice of Russian voice to the engines.
+    /// Hands the learner's choice of Russian voice to the voices.
     void chooseVoice();
     void applySettings();
     void settingsAccepted();
 
     AppPaths m_paths;
     SettingsStore *m_settingsStore;
-    std::unique_ptr<SpeechEngine> m_engine;
-    /// The engine when the service made it itself; null with an injected one.
-    VoiceChoice *m_voices = nullptr;
+    std::unique_ptr<VoiceChoice> m_voices;
     std::unique_ptr<TraceWriter> m_trace;
     SpeechAudio *m_audio;
     CharacterCommandMenu *m_menu;

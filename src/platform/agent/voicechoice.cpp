@@ -3,7 +3,8 @@
 #include "platform/agent/voicechoice.h"
 
 #include "platform/agent/agentlogging.h"
-#include "platform/agent/backgroundspeechengine.h"
+#include "platform/agent/festivalvoice.h"
+#include "platform/agent/speechworker.h"
 
 namespace Platform {
 
@@ -21,17 +22,18 @@ std::optional<RussianVoice> voiceNamed(const QString &name)
     return std::nullopt;
 }
 
-VoiceChoice::VoiceChoice(std::unique_ptr<SpeechEngine> espeak)
+VoiceChoice::VoiceChoice(std::unique_ptr<SpeechWorker> espeak, FestivalSource festival)
     : m_espeak(std::move(espeak))
+    , m_festivalSource(std::move(festival))
 {
 }
 
 VoiceChoice::~VoiceChoice() = default;
 
-void VoiceChoice::choose(RussianVoice voice, std::shared_ptr<BackgroundSpeechEngine> festival)
+void VoiceChoice::choose(RussianVoice voice)
 {
-    if (festival)
-        m_festival = std::move(festival);
+    if (voice == RussianVoice::Festival && !m_festival && m_festivalSource)
+        m_festival = m_festivalSource();
     if (voice != m_chosen)
         m_unavailableTraced = false;
     m_chosen = voice;
@@ -47,10 +49,10 @@ RussianVoice VoiceChoice::speakerFor(const QString &voice)
 {
     if (voice != QStringLiteral("ru") || m_chosen != RussianVoice::Festival)
         return RussianVoice::Espeak;
-    const auto state = m_festival ? m_festival->state() : BackgroundSpeechEngine::State::Failed;
-    if (state == BackgroundSpeechEngine::State::Ready && m_festival->hasVoice(voice))
+    const auto state = m_festival ? m_festival->state() : FestivalVoice::State::Failed;
+    if (state == FestivalVoice::State::Ready)
         return RussianVoice::Festival;
-    if (state != BackgroundSpeechEngine::State::Loading && !m_unavailableTraced) {
+    if (state != FestivalVoice::State::Loading && !m_unavailableTraced) {
         m_unavailableTraced = true;
         const QString why = m_festival ? m_festival->problem() : QStringLiteral("not started");
         qCWarning(lcAgent) << "Festival cannot speak, eSpeak NG speaks instead:" << why;
@@ -64,14 +66,17 @@ bool VoiceChoice::hasVoice(const QString &voice)
     return m_espeak->hasVoice(voice) || speakerFor(voice) == RussianVoice::Festival;
 }
 
-Utterance VoiceChoice::synthesize(const QString &voice, const SpeechText &text)
+void VoiceChoice::synthesize(const QString &voice, const SpeechText &text, QObject *receiver,
+                             std::function<void(const Utterance &)> done)
 {
     const RussianVoice speaker = speakerFor(voice);
-    if (m_speaking != speaker) {
+    // Without Festival there is no choice to report.
+    if (m_festivalSource && m_speaking != speaker) {
         m_speaking = speaker;
         trace(QStringLiteral("Voice ") + voiceName(speaker));
     }
-    return speaker == RussianVoice::Festival ? m_festival->synthesize(voice, text) : m_espeak->synthesize(voice, text);
+    SpeechWorker &worker = speaker == RussianVoice::Festival ? m_festival->worker() : *m_espeak;
+    worker.synthesize(voice, text, receiver, std::move(done));
 }
 
 } // namespace Platform

@@ -79,6 +79,14 @@ void ReportEngineQt::replaceSelectionFormula(const QString &formula)
     m_formula = formula;
 }
 
+void ReportEngineQt::setTextFilter(const QString &field, TextFilter filter)
+{
+    if (filter)
+        m_filters.insert(field.toLower(), std::move(filter));
+    else
+        m_filters.remove(field.toLower());
+}
+
 Status ReportEngineQt::printReport()
 {
     m_lastPdfPath.clear();
@@ -176,12 +184,14 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         if (!selected)
             continue;
         Row row;
-        for (const QString &column : columns)
-            row.cells.append(read(column));
-        if (!sortField.isEmpty())
-            row.sortKey = read(sortField);
         if (!lessonField.isEmpty())
             row.lesson = read(lessonField).trimmed();
+        for (const QString &column : columns) {
+            const TextFilter filter = m_filters.value(column.toLower());
+            row.cells.append(filter ? filter(read(column), row.lesson) : read(column));
+        }
+        if (!sortField.isEmpty())
+            row.sortKey = read(sortField);
         rows.append(row);
     }
 

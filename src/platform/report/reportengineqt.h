@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
 
@@ -38,6 +39,7 @@ public:
     void setConnect(const QString &connect) override;
     void setReportFileName(const QString &path) override;
     void replaceSelectionFormula(const QString &formula) override;
+    void setTextFilter(const QString &field, TextFilter filter) override;
     /// Errors: FileNotFound (layout or data file), ReportErrorCode::LayoutInvalid (layout
     /// format, a field the table lacks), SyntaxError (formula), NotValidPassword and the
     /// other errors of the database engine, ReportErrorCode::NoPrinter,
@@ -62,6 +64,8 @@ private:
     QString m_connect;
     QString m_layoutFile;
     QString m_formula;
+    /// By field name in lower case.
+    QHash<QString, TextFilter> m_filters;
     QPointer<QWidget> m_dialogParent;
     QPointer<QPrintPreviewDialog> m_preview;
     std::shared_ptr<ReportDocument> m_lastReport;
