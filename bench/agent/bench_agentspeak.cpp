@@ -101,7 +101,7 @@ double longestStall(QApplication &app, Platform::GenieCharacterService &service,
     clock.start();
     turns.start();
     (void)character.speak(text);
-    while (service.isBusy(QStringLiteral("Genie")))
+    while (service.player(QStringLiteral("Genie"))->isBusy())
         app.processEvents(QEventLoop::WaitForMoreEvents);
     turns.stop();
     return longest / 1e6;
@@ -167,7 +167,7 @@ int main(int argc, char **argv)
             (void)genie->speak(text);
             while (!started)
                 app.processEvents(QEventLoop::WaitForMoreEvents);
-            while (service.isBusy(QStringLiteral("Genie")))
+            while (service.player(QStringLiteral("Genie"))->isBusy())
                 app.processEvents(QEventLoop::WaitForMoreEvents);
         }
         QObject::disconnect(connection);

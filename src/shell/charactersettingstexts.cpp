@@ -4,6 +4,7 @@
 
 #include "course/captiontable.h"
 #include "course/programstate.h"
+#include "platform/agent/charactersettingssheet.h"
 #include "platform/agent/geniecharacterservice.h"
 
 namespace Shell {
@@ -27,7 +28,7 @@ Platform::CharacterSettingsTexts characterSettingsTexts(int language)
 
 void translateCharacterSettings(Platform::GenieCharacterService &characters, const Course::ProgramState &state)
 {
-    characters.setSettingsTexts([&state] { return characterSettingsTexts(state.language()); });
+    characters.settingsSheet().setTexts([&state] { return characterSettingsTexts(state.language()); });
 }
 
 } // namespace Shell

@@ -170,7 +170,7 @@ private Q_SLOTS:
             AgentCharacter character(*control.character(u"Genie"_s));
             QVERIFY(character.setLanguageID(1049).ok());
             QVERIFY(character.speak(uR"(\spd=80\)"_s + kSentence).ok());
-            QTRY_VERIFY_WITH_TIMEOUT(!service.isBusy(u"Genie"_s), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(!service.player(u"Genie"_s)->isBusy(), 60000);
         }
         qunsetenv("VESKORA_AUDIO_OUT");
         qunsetenv("VESKORA_AGENT_TRACE");

@@ -25,7 +25,7 @@ struct Utterance;
 /// What the players of one service share.
 struct PlaybackContext {
     /// The synthesisers, on their threads, and the learner's choice between them.
-    VoiceChoice *speech = nullptr;
+    std::unique_ptr<VoiceChoice> speech;
     SpeechAudio *audio = nullptr;
     /// Animations, glides and speech run this many times faster (tests and demos).
     double timeScale = 1;
