@@ -10,16 +10,22 @@
 // 40-word sentence at 50 words per minute (48 s of speech): a 1 ms timer notes every
 // event-loop turn, and the longest gap between two turns is the stall.
 //
-//   bench_agentspeak [--runs N] [--stall-runs N]
+// With --voice festival the learner has chosen Festival's voice: the program waits for it to
+// load (and says how long that took), times the same requests through it and reports the
+// memory with both voices loaded.
+//
+//   bench_agentspeak [--runs N] [--stall-runs N] [--voice espeak-ng|festival]
 #include <algorithm>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/espeakspeechengine.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/settings/settingsstore.h"
 
@@ -34,11 +40,35 @@ const QString kLongSentence =
                    "показывает старые фотографии и просит нас приезжать к ней чаще, потому что без нас "
                    "ей бывает очень скучно и одиноко.");
 
-class NoSettings final : public Platform::SettingsStore {
+// Nothing stored but the voice.
+class VoiceOnlySettings final : public Platform::SettingsStore {
 public:
-    QString read(const QString &, const QString &, const QString &) const override { return {}; }
+    explicit VoiceOnlySettings(QString voice)
+        : m_voice(std::move(voice))
+    {
+    }
+    QString read(const QString &, const QString &, const QString &key) const override
+    {
+        return key == QStringLiteral("Voice") ? m_voice : QString();
+    }
     bool save(const QString &, const QString &, const QString &, const QString &) override { return true; }
+
+private:
+    QString m_voice;
 };
+
+// The memory lines of /proc/self/status ("VmHWM: … kB").
+QString memoryLine(const char *name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name))
+            return QString::fromLatin1(line.simplified());
+    }
+    return {};
+}
 
 double median(QList<double> values)
 {
@@ -71,7 +101,7 @@ double longestStall(QApplication &app, Platform::GenieCharacterService &service,
     clock.start();
     turns.start();
     (void)character.speak(text);
-    while (service.isBusy(QStringLiteral("Genie")))
+    while (service.player(QStringLiteral("Genie"))->isBusy())
         app.processEvents(QEventLoop::WaitForMoreEvents);
     turns.stop();
     return longest / 1e6;
@@ -90,10 +120,24 @@ int main(int argc, char **argv)
     const int stallRuns = std::max(1, option(args, QStringLiteral("--stall-runs"), 3));
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
+    const QString voice = args.indexOf(QStringLiteral("--voice")) > 0
+        ? args.value(args.indexOf(QStringLiteral("--voice")) + 1)
+        : QStringLiteral("espeak-ng");
+    const bool festival = voice == QStringLiteral("festival");
     QTextStream out(stdout);
 
-    NoSettings settings;
+    VoiceOnlySettings settings(voice);
+    QElapsedTimer loading;
+    loading.start();
     Platform::GenieCharacterService service{Platform::AppPaths(appDir), settings};
+    if (festival) {
+        const auto engine = Platform::festivalVoice(appDir + QStringLiteral("/pronunciation/ru-festival.tsv"));
+        if (!engine->waitUntilLoaded(600000) || engine->state() != Platform::FestivalVoice::State::Ready) {
+            out << "Festival could not load: " << engine->problem() << "\n";
+            return 1;
+        }
+        out << "Festival voice loaded in the background in " << loading.elapsed() << " ms\n";
+    }
     service.setTimeScale(1000);
     Platform::AgentControl control(service);
     if (control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs")).failed()) {
@@ -123,17 +167,21 @@ int main(int argc, char **argv)
             (void)genie->speak(text);
             while (!started)
                 app.processEvents(QEventLoop::WaitForMoreEvents);
-            while (service.isBusy(QStringLiteral("Genie")))
+            while (service.player(QStringLiteral("Genie"))->isBusy())
                 app.processEvents(QEventLoop::WaitForMoreEvents);
         }
         QObject::disconnect(connection);
         latencies.removeFirst(); // the first request also looks for sound devices
-        out << "Speak \\spd=" << rate << "\\ to audio handed over: median "
+        out << "Speak \\spd=" << rate << "\\ to audio handed over" << (festival ? " (festival)" : "") << ": median "
             << QString::number(median(latencies), 'f', 2) << " ms, worst "
             << QString::number(*std::max_element(latencies.cbegin(), latencies.cend()), 'f', 2) << " ms ("
             << latencies.size() << " runs)\n";
     }
 
+    if (festival) {
+        out << "memory with both voices loaded: " << memoryLine("VmRSS") << ", peak " << memoryLine("VmHWM") << "\n";
+        return 0;
+    }
     Platform::EspeakSpeechEngine engine;
     QList<double> synthesis;
     for (int run = 0; run < runs; ++run) {

@@ -18,6 +18,7 @@
 #include "platform/progress/sqliteprogressstore.h"
 #include "platform/report/reportengineqt.h"
 #include "platform/settings/inisettingsstore.h"
+#include "shell/charactersettingstexts.h"
 #include "shell/settingsnotice.h"
 #include "shell/soundnotice.h"
 
@@ -71,6 +72,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
             .textOrEnglish(state.language(), QString::fromLatin1(key));
     });
     showSoundProblems(*m_characters, state);
+    translateCharacterSettings(*m_characters, state);
 }
 
 CourseServices::~CourseServices() = default;

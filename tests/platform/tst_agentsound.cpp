@@ -46,7 +46,7 @@ void speakAsALesson(GenieCharacterService &service, const QStringList &texts)
     QVERIFY(character->setLanguageID(1049).ok());
     for (const QString &text : texts)
         QVERIFY(character->speak(text).ok());
-    QTRY_VERIFY_WITH_TIMEOUT(!service.isBusy(kGenie), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!service.player(kGenie)->isBusy(), 30000);
 }
 
 // True when \a pcm holds sound followed by at least half a second of quiet.

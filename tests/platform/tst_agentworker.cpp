@@ -191,10 +191,10 @@ private Q_SLOTS:
         QTRY_VERIFY(turns >= 5);
         QCOMPARE(started.count(), 1); // the animation waits for the speech
         QCOMPARE(audio.count(), 0);
-        QVERIFY(service.isBusy(u"Genie"_s));
+        QVERIFY(service.player(u"Genie"_s)->isBusy());
 
         engine.gate->release();
-        QTRY_VERIFY_WITH_TIMEOUT(!service.isBusy(u"Genie"_s), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!service.player(u"Genie"_s)->isBusy(), 20000);
         QCOMPARE(started.count(), 2);
         QCOMPARE(balloon.last().at(1).toString(), u"Доброе утро"_s);
         qunsetenv("PULSE_SERVER");

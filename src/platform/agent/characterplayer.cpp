@@ -11,7 +11,7 @@
 #include "platform/agent/speechengine.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtimeline.h"
-#include "platform/agent/speechworker.h"
+#include "platform/agent/voicechoice.h"
 
 namespace Platform {
 

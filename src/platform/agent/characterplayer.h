@@ -19,13 +19,13 @@ class CharacterBalloon;
 class CharacterFigure;
 class SpeechAudio;
 class SpeechTimeline;
-class SpeechWorker;
+class VoiceChoice;
 struct Utterance;
 
 /// What the players of one service share.
 struct PlaybackContext {
-    /// The synthesiser's thread.
-    SpeechWorker *speech = nullptr;
+    /// The synthesisers, on their threads, and the learner's choice between them.
+    std::unique_ptr<VoiceChoice> speech;
     SpeechAudio *audio = nullptr;
     /// Animations, glides and speech run this many times faster (tests and demos).
     double timeScale = 1;

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include <QString>
+
 #include "platform/core/apppaths.h"
 
 namespace Platform {
@@ -15,5 +17,11 @@ class SpeechEngine;
 /// built; call it on the thread that will use the engine (SpeechWorker does). Never fails:
 /// a synthesiser that cannot start gives an engine without voices.
 std::unique_ptr<SpeechEngine> makeSpeechEngine(const AppPaths &paths);
+
+/// Festival's Russian voice with the stress lexicon of \a lexiconPath, loaded on the
+/// calling thread (seconds), which must be the one that uses and destroys it. Only one per
+/// process can ever start. Returns nullptr, with the reason in \a problem, when it cannot
+/// speak.
+std::unique_ptr<SpeechEngine> makeFestivalEngine(const QString &lexiconPath, QString *problem);
 
 } // namespace Platform
