@@ -60,6 +60,11 @@ private Q_SLOTS:
 
     void everyLessonRecordIsStressedAsTheSourceSays()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        // Festival's Scheme interpreter collects garbage by scanning the machine stack, which
+        // AddressSanitizer's instrumented frames break ("damaged frame"); the plain pass runs it.
+        QSKIP("Festival's interpreter cannot run under AddressSanitizer");
+#endif
         const QDir dir(qEnvironmentVariable("VESKORA_SOURCE_DIR") + u"/data/lessons"_s);
         QStringList found;
         int words = 0;
