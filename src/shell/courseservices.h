@@ -14,17 +14,26 @@ class AdapterModules;
 class DeferredCharacterService;
 class DeferredDatabaseEngine;
 class DeferredHelpViewer;
+class DeferredProgressStore;
 class DeferredReportEngine;
+class IniSettingsStore;
 } // namespace Platform
 
 namespace Shell {
 
+class NoticingSettingsStore;
+
 /// The course program's real services over an application folder: the database engine,
-/// the character service with its own settings file, the help viewer and the report engine,
-/// with the settings store, the process launcher and the program state that the caller owns.
+/// the character service with its own settings file, the help viewer, the report engine,
+/// the learner's progress store and the learner's choices file
+/// ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings store, the process launcher and
+/// the program state that the caller owns. The windows save settings through a
+/// NoticingSettingsStore over the caller's store, so the learner hears once when the settings
+/// cannot be saved.
 ///
-/// Those four come from \a modules: each is made at its first use, from its module, so
-/// nothing of their libraries is loaded before the first window unless it is used there.
+/// The adapters with heavy libraries come from \a modules: each is made at its first use,
+/// from its module, so nothing of their libraries is loaded before the first window unless it
+/// is used there.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -52,10 +61,13 @@ private:
     Platform::AdapterModules &m_modules;
     std::unique_ptr<QTimer> m_loadWatch;
     bool m_warm = false;
+    std::unique_ptr<NoticingSettingsStore> m_settings;
     std::unique_ptr<Platform::DeferredDatabaseEngine> m_databases;
     std::unique_ptr<Platform::DeferredCharacterService> m_characters;
     std::unique_ptr<Platform::DeferredHelpViewer> m_help;
     std::unique_ptr<Platform::DeferredReportEngine> m_reports;
+    std::unique_ptr<Platform::DeferredProgressStore> m_progress;
+    std::unique_ptr<Platform::IniSettingsStore> m_learningSettings;
     Services m_services;
 };
 

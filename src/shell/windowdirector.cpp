@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
+#include "course/learningchoices.h"
 #include "course/programstate.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
@@ -16,6 +17,8 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
+#include "shell/learningcommands.h"
+#include "shell/learningmenu.h"
 #include "shell/logging.h"
 #include "shell/printlesson.h"
 #include "shell/services.h"
@@ -28,13 +31,19 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_learning(std::make_unique<Course::LearningChoicesNotifier>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
+    if (services.learningSettings)
+        m_learningMenu =
+            std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning, services.state->language());
     *m_lessonServices = {services.state,     services.settings, services.characters,
                          services.databases, services.launcher, services.paths};
+    m_lessonServices->learning = m_learning.get();
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    m_dictionaryServices->learning = m_learning.get();
     if (services.reports)
-        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
+        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths, services.settings);
 
     m_lektion1.setFactory([this]() { return new Lessons::Lektion1(*m_lessonServices); });
     m_lektion2.setFactory([this]() { return new Lessons::Lektion2(*m_lessonServices); });
@@ -50,16 +59,18 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
-        // The stress table is read when a window first needs it, not at start-up.
-        if (!m_stress)
-            m_stress = std::make_unique<Course::StressTable>(
-                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
-        m_dictionaryServices->stress = m_stress.get();
+        m_dictionaryServices->stress = stressTable();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
+    m_practice = std::make_unique<LearningCommands>(services, main, [this] {
+        return QList<QWidget *>{lessonWindow(Course::LessonWindowKind::Lesson),
+                                lessonWindow(Course::LessonWindowKind::Third),
+                                lessonWindow(Course::LessonWindowKind::Alphabet)};
+    });
+    m_practice->setRussianDisplay({[this] { return stressTable(); }, m_learning.get()});
 
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
@@ -72,6 +83,15 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 
 WindowDirector::~WindowDirector() = default;
 
+const Course::StressTable *WindowDirector::stressTable()
+{
+    // Read when a window first needs it, not at start-up.
+    if (!m_stress)
+        m_stress = std::make_unique<Course::StressTable>(
+            Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+    return m_stress.get();
+}
+
 template<typename Window>
 Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind)
 {
@@ -79,7 +99,10 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
         m_main.showChild(open);
         return open;
     }
+    m_lessonServices->stress = stressTable();
     Window *window = slot.touch();
+    // The lesson this window shows, for "Practise this lesson".
+    window->setProperty("lesson", m_services.state->currentLesson);
     connect(window, &Lessons::LessonWindowBase::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
@@ -163,6 +186,7 @@ void WindowDirector::printLesson()
 {
     if (!m_print)
         return;
+    m_print->setStress(stressTable(), m_learning.get());
     if (const Platform::Status status = m_print->print(); status.failed()) {
         qCWarning(lcShell) << "printing failed:" << status.code() << status.error().detail;
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
@@ -193,6 +217,7 @@ void WindowDirector::releaseAll()
     m_contents.release();
     m_about.release();
     m_dictionary.release();
+    m_practice->release();
     m_lektion1.release();
     m_lektion2.release();
     m_lektion3.release();

@@ -4,11 +4,13 @@
 // The adapter modules as the course program loads them. This program links only the light
 // platform library and exports it, as the course program does, so a module that needs a
 // symbol the program does not export fails here.
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "platform/modules/adaptermodules.h"
 #include "platform/modules/deferredadapters.h"
@@ -57,6 +59,34 @@ private Q_SLOTS:
         auto lexicon = databases.openDatabase(appDir + u"/Lexikon.mdb"_s, false, true, {});
         QVERIFY2(lexicon.hasValue(), lexicon.hasValue() ? "" : qPrintable(lexicon.error().detail));
         QVERIFY(!(*lexicon)->tableNames().isEmpty());
+
+        // The progress store says where it is and that it is closed without being made.
+        DeferredProgressStore progress(modules, m_scratch.filePath(u"progress.sqlite"_s));
+        QVERIFY(!progress.isOpen());
+        QCOMPARE(progress.dueCount(QDate(2026, 3, 1)).error().code, ErrorCode::ProgressNotOpen);
+        QVERIFY(!QFile::exists(progress.path()));
+        QVERIFY(progress.open().hasValue());
+        QVERIFY(progress.isWritable());
+        ProgressAnswer answer{
+            QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC), QDate(2026, 3, 1), 2, 5, u"choice"_s, 3, 1200};
+        ProgressItemState state{2, 5, 3.0, 5.0, QDate(2026, 3, 1), QDate(2026, 3, 1), QDate(2026, 3, 1), 1, 0};
+        QVERIFY(progress.recordAnswer(answer, state).ok());
+        QCOMPARE(*progress.dueCount(QDate(2026, 3, 1)), 1);
+
+        // Texts the shell gives the help viewer reach the window the module makes, even when
+        // given after the viewer was made.
+        DeferredHelpViewer help(modules);
+        QVERIFY(help.target());
+        help.setProblemTexts([](HelpProblem problem) {
+            return problem == HelpProblem::FileMissing ? u"The help file went astray"_s : QString();
+        });
+        help.showHelp(u"Missing.chm::/Start.htm"_s);
+        bool told = false;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            for (const QTextBrowser *page : window->findChildren<QTextBrowser *>())
+                told = told || page->toPlainText().contains(u"The help file went astray"_s);
+        }
+        QVERIFY(told);
     }
 
     void missingModulesRefuseEveryRequest()
@@ -80,6 +110,10 @@ private Q_SLOTS:
         DeferredHelpViewer help(modules);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^no help viewer"_s));
         help.showHelp(u"RussianUserHelp.chm::/User.htm"_s);
+        DeferredProgressStore progress(modules, empty.filePath(u"progress.sqlite"_s));
+        QCOMPARE(progress.open().error().code, ErrorCode::ProgressUnavailable);
+        QCOMPARE(progress.recordAnswer({}, {}).code(), ErrorCode::ProgressNotOpen);
+        QVERIFY(!QFile::exists(progress.path()));
     }
 
 private:

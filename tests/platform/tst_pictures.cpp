@@ -1,118 +1,139 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include <QApplication>
+// Lesson pictures as the program reads them from a course folder: names that stay in the
+// folder, files that end, and drawings that refer to nothing outside themselves.
+#include <QDir>
 #include <QFile>
-#include <QIcon>
-#include <QImageReader>
-#include <QProxyStyle>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/ui/pictures.h"
-#include "platform/ui/pngiconengine.h"
+
+using namespace Platform;
 
 namespace {
 
-/// The image-format plugins mapped into this process, by file name.
-QStringList loadedImagePlugins()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {QStringLiteral("(no /proc/self/maps)")};
-    QStringList plugins;
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        const qsizetype at = line.indexOf("/imageformats/");
-        if (at >= 0 && !plugins.contains(QString::fromLatin1(line.mid(at + 14))))
-            plugins << QString::fromLatin1(line.mid(at + 14));
-    }
-    return plugins;
-}
-
-QString sourceFile(const char *relative)
-{
-    return qEnvironmentVariable("VESKORA_SOURCE_DIR") + u'/' + QLatin1StringView(relative);
-}
+const QByteArray kHead =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 8 8\">";
 
 } // namespace
 
 class TestPictures : public QObject {
     Q_OBJECT
+
+private:
+    QTemporaryDir m_course;
+    QString pictures() const { return m_course.filePath(QStringLiteral("Pictures")); }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(QDir(pictures()).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
 private Q_SLOTS:
-    void initTestCase() { Platform::usePngIconEngine(); }
-
-    // Runs first: once any plugin is loaded it stays for the rest of the process.
-    void pngAndSvgLoadOnlyTheSvgPlugin()
+    void initTestCase()
     {
-        // The style's icons come from PNG files (the menu bar's extension button, the MDI
-        // window's buttons): none of them may load a plugin.
-        const QIcon extension = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-        QVERIFY(!extension.pixmap(16).isNull());
-        const QIcon menu = QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
-        QCOMPARE(menu.availableSizes().size(), 2);
-
-        QImageReader png;
-        QVERIFY(Platform::Pictures::open(png, sourceFile("data/help/user/tricolour.png")));
-        QVERIFY(!png.read().isNull());
-        QCOMPARE(loadedImagePlugins(), QStringList());
-
-        QImageReader svg;
-        QVERIFY(Platform::Pictures::open(svg, sourceFile("src/shell/flags/se.svg")));
-        QVERIFY(!svg.read().isNull());
-        QCOMPARE(loadedImagePlugins().size(), 1);
-        QVERIFY(loadedImagePlugins().constFirst().startsWith(QStringLiteral("libqsvg")));
-
-        // The MDI windows' menu icon is the style's own.
-        const auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
-        QVERIFY(style);
-        const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_TitleBarMenuButton);
-        QCOMPARE(menu.availableSizes(), own.availableSizes());
-        for (const int extent : {16, 64})
-            QCOMPARE(menu.pixmap(extent).toImage(), own.pixmap(extent).toImage());
+        QVERIFY(QDir(m_course.path()).mkpath(QStringLiteral("Pictures")));
+        QFile secret(m_course.filePath(QStringLiteral("secret.svg")));
+        QVERIFY(secret.open(QIODevice::WriteOnly));
+        secret.write(kHead + "<rect width=\"8\" height=\"8\"/></svg>");
+        write(QStringLiteral("good.svg"), kHead + "<rect width=\"8\" height=\"8\" fill=\"url(#g)\"/></svg>");
     }
 
-    void iconsLookAsWithQtsOwnEngine_data()
+    void namesThatLeaveTheFolderAreRefused_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("extent");
-        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-            for (const int extent : {8, 16, 40})
-                QTest::addRow("mode %d, %d px", int(mode), extent) << int(mode) << extent;
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << "../secret.svg";
+        QTest::newRow("parent with backslash") << "..\\secret.svg";
+        QTest::newRow("absolute") << m_course.filePath(QStringLiteral("secret.svg"));
+        QTest::newRow("subfolder") << "sub/good.svg";
+        QTest::newRow("dots only") << "..";
+        QTest::newRow("hidden") << ".good.svg";
+        QTest::newRow("the program's own resource") << ":genie.svg";
+        QTest::newRow("empty") << "";
+    }
+    void namesThatLeaveTheFolderAreRefused()
+    {
+        QFETCH(QString, name);
+        QVERIFY(!Pictures::isPlainFileName(name));
+        const auto picture = Pictures::readPicture(pictures(), name);
+        QVERIFY(!picture);
+        QCOMPARE(picture.error().code, ErrorCode::InvalidArgument);
+    }
+
+    void drawingsMustBeSelfContained_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain drawing") << QByteArray("<circle r=\"3\" fill=\"url(#g)\"/>") << true;
+        QTest::newRow("picture from its own bytes")
+            << QByteArray("<image xlink:href=\"data:image/png;base64,iVBORw0KGgo=\"/>") << true;
+        QTest::newRow("local use") << QByteArray("<use xlink:href=\"#a\"/>") << true;
+        QTest::newRow("absolute picture") << QByteArray("<image xlink:href=\"/etc/passwd\"/>") << false;
+        QTest::newRow("device") << QByteArray("<image href=\"/dev/zero\"/>") << false;
+        QTest::newRow("file address") << QByteArray("<image xlink:href=\"file:///dev/zero\"/>") << false;
+        QTest::newRow("relative picture") << QByteArray("<image xlink:href=\"../secret.svg\"/>") << false;
+        QTest::newRow("use of another file") << QByteArray("<use xlink:href=\"other.svg#a\"/>") << false;
+        QTest::newRow("fill from a file") << QByteArray("<rect style=\"fill: url(file:///dev/zero)\"/>") << false;
+        QTest::newRow("style sheet import") << QByteArray("<style>@import url(x.css);</style>") << false;
+        QTest::newRow("style sheet url") << QByteArray("<style><![CDATA[rect { fill: url('/dev/zero') }]]></style>")
+                                         << false;
+        // A drawing inside a drawing is read by the same renderer, so it is held to the same rules.
+        const auto inner = [](const QByteArray &body) {
+            return "<image xlink:href=\"data:image/svg+xml;base64," + (kHead + body + "</svg>").toBase64() + "\"/>";
+        };
+        QTest::newRow("drawing in a drawing") << inner("<rect width=\"8\" height=\"8\"/>") << true;
+        QTest::newRow("drawing in a drawing refers out") << inner("<image xlink:href=\"/dev/zero\"/>") << false;
+        QTest::newRow("drawings nested too deep") << inner(inner(inner(inner(inner("<rect/>"))))) << false;
+        // The renderer takes these for file names.
+        QTest::newRow("data address in capitals")
+            << QByteArray("<image xlink:href=\"DATA:image/png;base64,iVBORw0KGgo=\"/>") << false;
+    }
+    void drawingsMustBeSelfContained()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, accepted);
+        const QByteArray svg = kHead + body + "</svg>";
+        QCOMPARE(Pictures::checkSelfContainedSvg(svg).ok(), accepted);
+        write(QStringLiteral("drawing.svg"), svg);
+        QCOMPARE(bool(Pictures::readPicture(pictures(), QStringLiteral("drawing.svg"))), accepted);
+    }
+
+    void drawingsThatCannotBeCheckedAreRefused()
+    {
+        QVERIFY(Pictures::checkSelfContainedSvg(
+                    "<!DOCTYPE svg [<!ENTITY a \"aaaa\">]><svg xmlns=\"http://www.w3.org/2000/svg\">&a;</svg>")
+                    .failed());
+        QVERIFY(Pictures::checkSelfContainedSvg(QByteArray("\x1f\x8b\x08\x00", 4) + QByteArray(40, 'x')).failed());
+        QVERIFY(Pictures::checkSelfContainedSvg(kHead + "<image xlink:href=\"/dev/zero\"").failed());
+    }
+
+    void filesThatNeverEndOrAreTooLargeAreRefused()
+    {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), QDir(pictures()).filePath(QStringLiteral("zero.png"))));
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("zero.png")).error().code,
+                 ErrorCode::InvalidArgument);
+        write(QStringLiteral("large.png"), QByteArray(Pictures::kMaxPictureBytes + 1, '\0'));
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("large.png")).error().code,
+                 ErrorCode::InvalidArgument);
+        QCOMPARE(Pictures::readPicture(pictures(), QStringLiteral("missing.png")).error().code,
+                 ErrorCode::FileNotFound);
+        const auto good = Pictures::readPicture(pictures(), QStringLiteral("good.svg"));
+        QVERIFY(good);
+        QCOMPARE(good->format, QByteArray("svg"));
+    }
+
+    void everyPictureOfTheCourseIsAccepted()
+    {
+        const QDir course(qEnvironmentVariable("VESKORA_APP_DIR") + QStringLiteral("/Pictures"));
+        const QStringList names = course.entryList(QDir::Files);
+        if (names.isEmpty())
+            QSKIP("the course has not been built");
+        for (const QString &name : names) {
+            const auto picture = Pictures::readPicture(course.path(), name);
+            QVERIFY2(picture, qPrintable(name + QStringLiteral(": ") + (picture ? QString() : picture.error().detail)));
         }
-    }
-    void iconsLookAsWithQtsOwnEngine()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, extent);
-        const QString file = sourceFile("data/help/user/tricolour.png");
-        const QIcon ours(file);
-        QIcon qts;
-        qts.addPixmap(QPixmap::fromImage(QImage(file)));
-        const auto iconMode = QIcon::Mode(mode);
-        QCOMPARE(ours.actualSize(QSize(extent, extent), iconMode), qts.actualSize(QSize(extent, extent), iconMode));
-        QCOMPARE(ours.availableSizes(iconMode), qts.availableSizes(iconMode));
-        QCOMPARE(ours.pixmap(extent, 2.0, iconMode).toImage(), qts.pixmap(extent, 2.0, iconMode).toImage());
-        QCOMPARE(ours.pixmap(extent, 1.0, iconMode).toImage(), qts.pixmap(extent, 1.0, iconMode).toImage());
-    }
-
-    void misnamedOrDamagedPictures()
-    {
-        QTemporaryDir folder;
-        // A PNG file named as a drawing still reads, as Qt recognises it.
-        const QString misnamed = folder.filePath(QStringLiteral("picture.svg"));
-        QVERIFY(QFile::copy(sourceFile("data/help/user/tricolour.png"), misnamed));
-        QImageReader reader;
-        QVERIFY(Platform::Pictures::open(reader, misnamed));
-        QVERIFY(!reader.read().isNull());
-
-        QFile damaged(folder.filePath(QStringLiteral("damaged.png")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("\x89PNG\r\n\x1a\n and then nothing a picture holds");
-        damaged.close();
-        QImageReader broken;
-        Platform::Pictures::open(broken, damaged.fileName());
-        QVERIFY(broken.read().isNull());
-        QVERIFY(QIcon(damaged.fileName()).isNull());
     }
 };
 

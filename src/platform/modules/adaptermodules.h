@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
 #include <future>
 #include <memory>
 
 #include <QString>
+
+#include "platform/help/helpviewer.h"
 
 class QWidget;
 
@@ -14,16 +17,19 @@ namespace Platform {
 class AppPaths;
 class CharacterService;
 class DatabaseEngine;
-class HelpViewer;
+class ProgressStore;
 class ReportEngine;
+struct CharacterSettingsTexts;
 
 /// Makes the character service (speech, sound and the figure). Its module exports it as
 /// "veskoraCharacterModule".
 class CharacterModule {
 public:
     /// The service over the application folder \a paths, with the learner's own character
-    /// settings (Character.ini).
-    virtual std::unique_ptr<CharacterService> create(const AppPaths &paths) const = 0;
+    /// settings (Character.ini), whose dialog asks \a settingsTexts for its texts each time
+    /// it opens (none: its own).
+    virtual std::unique_ptr<CharacterService> create(const AppPaths &paths,
+                                                     std::function<CharacterSettingsTexts()> settingsTexts) const = 0;
     /// Benchmarks and demos: runs \a service's animations and speech timing \a factor times
     /// faster.
     virtual void setTimeScale(CharacterService &service, double factor) const = 0;
@@ -34,10 +40,13 @@ protected:
     ~CharacterModule() = default;
 };
 
-/// Makes the database engine (SQLCipher). Exported as "veskoraDatabaseModule".
+/// Makes the database engine (SQLCipher) and the learner's progress store (SQLite, from the
+/// same library). Exported as "veskoraDatabaseModule".
 class DatabaseModule {
 public:
     virtual std::unique_ptr<DatabaseEngine> create(int encryptedKeyRounds) const = 0;
+    /// The progress store in the file \a path, not opened yet.
+    virtual std::unique_ptr<ProgressStore> createProgressStore(const QString &path) const = 0;
 
 protected:
     ~DatabaseModule() = default;
@@ -56,7 +65,8 @@ protected:
 /// Makes the help viewer (chmlib). Exported as "veskoraHelpModule".
 class HelpModule {
 public:
-    virtual std::unique_ptr<HelpViewer> create() const = 0;
+    /// The viewer, which explains problems with \a problemTexts (none: its own texts).
+    virtual std::unique_ptr<HelpViewer> create(HelpProblemTexts problemTexts) const = 0;
 
 protected:
     ~HelpModule() = default;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/modules/linkedmodules.h"
+#include "platform/progress/sqliteprogressstore.h"
 
 namespace Platform {
 
@@ -12,6 +13,11 @@ public:
     std::unique_ptr<DatabaseEngine> create(int encryptedKeyRounds) const override
     {
         return std::make_unique<SqlCipherDatabaseEngine>(encryptedKeyRounds);
+    }
+
+    std::unique_ptr<ProgressStore> createProgressStore(const QString &path) const override
+    {
+        return std::make_unique<SqliteProgressStore>(path);
     }
 };
 

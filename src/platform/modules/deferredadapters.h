@@ -3,12 +3,15 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/database/databaseengine.h"
 #include "platform/help/helpviewer.h"
+#include "platform/progress/progressstore.h"
 #include "platform/report/reportengine.h"
 
 namespace Platform {
@@ -39,8 +42,8 @@ private:
     std::unique_ptr<DatabaseEngine> m_target;
 };
 
-/// The report engine before its module is loaded. The settings are kept here and handed to
-/// the real engine, which is made at the first print. Without the module printing fails with
+/// The report engine before its module is loaded. The settings and text filters are kept here
+/// and handed to the real engine, which is made at the first print. Without the module printing fails with
 /// ReportErrorCode::OutputFailed.
 class DeferredReportEngine final : public ReportEngine {
 public:
@@ -57,6 +60,7 @@ public:
     void setConnect(const QString &connect) override { m_connect = connect; }
     void setReportFileName(const QString &path) override { m_reportFile = path; }
     void replaceSelectionFormula(const QString &formula) override { m_formula = formula; }
+    void setTextFilter(const QString &field, TextFilter filter) override;
     Status printReport() override;
 
 private:
@@ -69,6 +73,8 @@ private:
     QString m_connect;
     QString m_reportFile;
     QString m_formula;
+    /// By field name in lower case, as the real engine matches them.
+    QHash<QString, TextFilter> m_filters;
 };
 
 /// The help viewer before its module is loaded: the first request makes the real viewer.
@@ -85,11 +91,48 @@ public:
     HelpViewer *target();
 
     void showHelp(const QString &reference) override;
+    /// The texts the help window explains problems with, asked each time it shows one.
+    void setProblemTexts(HelpProblemTexts texts) { m_problemTexts = std::move(texts); }
 
 private:
     AdapterModules &m_modules;
     bool m_made = false;
     std::unique_ptr<HelpViewer> m_target;
+    HelpProblemTexts m_problemTexts;
+};
+
+/// The progress store before its module is loaded: its path and whether it is open are
+/// answered here; open() makes the real store (waiting for the module when it is still
+/// loading). Without the module open() fails with ProgressUnavailable.
+class DeferredProgressStore final : public ProgressStore {
+public:
+    /// The store in the file \a path; \a modules must outlive this object.
+    DeferredProgressStore(AdapterModules &modules, QString path);
+    ~DeferredProgressStore() override;
+    DeferredProgressStore(const DeferredProgressStore &) = delete;
+    DeferredProgressStore &operator=(const DeferredProgressStore &) = delete;
+
+    QString path() const override { return m_path; }
+    Result<ProgressOpenReport> open() override;
+    bool isOpen() const override { return m_target && m_target->isOpen(); }
+    bool isWritable() const override { return m_target && m_target->isWritable(); }
+    Status recordAnswer(const ProgressAnswer &answer, const ProgressItemState &state) override;
+    Result<QList<ProgressItemState>> itemStates() const override;
+    Result<int> dueCount(QDate day) const override;
+    Result<int> firstAnsweredOn(QDate day) const override;
+    Result<QList<ProgressDayTally>> answersPerDay(QDate first, QDate last) const override;
+    Result<QList<ProgressDueDay>> dueForecast(QDate first, QDate last) const override;
+    Result<QList<QDate>> practiceDays(QDate last, int limit) const override;
+
+private:
+    /// Runs \a request on the real store, or fails as a store that is not open.
+    template<typename Request>
+    auto ask(Request &&request) const -> decltype(request(std::declval<const ProgressStore &>()));
+
+    AdapterModules &m_modules;
+    QString m_path;
+    bool m_made = false;
+    std::unique_ptr<ProgressStore> m_target;
 };
 
 } // namespace Platform

@@ -29,7 +29,7 @@ CharacterService *DeferredCharacterService::target()
     if (!m_made) {
         m_made = true;
         if (const CharacterModule *module = m_modules.characters())
-            m_target = module->create(m_paths);
+            m_target = module->create(m_paths, m_settingsTexts);
         if (m_target) {
             connect(m_target.get(), &CharacterService::commandChosen, this, &CharacterService::commandChosen);
             connect(m_target.get(), &CharacterService::propertiesChanged, this, &CharacterService::propertiesChanged);

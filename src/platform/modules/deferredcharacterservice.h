@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
 #include <memory>
 
+#include "platform/agent/agentsettingsdialog.h"
 #include "platform/agent/characterservice.h"
 #include "platform/core/apppaths.h"
 
@@ -25,6 +27,9 @@ public:
 
     /// The real service, made now if it was not yet; null without the module.
     CharacterService *target();
+    /// Where the settings dialog gets its texts, each time it opens; for a service made
+    /// after this call.
+    void setSettingsTexts(std::function<CharacterSettingsTexts()> texts) { m_settingsTexts = std::move(texts); }
 
     ControlId registerControl() override;
     void unregisterControl(ControlId control) override;
@@ -52,6 +57,7 @@ private:
 
     AdapterModules &m_modules;
     AppPaths m_paths;
+    std::function<CharacterSettingsTexts()> m_settingsTexts;
     bool m_made = false;
     std::unique_ptr<CharacterService> m_target;
     ControlId m_nextControl = 1;

@@ -9,7 +9,13 @@ namespace {
 
 class ChmModule final : public HelpModule {
 public:
-    std::unique_ptr<HelpViewer> create() const override { return std::make_unique<ChmHelpViewer>(); }
+    std::unique_ptr<HelpViewer> create(HelpProblemTexts problemTexts) const override
+    {
+        auto viewer = std::make_unique<ChmHelpViewer>();
+        if (problemTexts)
+            viewer->setProblemTexts(std::move(problemTexts));
+        return viewer;
+    }
 };
 
 } // namespace

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+// The Learning menu over the learner's real Learning.ini: its entries, their wording, the
+// choices taking effect in an open lesson window at once and surviving a restart.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "course/coursefiles.h"
+#include "course/languages.h"
+#include "course/learningchoices.h"
+#include "course/programstate.h"
+#include "fakecharacterservice.h"
+#include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
+#include "lessons/lessonwindowbase.h"
+#include "platform/database/sqlcipherdatabaseengine.h"
+#include "platform/settings/inisettingsstore.h"
+#include "shell/frmmain.h"
+#include "shell/learningmenu.h"
+#include "shell/programlaunch.h"
+#include "shell/services.h"
+#include "shell/windowdirector.h"
+
+using namespace Qt::StringLiterals;
+using Course::LessonWindowKind;
+
+class TestLearningMenu : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_file;
+    Course::ProgramState m_state;
+    TestSupport::InMemorySettingsStore m_settings;
+    TestSupport::FakeProcessLauncher m_launcher;
+    TestSupport::FakeCharacterService m_characters;
+    Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
+    std::unique_ptr<Platform::IniSettingsStore> m_learning;
+    Shell::Services m_services;
+    std::unique_ptr<Shell::ProgramLaunch> m_startup;
+
+    // The course program as at start-up, over the fixture course with a stress table of its
+    // own and the choices file of this test.
+    void start()
+    {
+        m_startup.reset();
+        m_state = {};
+        m_learning = std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(m_file));
+        m_services.learningSettings = m_learning.get();
+        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
+        QVERIFY(m_startup->run());
+    }
+    Shell::LearningMenu &menu() { return *m_startup->director()->learningMenu(); }
+    QWidget *openLesson38()
+    {
+        m_startup->mainWindow()->entry(u"thirtyeight"_s)->trigger();
+        return m_startup->director()->lessonWindow(LessonWindowKind::Third);
+    }
+    void writeFile(const QByteArray &content)
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_file = m_dir.filePath(u"config/Veskora/Learning.ini"_s);
+        QDir().mkpath(QFileInfo(m_file).absolutePath());
+        QFile::remove(m_file);
+        // The application folder: the fixture course and a stress table beside it.
+        const QString fixture = qEnvironmentVariable("VESKORA_FIXTURE_DIR");
+        const QString folder = m_dir.filePath(u"app"_s);
+        QDir().mkpath(folder);
+        for (const QString &name : {u"Russian.mdb"_s, u"Lexikon.mdb"_s, u"Print.mdb"_s})
+            QFile::copy(fixture + u'/' + name, folder + u'/' + name);
+        QFile stress(folder + u"/stress.tsv"_s);
+        QVERIFY(stress.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stress.write(u"word\tstress\nповторение\tповторе́ние\nхорошо\tхорошо́\n"_s.toUtf8());
+        stress.close();
+
+        m_settings = {};
+        m_settings.preset(u"Agent"_s, u"OK"_s);
+        m_services = {};
+        m_services.state = &m_state;
+        m_services.settings = &m_settings;
+        m_services.launcher = &m_launcher;
+        m_services.characters = &m_characters;
+        m_services.databases = &m_databases;
+        m_services.paths = Platform::AppPaths(folder);
+        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+    }
+    void cleanup() { m_startup.reset(); }
+
+    void choicesComeFromTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("marks");
+        QTest::addColumn<bool>("transliteration");
+        QTest::newRow("missing") << QByteArray() << true << false;
+        QTest::newRow("both turned") << QByteArray("[Learning]\nStressMarks=false\nTransliteration=true\n") << false
+                                     << true;
+        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false;
+        QTest::newRow("values garbled") << QByteArray("[Learning]\nStressMarks=maybe\nTransliteration=\n") << true
+                                        << false;
+    }
+    void choicesComeFromTheFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, marks);
+        QFETCH(bool, transliteration);
+        if (!content.isEmpty())
+            writeFile(content);
+        start();
+        QCOMPARE(menu().stressMarksEntry()->isChecked(), marks);
+        QCOMPARE(menu().transliterationEntry()->isChecked(), transliteration);
+        const Course::LearningChoices choices = m_startup->director()->learningChoices().choices();
+        QCOMPARE(choices.stressMarks, marks);
+        QCOMPARE(choices.transliteration, transliteration);
+        QVERIFY(m_startup->mainWindow()->learningMenu()->menuAction()->isVisible());
+    }
+
+    void unreadableFileIsMovedAsideOnTheFirstChoice()
+    {
+        writeFile(QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20));
+        start();
+        menu().transliterationEntry()->trigger();
+        const QStringList aside = QDir(QFileInfo(m_file).absolutePath()).entryList({u"Learning.ini.unreadable-*"_s});
+        QCOMPARE(aside.size(), 1);
+        const QSettings written(m_file, QSettings::IniFormat);
+        QCOMPARE(written.value(u"Learning/Transliteration"_s).toString(), u"true"_s);
+    }
+
+    void entriesAreWordedInTheInterfaceLanguage()
+    {
+        start();
+        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(Course::Language::Swedish);
+        QCOMPARE(menu().stressMarksEntry()->text(), u"Betoningstecken"_s);
+        QCOMPARE(menu().transliterationEntry()->text(), u"Translitterering"_s);
+        QCOMPARE(m_startup->mainWindow()->learningMenu()->title(), u"Lärande"_s);
+        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(999);
+        QCOMPARE(menu().stressMarksEntry()->text(), u"Stress marks"_s);
+        QCOMPARE(menu().stressMarksEntry()->objectName(), u"mnuStressMarks"_s);
+        QCOMPARE(menu().transliterationEntry()->objectName(), u"mnuTransliteration"_s);
+    }
+
+    void choicesTakeEffectAtOnceAndSurviveARestart()
+    {
+        start();
+        QWidget *window = openLesson38();
+        QVERIFY(window);
+        auto *box = window->findChild<QPlainTextEdit *>(u"txtTexten"_s);
+        auto *line = window->findChild<QLabel *>(u"lblTransliteration"_s);
+        QCOMPARE(box->toPlainText(), u"Повторе́ние"_s);
+        QVERIFY(line->isHidden());
+
+        menu().transliterationEntry()->trigger();
+        menu().stressMarksEntry()->trigger();
+        QCOMPARE(box->toPlainText(), u"Повторение"_s);
+        QVERIFY(!line->isHidden());
+        QCOMPARE(line->text(), u"Povtor<b>e</b>niye"_s);
+        const QSettings written(m_file, QSettings::IniFormat);
+        QCOMPARE(written.value(u"Learning/StressMarks"_s).toString(), u"false"_s);
+        QCOMPARE(written.value(u"Learning/Transliteration"_s).toString(), u"true"_s);
+
+        start();
+        QVERIFY(!menu().stressMarksEntry()->isChecked());
+        QVERIFY(menu().transliterationEntry()->isChecked());
+        window = openLesson38();
+        QCOMPARE(window->findChild<QPlainTextEdit *>(u"txtTexten"_s)->toPlainText(), u"Повторение"_s);
+        QVERIFY(!window->findChild<QLabel *>(u"lblTransliteration"_s)->isHidden());
+    }
+};
+
+QTEST_MAIN(TestLearningMenu)
+#include "tst_learningmenu.moc"
