@@ -29,6 +29,20 @@ private Q_SLOTS:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_scratch.path()));
     }
 
+    // First: a module once loaded stays in the process.
+    void anAccessorBeforeTheWarmUpLoadsItsOwnModuleOnly()
+    {
+        AdapterModules modules(AdapterModules::folderBeside(qEnvironmentVariable("VESKORA_APP_DIR")));
+        QVERIFY(modules.databases());
+        QVERIFY(isMapped("plugins/database.so"));
+        QVERIFY(!isMapped("plugins/agent.so"));
+        QVERIFY(!isMapped("plugins/report.so"));
+        modules.warmUp();
+        QTRY_VERIFY_WITH_TIMEOUT(modules.isReady(), 30000);
+        QVERIFY(modules.characters() && modules.reports() && modules.help());
+        QVERIFY(isMapped("plugins/agent.so"));
+    }
+
     void modulesServeThroughTheDeferredAdapters()
     {
         const QString appDir = qEnvironmentVariable("VESKORA_APP_DIR");
@@ -117,6 +131,12 @@ private Q_SLOTS:
     }
 
 private:
+    static bool isMapped(const char *file)
+    {
+        QFile maps(u"/proc/self/maps"_s);
+        return maps.open(QIODevice::ReadOnly | QIODevice::Text) && maps.readAll().contains(file);
+    }
+
     QTemporaryDir m_scratch;
 };
 

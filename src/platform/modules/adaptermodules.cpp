@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/modules/adaptermodules.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include <QLibrary>
@@ -35,13 +36,33 @@ const Module *loadModule(const QString &folder, const QString &file, const char 
     return entry();
 }
 
-AdapterModules::Set loadFolder(const QString &folder)
+void loadInto(AdapterModules::Set &set, const QString &folder, AdapterModules::Slot slot)
 {
-    AdapterModules::Set set;
-    set.databases = loadModule<DatabaseModule>(folder, QStringLiteral("database.so"), "veskoraDatabaseModule");
-    set.characters = loadModule<CharacterModule>(folder, QStringLiteral("agent.so"), "veskoraCharacterModule");
-    set.reports = loadModule<ReportModule>(folder, QStringLiteral("report.so"), "veskoraReportModule");
-    set.help = loadModule<HelpModule>(folder, QStringLiteral("help.so"), "veskoraHelpModule");
+    switch (slot) {
+    case AdapterModules::Slot::Databases:
+        set.databases = loadModule<DatabaseModule>(folder, QStringLiteral("database.so"), "veskoraDatabaseModule");
+        break;
+    case AdapterModules::Slot::Characters:
+        set.characters = loadModule<CharacterModule>(folder, QStringLiteral("agent.so"), "veskoraCharacterModule");
+        break;
+    case AdapterModules::Slot::Reports:
+        set.reports = loadModule<ReportModule>(folder, QStringLiteral("report.so"), "veskoraReportModule");
+        break;
+    case AdapterModules::Slot::Help:
+        set.help = loadModule<HelpModule>(folder, QStringLiteral("help.so"), "veskoraHelpModule");
+        break;
+    }
+}
+
+/// \a set with every module that \a tried does not name loaded.
+AdapterModules::Set loadRest(AdapterModules::Set set, const QString &folder, const AdapterModules::Tried &tried)
+{
+    // The database first: the first lesson needs it before the character.
+    for (const auto slot : {AdapterModules::Slot::Databases, AdapterModules::Slot::Characters,
+                            AdapterModules::Slot::Reports, AdapterModules::Slot::Help}) {
+        if (!tried[std::size_t(slot)])
+            loadInto(set, folder, slot);
+    }
     return set;
 }
 
@@ -54,8 +75,8 @@ AdapterModules::AdapterModules(QString folder)
 
 AdapterModules::AdapterModules(const Set &linked)
     : m_modules(linked)
-    , m_loaded(true)
 {
+    m_tried.fill(true);
 }
 
 AdapterModules::~AdapterModules()
@@ -69,12 +90,17 @@ QString AdapterModules::folderBeside(const QString &programFolder)
     return programFolder + QStringLiteral("/plugins");
 }
 
+bool AdapterModules::allTried() const
+{
+    return std::all_of(m_tried.begin(), m_tried.end(), [](bool tried) { return tried; });
+}
+
 void AdapterModules::warmUp()
 {
-    if (m_loaded || m_loading.valid())
+    if (allTried() || m_loading.valid())
         return;
     try {
-        m_loading = std::async(std::launch::async, loadFolder, m_folder);
+        m_loading = std::async(std::launch::async, loadRest, m_modules, m_folder, m_tried);
     } catch (const std::system_error &error) {
         // Without a thread the first use loads the modules instead.
         qCWarning(lcModules) << "no thread to load the modules on:" << error.what();
@@ -83,14 +109,18 @@ void AdapterModules::warmUp()
 
 bool AdapterModules::isReady() const
 {
-    return m_loaded || !m_loading.valid() || m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return !m_loading.valid() || m_loading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
-const AdapterModules::Set &AdapterModules::modules()
+const AdapterModules::Set &AdapterModules::modules(Slot slot)
 {
-    if (!m_loaded) {
-        m_modules = m_loading.valid() ? m_loading.get() : loadFolder(m_folder);
-        m_loaded = true;
+    if (m_loading.valid()) {
+        m_modules = m_loading.get();
+        m_tried.fill(true);
+    }
+    if (!m_tried[std::size_t(slot)]) {
+        loadInto(m_modules, m_folder, slot);
+        m_tried[std::size_t(slot)] = true;
     }
     return m_modules;
 }

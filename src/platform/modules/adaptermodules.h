@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <array>
 #include <functional>
 #include <future>
 #include <memory>
@@ -79,7 +80,8 @@ protected:
 ///
 /// Threads: warmUp() loads the modules' libraries on a worker thread; everything else is
 /// called from the interface thread, and an accessor called while the worker still loads
-/// waits for it. Without warmUp() the first accessor loads them itself.
+/// waits for it. An accessor called before warmUp() loads its own module only (counting what
+/// is due from the progress file, before the first window, needs the database module alone).
 class AdapterModules final {
 public:
     struct Set {
@@ -101,24 +103,30 @@ public:
     /// The folder beside the course program that holds its modules.
     static QString folderBeside(const QString &programFolder);
 
-    /// Starts loading the modules on a worker thread; does nothing once they are loaded or
-    /// loading.
+    /// Starts loading the modules not loaded yet on a worker thread; does nothing once they are
+    /// loaded or loading.
     void warmUp();
     /// True when no worker is loading the modules any more (or none was started), so the
     /// accessors do not wait for one.
     bool isReady() const;
 
-    const CharacterModule *characters() { return modules().characters; }
-    const DatabaseModule *databases() { return modules().databases; }
-    const ReportModule *reports() { return modules().reports; }
-    const HelpModule *help() { return modules().help; }
+    const CharacterModule *characters() { return modules(Slot::Characters).characters; }
+    const DatabaseModule *databases() { return modules(Slot::Databases).databases; }
+    const ReportModule *reports() { return modules(Slot::Reports).reports; }
+    const HelpModule *help() { return modules(Slot::Help).help; }
+
+    enum class Slot { Characters, Databases, Reports, Help };
+    /// Which modules have been loaded (or failed to load), by Slot.
+    using Tried = std::array<bool, 4>;
 
 private:
-    const Set &modules();
+    /// The modules, \a slot's among them: waits for the worker, or loads that one now.
+    const Set &modules(Slot slot);
+    bool allTried() const;
 
     QString m_folder;
     Set m_modules;
-    bool m_loaded = false;
+    Tried m_tried{};
     std::future<Set> m_loading;
 };
 
