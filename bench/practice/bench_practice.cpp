@@ -27,6 +27,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/progress/sqliteprogressstore.h"
 #include "platform/settings/inisettingsstore.h"
+#include "practice/chartdrawing.h"
 #include "practice/coursereader.h"
 #include "practice/practicewindow.h"
 #include "practice/progressaccess.h"
@@ -107,6 +108,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     qputenv("VESKORA_AUDIO_OUT", (config.path() + QStringLiteral("/speech.wav")).toUtf8());
     QApplication app(argc, argv);
+    Practice::useChartDrawing(&Practice::qtChartDrawing());
     const QStringList args = app.arguments();
     const int runsAt = int(args.indexOf(QStringLiteral("--runs")));
     const int runs = runsAt > 0 && runsAt + 1 < args.size() ? std::max(1, args.at(runsAt + 1).toInt()) : 15;

@@ -21,6 +21,7 @@
 #include "platform/modules/linkedmodules.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
+#include "practice/chartdrawing.h"
 #include "practice/practicewindow.h"
 #include "resources/localeid.h"
 #include "shell/courseservices.h"
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
     qputenv("VESKORA_AUDIO_OUT", (home.path() + QStringLiteral("/speech.wav")).toUtf8());
     QApplication app(argc, argv);
+    Practice::useChartDrawing(&Practice::qtChartDrawing());
     const QStringList args = app.arguments();
     QTextStream out(stdout);
     if (args.size() < 3) {

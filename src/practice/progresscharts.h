@@ -7,8 +7,7 @@
 #include <QString>
 
 #include "platform/progress/progressstore.h"
-
-class QChart;
+#include "practice/chartdrawing.h"
 
 namespace Practice {
 
@@ -27,11 +26,11 @@ DailyFigures answerFigures(const QList<Platform::ProgressDayTally> &tallies, QDa
 /// Spreads \a forecast over the days \a first to \a last.
 DailyFigures dueFigures(const QList<Platform::ProgressDueDay> &forecast, QDate first, QDate last);
 
-/// The chart of answers per day (bars) and the share answered right (a line on its own
-/// axis, in per cent), titled in interface language \a language.
-QChart *answersChart(const DailyFigures &figures, int language);
-/// The chart of items falling due per day.
-QChart *forecastChart(const DailyFigures &figures, int language);
+/// The texts of the chart of answers per day (bars) and the share answered right (a line on
+/// its own axis, in per cent), in interface language \a language.
+ChartTexts answersChartTexts(const DailyFigures &figures, int language);
+/// The texts of the chart of items falling due per day.
+ChartTexts forecastChartTexts(const DailyFigures &figures, int language);
 
 /// The charts told in a sentence, for screen readers.
 QString answersSummary(const DailyFigures &figures, int language);

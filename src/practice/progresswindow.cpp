@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "practice/progresswindow.h"
 
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,13 +36,16 @@ void showMessageBox(QWidget *parent, const QString &title, const QString &text)
     box.exec();
 }
 
-QChartView *addChartView(QWidget *parent, const QString &name)
+// A chart view, or without the charts module a plain area that still carries the chart's
+// name and spoken summary.
+QWidget *addChartView(QWidget *parent, const QString &name)
 {
-    auto *view = new QChartView(parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setFocusPolicy(Qt::StrongFocus);
-    return view;
+    if (const ChartDrawing *drawing = chartDrawing())
+        return drawing->createView(parent, name);
+    auto *area = new QWidget(parent);
+    area->setObjectName(name);
+    area->setFocusPolicy(Qt::StrongFocus);
+    return area;
 }
 
 // The lesson's title in the table of contents, without its double blanks.
@@ -159,13 +161,10 @@ void ProgressWindow::refresh()
     const auto forecast = store.dueForecast(today, last);
     const DailyFigures due = dueFigures(forecast ? *forecast : QList<Platform::ProgressDueDay>(), today, last);
 
-    // The view owns its chart; setting a new one deletes the old.
-    QChart *answersShown = m_answers->chart();
-    m_answers->setChart(answersChart(answers, m_language));
-    delete answersShown;
-    QChart *forecastShown = m_forecast->chart();
-    m_forecast->setChart(forecastChart(due, m_language));
-    delete forecastShown;
+    if (const ChartDrawing *drawing = chartDrawing()) {
+        drawing->showAnswers(*m_answers, answers, answersChartTexts(answers, m_language));
+        drawing->showForecast(*m_forecast, due, forecastChartTexts(due, m_language));
+    }
     m_answers->setAccessibleName(progressText(m_language, QStringLiteral("answersTitle")));
     m_answers->setAccessibleDescription(answersSummary(answers, m_language));
     m_forecast->setAccessibleName(progressText(m_language, QStringLiteral("forecastTitle")));

@@ -6,7 +6,6 @@
 
 #include "practice/practiceservices.h"
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -49,8 +48,8 @@ private:
     int m_language = 0;
     QLabel *m_streak = nullptr;
     QTableWidget *m_lessons = nullptr;
-    QChartView *m_answers = nullptr;
-    QChartView *m_forecast = nullptr;
+    QWidget *m_answers = nullptr;
+    QWidget *m_forecast = nullptr;
     QPushButton *m_close = nullptr;
 };
 

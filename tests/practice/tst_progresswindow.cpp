@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include <QChartView>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 
+#include "practice/chartdrawing.h"
 #include "practice/progresswindow.h"
 #include "practicetestbed.h"
 
@@ -34,9 +36,12 @@ QString cell(const QTableWidget *table, int row, int column)
 class TestProgressWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { Practice::useChartDrawing(&Practice::qtChartDrawing()); }
     void showsLessonsStreakAndCharts();
     void swedishCaptionsAndNoHistory();
     void progressFileProblemsAreTold();
+    // Last: the missing module is looked for once per process.
+    void withoutTheChartsModuleTheSummariesRemain();
 };
 
 void TestProgressWindow::showsLessonsStreakAndCharts()
@@ -116,4 +121,20 @@ void TestProgressWindow::progressFileProblemsAreTold()
 }
 
 QTEST_MAIN(TestProgressWindow)
+void TestProgressWindow::withoutTheChartsModuleTheSummariesRemain()
+{
+    // A test program has no plugins folder beside it.
+    Practice::useChartDrawing(nullptr);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^cannot load .*charts\\.so"_s));
+    PracticeTestBed bed;
+    answer(bed, bed.today().addDays(-1), 5, 4, bed.today());
+    Practice::ProgressWindow window(bed.services);
+    QVERIFY(window.load());
+    auto *answers = window.findChild<QWidget *>(u"chtAnswers"_s);
+    QVERIFY(answers && !qobject_cast<QChartView *>(answers));
+    QCOMPARE(answers->accessibleDescription(), u"5 answers in the last 30 days, 80 % of them right."_s);
+    window.refresh();
+    QVERIFY(window.findChild<QWidget *>(u"chtForecast"_s));
+}
+
 #include "tst_progresswindow.moc"

@@ -16,6 +16,7 @@
 #include "inmemorysettingsstore.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/progress/sqliteprogressstore.h"
+#include "practice/chartdrawing.h"
 #include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
 #include "shell/frmmain.h"
@@ -49,6 +50,7 @@ private:
 
     void start(const QString &language)
     {
+        Practice::useChartDrawing(&Practice::qtChartDrawing());
         m_settings.preset(u"Agent"_s, u"OK"_s);
         m_settings.preset(u"Language"_s, language);
         m_progress = std::make_unique<Platform::SqliteProgressStore>(progressPath());
