@@ -34,8 +34,8 @@ FrmSplash::FrmSplash(QWidget *parent)
 
     auto *image = new QLabel(frame);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(
-        Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), QSize(160, 160), image->devicePixelRatioF()));
+    image->setPixmap(Platform::Pictures::renderCached(QStringLiteral(":/shell/genie.svg"), QSize(160, 160),
+                                                      image->devicePixelRatioF()));
     image->setAccessibleName(tr("Veskora"));
 
     const auto label = [frame](const char *name, const QString &text, int pointSize, bool bold = false) {

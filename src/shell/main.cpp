@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "course/programstate.h"
@@ -11,6 +12,7 @@
 #include "platform/modules/deferredadapters.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/pngiconengine.h"
 #include "platform/ui/windowsystem.h"
 #include "resources/localeid.h"
@@ -27,6 +29,10 @@ int main(int argc, char *argv[])
     Platform::usePngIconEngine();
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setDesktopFileName(QStringLiteral("veskora"));
+    // The splash's and the start dialog's drawings (one flag is a large drawing) are drawn
+    // once and then read back from the learner's cache folder.
+    Platform::Pictures::setDrawingCache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                                        + QStringLiteral("/drawings"));
 
     Course::ProgramState state;
     Platform::IniSettingsStore settings;

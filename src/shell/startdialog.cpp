@@ -104,8 +104,9 @@ void Start::buildControls()
     m_ui.Picture2->setAutoFillBackground(true);
     Platform::Twips::place(m_ui.Picture2, 120, 120, 1560, 1560);
     // Drawn at the screen's pixel density, so that it is not enlarged from a small bitmap.
-    m_ui.Picture2->setPixmap(Platform::Pictures::render(QStringLiteral(":/shell/genie.svg"), m_ui.Picture2->size(),
-                                                        m_ui.Picture2->devicePixelRatioF(), Qt::IgnoreAspectRatio));
+    m_ui.Picture2->setPixmap(Platform::Pictures::renderCached(QStringLiteral(":/shell/genie.svg"),
+                                                              m_ui.Picture2->size(), m_ui.Picture2->devicePixelRatioF(),
+                                                              Qt::IgnoreAspectRatio));
 
     int top = 1860;
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -120,9 +121,9 @@ void Start::buildControls()
         flag->setIconSize(flag->size() - QSize(6, 6));
         // Drawn once at the icon's size and the screen's pixel density: an icon of the drawing
         // itself would read the drawing twice before the first window is shown.
-        flag->setIcon(QIcon(
-            Platform::Pictures::render(QStringLiteral(":/shell/flags/%1.svg").arg(QString::fromLatin1(design.picture)),
-                                       flag->iconSize(), flag->devicePixelRatioF())));
+        flag->setIcon(QIcon(Platform::Pictures::renderCached(
+            QStringLiteral(":/shell/flags/%1.svg").arg(QString::fromLatin1(design.picture)), flag->iconSize(),
+            flag->devicePixelRatioF())));
 
         auto *label = new QLabel(QString::fromUtf8(design.welcome), this);
         label->setObjectName(QString::fromLatin1(design.label));

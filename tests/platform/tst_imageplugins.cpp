@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
@@ -121,6 +122,45 @@ private Q_SLOTS:
         Platform::Pictures::open(broken, damaged.fileName());
         QVERIFY(broken.read().isNull());
         QVERIFY(QIcon(damaged.fileName()).isNull());
+    }
+
+    void drawingsAreKeptAndReadBack()
+    {
+        QTemporaryDir cache;
+        const QString folder = cache.filePath(QStringLiteral("drawings"));
+        const QString drawing = sourceFile("src/shell/flags/se.svg");
+        const auto argb = [](const QPixmap &pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
+        Platform::Pictures::setDrawingCache(folder);
+        const QPixmap drawn = Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0);
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+        const QPixmap read = Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0);
+        QCOMPARE(read.devicePixelRatio(), 2.0);
+        QCOMPARE(argb(read), argb(drawn));
+
+        // Another size or density is another drawing.
+        QVERIFY(!Platform::Pictures::renderCached(drawing, QSize(40, 26), 1.0).isNull());
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+
+        // Kept files that are damaged, or larger than asked, are drawn again.
+        for (const QByteArray &bytes : {QByteArray("\x89PNG\r\n\x1a\n and nothing more"), QByteArray()}) {
+            for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+                QFile kept(QDir(folder).filePath(name));
+                QVERIFY(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                if (bytes.isEmpty())
+                    QImage(500, 500, QImage::Format_ARGB32).save(&kept, "png");
+                else
+                    kept.write(bytes);
+            }
+            QCOMPARE(argb(Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0)), argb(drawn));
+        }
+        QCOMPARE(argb(Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0)), argb(drawn));
+
+        // Without a cache folder nothing is kept.
+        Platform::Pictures::setDrawingCache({});
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(!Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0).isNull());
+        QVERIFY(!QDir(folder).exists());
     }
 };
 
