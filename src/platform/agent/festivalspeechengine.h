@@ -78,6 +78,15 @@ private:
         int words = 0;
     };
     Prepared prepare(const QString &spoken);
+    /// What Festival says, at the voice's own sample rate, with the word starts.
+    struct Pass {
+        QByteArray pcm;
+        int sampleRate = kSampleRate;
+        QList<qint64> wordStartsMs;
+    };
+    Pass speak(const QString &text);
+    /// \a pass at kSampleRate, at its own tempo and pitch.
+    static Utterance converted(const Pass &pass);
     /// Lexicon entries for words that carry their stress in the text, added once each.
     void addMarkedWord(const QString &marked);
     void loadLexicon(const QString &path);
