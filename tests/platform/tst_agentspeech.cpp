@@ -145,6 +145,25 @@ private Q_SLOTS:
         QCOMPARE(SpeechTiming::audibleSpan(samples({{50, 3}})), (std::pair<qsizetype, qsizetype>(0, 0)));
     }
 
+    void paddingSlowsSpeechToTheRateOnly()
+    {
+        // Three words sounding over 6400 samples: about 620 words per minute.
+        const QByteArray pcm = samples({{2000, 5000}, {200, 10}, {2000, -4000}, {200, 5}, {2000, 3000}});
+        QList<qint64> starts{0, 100, 200};
+        const QByteArray padded = SpeechTiming::padToRate(pcm, starts, 6400, 100, 22050);
+        // Three words at 100 per minute last 1.8 s, the sound included.
+        QVERIFY2(std::abs(padded.size() / 2 - 39690) <= 2, qPrintable(QString::number(padded.size() / 2)));
+        QCOMPARE(loudSamples(padded), loudSamples(pcm));
+        QCOMPARE(starts.first(), 0);
+        QVERIFY2(starts.at(1) > 700 && starts.at(2) > starts.at(1) + 700, qPrintable(QString::number(starts.at(2))));
+        // Speech already as slow as asked, or a single word, stays as it is.
+        QList<qint64> unchanged{0, 100, 200};
+        QCOMPARE(SpeechTiming::padToRate(pcm, unchanged, 6400, 700, 22050), pcm);
+        QCOMPARE(unchanged, (QList<qint64>{0, 100, 200}));
+        QList<qint64> single{0};
+        QCOMPARE(SpeechTiming::padToRate(pcm, single, 6400, 50, 22050), pcm);
+    }
+
     void slowRatesUseTheSynthesisersMinimum()
     {
         // Anything at or below what the slowest setting sounds like must not ask for less.

@@ -327,19 +327,10 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
     result.pcm = SpeechStretch::reshape(pass.pcm, pass.sampleRate, kSampleRate, tempo, pitch);
     for (const qint64 start : pass.wordStartsMs)
         result.wordStartsMs << qint64(std::lround(double(start) / tempo));
-    if (tempo == 1.0 && heard > target && words > 1) {
-        // Too fast: the missing time spread over the gaps between words.
-        const double wanted = words * 60.0 * kSampleRate / target;
-        const double spoken = double(last - first) * kSampleRate / pass.sampleRate;
-        const auto gap = qsizetype((wanted - spoken) / double(words - 1));
-        QList<qsizetype> starts;
-        for (const qint64 ms : std::as_const(result.wordStartsMs))
-            starts << qsizetype(ms) * kSampleRate / 1000;
-        result.pcm = SpeechTiming::insertWordGaps(result.pcm, starts, gap, kSampleRate);
-        result.wordStartsMs.clear();
-        for (const qsizetype start : std::as_const(starts))
-            result.wordStartsMs << qint64(start) * 1000 / kSampleRate;
-    }
+    // Too fast: the missing time spread over the gaps between words.
+    if (tempo == 1.0)
+        result.pcm = SpeechTiming::padToRate(result.pcm, result.wordStartsMs,
+                                             (last - first) * kSampleRate / pass.sampleRate, target, kSampleRate);
     result.durationMs = result.pcm.size() / 2 * 1000 / kSampleRate;
     for (qint64 &start : result.wordStartsMs)
         start = std::min(start, result.durationMs);
