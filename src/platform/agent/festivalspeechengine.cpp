@@ -165,6 +165,10 @@ FestivalSpeechEngine::FestivalSpeechEngine(const QString &lexiconPath, const QSt
     m_available = true;
     if (!lexiconPath.isEmpty())
         loadLexicon(lexiconPath);
+    // The voice reads much of what unit selection needs only when first asked for it: a
+    // first sentence would wait about half a second for that. A sentence with every letter
+    // of the alphabet reads it now, while nothing waits for the loading.
+    (void)speak(QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю."));
 }
 
 FestivalSpeechEngine::~FestivalSpeechEngine()

@@ -46,7 +46,8 @@ public:
     static constexpr double kLowestPitch = 0.9;
     static constexpr double kHighestPitch = 1.12;
 
-    /// Starts Festival and loads \a voiceName (blocks for seconds). \a lexiconPath: the
+    /// Starts Festival, loads \a voiceName and says one sentence to itself, so that the
+    /// first real one comes quickly (blocks for seconds). \a lexiconPath: the
     /// stress lexicon; empty or missing leaves the voice's own stress.
     explicit FestivalSpeechEngine(const QString &lexiconPath = {},
                                   const QString &voiceName = QString::fromLatin1(kVoiceName));
