@@ -311,10 +311,10 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
     if (!hasVoice(voice) || text.spoken.isEmpty())
         return silentUtterance(text, kSampleRate);
     const Pass pass = speak(text.spoken);
-    const qsizetype words = pass.wordStartsMs.size();
-    const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
     if (pass.pcm.isEmpty())
         return silentUtterance(text, kSampleRate);
+    const qsizetype words = pass.wordStartsMs.size();
+    const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
     if (words == 0 || last <= first)
         return converted(pass);
 
@@ -324,8 +324,9 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
         text.pitchHz ? std::clamp(*text.pitchHz / double(kOwnPitchHz), kLowestPitch, kHighestPitch) : 1.0;
     const int target = std::clamp(text.wordsPerMinute.value_or(kDefaultWordsPerMinute), 20, 400);
     const double heard = words * 60.0 * pass.sampleRate / double(last - first);
-    // Too slow: the whole utterance faster, its word starts with it.
-    const double tempo = heard < target * 0.98 ? target / heard : 1.0;
+    // Too slow: the whole utterance faster (as far as the tempo change goes), its word
+    // starts with it.
+    const double tempo = heard < target * 0.98 ? std::min(target / heard, 4.0) : 1.0;
     Utterance result;
     result.sampleRate = kSampleRate;
     result.pcm = SpeechStretch::reshape(pass.pcm, pass.sampleRate, kSampleRate, tempo, pitch);
