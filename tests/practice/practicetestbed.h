@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +113,32 @@ struct PracticeTestBed {
     void present(QWidget *, const QString &title, const QString &text)
     {
         messages << title + QStringLiteral(": ") + text;
+    }
+    /// A window's message box that keeps each message in \c messages instead.
+    Practice::MessagePresenter presenter()
+    {
+        return [this](QWidget *parent, const QString &title, const QString &text) { present(parent, title, text); };
+    }
+
+    /// Replaces the progress file with \a bytes, which are no progress database.
+    void spoilProgressFile(const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(progress.path()).absolutePath());
+        QFile garbage(progress.path());
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write(bytes);
+    }
+
+    /// Makes the progress file one that a newer version of the program wrote: its schema
+    /// version (the database header's user version) beyond this program's.
+    void makeProgressFileNewer()
+    {
+        {
+            Platform::SqliteProgressStore store(progress.path());
+            QVERIFY(store.open());
+        }
+        QFile file(progress.path());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(63) && file.putChar(char(9)));
     }
 
     QTemporaryDir dir;

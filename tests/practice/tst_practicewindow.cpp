@@ -333,7 +333,7 @@ void TestPracticeWindow::answerThatCannotBeSavedEndsThePractice()
 {
     PracticeTestBed bed;
     Practice::PracticeWindow window(bed.services);
-    window.setMessagePresenter([&bed](QWidget *w, const QString &t, const QString &m) { bed.present(w, t, m); });
+    window.setMessagePresenter(bed.presenter());
     window.show();
     QVERIFY(window.startLesson(5));
     bed.progress.failRecording = true;
@@ -349,14 +349,9 @@ void TestPracticeWindow::progressFileProblemsAreTold()
 {
     PracticeTestBed bed;
     bed.state.interfaceLanguage = Course::Language::Swedish;
-    QDir().mkpath(QFileInfo(bed.progress.path()).absolutePath());
-    {
-        QFile garbage(bed.progress.path());
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write(QByteArray(3000, '\x7f'));
-    }
+    bed.spoilProgressFile(QByteArray(3000, '\x7f'));
     Practice::PracticeWindow window(bed.services);
-    window.setMessagePresenter([&bed](QWidget *w, const QString &t, const QString &m) { bed.present(w, t, m); });
+    window.setMessagePresenter(bed.presenter());
     QVERIFY(window.startLesson(5));
     QCOMPARE(bed.messages.size(), 1);
     QVERIFY2(bed.messages.first().startsWith(u"Övning: Dina övningsresultat kunde inte läsas."_s),
@@ -365,15 +360,9 @@ void TestPracticeWindow::progressFileProblemsAreTold()
     QVERIFY(!window.session().finished());
 
     PracticeTestBed newer;
-    {
-        Platform::SqliteProgressStore store(newer.progress.path());
-        QVERIFY(store.open());
-    }
-    QFile file(newer.progress.path());
-    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(63) && file.putChar(char(9)));
-    file.close();
+    newer.makeProgressFileNewer();
     Practice::PracticeWindow refused(newer.services);
-    refused.setMessagePresenter([&newer](QWidget *w, const QString &t, const QString &m) { newer.present(w, t, m); });
+    refused.setMessagePresenter(newer.presenter());
     QVERIFY(!refused.startDue());
     QCOMPARE(newer.messages.size(), 1);
     QVERIFY(newer.messages.first().contains(u"newer version"_s));
