@@ -110,6 +110,11 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     auto definition = loadCharacterFile(path);
     if (!definition)
         return definition.error();
+    // Drawings that refer outside the file are left out; the rest of the figure is drawn.
+    for (const QString &refused : std::as_const(definition->refusedDrawings)) {
+        qCWarning(lcAgent, "%s: drawing left out: %s", qPrintable(path), qPrintable(refused));
+        m_trace->line(QStringLiteral("DrawingRefused %1 %2").arg(file, refused));
+    }
 
     auto owned = std::make_unique<CharacterPlayer>(characterId, std::move(*definition), m_context);
     CharacterPlayer *added = owned.get();
