@@ -50,6 +50,23 @@ Status traced(TraceWriter &trace, const CharacterPlayer *found, const QString &l
     return ok();
 }
 
+// \a text cut to kMaxSpeechLength characters, at the last blank before the limit when
+// there is one in its second half, never inside a character of two code units.
+QString cutToSpeechLength(const QString &text)
+{
+    if (text.size() <= kMaxSpeechLength)
+        return text;
+    qsizetype end = kMaxSpeechLength;
+    if (text.at(end).isSpace()) {
+        // The cut falls on a blank: every word before it is whole.
+    } else if (const qsizetype blank = text.lastIndexOf(u' ', end - 1); blank >= kMaxSpeechLength / 2) {
+        end = blank;
+    } else if (text.at(end - 1).isHighSurrogate()) {
+        --end;
+    }
+    return text.left(end).trimmed();
+}
+
 } // namespace
 
 GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings,
@@ -206,10 +223,14 @@ Status GenieCharacterService::play(const QString &characterId, const QString &an
 
 Status GenieCharacterService::speak(const QString &characterId, const QString &text)
 {
-    const QString line = QStringLiteral("Speak ") + text;
-    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
+    const QString spoken = cutToSpeechLength(text);
+    const QString line = QStringLiteral("Speak ") + spoken;
+    const Status status = traced(*m_trace, player(characterId), line, characterId);
+    if (spoken.size() < text.size())
+        m_trace->line(QStringLiteral("SpeakCut %1 of %2 characters").arg(spoken.size()).arg(text.size()));
+    if (status.failed())
         return status;
-    player(characterId)->enqueue(CharacterPlayer::RequestKind::Speak, line, text);
+    player(characterId)->enqueue(CharacterPlayer::RequestKind::Speak, line, spoken);
     return ok();
 }
 
