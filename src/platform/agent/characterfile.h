@@ -64,7 +64,7 @@ inline constexpr int kMaxAnimations = 256;
 inline constexpr int kMaxFrames = 2048;
 /// Properties set on one frame line.
 inline constexpr int kMaxPropertiesPerFrame = 64;
-/// The characters of one [defs] or [part] section's SVG.
+/// The bytes (UTF-8) of one [defs] or [part] section's SVG.
 inline constexpr int kMaxSvgSectionLength = 64 * 1024;
 /// The characters of a character's, part's or animation's name.
 inline constexpr int kMaxNameLength = 64;
