@@ -322,6 +322,8 @@ const CharacterAnimation *CharacterDefinition::animation(const QString &name) co
 
 Result<CharacterDefinition> parseCharacterFile(const QByteArray &utf8)
 {
+    if (utf8.size() > Limits::kMaxFileBytes)
+        return invalid(1, QStringLiteral("the file holds more than %1 bytes").arg(Limits::kMaxFileBytes));
     return CharacterFileReader().read(utf8);
 }
 
