@@ -37,7 +37,8 @@ inline constexpr int kMaxSpeechLength = 2000;
 /// "BalloonFontCharSet 0", "BalloonFontName Arial", "Commands <name>,<name>…" (the
 /// control's whole pop-up list after each change), "PropertySheet 1". A speech text longer
 /// than kMaxSpeechLength is traced as it is spoken, cut, followed by
-/// "SpeakCut <kept> of <given> characters".
+/// "SpeakCut <kept> of <given> characters". A drawing of the character file left out at Load
+/// because it refers outside the file adds "DrawingRefused <file> <section>: <reason>".
 class CharacterService : public QObject {
     Q_OBJECT
 public:
