@@ -105,6 +105,14 @@ Status AgentCharacter::listen(bool on)
     return onService(service(), m_id, [&](CharacterService &service) { return service.listen(m_id, on); });
 }
 
+Result<Utterance> AgentCharacter::synthesize(const QString &text)
+{
+    CharacterService *const target = service();
+    if (!target)
+        return serviceGone(m_id);
+    return target->synthesize(m_id, text);
+}
+
 AgentBalloon AgentCharacter::balloon() const
 {
     return AgentBalloon(service(), m_id);

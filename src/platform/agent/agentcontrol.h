@@ -45,6 +45,9 @@ public:
     Status play(const QString &animation);
     Status speak(const QString &text);
     Status listen(bool on);
+    /// The speech the character would say for \a text, handed back instead of spoken
+    /// (CharacterService::synthesize).
+    Result<Utterance> synthesize(const QString &text);
     AgentBalloon balloon() const;
     /// Commands.RemoveAll
     Status removeAllCommands();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "platform/agent/speechengine.h"
 #include "platform/core/error.h"
 
 namespace Platform {
@@ -67,6 +68,17 @@ public:
     /// Speaks text with the tags \spd=n\, \pit=n\ and \map="spoken"="shown"\ .
     virtual Status speak(const QString &characterId, const QString &text) = 0;
     virtual Status listen(const QString &characterId, bool on) = 0;
+    /// The speech the character would say for \a text (tags as for speak()), synthesised
+    /// now and handed back instead of spoken: nothing is queued, shown or heard. Its samples
+    /// are empty when the voice cannot be heard; the word starts are there either way. Traced
+    /// as "Synthesize <text>". Errors: CharacterNotLoaded; NotSupported from a service
+    /// without this ability (the default).
+    virtual Result<Utterance> synthesize(const QString &characterId, const QString &text)
+    {
+        Q_UNUSED(characterId)
+        Q_UNUSED(text)
+        return Error{ErrorCode::NotSupported, QStringLiteral("this service hands out no speech")};
+    }
 
     virtual Result<quint32> balloonStyle(const QString &characterId) const = 0;
     virtual Status setBalloonStyle(const QString &characterId, quint32 style) = 0;

@@ -199,6 +199,15 @@ Status GenieCharacterService::speak(const QString &characterId, const QString &t
     return ok();
 }
 
+Result<Utterance> GenieCharacterService::synthesize(const QString &characterId, const QString &text)
+{
+    if (const Status status = trace(QStringLiteral("Synthesize ") + text, characterId); status.failed())
+        return status.error();
+    // The same voice and text handling as the character's own speech, so the audio is what
+    // the learner hears from the genie.
+    return engine().synthesize(player(characterId)->voice(), parseSpeechText(text));
+}
+
 Status GenieCharacterService::listen(const QString &characterId, bool on)
 {
     // There is no voice input; ending listening that never began is done at once.
