@@ -84,6 +84,13 @@ Status FakeCharacterService::speak(const QString &characterId, const QString &te
     return record(QStringLiteral("Speak ") + text, characterId);
 }
 
+Platform::Result<Platform::Utterance> FakeCharacterService::synthesize(const QString &characterId, const QString &text)
+{
+    if (const Status status = record(QStringLiteral("Synthesize ") + text, characterId); status.failed())
+        return status.error();
+    return speech;
+}
+
 Status FakeCharacterService::listen(const QString &characterId, bool on)
 {
     if (const Status status = record(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId); status.failed())
