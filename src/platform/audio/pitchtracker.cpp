@@ -14,11 +14,11 @@ namespace Platform {
 
 namespace {
 
-constexpr double kLowestHz = 60;
+constexpr double kLowestHz = 50;
 constexpr double kHighestHz = 600;
 constexpr float kSilenceDb = -50;
 constexpr float kTolerance = 0.2f;
-constexpr double kLeastConfidence = 0.7;
+constexpr double kLeastConfidence = 0.6;
 constexpr int kShortestRun = 3;
 constexpr int kMedianSpan = 5;
 
@@ -33,7 +33,7 @@ uint_t windowFor(int sampleRate)
 {
     // Two periods of the lowest voice fit in the window.
     uint_t window = 256;
-    while (window < uint_t(2.5 * sampleRate / kLowestHz))
+    while (window < uint_t(2 * sampleRate / kLowestHz))
         window *= 2;
     return window;
 }

@@ -16,7 +16,8 @@ struct PitchTrack {
 };
 
 /// Follows the pitch of 16-bit mono speech with aubio's YIN estimator: 10 ms frames over a
-/// 40–64 ms window, so voices from 60 to 600 Hz are followed. A frame counts as voiced when
+/// window of at least two periods of 50 Hz, so voices from 50 to 600 Hz are followed (the
+/// genie speaks at about 60–90 Hz). A frame counts as voiced when
 /// the estimate is confident, the frame is louder than -50 dBFS and the frequency lies in
 /// that range; voiced stretches shorter than 30 ms are dropped and the rest smoothed with a
 /// running median, which removes single-frame octave slips. Pure computation, any thread.
