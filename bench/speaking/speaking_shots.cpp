@@ -39,8 +39,8 @@ class ReadyRecorder final : public Platform::SoundRecorder {
 public:
     std::optional<InputProblem> availability() override { return std::nullopt; }
     bool start() override { return false; }
-    void stop() override {}
-    void cancel() override {}
+    void stop() override { }
+    void cancel() override { }
     bool isRecording() const override { return false; }
 };
 
@@ -84,8 +84,8 @@ int main(int argc, char **argv)
     const QList<Shot> shots{
         {QStringLiteral("pitch-question.png"), QStringLiteral("lesson14-record13"),
          QStringLiteral("Где вы остановитесь?"), QStringLiteral("lesson14"), Course::Language::English},
-        {QStringLiteral("pitch-statement.png"), QStringLiteral("lesson02-record09"),
-         QStringLiteral("Меня зовут Анна."), QStringLiteral("lesson02"), Course::Language::Swedish},
+        {QStringLiteral("pitch-statement.png"), QStringLiteral("lesson02-record09"), QStringLiteral("Меня зовут Анна."),
+         QStringLiteral("lesson02"), Course::Language::Swedish},
     };
     for (const Shot &shot : shots) {
         const auto speech = genie->synthesize(QStringLiteral("\\spd=100\\\\pit=74\\") + shot.russian);

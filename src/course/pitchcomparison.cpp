@@ -102,7 +102,7 @@ PitchAlignment alignPitch(const PitchContour &genieContour, const PitchContour &
     const QList<double> learnerPlaces = relativePlaces(learner);
     const auto cost = [&](qsizetype i, qsizetype j) {
         return std::abs(genie.at(i).semitones - learner.at(j).semitones)
-               + kPlaceWeight * std::abs(geniePlaces.at(i) - learnerPlaces.at(j));
+            + kPlaceWeight * std::abs(geniePlaces.at(i) - learnerPlaces.at(j));
     };
     // total[i][j]: the cheapest match of the first i+1 genie and j+1 learner frames.
     constexpr double kNone = std::numeric_limits<double>::infinity();

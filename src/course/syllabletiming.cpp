@@ -28,9 +28,9 @@ bool isSonorant(QChar c)
 // Words of one syllable that lean on their neighbour and carry no stress of their own.
 bool isClitic(const QString &key)
 {
-    static const QStringList clitics{u"в"_qs,  u"во"_qs, u"на"_qs, u"с"_qs,  u"со"_qs, u"к"_qs,  u"ко"_qs, u"у"_qs,
-                                     u"о"_qs,  u"об"_qs, u"от"_qs, u"до"_qs, u"по"_qs, u"за"_qs, u"из"_qs, u"без"_qs,
-                                     u"и"_qs,  u"а"_qs,  u"но"_qs, u"не"_qs, u"ни"_qs, u"же"_qs, u"ли"_qs, u"бы"_qs};
+    static const QStringList clitics{u"в"_qs, u"во"_qs, u"на"_qs, u"с"_qs,  u"со"_qs, u"к"_qs,  u"ко"_qs, u"у"_qs,
+                                     u"о"_qs, u"об"_qs, u"от"_qs, u"до"_qs, u"по"_qs, u"за"_qs, u"из"_qs, u"без"_qs,
+                                     u"и"_qs, u"а"_qs,  u"но"_qs, u"не"_qs, u"ни"_qs, u"же"_qs, u"ли"_qs, u"бы"_qs};
     return clitics.contains(key);
 }
 
@@ -142,8 +142,8 @@ QList<TimedSyllable> placeSyllables(const QString &text, const QList<qint64> &wo
             const QString &syllable = word.syllables.at(s);
             const qint64 from = start + (end - start) * weightSoFar / word.weight;
             weightSoFar += letterWeight(syllable);
-            placed << TimedSyllable{withoutStressMarks(syllable), from, start + (end - start) * weightSoFar / word.weight,
-                                    s == word.stressed, int(w)};
+            placed << TimedSyllable{withoutStressMarks(syllable), from,
+                                    start + (end - start) * weightSoFar / word.weight, s == word.stressed, int(w)};
         }
     }
     return placed;

@@ -123,8 +123,8 @@ void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase)
 {
     stopAll();
     m_phrase = phrase;
-    const QString marked = m_services.stress ? Course::markStress(phrase.russian, *m_services.stress, phrase.record)
-                                             : phrase.russian;
+    const QString marked =
+        m_services.stress ? Course::markStress(phrase.russian, *m_services.stress, phrase.record) : phrase.russian;
     m_melody = genieMelody(phrase.genie, marked);
     m_picture->setGenie(m_melody.curve, m_melody.syllables, m_melody.durationMs);
     m_take.reset();
@@ -133,8 +133,8 @@ void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase)
     if (!m_checkedInput) {
         // Looking for an input may take a moment, so it happens when the panel is first used.
         m_checkedInput = true;
-        m_problem = m_services.recorder ? m_services.recorder->availability()
-                                        : Platform::SoundRecorder::InputProblem::NoDevice;
+        m_problem =
+            m_services.recorder ? m_services.recorder->availability() : Platform::SoundRecorder::InputProblem::NoDevice;
     }
     showLearner();
     setStatus(m_problem ? problemKey(*m_problem) : "hint");

@@ -77,10 +77,13 @@ private Q_SLOTS:
     {
         QFETCH(double, hz);
         QFETCH(int, sampleRate);
-        const PitchTrack track = trackPitch(voiced(1.0, [hz](double) { return hz; }, sampleRate), sampleRate);
+        const PitchTrack track = trackPitch(voiced(
+                                                1.0, [hz](double) { return hz; }, sampleRate),
+                                            sampleRate);
         QVERIFY(qAbs(track.frameMs - 10) < 0.1);
         const QList<double> values = voicedValues(track);
-        QVERIFY2(values.size() >= track.hz.size() * 8 / 10, qPrintable(u"%1 of %2 frames voiced"_s.arg(values.size()).arg(track.hz.size())));
+        QVERIFY2(values.size() >= track.hz.size() * 8 / 10,
+                 qPrintable(u"%1 of %2 frames voiced"_s.arg(values.size()).arg(track.hz.size())));
         for (const double value : values)
             QVERIFY2(std::abs(12 * std::log2(value / hz)) < 0.5, qPrintable(u"%1 Hz for %2 Hz"_s.arg(value).arg(hz)));
     }

@@ -6,13 +6,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "course/pitchcomparison.h"
 #include "inmemorysettingsstore.h"
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/pitchtracker.h"
 #include "platform/audio/qtsoundrecorder.h"
 #include "platform/audio/silencedetector.h"
-#include "course/pitchcomparison.h"
 #include "soundserver.h"
 
 using namespace Platform;
@@ -78,9 +78,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_pipe = m_server.folder() + u"/microphone"_s;
-        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s.arg(
-                                    kSource, m_pipe)
-                                    .arg(kFedRate)},
+        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s
+                                     .arg(kSource, m_pipe)
+                                     .arg(kFedRate)},
                                 kSource),
                  qPrintable(m_server.errorString()));
         // Before anything in this process has asked for sound devices.
@@ -128,7 +128,8 @@ private Q_SLOTS:
         QVERIFY(!alignment.isEmpty());
         QVERIFY2(alignment.meanDifference < 1.0, qPrintable(QString::number(alignment.meanDifference)));
         QVERIFY2(std::abs(double(alignment.learner.size()) / alignment.genie.size() - 1) < 0.2,
-                 qPrintable(u"%1 voiced frames recorded, %2 fed"_s.arg(alignment.learner.size()).arg(alignment.genie.size())));
+                 qPrintable(
+                     u"%1 voiced frames recorded, %2 fed"_s.arg(alignment.learner.size()).arg(alignment.genie.size())));
     }
 
     void aTakeStoppedByTheLearnerEndsAtOnce()

@@ -47,11 +47,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("verdict");
         QTest::addColumn<bool>("heardSpeech");
         const QByteArray quiet = tone(500, 0);
-        QTest::newRow("speech then silence") << quiet + tone(800, 0.3) + tone(1600, 0) << int(SilenceDetector::Verdict::Silence) << true;
+        QTest::newRow("speech then silence")
+            << quiet + tone(800, 0.3) + tone(1600, 0) << int(SilenceDetector::Verdict::Silence) << true;
         QTest::newRow("a pause inside the phrase is no end")
             << quiet + tone(500, 0.3) + tone(1000, 0) + tone(500, 0.3) << int(SilenceDetector::Verdict::Going) << true;
         QTest::newRow("silence alone goes on") << tone(3000, 0) << int(SilenceDetector::Verdict::Going) << false;
-        QTest::newRow("a click is not speech") << quiet + tone(40, 0.5) + tone(2000, 0) << int(SilenceDetector::Verdict::Going) << false;
+        QTest::newRow("a click is not speech")
+            << quiet + tone(40, 0.5) + tone(2000, 0) << int(SilenceDetector::Verdict::Going) << false;
         // A loud hum all along is the room, not the learner.
         QTest::newRow("steady hum") << tone(3000, 0.05) << int(SilenceDetector::Verdict::Going) << false;
         QTest::newRow("speech over a hum")

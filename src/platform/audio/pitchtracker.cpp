@@ -85,8 +85,7 @@ PitchTrack trackPitch(const QByteArray &pcm, int sampleRate)
     const uint_t hop = uint_t(std::max(1, sampleRate / 100));
     const uint_t window = windowFor(sampleRate);
     track.frameMs = 1000.0 * hop / sampleRate;
-    std::unique_ptr<aubio_pitch_t, PitchDeleter> pitch(
-        new_aubio_pitch("yinfast", window, hop, uint_t(sampleRate)));
+    std::unique_ptr<aubio_pitch_t, PitchDeleter> pitch(new_aubio_pitch("yinfast", window, hop, uint_t(sampleRate)));
     std::unique_ptr<fvec_t, VectorDeleter> input(new_fvec(hop));
     std::unique_ptr<fvec_t, VectorDeleter> output(new_fvec(1));
     if (!pitch || !input || !output)
@@ -108,8 +107,8 @@ PitchTrack trackPitch(const QByteArray &pcm, int sampleRate)
         }
         aubio_pitch_do(pitch.get(), input.get(), output.get());
         const double value = output->data[0];
-        const bool voiced = aubio_pitch_get_confidence(pitch.get()) >= kLeastConfidence && value >= kLowestHz
-                            && value <= kHighestHz;
+        const bool voiced =
+            aubio_pitch_get_confidence(pitch.get()) >= kLeastConfidence && value >= kLowestHz && value <= kHighestHz;
         hz << (voiced ? value : 0.0);
     }
     // Frames centred before the sound began say nothing about it.

@@ -40,7 +40,7 @@ void syncFolder(const QString &folder)
 QString RecordingStore::defaultFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/Veskora/recordings");
+        + QStringLiteral("/Veskora/recordings");
 }
 
 RecordingStore::RecordingStore(QString folder)
