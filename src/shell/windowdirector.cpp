@@ -2,10 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/windowdirector.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
 #include "course/programstate.h"
+#include "course/recordingskeys.h"
+#include "course/settingskeys.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
@@ -13,11 +17,14 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
+#include "platform/audio/recordingstore.h"
+#include "platform/settings/inisettingsstore.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
 #include "shell/logging.h"
 #include "shell/printlesson.h"
+#include "shell/recordingschoice.h"
 #include "shell/services.h"
 
 namespace Shell {
@@ -29,6 +36,14 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
+    // The learner's choices file lies beside the course's settings file.
+    , m_learningSettings(std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(
+          QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
+              .dir()
+              .filePath(Course::RecordingsKeys::kFileName))))
+    , m_recordings(std::make_unique<Platform::RecordingStore>(Platform::RecordingStore::defaultFolder()))
+    , m_recordingsChoice(
+          std::make_unique<RecordingsChoice>(*main.learningMenu(), *m_learningSettings, *m_recordings, *services.state))
 {
     *m_lessonServices = {services.state,     services.settings, services.characters,
                          services.databases, services.launcher, services.paths};

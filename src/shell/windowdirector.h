@@ -12,6 +12,10 @@
 namespace Course {
 class StressTable;
 } // namespace Course
+namespace Platform {
+class IniSettingsStore;
+class RecordingStore;
+} // namespace Platform
 namespace Contents {
 class ContentsWindow;
 }
@@ -33,6 +37,7 @@ class FrmAbout;
 class FrmMain;
 class HelpCommands;
 class PrintLesson;
+class RecordingsChoice;
 struct Services;
 
 /// The program's window objects: one per window kind, created and loaded on first touch,
@@ -62,6 +67,8 @@ public:
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
+    /// The Learning menu's "Keep my recordings".
+    RecordingsChoice &recordingsChoice() const { return *m_recordingsChoice; }
 
 private:
     template<typename Window>
@@ -76,6 +83,10 @@ private:
     std::unique_ptr<Course::StressTable> m_stress;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
+    /// The learner's choices file (Learning.ini) and their kept recordings.
+    std::unique_ptr<Platform::IniSettingsStore> m_learningSettings;
+    std::unique_ptr<Platform::RecordingStore> m_recordings;
+    std::unique_ptr<RecordingsChoice> m_recordingsChoice;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;
     WindowSlot<Lessons::Lektion3> m_lektion3;

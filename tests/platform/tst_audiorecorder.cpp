@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <cmath>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include "course/pitchcomparison.h"
 #include "inmemorysettingsstore.h"
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/pitchtracker.h"
+#include "platform/audio/qtsoundplayer.h"
 #include "platform/audio/qtsoundrecorder.h"
 #include "platform/audio/silencedetector.h"
 #include "soundserver.h"
@@ -144,6 +148,24 @@ private Q_SLOTS:
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().at(1).value<SoundRecorder::StopReason>(), SoundRecorder::StopReason::Stopped);
         QVERIFY(!recorder.isRecording());
+    }
+
+    void aClipIsPlayedToItsEnd()
+    {
+        // Half a second of a tone, heard through the server's null sink.
+        RecordedSound clip{QByteArray(kFedRate, '\0'), kFedRate};
+        for (qsizetype i = 0; i < clip.pcm.size() / 2; ++i)
+            qToLittleEndian(qint16(8000 * std::sin(i * 0.05)), clip.pcm.data() + 2 * i);
+        QtSoundPlayer player;
+        QSignalSpy finished(&player, &SoundPlayer::finished);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(player.play(clip));
+        QVERIFY(player.isPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        QVERIFY2(clock.elapsed() >= clip.durationMs() * 8 / 10, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!player.isPlaying());
+        QVERIFY(!player.play({}));
     }
 
     void anInputThatDeliversNothingIsRefused()

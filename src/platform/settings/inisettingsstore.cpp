@@ -56,9 +56,21 @@ QString IniSettingsStore::filePath(const QString &application)
     return configFolder() + u'/' + application + u'/' + application + QStringLiteral(".ini");
 }
 
+IniSettingsStore IniSettingsStore::forFile(const QString &path)
+{
+    IniSettingsStore store;
+    store.m_file = path;
+    return store;
+}
+
+QString IniSettingsStore::pathFor(const QString &application) const
+{
+    return m_file.isEmpty() ? filePath(application) : m_file;
+}
+
 QString IniSettingsStore::read(const QString &application, const QString &section, const QString &key) const
 {
-    const QSettings settings(filePath(application), QSettings::IniFormat);
+    const QSettings settings(pathFor(application), QSettings::IniFormat);
     const QVariant value = settings.value(iniKey(section, key));
     // A value that is not text (a list written by hand into the file) reads as its text form.
     if (value.typeId() == QMetaType::QStringList)
@@ -69,7 +81,7 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
 bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key,
                             const QString &value)
 {
-    const QString path = filePath(application);
+    const QString path = pathFor(application);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!writeValue(path, iniKey(section, key), value)) {
         // A file that QSettings cannot parse cannot be written back without losing what it

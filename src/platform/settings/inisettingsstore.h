@@ -16,12 +16,21 @@ namespace Platform {
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore() = default;
+    /// A store in the one file at \a path, whatever application a caller names; written the
+    /// same way (synced, a file that is not INI moved aside on the first save).
+    static IniSettingsStore forFile(const QString &path);
 
     QString read(const QString &application, const QString &section, const QString &key) const override;
     bool save(const QString &application, const QString &section, const QString &key, const QString &value) override;
 
     /// The file that holds \a application's settings.
     static QString filePath(const QString &application);
+
+private:
+    QString pathFor(const QString &application) const;
+
+    /// The one file of a store made by forFile(); empty for the per-application files.
+    QString m_file;
 };
 
 } // namespace Platform
