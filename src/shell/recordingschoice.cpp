@@ -63,7 +63,12 @@ void RecordingsChoice::choose(bool keep)
 
 void RecordingsChoice::retitle()
 {
-    m_action->setText(Speaking::speakingText(m_state.language(), QStringLiteral("keepRecordings")));
+    setLanguage(m_state.language());
+}
+
+void RecordingsChoice::setLanguage(int language)
+{
+    m_action->setText(Speaking::speakingText(language, QStringLiteral("keepRecordings")));
 }
 
 } // namespace Shell

@@ -21,7 +21,7 @@ namespace Shell {
 /// by default, kept in the learner's choices file (Learning.ini, [Learning]
 /// KeepRecordings, synced at once). Turning it off deletes every kept recording; turning
 /// it on again keeps the next ones. Its text follows the interface language each time the
-/// menu opens.
+/// menu opens and whenever setLanguage() is called.
 class RecordingsChoice final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RecordingsChoice)
@@ -33,6 +33,8 @@ public:
 
     /// True while the learner keeps recordings.
     bool keeps() const;
+    /// Words the entry in interface language \a language now.
+    void setLanguage(int language);
     QAction *action() const { return m_action; }
 
 private:

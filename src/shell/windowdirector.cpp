@@ -76,6 +76,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
 
+    connect(&main, &FrmMain::interfaceLanguageChanged, m_recordingsChoice.get(), &RecordingsChoice::setLanguage);
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
     connect(&main, &FrmMain::aboutRequested, this, &WindowDirector::showAbout);
