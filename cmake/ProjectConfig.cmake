@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Veskora developers
 # Shared compiler settings and the application folder layout.
 
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Multimedia Svg PrintSupport Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Multimedia Svg PrintSupport Charts Test)
 qt_standard_project_setup()
 
 # Compiler cache: a developer with several checkouts of the tree compiles each file once.

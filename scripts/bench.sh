@@ -21,7 +21,7 @@ fi
 
 echo "== Building the benchmarks in $build =="
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESKORA_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --target bench_startup bench_lessons bench_agentspeak bench_dictionarywindow
+cmake --build "$build" --target bench_startup bench_lessons bench_agentspeak bench_dictionarywindow bench_practice
 
 logs="$build/bench-logs"
 mkdir -p "$logs"
@@ -64,6 +64,8 @@ run agent "$build/bench/agent/bench_agentspeak" --runs "$runs"
 # Four-letter words typed and deleted: eight keystrokes a word, so 4 × RUNS words give a
 # median over 32 × RUNS keystrokes at each size. The generated dictionaries are reused.
 run dictionary "$build/bench/dictionary/bench_dictionarywindow" --words "$((4 * runs))" --data "$build/bench-dictionary"
+# The year of practice history is written once and reused.
+run practice "$build/bench/practice/bench_practice" --runs "$runs" --data "$build/bench-practice"
 
 launch=$(figure "$logs/startup.txt" "course program: median")
 minimal=$(figure "$logs/startup.txt" "Widgets program: median")
@@ -108,6 +110,9 @@ row "  espeak-ng's own synthesis of the same sentence" "$espeak" ms
 row "Keystroke in the dictionary, 50,000 rows" "$(dictionary 50000)" ms "≤" 16
 row "Keystroke in the dictionary, 1,000,000 rows" "$(dictionary 1000000)" ms "≤" 16
 row "Peak memory, lesson 2 and the dictionary open (VmHWM)" "$memory" MB "≤" 120
+row "Open My progress with a year of daily practice" "$(figure "$logs/practice.txt" "to its first paint: median")" ms "≤" 100
+row "  the process's first opening, reading the course (not a median)" "$(figure "$logs/practice.txt" " ms, first")" ms
+row "Next to the next practice item shown" "$(figure "$logs/practice.txt" "practice item shown: median")" ms "≤" 16
 
 if ((${#failed[@]})); then
     echo

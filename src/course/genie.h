@@ -37,4 +37,15 @@ inline constexpr QPoint kDictionaryPosition{530, 300};
 /// The pop-up menu entry that opens the character service's settings.
 inline const QString kSettingsCommand = QStringLiteral("Agent Settings");
 
+/// The pitch tag put before every sentence spoken at the learner's rate.
+inline const QString kPitchTag = QStringLiteral("\\pit=74\\");
+
+/// A sentence as the character speaks it at the learner's rate: "\spd=" + rate + "\",
+/// then the pitch tag, then the text. An empty rate gives "\spd=\", which leaves the voice
+/// at its own rate.
+inline QString speechAtRate(const QString &rate, const QString &text)
+{
+    return QStringLiteral("\\spd=") + rate + QStringLiteral("\\") + kPitchTag + text;
+}
+
 } // namespace Course::Genie

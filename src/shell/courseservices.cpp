@@ -9,6 +9,7 @@
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
+#include "platform/progress/sqliteprogressstore.h"
 #include "platform/report/reportengineqt.h"
 #include "shell/soundnotice.h"
 
@@ -21,6 +22,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     , m_characters(std::make_unique<Platform::GenieCharacterService>(paths, *m_characterSettings))
     , m_help(std::make_unique<Platform::ChmHelpViewer>())
     , m_reports(std::make_unique<Platform::ReportEngineQt>(*m_databases))
+    , m_progress(std::make_unique<Platform::SqliteProgressStore>(Platform::SqliteProgressStore::defaultPath()))
 {
     m_services.state = &state;
     m_services.settings = &settings;
@@ -29,6 +31,7 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.databases = m_databases.get();
     m_services.help = m_help.get();
     m_services.reports = m_reports.get();
+    m_services.progress = m_progress.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
     showSoundProblems(*m_characters, state);

@@ -12,13 +12,15 @@ class ChmHelpViewer;
 class GenieCharacterService;
 class ReportEngineQt;
 class SqlCipherDatabaseEngine;
+class SqliteProgressStore;
 } // namespace Platform
 
 namespace Shell {
 
 /// The course program's real services over an application folder: the database engine,
 /// the character service with its own settings file, the help viewer and the report engine,
-/// with the settings store, the process launcher and the program state that the caller owns.
+/// the learner's progress store, with the settings store, the process launcher and the
+/// program state that the caller owns.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -37,6 +39,7 @@ private:
     std::unique_ptr<Platform::GenieCharacterService> m_characters;
     std::unique_ptr<Platform::ChmHelpViewer> m_help;
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
+    std::unique_ptr<Platform::SqliteProgressStore> m_progress;
     Services m_services;
 };
 

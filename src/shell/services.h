@@ -13,6 +13,7 @@ class CharacterService;
 class DatabaseEngine;
 class HelpViewer;
 class ProcessLauncher;
+class ProgressStore;
 class ReportEngine;
 class SettingsStore;
 } // namespace Platform
@@ -29,6 +30,8 @@ struct Services {
     Platform::DatabaseEngine *databases = nullptr;
     Platform::HelpViewer *help = nullptr;
     Platform::ReportEngine *reports = nullptr;
+    /// The learner's practice progress; may be null (no practice).
+    Platform::ProgressStore *progress = nullptr;
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;

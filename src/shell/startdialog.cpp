@@ -141,6 +141,15 @@ void Start::buildControls()
     Platform::Keyboard::enterClicks(this, m_ui.cmdRecent);
     Platform::Twips::place(m_ui.cmdRecent, 2400, 6900, 3600, 495);
     connect(m_ui.cmdRecent, &QPushButton::clicked, this, &Start::beginRecentLesson);
+    m_ui.lblDueToday = new QLabel(this);
+    m_ui.lblDueToday->setObjectName(QStringLiteral("lblDueToday"));
+    m_ui.lblDueToday->setAlignment(Qt::AlignCenter);
+    // Green text on the dialog's own background.
+    QPalette dueColours = m_ui.lblDueToday->palette();
+    dueColours.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    m_ui.lblDueToday->setPalette(dueColours);
+    Platform::Twips::place(m_ui.lblDueToday, 2400, 7420, 3600, 330);
+    m_ui.lblDueToday->hide();
 
     m_ui.cmdStart = new QPushButton(QStringLiteral("Starting"), this);
     m_ui.cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -195,6 +204,13 @@ void Start::chooseLanguage(int code)
             m_ui.cmdRecent->setText(row.recentCaption);
     }
     Q_EMIT interfaceLanguageChosen(code);
+}
+
+void Start::showDueToday(const QString &line)
+{
+    m_ui.lblDueToday->setText(line);
+    m_ui.lblDueToday->setAccessibleName(line);
+    m_ui.lblDueToday->setVisible(!line.isEmpty());
 }
 
 const Start::Row *Start::rowOf(const QObject *control) const

@@ -42,6 +42,9 @@ public:
     /// True while the recent-lesson command can be used.
     bool recentLessonAvailable() const;
 
+    /// Shows \a line (phrases due today) under the recent-lesson command; nothing when empty.
+    void showDueToday(const QString &line);
+
 Q_SIGNALS:
     /// cmdStart asks for the lesson window of SelectedLesson (the shell opens it).
     void lessonWindowRequested(Course::LessonWindowKind kind);
@@ -65,6 +68,7 @@ private:
         QLabel *Label7 = nullptr;
         QLabel *Picture2 = nullptr;
         QPushButton *cmdRecent = nullptr;
+        QLabel *lblDueToday = nullptr;
         QPushButton *cmdStart = nullptr;
         QLineEdit *txtLang = nullptr;
         QLineEdit *txtLesson = nullptr;

@@ -22,6 +22,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
+#include "shell/learningcommands.h"
 #include "shell/logging.h"
 #include "shell/printlesson.h"
 #include "shell/recordingschoice.h"
@@ -75,6 +76,11 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
+    m_learning = std::make_unique<LearningCommands>(services, main, [this] {
+        return QList<QWidget *>{lessonWindow(Course::LessonWindowKind::Lesson),
+                                lessonWindow(Course::LessonWindowKind::Third),
+                                lessonWindow(Course::LessonWindowKind::Alphabet)};
+    });
 
     connect(&main, &FrmMain::interfaceLanguageChanged, m_recordingsChoice.get(), &RecordingsChoice::setLanguage);
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
@@ -96,6 +102,8 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
         return open;
     }
     Window *window = slot.touch();
+    // The lesson this window shows, for "Practise this lesson".
+    window->setProperty("lesson", m_services.state->currentLesson);
     connect(window, &Lessons::LessonWindowBase::startDialogRequested, &m_main, &FrmMain::ShowStartDialog);
     connect(window, &Lessons::LessonWindowBase::dictionaryRequested, this, &WindowDirector::showDictionary);
     // Next lesson: the window has closed itself; the next one of the same kind (the
@@ -209,6 +217,7 @@ void WindowDirector::releaseAll()
     m_contents.release();
     m_about.release();
     m_dictionary.release();
+    m_learning->release();
     m_lektion1.release();
     m_lektion2.release();
     m_lektion3.release();

@@ -36,6 +36,7 @@ namespace Shell {
 class FrmAbout;
 class FrmMain;
 class HelpCommands;
+class LearningCommands;
 class PrintLesson;
 class RecordingsChoice;
 struct Services;
@@ -69,6 +70,8 @@ public:
     FrmAbout *about() const;
     /// The Learning menu's "Keep my recordings".
     RecordingsChoice &recordingsChoice() const { return *m_recordingsChoice; }
+    /// The Learning menu's commands and windows.
+    LearningCommands &learning() const { return *m_learning; }
 
 private:
     template<typename Window>
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<Platform::IniSettingsStore> m_learningSettings;
     std::unique_ptr<Platform::RecordingStore> m_recordings;
     std::unique_ptr<RecordingsChoice> m_recordingsChoice;
+    std::unique_ptr<LearningCommands> m_learning;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;
     WindowSlot<Lessons::Lektion3> m_lektion3;
