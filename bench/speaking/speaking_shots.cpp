@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     Platform::RecordingStore store(folder.path());
     ReadyRecorder recorder;
     const Course::StressTable stress = Course::StressTable::fromFile(paths.join(QStringLiteral("\\stress.tsv")));
-    const Speaking::SpeakingServices services{&recorder, nullptr, &store, &stress, {}};
+    const Speaking::SpeakingServices services{&recorder, nullptr, &store, [&stress] { return &stress; }, {}};
 
     const QList<Shot> shots{
         {QStringLiteral("pitch-question.png"), QStringLiteral("lesson14-record13"),

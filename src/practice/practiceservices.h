@@ -14,6 +14,9 @@ class QWidget;
 namespace Course {
 struct ProgramState;
 }
+namespace Speaking {
+struct SpeakingServices;
+}
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;
@@ -36,6 +39,9 @@ struct PracticeServices {
     /// The character service behind the practice window's own Agent control; may be null,
     /// and the window then works without the character.
     Platform::CharacterService *characters = nullptr;
+    /// Recording and hearing the learner's voice (Recall and Listen-and-repeat items); may
+    /// be null, and the window then offers no recording and no Listen-and-repeat items.
+    const Speaking::SpeakingServices *speaking = nullptr;
     /// Opens Russian.mdb for the items; must not be null.
     Platform::DatabaseEngine *databases = nullptr;
     /// The learner's progress; must not be null.

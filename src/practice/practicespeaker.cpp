@@ -64,6 +64,15 @@ void PracticeSpeaker::say(const QString &russian)
         m_genie->speak(Course::Genie::speechAtRate(rate(), russian));
 }
 
+Platform::Utterance PracticeSpeaker::speech(const QString &russian)
+{
+    Platform::AgentCharacter *character = m_genie ? m_genie->character() : nullptr;
+    if (!character || russian.isEmpty())
+        return {};
+    Platform::Result<Platform::Utterance> speech = character->synthesize(Course::Genie::speechAtRate(rate(), russian));
+    return speech ? *speech : Platform::Utterance{};
+}
+
 void PracticeSpeaker::play(const QString &animation)
 {
     if (m_genie && !animation.isEmpty())

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include "platform/agent/speechengine.h"
+
 namespace Character {
 class GenieReference;
 }
@@ -38,6 +40,9 @@ public:
     void start();
     /// Says \a russian at the learner's rate.
     void say(const QString &russian);
+    /// The genie's speech of \a russian at the learner's rate, handed back instead of said;
+    /// empty when there is no character.
+    Platform::Utterance speech(const QString &russian);
     /// Plays \a animation when it is not empty.
     void play(const QString &animation);
     /// Lets go of the character reference; the character stays on screen.

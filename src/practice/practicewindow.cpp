@@ -15,6 +15,7 @@
 
 #include "course/languages.h"
 #include "course/programstate.h"
+#include "course/recordingskeys.h"
 #include "platform/progress/progressstore.h"
 #include "platform/ui/twips.h"
 #include "practice/answerview.h"
@@ -24,6 +25,7 @@
 #include "practice/practicespeaker.h"
 #include "practice/practicetexts.h"
 #include "practice/progressaccess.h"
+#include "speaking/speakingpanel.h"
 
 namespace Practice {
 
@@ -103,6 +105,12 @@ void PracticeWindow::buildControls()
         connect(view, &ItemView::graded, this, &PracticeWindow::grade);
     }
     layout->addWidget(m_ui.stack);
+    if (m_services.speaking) {
+        m_ui.speaking = new Speaking::SpeakingPanel(*m_services.speaking, this);
+        m_ui.speaking->hide();
+        m_ui.speaking->watchRecordKey(this);
+        layout->addWidget(m_ui.speaking, 2);
+    }
 
     m_ui.answer = new AnswerView(this);
     layout->addWidget(m_ui.answer, 1);
@@ -135,6 +143,8 @@ void PracticeWindow::applyLanguage()
     m_ui.lblPrompt->setAccessibleDescription(text("prompt"));
     for (ItemView *view : m_views->all())
         view->setLanguage(m_language);
+    if (m_ui.speaking)
+        m_ui.speaking->setLanguage(m_language);
     if (auto *picture = m_ui.answer->findChild<QLabel *>(QStringLiteral("Picture1")))
         picture->setAccessibleName(text("picture"));
 }
@@ -191,6 +201,7 @@ bool PracticeWindow::start(const Course::SessionRequest &base)
     Course::SessionRequest request = base;
     request.today = m_services.today();
     request.language = m_language;
+    request.speaking = m_ui.speaking && m_ui.speaking->canRecord();
     const Platform::Result<int> metToday = store.firstAnsweredOn(request.today);
     request.newAllowance = std::max(0, m_services.newItemsPerDay - (metToday ? *metToday : 0));
     m_session = Course::PracticeSession(Course::planSession(m_services.items(), m_memory, request, m_random));
@@ -230,6 +241,24 @@ void PracticeWindow::showEntry()
     m_shownAt = m_services.now();
     if (spoken)
         m_speaker->say(entry.item.spoken);
+    presentSpeaking(entry.exercise == Course::Exercise::ListenRepeat);
+}
+
+void PracticeWindow::presentSpeaking(bool show)
+{
+    if (!m_ui.speaking)
+        return;
+    m_ui.speaking->stopAll();
+    if (!show || m_session.finished()) {
+        m_ui.speaking->hide();
+        return;
+    }
+    const Course::PracticeItem &item = m_session.current().item;
+    m_ui.speaking->setPhrase({Course::recordingName(item.key.lesson, item.key.record),
+                              item.spoken,
+                              {Course::lessonPlace(item.key.lesson), item.spoken},
+                              m_speaker->speech(item.spoken)});
+    m_ui.speaking->show();
 }
 
 ItemView &PracticeWindow::currentView() const
@@ -239,6 +268,7 @@ ItemView &PracticeWindow::currentView() const
 
 void PracticeWindow::showFinished(const QString &message)
 {
+    presentSpeaking(false);
     m_ui.lblTask->setText(message);
     m_ui.lblPrompt->clear();
     m_ui.lblPrompt->setAccessibleName(QString());
@@ -322,6 +352,8 @@ void PracticeWindow::reveal()
         focus->setFocus(Qt::OtherFocusReason);
     m_speaker->play(entry.item.animation);
     m_speaker->say(entry.item.spoken);
+    if (entry.exercise == Course::Exercise::Recall)
+        presentSpeaking(true);
 }
 
 void PracticeWindow::grade(Course::Fsrs::Grade grade)
@@ -382,6 +414,7 @@ void PracticeWindow::nextItem()
 
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
+    presentSpeaking(false);
     m_speaker->release();
     QWidget::closeEvent(event);
 }

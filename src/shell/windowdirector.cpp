@@ -17,6 +17,8 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
+#include "platform/audio/qtsoundplayer.h"
+#include "platform/audio/qtsoundrecorder.h"
 #include "platform/audio/recordingstore.h"
 #include "platform/settings/inisettingsstore.h"
 #include "shell/frmabout.h"
@@ -27,8 +29,22 @@
 #include "shell/printlesson.h"
 #include "shell/recordingschoice.h"
 #include "shell/services.h"
+#include "speaking/speakingservices.h"
 
 namespace Shell {
+
+struct WindowDirector::Voice {
+    // The learner's choices file lies beside the course's settings file.
+    Platform::IniSettingsStore learningSettings = Platform::IniSettingsStore::forFile(
+        QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
+            .dir()
+            .filePath(Course::RecordingsKeys::kFileName));
+    Platform::RecordingStore recordings{Platform::RecordingStore::defaultFolder()};
+    Platform::QtSoundRecorder recorder;
+    Platform::QtSoundPlayer player;
+    Speaking::SpeakingServices speaking;
+    std::unique_ptr<RecordingsChoice> choice;
+};
 
 WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *parent)
     : QObject(parent)
@@ -37,14 +53,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
-    // The learner's choices file lies beside the course's settings file.
-    , m_learningSettings(std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(
-          QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
-              .dir()
-              .filePath(Course::RecordingsKeys::kFileName))))
-    , m_recordings(std::make_unique<Platform::RecordingStore>(Platform::RecordingStore::defaultFolder()))
-    , m_recordingsChoice(
-          std::make_unique<RecordingsChoice>(*main.learningMenu(), *m_learningSettings, *m_recordings, *services.state))
+    , m_voice(std::make_unique<Voice>())
 {
     *m_lessonServices = {services.state,     services.settings, services.characters,
                          services.databases, services.launcher, services.paths};
@@ -66,11 +75,7 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
-        // The stress table is read when a window first needs it, not at start-up.
-        if (!m_stress)
-            m_stress = std::make_unique<Course::StressTable>(
-                Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
-        m_dictionaryServices->stress = m_stress.get();
+        m_dictionaryServices->stress = stress();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
@@ -82,7 +87,12 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
                                 lessonWindow(Course::LessonWindowKind::Alphabet)};
     });
 
-    connect(&main, &FrmMain::interfaceLanguageChanged, m_recordingsChoice.get(), &RecordingsChoice::setLanguage);
+    m_voice->choice = std::make_unique<RecordingsChoice>(*main.learningMenu(), m_voice->learningSettings,
+                                                         m_voice->recordings, *services.state);
+    m_voice->speaking = {&m_voice->recorder, &m_voice->player, &m_voice->recordings, [this] { return stress(); },
+                         [this] { return m_voice->choice->keeps(); }};
+    m_learning->setSpeaking(&m_voice->speaking);
+    connect(&main, &FrmMain::interfaceLanguageChanged, m_voice->choice.get(), &RecordingsChoice::setLanguage);
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
     connect(&main, &FrmMain::aboutRequested, this, &WindowDirector::showAbout);
@@ -93,6 +103,20 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 }
 
 WindowDirector::~WindowDirector() = default;
+
+RecordingsChoice &WindowDirector::recordingsChoice() const
+{
+    return *m_voice->choice;
+}
+
+const Course::StressTable *WindowDirector::stress()
+{
+    // The stress table is read when a window first needs it, not at start-up.
+    if (!m_stress)
+        m_stress = std::make_unique<Course::StressTable>(
+            Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
+    return m_stress.get();
+}
 
 template<typename Window>
 Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind)

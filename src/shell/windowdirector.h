@@ -12,10 +12,6 @@
 namespace Course {
 class StressTable;
 } // namespace Course
-namespace Platform {
-class IniSettingsStore;
-class RecordingStore;
-} // namespace Platform
 namespace Contents {
 class ContentsWindow;
 }
@@ -69,7 +65,7 @@ public:
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
     /// The Learning menu's "Keep my recordings".
-    RecordingsChoice &recordingsChoice() const { return *m_recordingsChoice; }
+    RecordingsChoice &recordingsChoice() const;
     /// The Learning menu's commands and windows.
     LearningCommands &learning() const { return *m_learning; }
 
@@ -77,6 +73,8 @@ private:
     template<typename Window>
     Window *openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind);
     void showTopLevel(QWidget *window);
+    /// The course's stress table from the application folder, read on first use.
+    const Course::StressTable *stress();
 
     Services &m_services;
     FrmMain &m_main;
@@ -86,10 +84,9 @@ private:
     std::unique_ptr<Course::StressTable> m_stress;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
-    /// The learner's choices file (Learning.ini) and their kept recordings.
-    std::unique_ptr<Platform::IniSettingsStore> m_learningSettings;
-    std::unique_ptr<Platform::RecordingStore> m_recordings;
-    std::unique_ptr<RecordingsChoice> m_recordingsChoice;
+    /// The learner's voice: choices file, kept recordings, recorder, player, the choice.
+    struct Voice;
+    std::unique_ptr<Voice> m_voice;
     std::unique_ptr<LearningCommands> m_learning;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;

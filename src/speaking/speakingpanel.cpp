@@ -3,6 +3,7 @@
 #include "speaking/speakingpanel.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -123,22 +124,47 @@ void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase)
 {
     stopAll();
     m_phrase = phrase;
-    const QString marked =
-        m_services.stress ? Course::markStress(phrase.russian, *m_services.stress, phrase.record) : phrase.russian;
+    const Course::StressTable *stress = m_services.stress ? m_services.stress() : nullptr;
+    const QString marked = stress ? Course::markStress(phrase.russian, *stress, phrase.record) : phrase.russian;
     m_melody = genieMelody(phrase.genie, marked);
     m_picture->setGenie(m_melody.curve, m_melody.syllables, m_melody.durationMs);
     m_take.reset();
     if (m_services.recordings && m_services.keepsRecordings())
         m_take = m_services.recordings->load(phrase.recordingName);
+    canRecord();
+    showLearner();
+    setStatus(m_problem ? problemKey(*m_problem) : "hint");
+    updateControls();
+}
+
+bool SpeakingPanel::canRecord()
+{
     if (!m_checkedInput) {
-        // Looking for an input may take a moment, so it happens when the panel is first used.
+        // Looking for an input may take a moment, so it happens when it is first needed.
         m_checkedInput = true;
         m_problem =
             m_services.recorder ? m_services.recorder->availability() : Platform::SoundRecorder::InputProblem::NoDevice;
     }
-    showLearner();
-    setStatus(m_problem ? problemKey(*m_problem) : "hint");
-    updateControls();
+    return !m_problem;
+}
+
+void SpeakingPanel::watchRecordKey(QWidget *window)
+{
+    window->installEventFilter(this);
+}
+
+bool SpeakingPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // R held down records while the panel is shown; the key's repeats are no new presses.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && isVisible()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_R && key->modifiers() == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                holdRecordKey(event->type() == QEvent::KeyPress);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SpeakingPanel::stopAll()

@@ -58,12 +58,20 @@ public:
 
     /// Holding the record key: \a down starts a take, letting go ends it.
     void holdRecordKey(bool down);
+    /// Holding R in \a window (when no control there takes the key) records while the
+    /// panel is shown.
+    void watchRecordKey(QWidget *window);
+    /// True when a take can be started (looks for an input the first time).
+    bool canRecord();
 
     /// The learner's take shown now, if any.
     const std::optional<Platform::RecordedSound> &take() const { return m_take; }
     /// Why recording is off, if it is.
     std::optional<Platform::SoundRecorder::InputProblem> inputProblem() const { return m_problem; }
     PitchPicture *picture() const { return m_picture; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     /// The learner finished a take of the current phrase (it may hold no voice).

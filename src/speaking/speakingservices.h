@@ -23,7 +23,8 @@ struct SpeakingServices {
     Platform::SoundRecorder *recorder = nullptr;
     Platform::SoundPlayer *player = nullptr;
     Platform::RecordingStore *recordings = nullptr;
-    const Course::StressTable *stress = nullptr;
+    /// The course's stress table, read when first asked for; may be unset or give null.
+    std::function<const Course::StressTable *()> stress;
     /// The learner's choice to keep their last recording of each phrase; kept when unset.
     std::function<bool()> keepRecordings;
 
