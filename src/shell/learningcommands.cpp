@@ -178,6 +178,11 @@ void LearningCommands::refresh()
         window->refresh();
 }
 
+void LearningCommands::setSpeaking(const Speaking::SpeakingServices *speaking)
+{
+    m_practiceServices->speaking = speaking;
+}
+
 void LearningCommands::release()
 {
     m_practice.release();

@@ -17,6 +17,10 @@ class ProgressWindow;
 struct PracticeServices;
 } // namespace Practice
 
+namespace Speaking {
+struct SpeakingServices;
+}
+
 namespace Shell {
 
 class FrmMain;
@@ -47,6 +51,8 @@ public:
     void refresh();
     /// Releases both windows (the frame is closing).
     void release();
+    /// Lets the practice window record the learner (before it is first opened).
+    void setSpeaking(const Speaking::SpeakingServices *speaking);
 
     /// The lesson "Practise this lesson" takes.
     int practiceLesson() const;

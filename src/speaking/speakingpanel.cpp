@@ -49,6 +49,8 @@ Platform::RecordedSound genieSound(const Platform::Utterance &speech)
 SpeakingPanel::SpeakingPanel(const SpeakingServices &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
+    , m_recorder(services.recorder)
+    , m_player(services.player)
     , m_language(Course::Language::English)
 {
     setObjectName(QStringLiteral("pnlSpeaking"));
@@ -84,13 +86,13 @@ SpeakingPanel::SpeakingPanel(const SpeakingServices &services, QWidget *parent)
         if (m_take)
             play({*m_take});
     });
-    if (Platform::SoundRecorder *recorder = m_services.recorder) {
+    if (Platform::SoundRecorder *recorder = m_recorder.data()) {
         connect(recorder, &Platform::SoundRecorder::finished, this,
                 [this](const Platform::RecordedSound &take) { takeDone(take); });
         connect(recorder, &Platform::SoundRecorder::failed, this,
                 [this](Platform::SoundRecorder::InputProblem problem) { inputFailed(problem); });
     }
-    if (Platform::SoundPlayer *player = m_services.player)
+    if (Platform::SoundPlayer *player = m_player.data())
         connect(player, &Platform::SoundPlayer::finished, this, &SpeakingPanel::playNext);
     setLanguage(m_language);
 }
@@ -142,8 +144,7 @@ bool SpeakingPanel::canRecord()
     if (!m_checkedInput) {
         // Looking for an input may take a moment, so it happens when it is first needed.
         m_checkedInput = true;
-        m_problem =
-            m_services.recorder ? m_services.recorder->availability() : Platform::SoundRecorder::InputProblem::NoDevice;
+        m_problem = m_recorder ? m_recorder->availability() : Platform::SoundRecorder::InputProblem::NoDevice;
     }
     return !m_problem;
 }
@@ -170,17 +171,17 @@ bool SpeakingPanel::eventFilter(QObject *watched, QEvent *event)
 void SpeakingPanel::stopAll()
 {
     m_queue.clear();
-    if (m_services.recorder && m_services.recorder->isRecording())
-        m_services.recorder->cancel();
-    if (m_services.player)
-        m_services.player->stop();
+    if (m_recorder && m_recorder->isRecording())
+        m_recorder->cancel();
+    if (m_player)
+        m_player->stop();
     m_heldKey = false;
     updateControls();
 }
 
 void SpeakingPanel::holdRecordKey(bool down)
 {
-    const bool recording = m_services.recorder && m_services.recorder->isRecording();
+    const bool recording = m_recorder && m_recorder->isRecording();
     if (down && !recording && m_record->isEnabled()) {
         m_heldKey = true;
         toggleRecording();
@@ -192,7 +193,7 @@ void SpeakingPanel::holdRecordKey(bool down)
 
 void SpeakingPanel::toggleRecording()
 {
-    Platform::SoundRecorder *recorder = m_services.recorder;
+    Platform::SoundRecorder *recorder = m_recorder.data();
     if (!recorder || m_problem) {
         updateControls();
         return;
@@ -202,8 +203,8 @@ void SpeakingPanel::toggleRecording()
         return;
     }
     m_queue.clear();
-    if (m_services.player)
-        m_services.player->stop();
+    if (m_player)
+        m_player->stop();
     if (recorder->start())
         setStatus("recording");
     updateControls();
@@ -251,15 +252,15 @@ void SpeakingPanel::play(QList<Platform::RecordedSound> clips)
 {
     clips.removeIf([](const Platform::RecordedSound &clip) { return clip.pcm.isEmpty(); });
     m_queue = clips;
-    if (m_services.player)
-        m_services.player->stop();
+    if (m_player)
+        m_player->stop();
     playNext();
 }
 
 void SpeakingPanel::playNext()
 {
-    while (!m_queue.isEmpty() && m_services.player) {
-        if (m_services.player->play(m_queue.takeFirst()))
+    while (!m_queue.isEmpty() && m_player) {
+        if (m_player->play(m_queue.takeFirst()))
             break;
     }
     updateControls();
@@ -267,11 +268,11 @@ void SpeakingPanel::playNext()
 
 void SpeakingPanel::updateControls()
 {
-    const bool recording = m_services.recorder && m_services.recorder->isRecording();
-    m_record->setEnabled(m_services.recorder && !m_problem);
+    const bool recording = m_recorder && m_recorder->isRecording();
+    m_record->setEnabled(m_recorder && !m_problem);
     m_record->setChecked(recording);
     m_record->setText(text(recording ? "stop" : "record"));
-    const bool canPlay = m_services.player != nullptr && !recording;
+    const bool canPlay = m_player != nullptr && !recording;
     m_hearGenie->setEnabled(canPlay && !m_phrase.genie.pcm.isEmpty());
     m_hearMine->setEnabled(canPlay && m_take && !m_take->pcm.isEmpty());
     m_hearBoth->setEnabled(m_hearGenie->isEnabled() && m_hearMine->isEnabled());

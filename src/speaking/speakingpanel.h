@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include "course/stresstable.h"
@@ -46,7 +47,7 @@ class SpeakingPanel final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SpeakingPanel)
 public:
-    /// \a services must outlive the panel.
+    /// \a services must outlive the panel's use; its recorder and player may go first.
     explicit SpeakingPanel(const SpeakingServices &services, QWidget *parent = nullptr);
     ~SpeakingPanel() override;
 
@@ -89,6 +90,10 @@ private:
     QString text(const char *key) const;
 
     const SpeakingServices &m_services;
+    // The panel may outlive the recorder and player when the program closes (its window
+    // goes with the main window, after the services): it touches them only while they live.
+    QPointer<Platform::SoundRecorder> m_recorder;
+    QPointer<Platform::SoundPlayer> m_player;
     QPushButton *m_record = nullptr;
     QPushButton *m_hearBoth = nullptr;
     QPushButton *m_hearGenie = nullptr;

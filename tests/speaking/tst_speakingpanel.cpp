@@ -194,6 +194,18 @@ private Q_SLOTS:
         QVERIFY(panel.picture()->showsLearnerCurve());
     }
 
+    void aPanelOutlivingItsRecorderAndPlayerLetsThemGo()
+    {
+        // At the end of a run the window goes with the main window, after the services.
+        auto panel = std::make_unique<SpeakingPanel>(m_services);
+        panel->setPhrase(phrase(u"lesson05-record03"_s));
+        button(*panel, "cmdRecord")->click();
+        QVERIFY(m_recorder->isRecording());
+        m_recorder.reset();
+        m_player.reset();
+        panel.reset();
+    }
+
 private:
     std::optional<QTemporaryDir> m_dir;
     std::optional<Platform::RecordingStore> m_store;
