@@ -117,6 +117,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # font with Cyrillic letters. The espeak-ng program is what the voice checks speak with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, qt6-qpa-plugins, libqt6svg6, qt6-image-formats-plugins, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, espeak-ng")
+# Festival's natural Russian voice (179 MB), which a learner may choose instead of eSpeak NG.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "festvox-ru")
 # cpack refuses to package a build that is not optimised or that carries the sanitizers.
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageBuildCheck.cmake)
 set(CPACK_VESKORA_BUILD_TYPE "${CMAKE_BUILD_TYPE}")

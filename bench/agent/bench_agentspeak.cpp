@@ -6,15 +6,26 @@
 // The service runs with its clock sped up so that the queue empties between requests; the
 // path from the request to the audio is the same as at normal speed.
 //
-//   bench_agentspeak [--runs N]
+// Then, in real time, the longest stall of the interface thread while the genie says a
+// 40-word sentence at 50 words per minute (48 s of speech): a 1 ms timer notes every
+// event-loop turn, and the longest gap between two turns is the stall.
+//
+// With --voice festival the learner has chosen Festival's voice: the program waits for it to
+// load (and says how long that took), times the same requests through it and reports the
+// memory with both voices loaded.
+//
+//   bench_agentspeak [--runs N] [--stall-runs N] [--voice espeak-ng|festival]
 #include <algorithm>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
+#include <QTimer>
 
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/espeakspeechengine.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/settings/settingsstore.h"
 
@@ -22,17 +33,78 @@ namespace {
 
 // Ten words.
 const QString kSentence = QStringLiteral("Сегодня утром я читал очень интересную книгу о старой Москве.");
+// Forty words.
+const QString kLongSentence =
+    QStringLiteral("Каждое лето мы с друзьями ездим на машине к морю, где живёт моя бабушка, которая "
+                   "всегда готовит нам вкусный обед, "
+                   "показывает старые фотографии и просит нас приезжать к ней чаще, потому что без нас "
+                   "ей бывает очень скучно и одиноко.");
 
-class NoSettings final : public Platform::SettingsStore {
+// Nothing stored but the voice.
+class VoiceOnlySettings final : public Platform::SettingsStore {
 public:
-    QString read(const QString &, const QString &, const QString &) const override { return {}; }
+    explicit VoiceOnlySettings(QString voice)
+        : m_voice(std::move(voice))
+    {
+    }
+    QString read(const QString &, const QString &, const QString &key) const override
+    {
+        return key == QStringLiteral("Voice") ? m_voice : QString();
+    }
     bool save(const QString &, const QString &, const QString &, const QString &) override { return true; }
+
+private:
+    QString m_voice;
 };
+
+// The memory lines of /proc/self/status ("VmHWM: … kB").
+QString memoryLine(const char *name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name))
+            return QString::fromLatin1(line.simplified());
+    }
+    return {};
+}
 
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+int option(const QStringList &args, const QString &name, int fallback)
+{
+    const qsizetype at = args.indexOf(name);
+    return at > 0 ? args.value(at + 1).toInt() : fallback;
+}
+
+// The longest gap in milliseconds between two turns of the event loop while \a character
+// says \a text in real time.
+double longestStall(QApplication &app, Platform::GenieCharacterService &service, Platform::AgentCharacter &character,
+                    const QString &text)
+{
+    QTimer turns;
+    turns.setTimerType(Qt::PreciseTimer);
+    turns.setInterval(1);
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QObject::connect(&turns, &QTimer::timeout, &app, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    clock.start();
+    turns.start();
+    (void)character.speak(text);
+    while (service.player(QStringLiteral("Genie"))->isBusy())
+        app.processEvents(QEventLoop::WaitForMoreEvents);
+    turns.stop();
+    return longest / 1e6;
 }
 
 } // namespace
@@ -43,16 +115,29 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const int runs = std::max(3,
-                              args.indexOf(QStringLiteral("--runs")) > 0
-                                  ? args.value(args.indexOf(QStringLiteral("--runs")) + 1).toInt()
-                                  : 31);
+    const int runs = std::max(3, option(args, QStringLiteral("--runs"), 31));
+    // Each stall run lasts as long as the speech, 48 s.
+    const int stallRuns = std::max(1, option(args, QStringLiteral("--stall-runs"), 3));
     const QString appDir = qEnvironmentVariableIsEmpty("VESKORA_APP_DIR") ? QStringLiteral(VESKORA_DEFAULT_APP_DIR)
                                                                           : qEnvironmentVariable("VESKORA_APP_DIR");
+    const QString voice = args.indexOf(QStringLiteral("--voice")) > 0
+        ? args.value(args.indexOf(QStringLiteral("--voice")) + 1)
+        : QStringLiteral("espeak-ng");
+    const bool festival = voice == QStringLiteral("festival");
     QTextStream out(stdout);
 
-    NoSettings settings;
+    VoiceOnlySettings settings(voice);
+    QElapsedTimer loading;
+    loading.start();
     Platform::GenieCharacterService service{Platform::AppPaths(appDir), settings};
+    if (festival) {
+        const auto engine = Platform::festivalVoice(appDir + QStringLiteral("/pronunciation/ru-festival.tsv"));
+        if (!engine->waitUntilLoaded(600000) || engine->state() != Platform::FestivalVoice::State::Ready) {
+            out << "Festival could not load: " << engine->problem() << "\n";
+            return 1;
+        }
+        out << "Festival voice loaded in the background in " << loading.elapsed() << " ms\n";
+    }
     service.setTimeScale(1000);
     Platform::AgentControl control(service);
     if (control.load(QStringLiteral("Genie"), QStringLiteral("Genie.acs")).failed()) {
@@ -82,17 +167,21 @@ int main(int argc, char **argv)
             (void)genie->speak(text);
             while (!started)
                 app.processEvents(QEventLoop::WaitForMoreEvents);
-            while (service.isBusy(QStringLiteral("Genie")))
+            while (service.player(QStringLiteral("Genie"))->isBusy())
                 app.processEvents(QEventLoop::WaitForMoreEvents);
         }
         QObject::disconnect(connection);
         latencies.removeFirst(); // the first request also looks for sound devices
-        out << "Speak \\spd=" << rate << "\\ to audio handed over: median "
+        out << "Speak \\spd=" << rate << "\\ to audio handed over" << (festival ? " (festival)" : "") << ": median "
             << QString::number(median(latencies), 'f', 2) << " ms, worst "
             << QString::number(*std::max_element(latencies.cbegin(), latencies.cend()), 'f', 2) << " ms ("
             << latencies.size() << " runs)\n";
     }
 
+    if (festival) {
+        out << "memory with both voices loaded: " << memoryLine("VmRSS") << ", peak " << memoryLine("VmHWM") << "\n";
+        return 0;
+    }
     Platform::EspeakSpeechEngine engine;
     QList<double> synthesis;
     for (int run = 0; run < runs; ++run) {
@@ -105,5 +194,17 @@ int main(int argc, char **argv)
     }
     out << "espeak-ng synthesis of the same text (one pass, its default rate): median "
         << QString::number(median(synthesis), 'f', 2) << " ms\n";
+
+    service.setTimeScale(1);
+    QList<double> stalls;
+    for (int run = 0; run < stallRuns; ++run)
+        stalls << longestStall(app, service, *genie, QStringLiteral("\\spd=50\\\\pit=74\\") + kLongSentence);
+    out << "Longest interface-thread stall while saying 40 words at \\spd=50\\: median "
+        << QString::number(median(stalls), 'f', 2) << " ms, worst "
+        << QString::number(*std::max_element(stalls.cbegin(), stalls.cend()), 'f', 2) << " ms (" << stalls.size()
+        << " runs:";
+    for (const double stall : std::as_const(stalls))
+        out << ' ' << QString::number(stall, 'f', 1);
+    out << ")\n";
     return 0;
 }

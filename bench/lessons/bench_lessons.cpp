@@ -86,7 +86,8 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        while (m_characters && m_characters->isBusy(QStringLiteral("Genie")) && timer.elapsed() < 10'000)
+        const Platform::CharacterPlayer *genie = m_characters ? m_characters->player(QStringLiteral("Genie")) : nullptr;
+        while (genie && genie->isBusy() && timer.elapsed() < 10'000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QCoreApplication::processEvents();
     }

@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     save(main, outDir + QStringLiteral("/start-%1.png").arg(language));
 
     main.entry(QStringLiteral("mnuPractiseLesson"))->trigger();
-    Practice::PracticeWindow *window = startup.director()->learning().practice();
+    Practice::PracticeWindow *window = startup.director()->practiceCommands().practice();
     if (!window)
         return 1;
     QSet<Course::Exercise> seen;

@@ -5,7 +5,9 @@
 // phrase's last recording. Usage: speaking_shots <output folder> [application folder]
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "course/languages.h"
 #include "course/stresstable.h"
@@ -43,6 +45,22 @@ public:
     void cancel() override { }
     bool isRecording() const override { return false; }
 };
+
+// The genie's speech of \a text, synthesised in the background and waited for here.
+std::optional<Platform::Utterance> speechOf(Platform::AgentCharacter &genie, const QString &text)
+{
+    std::optional<Platform::Utterance> speech;
+    QEventLoop loop;
+    const auto done = [&](const Platform::Utterance &utterance) {
+        speech = utterance;
+        loop.quit();
+    };
+    if (genie.synthesize(text, &loop, done).failed())
+        return std::nullopt;
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return speech;
+}
 
 struct Shot {
     QString file;
@@ -88,8 +106,8 @@ int main(int argc, char **argv)
          QStringLiteral("lesson02"), Course::Language::Swedish},
     };
     for (const Shot &shot : shots) {
-        const auto speech = genie->synthesize(QStringLiteral("\\spd=100\\\\pit=74\\") + shot.russian);
-        const auto learner = genie->synthesize(QStringLiteral("\\spd=70\\\\pit=55\\") + shot.russian);
+        const auto speech = speechOf(*genie, QStringLiteral("\\spd=100\\\\pit=74\\") + shot.russian);
+        const auto learner = speechOf(*genie, QStringLiteral("\\spd=70\\\\pit=55\\") + shot.russian);
         if (!speech || !learner)
             return 1;
         store.save(shot.name, {learner->pcm, learner->sampleRate});

@@ -5,6 +5,7 @@
 #include "platform/core/apppaths.h"
 
 namespace Course {
+class LearningChoicesNotifier;
 class StressTable;
 struct ProgramState;
 } // namespace Course
@@ -27,9 +28,11 @@ struct DictionaryServices {
     Platform::DatabaseEngine *databases = nullptr;
     /// The application folder that holds Lexikon.mdb.
     Platform::AppPaths paths;
-    /// The course's stress table. May be null: the rows are then spoken without their own
-    /// stress decisions.
+    /// The course's stress table. May be null: the rows are then shown without stress marks
+    /// and spoken without their own stress decisions.
     const Course::StressTable *stress = nullptr;
+    /// The learner's choices of how Russian is shown; may be null (the defaults hold).
+    Course::LearningChoicesNotifier *learning = nullptr;
 };
 
 } // namespace Dictionary

@@ -2,27 +2,37 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "dictionary/frmlexiconeng.h"
 
+#include <functional>
+#include <utility>
+
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "course/captiontable.h"
 #include "course/codepage1251.h"
 #include "course/coursefiles.h"
 #include "course/dictionarytable.h"
+#include "course/displayrussian.h"
 #include "course/genie.h"
+#include "course/learningchoices.h"
 #include "course/programstate.h"
+#include "course/stressmarks.h"
 #include "dictionary/logging.h"
 #include "dictionary/spokenform.h"
 #include "platform/core/error.h"
 #include "platform/core/steprunner.h"
 #include "platform/database/datasource.h"
+#include "platform/ui/accessibletext.h"
+#include "platform/ui/markfont.h"
 #include "platform/ui/twips.h"
 
 namespace Dictionary {
@@ -31,14 +41,29 @@ namespace {
 constexpr int kClientWidth = 8232;
 constexpr int kClientHeight = 5712;
 
-// The grid's Russian column holds the stored single-byte form; show it as Cyrillic.
+// The grid's Russian column holds the stored single-byte form; show it as Cyrillic, marked
+// as the learner chose.
 class CyrillicDelegate final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CyrillicDelegate(std::function<QString(const QString &)> shown, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_shown(std::move(shown))
+    {
+    }
     QString displayText(const QVariant &value, const QLocale &) const override
     {
-        return Course::CodePage1251::decode(value.toString());
+        return m_shown(Course::CodePage1251::decode(value.toString()));
     }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font = Platform::fontPlacingMarks(option->font);
+    }
+
+private:
+    std::function<QString(const QString &)> m_shown;
 };
 
 // A screen reader reads a cell's accessible text, not what the delegate paints: the Russian
@@ -123,7 +148,8 @@ void FrmLexiconEng::buildControls()
     auto *shown = new SpokenCyrillicModel(m_ui.DBGrid1);
     shown->setSourceModel(m_data->model());
     m_ui.DBGrid1->setModel(shown);
-    m_ui.DBGrid1->setItemDelegateForColumn(1, new CyrillicDelegate(m_ui.DBGrid1));
+    m_ui.DBGrid1->setItemDelegateForColumn(
+        1, new CyrillicDelegate([this](const QString &russian) { return shownRussian(russian); }, m_ui.DBGrid1));
     m_ui.DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ui.DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -154,13 +180,15 @@ void FrmLexiconEng::buildControls()
     m_ui.txtNative->hide();
 
     m_ui.txtRussian = makeBox(this, QStringLiteral("txtRussian"), QStringLiteral("Russian"));
-    m_ui.txtRussian->setFont(arial(0, false));
+    m_ui.txtRussian->setFont(Platform::fontPlacingMarks(arial(0, false)));
     m_ui.txtRussian->setReadOnly(true);
     place(m_ui.txtRussian, 5760, 2520, 2295, 495);
     m_ui.txtRussian->hide();
 
     m_ui.txtRuss2 = makeBox(this, QStringLiteral("txtRuss2"), QStringLiteral("Spoken form"));
-    m_ui.txtRuss2->setFont(arial(12, true));
+    m_ui.txtRuss2->setFont(Platform::fontPlacingMarks(arial(12, true)));
+    for (QLineEdit *box : {m_ui.txtRussian, m_ui.txtRuss2})
+        Platform::readWithoutCharacters(box, QString(QChar(Course::kStressMark)));
     place(m_ui.txtRuss2, 4320, 3840, 3735, 1335);
     m_ui.txtRuss2->hide();
 
@@ -190,6 +218,28 @@ void FrmLexiconEng::buildControls()
     // Escape leaves the dictionary the way its end button does, character and all.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &FrmLexiconEng::end);
     connect(m_data.get(), &Platform::DataSource::currentRowChanged, this, &FrmLexiconEng::showCurrentRussian);
+    if (m_services.learning) {
+        connect(m_services.learning, &Course::LearningChoicesNotifier::choicesChanged, this, [this] {
+            showCurrentRussian();
+            m_ui.DBGrid1->viewport()->update();
+        });
+    }
+    // An entry too long to show is left out, and the learner hears of it once per window,
+    // without a modal box in the middle of typing.
+    connect(m_data.get(), &Platform::DataSource::fieldRefused, this,
+            [this, told = false](const QString &detail) mutable {
+                if (std::exchange(told, true))
+                    return;
+                const QString text =
+                    Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                        .textOrEnglish(m_services.state->language(), QStringLiteral("dictionaryTextTooLong"));
+                auto *box =
+                    new QMessageBox(QMessageBox::Information, windowTitle(), text.arg(detail), QMessageBox::Ok, this);
+                box->setObjectName(QStringLiteral("textTooLong"));
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->setModal(false);
+                box->show();
+            });
 }
 
 void FrmLexiconEng::load()
@@ -282,10 +332,17 @@ void FrmLexiconEng::handleRefresh(const Platform::Status &status)
     showCurrentRussian();
 }
 
+QString FrmLexiconEng::shownRussian(const QString &russian) const
+{
+    // A row's own stress decisions are keyed by its whole Russian field, note included.
+    return Course::displayRussian(russian, m_services.stress, Course::choicesOf(m_services.learning),
+                                  {Course::dictionaryPlace(), russian});
+}
+
 void FrmLexiconEng::showCurrentRussian()
 {
     const QString shown = !m_data->eof() && !m_data->bof()
-        ? Course::CodePage1251::decode(m_data->value(Course::DictionaryTable::russian()))
+        ? shownRussian(Course::CodePage1251::decode(m_data->value(Course::DictionaryTable::russian())))
         : QString();
     if (m_ui.txtRussian->text() != shown)
         m_ui.txtRussian->setText(shown);
@@ -310,7 +367,7 @@ void FrmLexiconEng::speak()
     if (!character)
         return;
     character->play(QStringLiteral("DoMagic1"));
-    character->speak(speechText(m_ui.txtRussian->text(), m_services.stress));
+    character->speak(speechText(Course::withoutStressMarks(m_ui.txtRussian->text()), m_services.stress));
 }
 
 void FrmLexiconEng::end()

@@ -31,8 +31,11 @@ namespace Dictionary {
 /// focus, when the pointer moves over cmdEnd and when the window closes.
 ///
 /// Russian fields come from the database one character per Windows-1251 code; the boxes
-/// and the grid show them as real Cyrillic text, and txtRuss2 holds the text that is
-/// spoken. Characters above code 255 are already real Unicode and are kept as they are.
+/// and the grid show them as real Cyrillic text, with stress marks on the words the
+/// course's stress table holds while the learner's choices ask for them (a change of the
+/// choices shows at once), and txtRuss2 holds the part that is spoken. What is spoken and
+/// what screen readers read carry no marks. Characters above code 255 are already real
+/// Unicode and are kept as they are.
 ///
 /// Failures never raise a message box: a search text that the engine rejects lists
 /// nothing, and a Lexikon.mdb that cannot be opened or read shows lblNoDictionary, a
@@ -67,7 +70,10 @@ private:
     void setUpBalloon();
     void moveCharacter(QPoint position);
     void search(const QString &typed);
-    /// Shows the current record's Russian field in txtRussian (decoded).
+    /// A decoded Russian field as shown, with stress marks when the learner's choices ask
+    /// for them.
+    QString shownRussian(const QString &russian) const;
+    /// Shows the current record's Russian field in txtRussian (decoded, marked as chosen).
     void showCurrentRussian();
     void refreshSpokenForm();
     void speak();

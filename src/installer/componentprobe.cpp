@@ -86,4 +86,12 @@ QString ComponentProbe::speechLibrary()
     return library.fileName();
 }
 
+QString ComponentProbe::festivalRussianVoice(const QString &festivalFolder)
+{
+    const QString voice = festivalFolder + QStringLiteral("/voices/russian/msu_ru_nsh_clunits");
+    const bool installed = QFileInfo::exists(festivalFolder + QStringLiteral("/init.scm"))
+        && QFileInfo::exists(voice + QStringLiteral("/festvox/msu_ru_nsh_clunits.scm"));
+    return installed ? voice : QString();
+}
+
 } // namespace Installer

@@ -28,6 +28,11 @@ public:
     /// The file of the speech library libespeak-ng when it can be loaded, or empty.
     static QString speechLibrary();
 
+    /// The folder of Festival's Russian voice (msu_ru_nsh_clunits, package festvox-ru) when
+    /// it and Festival's own files are installed, or empty. \a festivalFolder: Festival's
+    /// library folder (tests).
+    static QString festivalRussianVoice(const QString &festivalFolder = QStringLiteral("/usr/share/festival"));
+
     /// Folders where espeak-ng data may lie ($ESPEAK_DATA_PATH first).
     static QStringList espeakDataFolders();
 

@@ -53,7 +53,9 @@ Finding checkComponent(Component component, const ComponentProbe &probe)
     }
     case Component::RussianVoice: {
         const QString folder = probe.russianVoiceData();
-        return fromPath(folder.isEmpty() ? folder : folder + QStringLiteral("/ru_dict"));
+        Finding finding = fromPath(folder.isEmpty() ? folder : folder + QStringLiteral("/ru_dict"));
+        finding.naturalVoice = ComponentProbe::festivalRussianVoice();
+        return finding;
     }
     case Component::CyrillicFonts: {
         const QStringList families = ComponentProbe::cyrillicFontFamilies();

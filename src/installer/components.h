@@ -39,7 +39,13 @@ struct Finding {
     QString detail;
     /// Whether a sound device is there (only the character service's check asks).
     bool soundOutput = true;
+    /// The Russian voice's check only: where Festival's natural Russian voice lies, empty
+    /// when it is not installed (it is optional: eSpeak NG's voice is the one needed).
+    QString naturalVoice = {};
 };
+
+/// The Debian package of Festival's natural Russian voice.
+inline constexpr const char *kNaturalRussianVoicePackage = "festvox-ru";
 
 /// Checks \a component on this machine.
 Finding checkComponent(Component component, const ComponentProbe &probe);

@@ -34,6 +34,10 @@ enum TextId {
     PartOfCourse = 319,
     NoSoundDevice = 320,
     CyrillicSampleCaption = 321,
+    LightVoice = 322,
+    NaturalVoice = 323,
+    InstallNaturalCaption = 324,
+    Optional = 325,
     SpeechOutputCaption = 330,
     VolumeCaption = 331,
     SaveCaption = 332,
@@ -98,6 +102,8 @@ ComponentWindow::ComponentWindow(const ComponentInfo &info, Finding finding, Res
 
     if (info.component == Component::SpeechSettings)
         addSpeechSettings(layout);
+    if (info.component == Component::RussianVoice)
+        addRussianVoices(layout);
 
     m_ui.lblSample = addLabel(layout, this, "lblSample", QString());
     m_ui.lblSample->hide();
@@ -113,7 +119,8 @@ ComponentWindow::ComponentWindow(const ComponentInfo &info, Finding finding, Res
     auto *installButton = new QPushButton(text(InstallCaption), this);
     installButton->setObjectName(QStringLiteral("cmdInstall"));
     installButton->setVisible(!m_finding.present && !packages.isEmpty());
-    connect(installButton, &QPushButton::clicked, this, &ComponentWindow::install);
+    connect(installButton, &QPushButton::clicked, this,
+            [this, packages] { install(packages.split(u' ', Qt::SkipEmptyParts)); });
     auto *close = new QPushButton(text(CloseCaption), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -287,9 +294,28 @@ void ComponentWindow::speakWithProgram(const QString &voice, const QString &spok
         showMessage(text(CouldNotRun).arg(program) + u'\n' + text(ProvidedBy).arg(QStringLiteral("espeak-ng")));
 }
 
-void ComponentWindow::install()
+void ComponentWindow::addRussianVoices(QVBoxLayout *layout)
 {
-    const QStringList packages = QString::fromLatin1(m_info.packages).split(u' ', Qt::SkipEmptyParts);
+    // eSpeak NG is the voice the course needs; Festival's is the natural one a learner may
+    // add and choose in the character's settings.
+    const bool natural = !m_finding.naturalVoice.isEmpty();
+    addLabel(layout, this, "lblVoices",
+             text(LightVoice).arg(text(m_finding.present ? Found : Missing)) + u'\n'
+                 + text(NaturalVoice).arg(natural ? text(Found) : text(Optional)));
+    if (natural)
+        return;
+    auto *installNatural = new QPushButton(text(InstallNaturalCaption), this);
+    installNatural->setObjectName(QStringLiteral("cmdInstallNatural"));
+    connect(installNatural, &QPushButton::clicked, this,
+            [this] { install({QString::fromLatin1(kNaturalRussianVoicePackage)}); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(installNatural);
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+void ComponentWindow::install(const QStringList &packages)
+{
     const QString pkcon = m_runner.find(QStringLiteral("pkcon"));
     if (!pkcon.isEmpty()) {
         if (m_runner.start(pkcon, QStringList{QStringLiteral("install")} + packages))

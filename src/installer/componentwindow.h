@@ -29,8 +29,9 @@ class CommandRunner;
 /// of the settings store).
 ///
 /// Fixed element names: lblTitle, lblStatus, lblDetail, lblNote, lblSample, lblMessage,
-/// cmdTest, cmdInstall, cmdClose; for the speech settings cmdSpeechSettings, or
-/// chkSpeechOutput, sldVolume and cmdSave without a service.
+/// cmdTest, cmdInstall, cmdClose; for the Russian voice lblVoices (both voices, eSpeak NG
+/// and Festival) and, while Festival's voice is missing, cmdInstallNatural; for the speech settings cmdSpeechSettings,
+/// or chkSpeechOutput, sldVolume and cmdSave without a service.
 class ComponentWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ComponentWindow)
@@ -57,9 +58,10 @@ public:
 
 private:
     void runTest();
-    void install();
+    void install(const QStringList &packages);
     void saveSpeechSettings();
     void addSpeechSettings(QVBoxLayout *layout);
+    void addRussianVoices(QVBoxLayout *layout);
     bool speakThroughService(const QString &text, bool russian, bool greet);
     void speakWithProgram(const QString &voice, const QString &text, int volume = -1);
     void showMessage(const QString &text);

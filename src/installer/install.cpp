@@ -157,32 +157,30 @@ void Install::performStep()
         reportFailure(NotStarted, started.error().detail.isEmpty() ? path : started.error().detail);
         return;
     }
-    if (!step.bringToFront) {
+    // Where the window system cannot raise another program's window there is nothing to
+    // wait for: the newly started program shows itself in front.
+    if (!step.bringToFront || !m_launcher.canBringToFront()) {
         finishStep();
         return;
     }
     m_startedTask = *started;
-    if (isActiveWindow()) {
-        bringStartedProgramToFront();
-        return;
-    }
     // The started program usually takes the focus; wait (bounded) for the installer to
     // hold it again, so raising the program's window is not refused as focus stealing.
     m_focusWait.start();
     m_focusTimer.start();
+    checkFocus();
 }
 
 void Install::checkFocus()
 {
     if (!isActiveWindow() && !m_focusWait.hasExpired(m_focusWaitLimit.count()))
         return;
+    const Platform::Status status = m_launcher.bringToFront(m_startedTask);
+    // A program that has not shown its window yet is asked again until the wait ends.
+    if (status.code() == Platform::ErrorCode::WindowNotFound && !m_focusWait.hasExpired(2 * m_focusWaitLimit.count()))
+        return;
     m_focusTimer.stop();
-    bringStartedProgramToFront();
-}
-
-void Install::bringStartedProgramToFront()
-{
-    if (const Platform::Status status = m_launcher.bringToFront(m_startedTask); status.failed()) {
+    if (status.failed() && status.code() != Platform::ErrorCode::NotSupported) {
         reportFailure(NotBroughtToFront, status.error().detail);
         return;
     }

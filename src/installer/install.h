@@ -46,7 +46,10 @@ public:
     bool isWaitingForFocus() const { return m_focusTimer.isActive(); }
 
     /// How long steps 1 and 4 wait for the installer to hold the focus before they ask for
-    /// the setup program's window to be raised all the same (default 5 s).
+    /// the setup program's window to be raised all the same (default 5 s). A program whose
+    /// window has not appeared by then is asked for again until twice this time has passed,
+    /// then reported. Where the window system cannot raise windows at all, the steps neither
+    /// wait nor ask.
     void setFocusWaitLimit(std::chrono::milliseconds limit) { m_focusWaitLimit = limit; }
 
     /// The fixed status text that step 1 shows in every language.
@@ -58,7 +61,6 @@ protected:
 private:
     void performStep();
     void checkFocus();
-    void bringStartedProgramToFront();
     void finishStep();
     void recordAndEnd();
     void reportFailure(int messageId, const QString &detail);

@@ -10,8 +10,9 @@ ControlNames controlNames(int language)
 {
     const Course::CaptionTable &table = Course::CaptionTable::builtIn(QStringLiteral("lessoncontrols"));
     const auto text = [&](const char *key) { return table.textOrEnglish(language, QString::fromLatin1(key)); };
-    return ControlNames{text("picture"),       text("letterBlocks"), text("lessonCommands"), text("recordCommands"),
-                        text("speedOfSpeech"), text("russianText"),  text("translation"),    text("lessonHeading")};
+    return ControlNames{text("picture"),        text("letterBlocks"),  text("lessonCommands"),
+                        text("recordCommands"), text("speedOfSpeech"), text("russianText"),
+                        text("translation"),    text("lessonHeading"), text("transliteration")};
 }
 
 } // namespace Lessons

@@ -17,6 +17,8 @@ struct ControlNames {
     QString russianText;
     QString translation;
     QString lessonHeading;
+    /// The line under the Russian text that writes it in the learner's own letters.
+    QString transliteration;
 };
 
 /// The names in the interface language \a language (110 English, 120 Swedish, 130 Finnish,

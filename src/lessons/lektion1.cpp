@@ -123,6 +123,7 @@ Platform::StepRunner::Handler Lektion1::loadErrorHandler()
 
 void Lektion1::runLoadSteps(Platform::StepRunner &runner)
 {
+    setShownLesson(1);
     runner.always([this] { resizeToDesign(this); });
     runner.run([this] { return openCourseDatabase(); });
     runner.always([this] { m_data->setDatabaseName(m_services.paths.join(Course::Files::kLessons)); });
@@ -178,7 +179,7 @@ void Lektion1::applyLanguage()
 
 void Lektion1::showRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     m_genie->play(m_ui.txtAnim->text());
     loadPicture();
     m_genie->speak(alphabetSpeechText(text));
@@ -186,7 +187,7 @@ void Lektion1::showRecord()
 
 void Lektion1::repeatRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     m_genie->play(QStringLiteral("GestureRight"));
     m_genie->speak(alphabetSpeechText(text));
 }

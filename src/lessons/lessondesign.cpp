@@ -149,6 +149,10 @@ void resizeToDesign(QWidget *window)
     auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget());
     const QSize border = frame ? frame->size() - window->size() : QSize();
     Platform::Twips::resizeClient(window, kWindowWidth, kWindowHeight);
+    // The third window's design puts its heading box across the bottom edge; the window
+    // grows to hold every control it shows, or the box is cut off.
+    const QRect controls = window->childrenRect();
+    window->resize(window->size().expandedTo(QSize(controls.right() + 1, controls.bottom() + 1)));
     if (frame)
         frame->resize(window->size() + border);
 }

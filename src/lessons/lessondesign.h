@@ -45,8 +45,8 @@ void nameControls(QWidget *window, int language);
 /// the focus.
 void orderTabs(QWidget *window, QWidget *firstFocus);
 
-/// Gives \a window its design size; inside a main window's frame the frame grows or
-/// shrinks with it.
+/// Gives \a window its design size, or more where a control it shows reaches beyond it;
+/// inside a main window's frame the frame grows or shrinks with it.
 void resizeToDesign(QWidget *window);
 /// Moves \a window (or its frame in the main window) to the top left corner.
 void moveToCorner(QWidget *window);

@@ -5,8 +5,10 @@
 #include "platform/core/apppaths.h"
 
 namespace Course {
+class LearningChoicesNotifier;
+class StressTable;
 struct ProgramState;
-}
+} // namespace Course
 namespace Platform {
 class SettingsStore;
 class CharacterService;
@@ -26,6 +28,10 @@ struct LessonServices {
     Platform::DatabaseEngine *databases = nullptr;
     Platform::ProcessLauncher *launcher = nullptr;
     Platform::AppPaths paths;
+    /// The course's stress table; may be null (the Russian text is shown without marks).
+    const Course::StressTable *stress = nullptr;
+    /// The learner's choices of how Russian is shown; may be null (the defaults hold).
+    Course::LearningChoicesNotifier *learning = nullptr;
 };
 
 } // namespace Lessons

@@ -15,7 +15,6 @@
 #include "course/genie.h"
 #include "course/lessonrules.h"
 #include "course/programstate.h"
-#include "course/russiantext.h"
 #include "course/settingskeys.h"
 #include "lessons/lessondesign.h"
 #include "lessons/speechtext.h"
@@ -177,6 +176,7 @@ void LessonWindow::runLoadSteps(Platform::StepRunner &runner)
     runner.always([this, &state] {
         state.selectedLesson =
             QStringLiteral("%1").arg(state.currentLesson, m_design.lessonDigits, 10, QLatin1Char('0'));
+        setShownLesson(state.currentLesson);
     });
     runner.always([this, &state] { m_data->setRecordSource(QStringLiteral("Lektion") + state.selectedLesson); });
     startCharacter(runner);
@@ -268,7 +268,7 @@ void LessonWindow::applyLanguage()
 void LessonWindow::showRecord()
 {
     // Each statement stands alone: a failing one is skipped and the next one runs.
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     m_genie->play(m_ui.txtAnim->text());
     loadPicture();
     m_genie->speak(lessonSpeechText(m_services.state->speechRate, text));
@@ -281,7 +281,7 @@ void LessonWindow::showRecord()
 
 void LessonWindow::repeatRecord()
 {
-    const QString text = Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    const QString text = spokenRussianText();
     m_genie->play(m_ui.txtAnim->text());
     if (m_design.repeatReloadsPicture)
         loadPicture();

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "lessons/lessonwindowbase.h"
 
+#include <utility>
+
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QImageReader>
 #include <QLabel>
@@ -11,7 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
+#include "course/captiontable.h"
 #include "course/coursefiles.h"
 #include "course/genie.h"
 #include "course/lessontable.h"
@@ -20,8 +25,10 @@
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessondesign.h"
 #include "lessons/logging.h"
+#include "lessons/russiantextview.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
+#include "platform/ui/pictures.h"
 #include "platform/ui/twips.h"
 
 namespace Lessons {
@@ -50,7 +57,17 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     m_data->setObjectName(QStringLiteral("Data1"));
     m_data->setConnect(QStringLiteral("Access"));
     connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
-    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showDecodedText);
+    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showRussianText);
+    // A text too long to show is left out; the learner hears of it once per window, after
+    // the record has been shown.
+    connect(m_data, &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
+        if (std::exchange(told, true))
+            return;
+        const QString text = Course::CaptionTable::builtIn(QStringLiteral("notices"))
+                                 .textOrEnglish(m_services.state->language(), QStringLiteral("lessonTextTooLong"));
+        QTimer::singleShot(
+            0, this, [this, message = text.arg(detail)] { m_presenter(this, QStringLiteral("Veskora"), message); });
+    });
 
     // The design size from the start, so that a frame fitted around the window before its
     // load already has the right size.
@@ -73,6 +90,10 @@ void LessonWindowBase::load()
     m_data->bind(m_ui.txtRuVoc, Course::LessonTable::russianVocabulary());
     m_data->bind(m_ui.txtPicture, Course::LessonTable::picture());
     m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
+    // How the Russian text is shown (stress marks, transliteration line) needs the
+    // window's controls, which exist from here on.
+    if (!m_russianText)
+        m_russianText = new RussianTextView(*m_ui.txtTexten, *m_ui.txtNative, *m_data, m_services, this);
     orderTabs(this, m_ui.cmdNext);
     const Platform::StepRunner::Handler handler = loadErrorHandler();
     Platform::StepRunner runner([this, handler](const Platform::Error &error) {
@@ -109,6 +130,17 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+void LessonWindowBase::setShownLesson(int lesson)
+{
+    if (m_russianText)
+        m_russianText->setLesson(lesson);
+}
+
+QString LessonWindowBase::spokenRussianText() const
+{
+    return m_russianText ? m_russianText->spokenText() : Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+}
+
 Platform::Status LessonWindowBase::openCourseDatabase()
 {
     auto database = m_services.databases->openDatabase(
@@ -141,10 +173,19 @@ Platform::StepRunner::Reaction LessonWindowBase::stopForMissingCyrillic()
 
 Platform::Status LessonWindowBase::loadPicture()
 {
-    const QString path = m_services.paths.join(Course::Files::kPictures + m_ui.txtPicture->text());
-    QImageReader reader(path);
-    if (m_ui.txtPicture->text().isEmpty() || !reader.canRead())
-        return Platform::fail(Platform::ErrorCode::InvalidArgument, QStringLiteral("no picture: ") + path);
+    // The picture is drawn from its checked bytes only: its name stays inside the folder and
+    // a drawing refers to nothing outside itself.
+    const auto picture =
+        Platform::Pictures::readPicture(m_services.paths.join(Course::Files::kPictures), m_ui.txtPicture->text());
+    if (!picture)
+        return picture.status();
+    QBuffer bytes;
+    bytes.setData(picture->bytes);
+    bytes.open(QIODevice::ReadOnly);
+    QImageReader reader(&bytes, picture->format);
+    if (!reader.canRead())
+        return Platform::fail(Platform::ErrorCode::InvalidArgument,
+                              QStringLiteral("no picture: ") + m_ui.txtPicture->text());
     // Pictures larger than the box, and drawings (which have no size of their own), are
     // scaled to fit it; smaller pictures keep their own size.
     const QSize box = m_ui.Picture1->contentsRect().size();
@@ -201,7 +242,7 @@ void LessonWindowBase::onBoundTextChanged(QWidget *control)
     if (control != m_ui.txtTexten)
         return;
     const QString stored = m_ui.txtTexten->toPlainText();
-    showDecodedText();
+    showRussianText();
     if (m_data->recordCount() <= 0 || m_data->currentRow() < 0) {
         m_shownText.reset();
         return;
@@ -212,17 +253,13 @@ void LessonWindowBase::onBoundTextChanged(QWidget *control)
     showRecord();
 }
 
-void LessonWindowBase::showDecodedText()
+void LessonWindowBase::showRussianText()
 {
     // The box receives the stored single-byte form from Data1; Qt fonts have no code-page
-    // character sets, so the box shows the decoded Cyrillic instead. Decoding is idempotent
-    // on decoded text, so reading the box back always gives the right letters.
-    const QString stored = m_ui.txtTexten->toPlainText();
-    const QString shown = Course::DecodeRussianText(stored);
-    if (shown != stored) {
-        const QSignalBlocker blocker(m_ui.txtTexten);
-        m_ui.txtTexten->setPlainText(shown);
-    }
+    // character sets, so the box shows the decoded Cyrillic instead, marked as the learner
+    // chose. Both steps are idempotent, so reading the box back always gives the letters.
+    if (m_russianText)
+        m_russianText->refresh();
 }
 
 } // namespace Lessons

@@ -27,6 +27,8 @@ class DataSource;
 
 namespace Lessons {
 
+class RussianTextView;
+
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
 
@@ -125,6 +127,11 @@ protected:
     /// Stops the load when the character cannot speak Russian: tells the learner in the
     /// current language and ends the program.
     Platform::StepRunner::Reaction stopForMissingCyrillic();
+    /// The lesson whose records the window shows, for their own stress decisions; takes
+    /// effect once the window has loaded its controls' bindings.
+    void setShownLesson(int lesson);
+    /// The Russian text of txtTexten as the window speaks it: decoded, without stress marks.
+    QString spokenRussianText() const;
 
     /// Loads the picture named in txtPicture from the Pictures folder into Picture1; a
     /// failed load leaves the picture shown before.
@@ -150,8 +157,10 @@ protected:
 
 private:
     void onBoundTextChanged(QWidget *control);
-    void showDecodedText();
+    void showRussianText();
     MessagePresenter m_presenter;
+    /// Created when the window loads; owned by the window.
+    RussianTextView *m_russianText = nullptr;
     /// The stored Russian text of the record last shown: a move to a record with the same
     /// text shows and speaks nothing.
     std::optional<QString> m_shownText;

@@ -110,9 +110,12 @@ void AnswerView::showAnswer(const Course::SessionEntry &entry, const std::option
         m_yourAnswer->setAccessibleName(practiceText(language, QStringLiteral("yourAnswer")) + u' ' + typed);
         m_yourAnswer->show();
     } else {
-        m_answer->setText(shownPrefix + shownRussian(entry.item.russian).toHtmlEscaped());
+        const QString shown = m_russianDisplay
+            ? shownRussian(entry.item.russian, entry.item.key.lesson, *m_russianDisplay)
+            : entry.item.russian;
+        m_answer->setText(shownPrefix + shown.toHtmlEscaped());
     }
-    m_answer->setAccessibleName(answerPrefix + shownRussian(entry.item.russian));
+    m_answer->setAccessibleName(answerPrefix + entry.item.russian);
     m_answer->show();
     const QString meaning = Course::meaningFor(entry.item, language);
     if (!meaning.isEmpty()) {

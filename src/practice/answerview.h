@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "course/answercheck.h"
+#include "practice/russiandisplay.h"
 
 class QLabel;
 
@@ -28,6 +29,8 @@ class AnswerView final : public QWidget {
 public:
     explicit AnswerView(QWidget *parent = nullptr);
 
+    /// How the answer's Russian text is shown; must outlive the view. Unset: as stored.
+    void setRussianDisplay(const RussianDisplay *display) { m_russianDisplay = display; }
     /// Hides everything until the next answer.
     void clear();
     /// Shows \a entry's answer. \a outcome is empty for a recall item that is revealed
@@ -41,6 +44,7 @@ public:
 private:
     void showPicture(const QString &path);
 
+    const RussianDisplay *m_russianDisplay = nullptr;
     QLabel *m_verdict = nullptr;
     QLabel *m_answer = nullptr;
     QLabel *m_meaning = nullptr;

@@ -12,6 +12,7 @@
 
 #include "course/phonetictyping.h"
 #include "course/practicesession.h"
+#include "course/stressmarks.h"
 #include "platform/ui/twips.h"
 #include "practice/practicelook.h"
 #include "practice/practicetexts.h"
@@ -51,8 +52,11 @@ QWidget *ChoicePanel::present(const Course::SessionEntry &entry, int language)
     // Meanings are shown as they are; Russian phrases and letters as Russian is shown.
     const bool russian = Course::choiceShowsRussian(entry.exercise);
     QStringList shown = entry.choices.texts;
-    if (russian)
-        std::transform(shown.begin(), shown.end(), shown.begin(), &shownRussian);
+    if (russian) {
+        const int lesson = entry.item.key.lesson;
+        std::transform(shown.begin(), shown.end(), shown.begin(),
+                       [this, lesson](const QString &text) { return shownRussian(text, lesson); });
+    }
     setChoices(shown, russian, language);
     return button(0);
 }
@@ -79,7 +83,8 @@ void ChoicePanel::setChoices(const QStringList &texts, bool russian, int languag
             continue;
         button->setFont(russian ? russianFont(14) : captionFont(11));
         button->setText(QStringLiteral("%1   %2").arg(i + 1).arg(texts.at(i)));
-        button->setAccessibleName(practiceText(language, QStringLiteral("choice")).arg(i + 1).arg(texts.at(i)));
+        button->setAccessibleName(
+            practiceText(language, QStringLiteral("choice")).arg(i + 1).arg(Course::withoutStressMarks(texts.at(i))));
     }
 }
 

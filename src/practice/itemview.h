@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "course/fsrs.h"
+#include "practice/russiandisplay.h"
 
 namespace Course {
 struct SessionEntry;
@@ -27,6 +28,9 @@ public:
         : QWidget(parent)
     {
     }
+
+    /// How the view shows Russian text; must outlive the view. Unset: as stored.
+    void setRussianDisplay(const RussianDisplay *display) { m_russianDisplay = display; }
 
     /// Captions and accessible names in interface language \a language.
     virtual void setLanguage(int language) = 0;
@@ -66,6 +70,16 @@ Q_SIGNALS:
     void revealRequested();
     /// The learner graded their own answer.
     void graded(Course::Fsrs::Grade grade);
+
+protected:
+    /// \a russian of lesson \a lesson as the learner chose to see it.
+    QString shownRussian(const QString &russian, int lesson) const
+    {
+        return m_russianDisplay ? Practice::shownRussian(russian, lesson, *m_russianDisplay) : russian;
+    }
+
+private:
+    const RussianDisplay *m_russianDisplay = nullptr;
 };
 
 } // namespace Practice

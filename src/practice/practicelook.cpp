@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/ui/markfont.h"
 #include "platform/ui/twips.h"
 
 namespace Practice {
@@ -16,7 +17,8 @@ QFont russianFont(qreal pointSize)
                       QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(pointSize);
-    return font;
+    // Marked text needs a face that puts the accent on its letter.
+    return Platform::fontPlacingMarks(font);
 }
 
 QFont captionFont(qreal pointSize)

@@ -8,6 +8,7 @@
 
 #include "course/practicesession.h"
 #include "platform/core/apppaths.h"
+#include "practice/russiandisplay.h"
 
 class QWidget;
 
@@ -52,6 +53,8 @@ struct PracticeServices {
     int newItemsPerDay = Course::kNewItemsPerDay;
     /// The time now, in UTC; empty for the system clock (tests set their own).
     std::function<QDateTime()> clock;
+    /// How Russian text is shown: stress marks as the learner chose (none when unset).
+    RussianDisplay russian;
     /// Seeds the choice of exercises and the order of choices; 0 for a random seed.
     quint32 seed = 0;
 

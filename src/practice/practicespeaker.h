@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -40,9 +41,11 @@ public:
     void start();
     /// Says \a russian at the learner's rate.
     void say(const QString &russian);
-    /// The genie's speech of \a russian at the learner's rate, handed back instead of said;
-    /// empty when there is no character.
-    Platform::Utterance speech(const QString &russian);
+    /// Asks for the genie's speech of \a russian at the learner's rate, handed back to
+    /// \a done (on this thread, later, while \a receiver lives) instead of said. Nothing
+    /// comes when there is no character.
+    void requestSpeech(const QString &russian, QObject *receiver,
+                       std::function<void(const Platform::Utterance &)> done);
     /// Plays \a animation when it is not empty.
     void play(const QString &animation);
     /// Lets go of the character reference; the character stays on screen.

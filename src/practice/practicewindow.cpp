@@ -15,7 +15,6 @@
 
 #include "course/languages.h"
 #include "course/programstate.h"
-#include "course/recordingskeys.h"
 #include "platform/progress/progressstore.h"
 #include "platform/ui/twips.h"
 #include "practice/answerview.h"
@@ -25,6 +24,7 @@
 #include "practice/practicespeaker.h"
 #include "practice/practicetexts.h"
 #include "practice/progressaccess.h"
+#include "practice/speakingitem.h"
 #include "speaking/speakingpanel.h"
 
 namespace Practice {
@@ -99,6 +99,7 @@ void PracticeWindow::buildControls()
     m_ui.stack->setObjectName(QStringLiteral("stkExercise"));
     m_views = std::make_unique<ItemViews>(*m_ui.stack);
     for (ItemView *view : m_views->all()) {
+        view->setRussianDisplay(&m_services.russian);
         connect(view, &ItemView::chosen, this, &PracticeWindow::choose);
         connect(view, &ItemView::typedAnswer, this, &PracticeWindow::check);
         connect(view, &ItemView::revealRequested, this, &PracticeWindow::reveal);
@@ -113,6 +114,7 @@ void PracticeWindow::buildControls()
     }
 
     m_ui.answer = new AnswerView(this);
+    m_ui.answer->setRussianDisplay(&m_services.russian);
     layout->addWidget(m_ui.answer, 1);
     m_ui.lblHint = addLabel(this, QStringLiteral("lblHint"), kHintColour, captionFont(9));
     layout->addWidget(m_ui.lblHint);
@@ -241,24 +243,11 @@ void PracticeWindow::showEntry()
     m_shownAt = m_services.now();
     if (spoken)
         m_speaker->say(entry.item.spoken);
-    presentSpeaking(entry.exercise == Course::Exercise::ListenRepeat);
-}
-
-void PracticeWindow::presentSpeaking(bool show)
-{
-    if (!m_ui.speaking)
-        return;
-    m_ui.speaking->stopAll();
-    if (!show || m_session.finished()) {
-        m_ui.speaking->hide();
-        return;
-    }
-    const Course::PracticeItem &item = m_session.current().item;
-    m_ui.speaking->setPhrase({Course::recordingName(item.key.lesson, item.key.record),
-                              item.spoken,
-                              {Course::lessonPlace(item.key.lesson), item.spoken},
-                              m_speaker->speech(item.spoken)});
-    m_ui.speaking->show();
+    // Listen and repeat: the learner says what they heard, so the phrase is not shown yet.
+    if (entry.exercise == Course::Exercise::ListenRepeat)
+        presentSpeaking(m_ui.speaking, *m_speaker, &entry.item, false);
+    else
+        presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
 }
 
 ItemView &PracticeWindow::currentView() const
@@ -268,7 +257,7 @@ ItemView &PracticeWindow::currentView() const
 
 void PracticeWindow::showFinished(const QString &message)
 {
-    presentSpeaking(false);
+    presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
     m_ui.lblTask->setText(message);
     m_ui.lblPrompt->clear();
     m_ui.lblPrompt->setAccessibleName(QString());
@@ -353,7 +342,9 @@ void PracticeWindow::reveal()
     m_speaker->play(entry.item.animation);
     m_speaker->say(entry.item.spoken);
     if (entry.exercise == Course::Exercise::Recall)
-        presentSpeaking(true);
+        presentSpeaking(m_ui.speaking, *m_speaker, &entry.item);
+    else if (entry.exercise == Course::Exercise::ListenRepeat && m_ui.speaking)
+        m_ui.speaking->showPhraseText();
 }
 
 void PracticeWindow::grade(Course::Fsrs::Grade grade)
@@ -414,7 +405,7 @@ void PracticeWindow::nextItem()
 
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
-    presentSpeaking(false);
+    presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
     m_speaker->release();
     QWidget::closeEvent(event);
 }

@@ -100,8 +100,6 @@ private:
     void grade(Course::Fsrs::Grade grade);
     void settle(const Course::AnswerOutcome &outcome, int chosen, const QString &typed);
     void nextItem();
-    /// Shows the speaking panel with the current item's phrase, or hides it.
-    void presentSpeaking(bool show);
     QString text(const char *key) const;
     ItemView &currentView() const;
 

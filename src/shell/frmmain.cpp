@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/frmmain.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QStatusBar>
@@ -71,6 +74,9 @@ FrmMain::FrmMain(Services &services, QWidget *parent)
     // Containers a screen reader walks through are named too, so no part of the tree is blank.
     m_ui.mdiArea->setAccessibleName(tr("Course windows"));
     m_ui.mdiArea->setBackground(QColor(171, 171, 171));
+    // A child window larger than the room the screen leaves can still be read to its end.
+    m_ui.mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_ui.mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_ui.mdiArea);
     buildMenus();
     buildStatusBar();
@@ -200,6 +206,11 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
     // The Learning menu shows in the menu bar as soon as a feature has given it an entry.
     if (watched == m_ui.mnuLearning && (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved))
         m_ui.mnuLearning->menuAction()->setVisible(!m_ui.mnuLearning->actions().isEmpty());
+    // Lesson windows take their final size when they load, after they are framed.
+    if (event->type() == QEvent::Resize) {
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(watched))
+            makeRoomFor(frame);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -290,10 +301,31 @@ void FrmMain::showChild(QWidget *child)
         frame->setAttribute(Qt::WA_DeleteOnClose);
         // The sub-window frame goes with its window.
         connect(child, &QObject::destroyed, frame, &QMdiSubWindow::close);
+        // Lesson windows take their final size when they load, after they are framed.
+        frame->installEventFilter(this);
     }
     frame->show();
     frame->raise();
     m_ui.mdiArea->setActiveSubWindow(frame);
+    makeRoomFor(frame);
+}
+
+void FrmMain::makeRoomFor(const QMdiSubWindow *frame)
+{
+    // Before the frame is shown its client area has no size yet; the size it is given then
+    // already holds a lesson window.
+    if (!isVisible())
+        return;
+    // The course's windows stand in the client area's top left corner.
+    const QSize missing = (frame->size() - m_ui.mdiArea->viewport()->size()).expandedTo(QSize(0, 0));
+    if (missing.isNull() || !screen())
+        return;
+    // The window may grow to the right and bottom edges of the screen's free area.
+    const QRect free = screen()->availableGeometry();
+    const QRect outer = frameGeometry();
+    const int widthRoom = std::max(0, free.right() - outer.right());
+    const int heightRoom = std::max(0, free.bottom() - outer.bottom());
+    resize(width() + std::min(missing.width(), widthRoom), height() + std::min(missing.height(), heightRoom));
 }
 
 void FrmMain::ShowStartDialog()

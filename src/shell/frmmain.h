@@ -12,6 +12,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace Shell {
@@ -67,6 +68,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// Grows the main window, as far as the screen allows, until the child window in \a frame
+    /// fits its client area; beyond that the client area scrolls.
+    void makeRoomFor(const QMdiSubWindow *frame);
     void buildMenus();
     void buildStatusBar();
     QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int index = -1);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "course/learningchoices.h"
 #include "course/lessonrules.h"
 #include "course/programstate.h"
 #include "course/settingskeys.h"
@@ -20,6 +21,7 @@
 #include "practice/progresswindow.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
+#include "speaking/speakingservices.h"
 
 namespace Shell {
 
@@ -36,6 +38,11 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
     m_practiceServices->databases = services.databases;
     m_practiceServices->progress = services.progress;
     m_practiceServices->paths = services.paths;
+    if (services.recorder) {
+        m_speaking = std::make_unique<Speaking::SpeakingServices>();
+        *m_speaking = {services.recorder, services.player, services.recordings, {}, {}};
+        m_practiceServices->speaking = m_speaking.get();
+    }
 
     m_practice.setFactory([this]() {
         auto *window = new Practice::PracticeWindow(*m_practiceServices);
@@ -72,6 +79,15 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
 }
 
 LearningCommands::~LearningCommands() = default;
+
+void LearningCommands::setRussianDisplay(const Practice::RussianDisplay &display)
+{
+    m_practiceServices->russian = display;
+    if (m_speaking) {
+        m_speaking->stress = display.stressTable;
+        m_speaking->keepRecordings = [choices = display.choices] { return Course::choicesOf(choices).keepRecordings; };
+    }
+}
 
 Practice::PracticeWindow *LearningCommands::practice() const
 {
@@ -176,11 +192,6 @@ void LearningCommands::refresh()
         start->showDueToday(Practice::dueTodayLine(language, due.value_or(0)));
     if (Practice::ProgressWindow *window = m_progress.get())
         window->refresh();
-}
-
-void LearningCommands::setSpeaking(const Speaking::SpeakingServices *speaking)
-{
-    m_practiceServices->speaking = speaking;
 }
 
 void LearningCommands::release()

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+#include "practice/russiandisplay.h"
 #include "shell/windowslot.h"
 
 namespace Practice {
@@ -51,8 +52,10 @@ public:
     void refresh();
     /// Releases both windows (the frame is closing).
     void release();
-    /// Lets the practice window record the learner (before it is first opened).
-    void setSpeaking(const Speaking::SpeakingServices *speaking);
+    /// How the practice windows show Russian text (stress marks as the learner chose); the
+    /// same stress table and choices mark the stressed syllables of the learner's recordings
+    /// and say whether they are kept.
+    void setRussianDisplay(const Practice::RussianDisplay &display);
 
     /// The lesson "Practise this lesson" takes.
     int practiceLesson() const;
@@ -69,6 +72,8 @@ private:
     FrmMain &m_main;
     OpenLessons m_openLessons;
     std::unique_ptr<Practice::PracticeServices> m_practiceServices;
+    /// The learner's voice in the practice window; null without a sound recorder.
+    std::unique_ptr<Speaking::SpeakingServices> m_speaking;
     WindowSlot<Practice::PracticeWindow> m_practice;
     WindowSlot<Practice::ProgressWindow> m_progress;
 };

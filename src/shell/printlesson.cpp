@@ -4,16 +4,41 @@
 
 #include "course/captiontable.h"
 #include "course/coursefiles.h"
-#include "platform/report/reportengine.h"
-
+#include "course/displayrussian.h"
+#include "course/lessonrules.h"
+#include "course/lessontable.h"
 #include "course/programstate.h"
+#include "course/settingskeys.h"
+#include "platform/report/reportengine.h"
+#include "platform/settings/settingsstore.h"
 
 namespace Shell {
-PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths)
+
+PrintLesson::PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
+                         const Platform::SettingsStore *settings)
     : m_engine(engine)
     , m_state(state)
     , m_paths(std::move(paths))
+    , m_settings(settings)
 {
+}
+
+void PrintLesson::setStress(const Course::StressTable *table, const Course::LearningChoicesNotifier *choices)
+{
+    m_stress = table;
+    m_choices = choices;
+}
+
+QString PrintLesson::lessonToPrint() const
+{
+    // SelectedLesson is empty until a lesson has been opened; a formula built from it would
+    // select no row and print an empty table.
+    if (!m_state.selectedLesson.trimmed().isEmpty())
+        return m_state.selectedLesson;
+    const QString saved = m_settings
+        ? m_settings->read(Course::Settings::kApplication, Course::Settings::kSection, Course::Settings::kLesson)
+        : QString();
+    return QString::number(Course::recentLesson(saved));
 }
 
 QString PrintLesson::layoutFor(int language)
@@ -43,7 +68,19 @@ Platform::Status PrintLesson::print()
     m_engine.setDataFiles(m_paths.join(Course::Files::kPrint));
     m_engine.setConnect(QStringLiteral("PWD=") + Course::Files::kPassword);
     m_engine.setReportFileName(m_paths.join(layout));
-    m_engine.replaceSelectionFormula(formulaFor(m_state.selectedLesson));
+    m_engine.replaceSelectionFormula(formulaFor(lessonToPrint()));
+    const Course::LearningChoices choices = Course::choicesOf(m_choices);
+    if (m_stress && choices.stressMarks) {
+        // The print database holds the lesson texts as written, so a row's text is also the
+        // key of its record's own stress decisions.
+        m_engine.setTextFilter(
+            Course::LessonTable::russianText(),
+            [table = m_stress, choices](const QString &text, const QString &lesson) {
+                return Course::displayRussian(text, table, choices, {Course::lessonPlace(lesson.toInt()), text});
+            });
+    } else {
+        m_engine.setTextFilter(Course::LessonTable::russianText(), {});
+    }
     Platform::Status status = m_engine.printReport();
     if (status.failed())
         m_errorText = failureMessage(language, status.error());

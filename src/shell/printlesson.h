@@ -8,10 +8,13 @@
 #include "platform/core/error.h"
 
 namespace Course {
+class LearningChoicesNotifier;
+class StressTable;
 struct ProgramState;
-}
+} // namespace Course
 namespace Platform {
 class ReportEngine;
+class SettingsStore;
 } // namespace Platform
 
 namespace Shell {
@@ -19,14 +22,25 @@ namespace Shell {
 /// The main menu's print entry: hands the report engine the print database, its
 /// password, the layout of the interface language and a formula that picks the selected
 /// lesson, then asks it to print. The same engine serves every print, and each print sets
-/// all four values again, so nothing of an earlier print carries over.
+/// all four values again, so nothing of an earlier print carries over. The Russian column
+/// is printed with stress marks when the learner's choices ask for them.
 class PrintLesson final {
 public:
-    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths);
+    /// Keeps references to \a engine, \a state and \a settings (which may be null).
+    PrintLesson(Platform::ReportEngine &engine, const Course::ProgramState &state, Platform::AppPaths paths,
+                const Platform::SettingsStore *settings = nullptr);
 
-    /// Prints the selected lesson. Does nothing and returns success when the interface
-    /// language is none of the six. On failure errorText() holds the message to show.
+    /// Prints the selected lesson. Before any lesson was opened in this run it is empty:
+    /// then the recent lesson is printed, the one the start dialog's recent-lesson command
+    /// opens (the saved "Lesson", else lesson 2). Does nothing and returns success when the
+    /// interface language is none of the six. On failure errorText() holds the message to show.
     Platform::Status print();
+
+    /// The stress table and the learner's choices the Russian column is printed by; either
+    /// may be null (no marks, or the default choices). Read at each print; not owned.
+    void setStress(const Course::StressTable *table, const Course::LearningChoicesNotifier *choices);
+    /// The lesson print() prints, as decimal text.
+    QString lessonToPrint() const;
 
     /// The last failure as a sentence in the interface language followed by the engine's
     /// technical detail; empty after a successful print.
@@ -45,6 +59,9 @@ private:
     Platform::ReportEngine &m_engine;
     const Course::ProgramState &m_state;
     Platform::AppPaths m_paths;
+    const Course::StressTable *m_stress = nullptr;
+    const Course::LearningChoicesNotifier *m_choices = nullptr;
+    const Platform::SettingsStore *m_settings;
     QString m_errorText;
 };
 

@@ -2,14 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/windowdirector.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include "contents/contentswindow.h"
+#include "course/learningchoices.h"
 #include "course/programstate.h"
-#include "course/recordingskeys.h"
-#include "course/settingskeys.h"
 #include "course/stresstable.h"
 #include "dictionary/dictionaryservices.h"
 #include "dictionary/frmlexiconeng.h"
@@ -17,34 +14,16 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
-#include "platform/audio/qtsoundplayer.h"
-#include "platform/audio/qtsoundrecorder.h"
-#include "platform/audio/recordingstore.h"
-#include "platform/settings/inisettingsstore.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
 #include "shell/learningcommands.h"
+#include "shell/learningmenu.h"
 #include "shell/logging.h"
 #include "shell/printlesson.h"
-#include "shell/recordingschoice.h"
 #include "shell/services.h"
-#include "speaking/speakingservices.h"
 
 namespace Shell {
-
-struct WindowDirector::Voice {
-    // The learner's choices file lies beside the course's settings file.
-    Platform::IniSettingsStore learningSettings = Platform::IniSettingsStore::forFile(
-        QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
-            .dir()
-            .filePath(Course::RecordingsKeys::kFileName));
-    Platform::RecordingStore recordings{Platform::RecordingStore::defaultFolder()};
-    Platform::QtSoundRecorder recorder;
-    Platform::QtSoundPlayer player;
-    Speaking::SpeakingServices speaking;
-    std::unique_ptr<RecordingsChoice> choice;
-};
 
 WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *parent)
     : QObject(parent)
@@ -52,14 +31,19 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_learning(std::make_unique<Course::LearningChoicesNotifier>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
-    , m_voice(std::make_unique<Voice>())
 {
+    if (services.learningSettings)
+        m_learningMenu = std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning,
+                                                        services.state->language(), services.recordings);
     *m_lessonServices = {services.state,     services.settings, services.characters,
                          services.databases, services.launcher, services.paths};
+    m_lessonServices->learning = m_learning.get();
     *m_dictionaryServices = {services.state, services.characters, services.databases, services.paths};
+    m_dictionaryServices->learning = m_learning.get();
     if (services.reports)
-        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths);
+        m_print = std::make_unique<PrintLesson>(*services.reports, *services.state, services.paths, services.settings);
 
     m_lektion1.setFactory([this]() { return new Lessons::Lektion1(*m_lessonServices); });
     m_lektion2.setFactory([this]() { return new Lessons::Lektion2(*m_lessonServices); });
@@ -75,24 +59,19 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
         return window;
     });
     m_dictionary.setFactory([this]() {
-        m_dictionaryServices->stress = stress();
+        m_dictionaryServices->stress = stressTable();
         auto *window = new Dictionary::FrmLexiconEng(*m_dictionaryServices);
         window->load();
         return window;
     });
     m_about.setFactory([this]() { return new FrmAbout(*m_services.launcher); });
-    m_learning = std::make_unique<LearningCommands>(services, main, [this] {
+    m_practice = std::make_unique<LearningCommands>(services, main, [this] {
         return QList<QWidget *>{lessonWindow(Course::LessonWindowKind::Lesson),
                                 lessonWindow(Course::LessonWindowKind::Third),
                                 lessonWindow(Course::LessonWindowKind::Alphabet)};
     });
+    m_practice->setRussianDisplay({[this] { return stressTable(); }, m_learning.get()});
 
-    m_voice->choice = std::make_unique<RecordingsChoice>(*main.learningMenu(), m_voice->learningSettings,
-                                                         m_voice->recordings, *services.state);
-    m_voice->speaking = {&m_voice->recorder, &m_voice->player, &m_voice->recordings, [this] { return stress(); },
-                         [this] { return m_voice->choice->keeps(); }};
-    m_learning->setSpeaking(&m_voice->speaking);
-    connect(&main, &FrmMain::interfaceLanguageChanged, m_voice->choice.get(), &RecordingsChoice::setLanguage);
     connect(&main, &FrmMain::lessonWindowRequested, this, &WindowDirector::openLessonWindow);
     connect(&main, &FrmMain::contentsRequested, this, &WindowDirector::showContents);
     connect(&main, &FrmMain::aboutRequested, this, &WindowDirector::showAbout);
@@ -104,14 +83,9 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
 
 WindowDirector::~WindowDirector() = default;
 
-RecordingsChoice &WindowDirector::recordingsChoice() const
+const Course::StressTable *WindowDirector::stressTable()
 {
-    return *m_voice->choice;
-}
-
-const Course::StressTable *WindowDirector::stress()
-{
-    // The stress table is read when a window first needs it, not at start-up.
+    // Read when a window first needs it, not at start-up.
     if (!m_stress)
         m_stress = std::make_unique<Course::StressTable>(
             Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
@@ -125,6 +99,7 @@ Window *WindowDirector::openLesson(WindowSlot<Window> &slot, Course::LessonWindo
         m_main.showChild(open);
         return open;
     }
+    m_lessonServices->stress = stressTable();
     Window *window = slot.touch();
     // The lesson this window shows, for "Practise this lesson".
     window->setProperty("lesson", m_services.state->currentLesson);
@@ -211,6 +186,7 @@ void WindowDirector::printLesson()
 {
     if (!m_print)
         return;
+    m_print->setStress(stressTable(), m_learning.get());
     if (const Platform::Status status = m_print->print(); status.failed()) {
         qCWarning(lcShell) << "printing failed:" << status.code() << status.error().detail;
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Veskora"), m_print->errorText(),
@@ -241,7 +217,7 @@ void WindowDirector::releaseAll()
     m_contents.release();
     m_about.release();
     m_dictionary.release();
-    m_learning->release();
+    m_practice->release();
     m_lektion1.release();
     m_lektion2.release();
     m_lektion3.release();

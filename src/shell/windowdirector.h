@@ -10,6 +10,7 @@
 #include "shell/windowslot.h"
 
 namespace Course {
+class LearningChoicesNotifier;
 class StressTable;
 } // namespace Course
 namespace Contents {
@@ -33,14 +34,16 @@ class FrmAbout;
 class FrmMain;
 class HelpCommands;
 class LearningCommands;
+class LearningMenu;
 class PrintLesson;
-class RecordingsChoice;
 struct Services;
 
 /// The program's window objects: one per window kind, created and loaded on first touch,
 /// released when the window closes. It answers the main window's and the windows' requests
 /// (open a lesson, the contents, the dictionary, the about box, print, help) so windows
-/// never reach one another directly.
+/// never reach one another directly. It holds the learner's choices of how Russian is shown
+/// and the Learning menu that changes them, and hands both the choices and the course's
+/// stress table to the windows that show Russian text and to printing.
 class WindowDirector final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WindowDirector)
@@ -64,17 +67,19 @@ public:
     Contents::ContentsWindow *contents() const;
     Dictionary::FrmLexiconEng *dictionary() const;
     FrmAbout *about() const;
-    /// The Learning menu's "Keep my recordings".
-    RecordingsChoice &recordingsChoice() const;
-    /// The Learning menu's commands and windows.
-    LearningCommands &learning() const { return *m_learning; }
+    /// The Learning menu's practice commands and windows.
+    LearningCommands &practiceCommands() const { return *m_practice; }
+    /// The learner's choices in force; windows re-render when they change.
+    Course::LearningChoicesNotifier &learningChoices() const { return *m_learning; }
+    /// The Learning menu's entries; null when the services have no choices file.
+    LearningMenu *learningMenu() const { return m_learningMenu.get(); }
 
 private:
     template<typename Window>
     Window *openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind);
     void showTopLevel(QWidget *window);
     /// The course's stress table from the application folder, read on first use.
-    const Course::StressTable *stress();
+    const Course::StressTable *stressTable();
 
     Services &m_services;
     FrmMain &m_main;
@@ -82,12 +87,11 @@ private:
     std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
     /// The course's stress table from the application folder, read on first use.
     std::unique_ptr<Course::StressTable> m_stress;
+    std::unique_ptr<Course::LearningChoicesNotifier> m_learning;
+    std::unique_ptr<LearningMenu> m_learningMenu;
     std::unique_ptr<PrintLesson> m_print;
     std::unique_ptr<HelpCommands> m_help;
-    /// The learner's voice: choices file, kept recordings, recorder, player, the choice.
-    struct Voice;
-    std::unique_ptr<Voice> m_voice;
-    std::unique_ptr<LearningCommands> m_learning;
+    std::unique_ptr<LearningCommands> m_practice;
     WindowSlot<Lessons::Lektion1> m_lektion1;
     WindowSlot<Lessons::Lektion2> m_lektion2;
     WindowSlot<Lessons::Lektion3> m_lektion3;

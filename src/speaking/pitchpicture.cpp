@@ -116,11 +116,19 @@ void PitchPicture::setBandNames(const QString &genie, const QString &learner)
     update();
 }
 
+void PitchPicture::setSyllablesShown(bool shown)
+{
+    m_syllablesShown = shown;
+    updateDescription();
+    update();
+}
+
 void PitchPicture::updateDescription()
 {
+    // A screen reader hears the stressed syllables only once the phrase may be read.
     QStringList stressed;
     for (const Course::TimedSyllable &syllable : std::as_const(m_syllables)) {
-        if (syllable.stressed)
+        if (syllable.stressed && m_syllablesShown)
             stressed << syllable.text;
     }
     setAccessibleDescription(QStringList{m_genieName, stressed.join(u' '), m_learnerMessage}.join(u' ').trimmed());
@@ -177,7 +185,7 @@ void PitchPicture::paintEvent(QPaintEvent *)
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_learnerName);
 
     // Syllables under the genie's curve, each centred on its stretch; the stressed one bold
-    // with an accent on its vowel.
+    // with an accent on its vowel. Hidden syllables are dots, the stressed one larger.
     QFont bold = font();
     bold.setBold(true);
     for (const Course::TimedSyllable &syllable : std::as_const(m_syllables)) {
@@ -186,7 +194,8 @@ void PitchPicture::paintEvent(QPaintEvent *)
         const QRectF cell(left, syllableRow.top(), std::max(1.0, right - left), syllableRow.height());
         painter.setFont(syllable.stressed ? bold : font());
         painter.setPen(palette().color(QPalette::Text));
-        const QString text = syllable.stressed ? withAccent(syllable.text) : syllable.text;
+        const QString dot = syllable.stressed ? QStringLiteral("\u25CF") : QStringLiteral("\u00B7");
+        const QString text = !m_syllablesShown ? dot : syllable.stressed ? withAccent(syllable.text) : syllable.text;
         painter.drawText(cell.adjusted(-20, 0, 20, 0), Qt::AlignCenter, text);
         painter.setPen(QPen(palette().color(QPalette::Mid), 1));
         painter.drawLine(QPointF(left, syllableRow.top()), QPointF(left, syllableRow.top() + 4));

@@ -15,7 +15,9 @@ namespace Speaking {
 /// are in semitones around each speaker's own middle pitch, on the same scale.
 ///
 /// Without a recording the lower band shows a hint; a recording without voiced sound shows
-/// the message it is given instead of an empty band.
+/// the message it is given instead of an empty band. While the phrase is not to be read yet,
+/// each syllable is a dot under its stretch (the stressed one larger): the rhythm and the
+/// stress without the words.
 class PitchPicture final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PitchPicture)
@@ -31,6 +33,9 @@ public:
     void setLearnerMessage(const QString &message);
     /// The names of the two bands.
     void setBandNames(const QString &genie, const QString &learner);
+    /// Whether the syllables' text is shown under the genie's melody, or only a dot each.
+    void setSyllablesShown(bool shown);
+    bool syllablesShown() const { return m_syllablesShown; }
 
     QList<Course::TimedSyllable> syllables() const { return m_syllables; }
     QString learnerMessage() const { return m_learnerMessage; }
@@ -52,6 +57,7 @@ private:
     QString m_learnerMessage;
     QString m_genieName;
     QString m_learnerName;
+    bool m_syllablesShown = true;
 };
 
 } // namespace Speaking

@@ -11,6 +11,7 @@
 #include "course/languages.h"
 #include "course/stressmarks.h"
 #include "platform/audio/recordingstore.h"
+#include "speaking/clipqueue.h"
 #include "speaking/pitchpicture.h"
 #include "speaking/speakingtexts.h"
 
@@ -50,41 +51,41 @@ SpeakingPanel::SpeakingPanel(const SpeakingServices &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_recorder(services.recorder)
-    , m_player(services.player)
+    , m_clips(new ClipQueue(services.player, this))
     , m_language(Course::Language::English)
 {
     setObjectName(QStringLiteral("pnlSpeaking"));
-    m_record = makeButton(QStringLiteral("cmdRecord"), this);
-    m_hearBoth = makeButton(QStringLiteral("cmdHearBoth"), this);
-    m_hearGenie = makeButton(QStringLiteral("cmdHearGenie"), this);
-    m_hearMine = makeButton(QStringLiteral("cmdHearMine"), this);
-    m_record->setCheckable(true);
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("lblSpeaking"));
-    m_status->setWordWrap(true);
-    m_picture = new PitchPicture(this);
-    m_picture->setObjectName(QStringLiteral("picPitch"));
+    m_ui.cmdRecord = makeButton(QStringLiteral("cmdRecord"), this);
+    m_ui.cmdHearBoth = makeButton(QStringLiteral("cmdHearBoth"), this);
+    m_ui.cmdHearGenie = makeButton(QStringLiteral("cmdHearGenie"), this);
+    m_ui.cmdHearMine = makeButton(QStringLiteral("cmdHearMine"), this);
+    m_ui.cmdRecord->setCheckable(true);
+    m_ui.lblSpeaking = new QLabel(this);
+    m_ui.lblSpeaking->setObjectName(QStringLiteral("lblSpeaking"));
+    m_ui.lblSpeaking->setWordWrap(true);
+    m_ui.picPitch = new PitchPicture(this);
+    m_ui.picPitch->setObjectName(QStringLiteral("picPitch"));
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_record);
+    buttons->addWidget(m_ui.cmdRecord);
     buttons->addStretch();
-    for (QPushButton *button : {m_hearBoth, m_hearGenie, m_hearMine})
+    for (QPushButton *button : {m_ui.cmdHearBoth, m_ui.cmdHearGenie, m_ui.cmdHearMine})
         buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(buttons);
-    layout->addWidget(m_status);
-    layout->addWidget(m_picture, 1);
+    layout->addWidget(m_ui.lblSpeaking);
+    layout->addWidget(m_ui.picPitch, 1);
 
-    connect(m_record, &QPushButton::clicked, this, &SpeakingPanel::toggleRecording);
-    connect(m_hearBoth, &QPushButton::clicked, this, [this] {
+    connect(m_ui.cmdRecord, &QPushButton::clicked, this, &SpeakingPanel::toggleRecording);
+    connect(m_ui.cmdHearBoth, &QPushButton::clicked, this, [this] {
         if (m_take)
-            play({genieSound(m_phrase.genie), *m_take});
+            m_clips->play({genieSound(m_phrase.genie), *m_take});
     });
-    connect(m_hearGenie, &QPushButton::clicked, this, [this] { play({genieSound(m_phrase.genie)}); });
-    connect(m_hearMine, &QPushButton::clicked, this, [this] {
+    connect(m_ui.cmdHearGenie, &QPushButton::clicked, this, [this] { m_clips->play({genieSound(m_phrase.genie)}); });
+    connect(m_ui.cmdHearMine, &QPushButton::clicked, this, [this] {
         if (m_take)
-            play({*m_take});
+            m_clips->play({*m_take});
     });
     if (Platform::SoundRecorder *recorder = m_recorder.data()) {
         connect(recorder, &Platform::SoundRecorder::finished, this,
@@ -92,8 +93,7 @@ SpeakingPanel::SpeakingPanel(const SpeakingServices &services, QWidget *parent)
         connect(recorder, &Platform::SoundRecorder::failed, this,
                 [this](Platform::SoundRecorder::InputProblem problem) { inputFailed(problem); });
     }
-    if (Platform::SoundPlayer *player = m_player.data())
-        connect(player, &Platform::SoundPlayer::finished, this, &SpeakingPanel::playNext);
+    connect(m_clips, &ClipQueue::changed, this, &SpeakingPanel::updateControls);
     setLanguage(m_language);
 }
 
@@ -110,26 +110,24 @@ QString SpeakingPanel::text(const char *key) const
 void SpeakingPanel::setLanguage(int language)
 {
     m_language = language;
-    m_hearBoth->setText(text("hearBoth"));
-    m_hearGenie->setText(text("hearGenie"));
-    m_hearMine->setText(text("hearMine"));
-    m_picture->setBandNames(text("genieBand"), text("learnerBand"));
-    m_picture->setAccessibleName(text("picture"));
-    if (!m_picture->showsLearnerCurve() && !m_picture->learnerMessage().isEmpty())
-        m_picture->setLearnerMessage(text(m_take ? "noVoice" : "notYet"));
+    m_ui.cmdHearBoth->setText(text("hearBoth"));
+    m_ui.cmdHearGenie->setText(text("hearGenie"));
+    m_ui.cmdHearMine->setText(text("hearMine"));
+    m_ui.picPitch->setBandNames(text("genieBand"), text("learnerBand"));
+    m_ui.picPitch->setAccessibleName(text("picture"));
+    if (!m_ui.picPitch->showsLearnerCurve() && !m_ui.picPitch->learnerMessage().isEmpty())
+        m_ui.picPitch->setLearnerMessage(text(m_take ? "noVoice" : "notYet"));
     updateControls();
     if (!m_statusKey.isEmpty())
-        m_status->setText(speakingText(m_language, m_statusKey));
+        m_ui.lblSpeaking->setText(speakingText(m_language, m_statusKey));
 }
 
-void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase)
+void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase, bool showText)
 {
     stopAll();
     m_phrase = phrase;
-    const Course::StressTable *stress = m_services.stress ? m_services.stress() : nullptr;
-    const QString marked = stress ? Course::markStress(phrase.russian, *stress, phrase.record) : phrase.russian;
-    m_melody = genieMelody(phrase.genie, marked);
-    m_picture->setGenie(m_melody.curve, m_melody.syllables, m_melody.durationMs);
+    m_ui.picPitch->setSyllablesShown(showText);
+    showGenie();
     m_take.reset();
     if (m_services.recordings && m_services.keepsRecordings())
         m_take = m_services.recordings->load(phrase.recordingName);
@@ -137,6 +135,29 @@ void SpeakingPanel::setPhrase(const SpeakingPhrase &phrase)
     showLearner();
     setStatus(m_problem ? problemKey(*m_problem) : "hint");
     updateControls();
+}
+
+void SpeakingPanel::setGenieSpeech(const QString &russian, const Platform::Utterance &speech)
+{
+    if (russian != m_phrase.russian)
+        return;
+    m_phrase.genie = speech;
+    showGenie();
+    showLearner();
+    updateControls();
+}
+
+void SpeakingPanel::showPhraseText()
+{
+    m_ui.picPitch->setSyllablesShown(true);
+}
+
+void SpeakingPanel::showGenie()
+{
+    const Course::StressTable *stress = m_services.stress ? m_services.stress() : nullptr;
+    const QString marked = stress ? Course::markStress(m_phrase.russian, *stress, m_phrase.record) : m_phrase.russian;
+    m_melody = genieMelody(m_phrase.genie, marked);
+    m_ui.picPitch->setGenie(m_melody.curve, m_melody.syllables, m_melody.durationMs);
 }
 
 bool SpeakingPanel::canRecord()
@@ -170,11 +191,9 @@ bool SpeakingPanel::eventFilter(QObject *watched, QEvent *event)
 
 void SpeakingPanel::stopAll()
 {
-    m_queue.clear();
     if (m_recorder && m_recorder->isRecording())
         m_recorder->cancel();
-    if (m_player)
-        m_player->stop();
+    m_clips->stop();
     m_heldKey = false;
     updateControls();
 }
@@ -182,7 +201,7 @@ void SpeakingPanel::stopAll()
 void SpeakingPanel::holdRecordKey(bool down)
 {
     const bool recording = m_recorder && m_recorder->isRecording();
-    if (down && !recording && m_record->isEnabled()) {
+    if (down && !recording && m_ui.cmdRecord->isEnabled()) {
         m_heldKey = true;
         toggleRecording();
     } else if (!down && recording && m_heldKey) {
@@ -202,9 +221,7 @@ void SpeakingPanel::toggleRecording()
         recorder->stop();
         return;
     }
-    m_queue.clear();
-    if (m_player)
-        m_player->stop();
+    m_clips->stop();
     if (recorder->start())
         setStatus("recording");
     updateControls();
@@ -221,7 +238,7 @@ void SpeakingPanel::takeDone(const Platform::RecordedSound &take)
         setStatus("notKept");
     updateControls();
     Q_EMIT takeFinished();
-    play({genieSound(m_phrase.genie), take});
+    m_clips->play({genieSound(m_phrase.genie), take});
 }
 
 void SpeakingPanel::inputFailed(Platform::SoundRecorder::InputProblem problem)
@@ -235,53 +252,36 @@ void SpeakingPanel::inputFailed(Platform::SoundRecorder::InputProblem problem)
 void SpeakingPanel::showLearner()
 {
     if (!m_take) {
-        m_picture->setLearnerMessage(text("notYet"));
+        m_ui.picPitch->setLearnerMessage(text("notYet"));
         return;
     }
     const Course::PitchAlignment alignment = Course::alignPitch(m_melody.contour, pitchOf(*m_take));
     if (!alignment.learner.isEmpty())
-        m_picture->setLearner(alignment.learner);
+        m_ui.picPitch->setLearner(alignment.learner);
     else if (Course::voicedSemitones(pitchOf(*m_take)).isEmpty())
-        m_picture->setLearnerMessage(text("noVoice"));
+        m_ui.picPitch->setLearnerMessage(text("noVoice"));
     else
-        // The genie's speech has no melody to match (a silent voice): the take stands alone.
-        m_picture->setLearner(Course::voicedSemitones(pitchOf(*m_take)));
-}
-
-void SpeakingPanel::play(QList<Platform::RecordedSound> clips)
-{
-    clips.removeIf([](const Platform::RecordedSound &clip) { return clip.pcm.isEmpty(); });
-    m_queue = clips;
-    if (m_player)
-        m_player->stop();
-    playNext();
-}
-
-void SpeakingPanel::playNext()
-{
-    while (!m_queue.isEmpty() && m_player) {
-        if (m_player->play(m_queue.takeFirst()))
-            break;
-    }
-    updateControls();
+        // The genie's speech has no melody to match (a silent voice, or not come yet): the
+        // take stands alone.
+        m_ui.picPitch->setLearner(Course::voicedSemitones(pitchOf(*m_take)));
 }
 
 void SpeakingPanel::updateControls()
 {
     const bool recording = m_recorder && m_recorder->isRecording();
-    m_record->setEnabled(m_recorder && !m_problem);
-    m_record->setChecked(recording);
-    m_record->setText(text(recording ? "stop" : "record"));
-    const bool canPlay = m_player != nullptr && !recording;
-    m_hearGenie->setEnabled(canPlay && !m_phrase.genie.pcm.isEmpty());
-    m_hearMine->setEnabled(canPlay && m_take && !m_take->pcm.isEmpty());
-    m_hearBoth->setEnabled(m_hearGenie->isEnabled() && m_hearMine->isEnabled());
+    m_ui.cmdRecord->setEnabled(m_recorder && !m_problem);
+    m_ui.cmdRecord->setChecked(recording);
+    m_ui.cmdRecord->setText(text(recording ? "stop" : "record"));
+    const bool canPlay = m_clips->canPlay() && !recording;
+    m_ui.cmdHearGenie->setEnabled(canPlay && !m_phrase.genie.pcm.isEmpty());
+    m_ui.cmdHearMine->setEnabled(canPlay && m_take && !m_take->pcm.isEmpty());
+    m_ui.cmdHearBoth->setEnabled(m_ui.cmdHearGenie->isEnabled() && m_ui.cmdHearMine->isEnabled());
 }
 
 void SpeakingPanel::setStatus(const char *key)
 {
     m_statusKey = QString::fromLatin1(key);
-    m_status->setText(speakingText(m_language, m_statusKey));
+    m_ui.lblSpeaking->setText(speakingText(m_language, m_statusKey));
 }
 
 } // namespace Speaking

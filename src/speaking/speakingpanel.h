@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace Speaking {
 
+class ClipQueue;
 class PitchPicture;
 
 /// A phrase for the learner to say: where its recording is kept, its text, the record it
@@ -28,8 +29,19 @@ struct SpeakingPhrase {
     QString recordingName;
     QString russian;
     Course::CourseRecord record;
-    /// The genie's speech (CharacterService::synthesize); its samples may be empty.
+    /// The genie's speech (CharacterService::synthesize); its samples may be empty, and it
+    /// may come later (SpeakingPanel::setGenieSpeech).
     Platform::Utterance genie;
+};
+
+/// The panel's controls, named as the panel names them.
+struct SpeakingControls {
+    QPushButton *cmdRecord = nullptr;
+    QPushButton *cmdHearBoth = nullptr;
+    QPushButton *cmdHearGenie = nullptr;
+    QPushButton *cmdHearMine = nullptr;
+    QLabel *lblSpeaking = nullptr;
+    PitchPicture *picPitch = nullptr;
 };
 
 /// "Say it yourself": the learner records the phrase and hears the genie's speech and then
@@ -53,7 +65,14 @@ public:
 
     void setLanguage(int language);
     /// Shows \a phrase: the genie's melody, and the learner's last kept take of it if any.
-    void setPhrase(const SpeakingPhrase &phrase);
+    /// \a showText false keeps the phrase's syllables hidden under the genie's melody (the
+    /// learner is to say what they heard), until showPhraseText().
+    void setPhrase(const SpeakingPhrase &phrase, bool showText = true);
+    /// The genie's speech of \a russian, come in after setPhrase(); ignored unless it is the
+    /// phrase shown now.
+    void setGenieSpeech(const QString &russian, const Platform::Utterance &speech);
+    /// Shows the syllables of the phrase under the genie's melody.
+    void showPhraseText();
     /// Stops recording and playing (the item is left).
     void stopAll();
 
@@ -69,7 +88,7 @@ public:
     const std::optional<Platform::RecordedSound> &take() const { return m_take; }
     /// Why recording is off, if it is.
     std::optional<Platform::SoundRecorder::InputProblem> inputProblem() const { return m_problem; }
-    PitchPicture *picture() const { return m_picture; }
+    PitchPicture *picture() const { return m_ui.picPitch; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,9 +101,8 @@ private:
     void toggleRecording();
     void takeDone(const Platform::RecordedSound &take);
     void inputFailed(Platform::SoundRecorder::InputProblem problem);
+    void showGenie();
     void showLearner();
-    void play(QList<Platform::RecordedSound> clips);
-    void playNext();
     void updateControls();
     void setStatus(const char *key);
     QString text(const char *key) const;
@@ -93,18 +111,12 @@ private:
     // The panel may outlive the recorder and player when the program closes (its window
     // goes with the main window, after the services): it touches them only while they live.
     QPointer<Platform::SoundRecorder> m_recorder;
-    QPointer<Platform::SoundPlayer> m_player;
-    QPushButton *m_record = nullptr;
-    QPushButton *m_hearBoth = nullptr;
-    QPushButton *m_hearGenie = nullptr;
-    QPushButton *m_hearMine = nullptr;
-    QLabel *m_status = nullptr;
-    PitchPicture *m_picture = nullptr;
+    ClipQueue *m_clips;
+    SpeakingControls m_ui;
     SpeakingPhrase m_phrase;
     GenieMelody m_melody;
     std::optional<Platform::RecordedSound> m_take;
     std::optional<Platform::SoundRecorder::InputProblem> m_problem;
-    QList<Platform::RecordedSound> m_queue;
     QString m_statusKey;
     int m_language = 0;
     bool m_checkedInput = false;

@@ -115,7 +115,7 @@ void TestCourse::builtInTablesHaveEveryLanguageAndKey()
     // language's windows: every table holds the same keys in all six blocks. Variants (a
     // key with a dot) and the one-language title belong to single languages.
     const auto shared = [](const QString &key) { return !key.contains(u'.') && key != u"installCyrillicTitle"; };
-    for (const char *name : {"lessons", "lessoncontrols", "dictionary", "shell", "lessontitles"}) {
+    for (const char *name : {"lessons", "lessoncontrols", "dictionary", "shell", "lessontitles", "charactersettings"}) {
         const Course::CaptionTable &table = Course::CaptionTable::builtIn(QString::fromLatin1(name));
         QCOMPARE(table.languages(), (QList<int>{110, 120, 130, 140, 150, 160}));
         QStringList english = table.keys(110);

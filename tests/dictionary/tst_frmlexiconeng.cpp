@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include <functional>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -14,11 +17,14 @@
 #include <QtTest>
 
 #include "course/coursefiles.h"
+#include "course/learningchoices.h"
 #include "course/programstate.h"
+#include "course/stresstable.h"
 #include "dictionary/frmlexiconeng.h"
 #include "fakecharacterservice.h"
 #include "platform/database/datasource.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
+#include "platform/ui/markfont.h"
 
 using Dictionary::FrmLexiconEng;
 
@@ -38,6 +44,8 @@ struct Harness {
         services.characters = &characters;
         services.databases = &engine;
         services.paths = Platform::AppPaths(folder);
+        services.stress = &stress;
+        services.learning = &learning;
         window = std::make_unique<FrmLexiconEng>(services);
         window->load();
     }
@@ -71,6 +79,9 @@ struct Harness {
     TestSupport::FakeCharacterService characters;
     Platform::SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
     Dictionary::DictionaryServices services;
+    /// Empty unless a test fills it: no marks then.
+    Course::StressTable stress;
+    Course::LearningChoicesNotifier learning;
     std::unique_ptr<FrmLexiconEng> window;
 };
 
@@ -95,6 +106,7 @@ private Q_SLOTS:
     void searchMatchingNothingEmptiesTheBoxes();
     void remarkInBracketsIsShownButNotSpoken();
     void gridClickMovesTheBoxes();
+    void stressMarksAreShownButNotSpoken();
     void characterFollowsTheWindow();
     void endMovesTheCharacterBackAndCloses();
     void serviceSettingsChangeRedoesTheBalloon();
@@ -103,6 +115,7 @@ private Q_SLOTS:
     void unusableDictionaryIsReportedInTheWindow_data();
     void unusableDictionaryIsReportedInTheWindow();
     void failingCharacterServiceIsSkipped();
+    void entriesTooLongToShowAreLeftOut();
     void everyControlHasAnAccessibleName();
 };
 
@@ -285,6 +298,43 @@ void TestFrmLexiconEng::gridClickMovesTheBoxes()
         h.window->grab().save(folder + QStringLiteral("/dictionary-search.png"));
 }
 
+void TestFrmLexiconEng::stressMarksAreShownButNotSpoken()
+{
+    Harness h(Course::Language::English);
+    h.stress.read(QStringLiteral("word\tstress\nголод\tго\u0301лод\nголодный\tголо\u0301дный\n"
+                                 "ехать\tе\u0301хать\n"));
+    const auto gridText = [&h](int row) {
+        const auto *delegate = qobject_cast<QStyledItemDelegate *>(h.grid()->itemDelegateForColumn(1));
+        return delegate->displayText(h.grid()->model()->index(row, 1).data(), QLocale());
+    };
+    h.type(QStringLiteral("hung"));
+    QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("го\u0301лод"));
+    QCOMPARE(h.box("txtRuss2")->text(), QStringLiteral("го\u0301лод"));
+    QCOMPARE(gridText(1), QStringLiteral("голо\u0301дный"));
+    for (const char *box : {"txtRussian", "txtRuss2"})
+        QVERIFY2(Platform::placesMarks(h.box(box)->font()), box);
+    QCOMPARE(QAccessible::queryAccessibleInterface(h.box("txtRussian"))->text(QAccessible::Value),
+             QStringLiteral("голод"));
+    h.speak();
+    QCOMPARE(h.characters.spoken().constLast(), kSpeakPrefix + QStringLiteral("голод"));
+
+    // The remark keeps its place after the marked word; words the table does not hold (an
+    // imported row's) and words with ё get no mark.
+    h.box("txtOrt")->setText(QStringLiteral("to ride"));
+    QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("е\u0301хать (несов.)"));
+    QCOMPARE(h.box("txtRuss2")->text(), QStringLiteral("е\u0301хать "));
+    for (const QString &plain : {QStringLiteral("100% cotton"), QStringLiteral("fir tree")}) {
+        h.box("txtOrt")->setText(plain);
+        QVERIFY(!h.box("txtRussian")->text().contains(QChar(0x0301)));
+    }
+
+    h.box("txtOrt")->setText(QStringLiteral("hung"));
+    h.learning.setChoices({false, false});
+    QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("голод"));
+    QCOMPARE(h.box("txtRuss2")->text(), QStringLiteral("голод"));
+    QCOMPARE(gridText(1), QStringLiteral("голодный"));
+}
+
 void TestFrmLexiconEng::characterFollowsTheWindow()
 {
     Harness h(Course::Language::English);
@@ -441,6 +491,43 @@ void TestFrmLexiconEng::failingCharacterServiceIsSkipped()
               [](auto &c) { c.loadFails = true; });
     h.speak();
     QCOMPARE(h.characters.requests, QStringList{QStringLiteral("Load Genie Genie.acs")});
+}
+
+void TestFrmLexiconEng::entriesTooLongToShowAreLeftOut()
+{
+    // A tampered dictionary: "hus" grows into a word of over a million characters, and its
+    // Russian as well (laying such a word out took minutes).
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(qEnvironmentVariable("VESKORA_FIXTURE_DIR") + QStringLiteral("/Lexikon.mdb"),
+                        folder.filePath(QStringLiteral("Lexikon.mdb"))));
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlcipher"), {folder.filePath(QStringLiteral("Lexikon.mdb"))});
+    sqlite.write("UPDATE Lang SET Swedish = 'hus' || hex(zeroblob(600000)), Russian = hex(zeroblob(600000)) "
+                 "WHERE English = 'house';\n");
+    sqlite.closeWriteChannel();
+    QVERIFY(sqlite.waitForFinished(30000) && sqlite.exitCode() == 0);
+
+    Harness h(Course::Language::Swedish, folder.path());
+    h.window->show();
+    QElapsedTimer timer;
+    timer.start();
+    h.type(QStringLiteral("h"));
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(h.box("txtNative")->text().isEmpty());
+    QVERIFY(h.box("txtRussian")->text().isEmpty());
+    QVERIFY(h.listedWords().contains(QString()));
+    QTRY_VERIFY(h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong")));
+    const auto *notice = h.window->findChild<QMessageBox *>(QStringLiteral("textTooLong"));
+    QVERIFY2(notice->text().startsWith(QStringLiteral("Ett uppslagsord i ordboken är för långt")),
+             qPrintable(notice->text()));
+    QVERIFY(!notice->isModal());
+    // The other entries are shown as ever, and the learner is told only once.
+    h.type(QStringLiteral("un"));
+    QCOMPARE(h.box("txtRussian")->text(), QStringLiteral("собака"));
+    h.box("txtOrt")->clear();
+    h.type(QStringLiteral("hus"));
+    QCOMPARE(h.window->findChildren<QMessageBox *>(QStringLiteral("textTooLong")).size(), 1);
 }
 
 void TestFrmLexiconEng::everyControlHasAnAccessibleName()

@@ -209,6 +209,35 @@ private Q_SLOTS:
         QVERIFY(label(*window, "lblMessage")->isVisibleTo(window.get()));
     }
 
+    void russianVoiceReportsBothVoicesAndOffersTheNaturalOne()
+    {
+        // Festival's voice counts only with Festival's own files beside it.
+        QTemporaryDir festival;
+        const QString voice = festival.filePath(QStringLiteral("voices/russian/msu_ru_nsh_clunits"));
+        QVERIFY(QDir().mkpath(voice + QStringLiteral("/festvox")));
+        QVERIFY(QFile(voice + QStringLiteral("/festvox/msu_ru_nsh_clunits.scm")).open(QIODevice::WriteOnly));
+        QVERIFY(Installer::ComponentProbe::festivalRussianVoice(festival.path()).isEmpty());
+        QVERIFY(QFile(festival.filePath(QStringLiteral("init.scm"))).open(QIODevice::WriteOnly));
+        QCOMPARE(Installer::ComponentProbe::festivalRussianVoice(festival.path()), voice);
+
+        Installer::Finding finding{true, QStringLiteral("/usr/share/espeak-ng-data/ru_dict")};
+        finding.naturalVoice = voice;
+        auto window = makeWindow("lhttsrur", finding);
+        QVERIFY(label(*window, "lblVoices")->text().contains(QStringLiteral("Festival (natural): Found and working.")));
+        QVERIFY(!button(*window, "cmdInstallNatural"));
+
+        // Without it eSpeak NG still counts as found, and the natural voice is offered.
+        finding.naturalVoice.clear();
+        m_runner.installed.insert(QStringLiteral("pkcon"));
+        window = makeWindow("lhttsrur", finding);
+        QCOMPARE(
+            label(*window, "lblVoices")->text(),
+            QStringLiteral("eSpeak NG (light): Found and working.\nFestival (natural): not installed (optional)."));
+        QVERIFY(!button(*window, "cmdInstall")->isVisibleTo(window.get()));
+        QTest::mouseClick(button(*window, "cmdInstallNatural"), Qt::LeftButton);
+        QCOMPARE(m_runner.runs, QStringList{QStringLiteral("/usr/bin/pkcon install festvox-ru")});
+    }
+
     void testSpeaksTheSample_data()
     {
         QTest::addColumn<QString>("program");

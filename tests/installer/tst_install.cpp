@@ -32,12 +32,13 @@ public:
             onStart();
         return recorder.start(path);
     }
+    bool canBringToFront() const override { return recorder.canBringToFront(); }
     Platform::Status bringToFront(qint64 taskId) override
     {
-        recorder.bringToFront(taskId);
+        const Platform::Status status = recorder.bringToFront(taskId);
         if (failBringToFront)
             return Platform::fail(Platform::ErrorCode::ProgramNotStarted, QStringLiteral("no such window"));
-        return Platform::ok();
+        return status;
     }
     Platform::Status openUrl(const QUrl &url) override { return recorder.openUrl(url); }
     void exitNow(int code) override { recorder.exitNow(code); }
@@ -286,6 +287,47 @@ private Q_SLOTS:
         QTest::qWait(300);
         QCOMPARE(m_launcher->recorder.broughtToFront, QList<qint64>{1001});
         QVERIFY(!m_settings->contains(QStringLiteral("Agent")));
+    }
+
+    void windowSystemThatCannotRaiseWindowsNeitherWaitsNorAsks()
+    {
+        // The installer's window is not even active, which would otherwise start the wait.
+        m_launcher->recorder.canRaise = false;
+        auto window = makeWindow("en_US.UTF-8");
+        QTest::mouseClick(command1(*window), Qt::LeftButton);
+        QVERIFY(!window->isWaitingForFocus());
+        QCOMPARE(window->step(), 2);
+        QVERIFY(command1(*window)->isEnabled());
+        QVERIFY(m_launcher->recorder.broughtToFront.isEmpty());
+        QVERIFY(!window->findChild<QMessageBox *>(QStringLiteral("msgFailure")));
+    }
+
+    void programWindowThatAppearsLateIsRaisedWhenItComes()
+    {
+        const Platform::Status notYet =
+            Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("not shown"));
+        m_launcher->recorder.frontResults = {notYet, notYet};
+        auto window = makeWindow("en_US.UTF-8");
+        showActive(*window);
+        QTest::mouseClick(command1(*window), Qt::LeftButton);
+        QTRY_COMPARE(window->step(), 2);
+        QCOMPARE(m_launcher->recorder.broughtToFront, (QList<qint64>{1001, 1001, 1001}));
+        QVERIFY(!window->findChild<QMessageBox *>(QStringLiteral("msgFailure")));
+    }
+
+    void programWindowThatNeverAppearsIsReported()
+    {
+        const Platform::Status notYet =
+            Platform::fail(Platform::ErrorCode::WindowNotFound, QStringLiteral("no window of task 1001"));
+        m_launcher->recorder.frontResults = QList<Platform::Status>(1000, notYet);
+        auto window = makeWindow("en_US.UTF-8");
+        showActive(*window);
+        QTest::mouseClick(command1(*window), Qt::LeftButton);
+        QVERIFY(window->isWaitingForFocus());
+        QTRY_VERIFY(window->findChild<QMessageBox *>(QStringLiteral("msgFailure")));
+        const auto *box = window->findChild<QMessageBox *>(QStringLiteral("msgFailure"));
+        QVERIFY2(box->text().contains(QStringLiteral("no window of task 1001")), qPrintable(box->text()));
+        QCOMPARE(window->step(), 1);
     }
 
     void failuresAreReportedAndEndWithoutRecording_data()

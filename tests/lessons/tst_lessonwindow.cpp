@@ -106,7 +106,9 @@ void TestLessonWindow::fixedControlNames()
     for (const QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!child->accessibleName().isEmpty(), qPrintable(child->objectName()));
     QCOMPARE(button(window, "cmdNext")->accessibleName(), u"Next"_s);
-    QCOMPARE(window->size(), QSize(Platform::Twips::toPixels(8300, window), Platform::Twips::toPixels(7800, window)));
+    // The design size, and more where a control reaches beyond it (the third window's heading).
+    QCOMPARE(window->width(), Platform::Twips::toPixels(8300, window));
+    QCOMPARE(window->height(), std::max(Platform::Twips::toPixels(7800, window), window->childrenRect().bottom() + 1));
 }
 
 void TestLessonWindow::fillsItsFrameInTheMainWindow()

@@ -3,7 +3,10 @@
 #include <memory>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,6 +16,9 @@
 
 #include "inmemorysettingsstore.h"
 #include "platform/agent/agentcontrol.h"
+#include "platform/agent/characterballoon.h"
+#include "platform/agent/characterfigure.h"
+#include "platform/agent/charactersettingssheet.h"
 #include "platform/agent/characterwindow.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/agent/speechengine.h"
@@ -60,7 +66,7 @@ struct Lesson {
 
 void waitUntilIdle(GenieCharacterService &service)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!service.isBusy(kGenie), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!service.player(kGenie)->isBusy(), 30000);
 }
 
 } // namespace
@@ -130,8 +136,8 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < events.size(); ++i)
             QCOMPARE(events.at(i).left(2), i % 2 ? u"F:"_s : u"S:"_s);
         QCOMPARE(finished.count(), started.count());
-        QCOMPARE(service->figure(kGenie)->pos(), QPoint(450, 450));
-        QVERIFY(service->figure(kGenie)->isVisible());
+        QCOMPARE(service->player(kGenie)->figure().window()->pos(), QPoint(450, 450));
+        QVERIFY(service->player(kGenie)->figure().window()->isVisible());
     }
 
     void unknownAnimationFailsAndTheQueueGoesOn()
@@ -186,7 +192,7 @@ private Q_SLOTS:
         QVERIFY(shown.startsWith(balloonText.first().at(1).toString()));
         if (parseSpeechText(text).spoken.contains(u' '))
             QVERIFY(balloonText.first().at(1).toString().size() < shown.size());
-        auto *balloon = qobject_cast<BalloonWindow *>(service->balloon(kGenie));
+        auto *balloon = qobject_cast<BalloonWindow *>(service->player(kGenie)->balloon().window());
         QCOMPARE(balloon->text(), shown);
         QTRY_VERIFY(!balloon->isVisible()); // hides a moment after the speech
     }
@@ -206,7 +212,7 @@ private Q_SLOTS:
         QList<QImage> frames;
         QTRY_VERIFY(speaking);
         while (speaking) {
-            const QImage frame = service->figure(kGenie)->frame();
+            const QImage frame = service->player(kGenie)->figure().window()->frame();
             if (!frames.contains(frame))
                 frames << frame;
             QTest::qWait(5);
@@ -227,8 +233,8 @@ private Q_SLOTS:
         QVERIFY(balloon.setFontSize(20).ok());
         QVERIFY(balloon.setFontCharSet(0).ok());
         QVERIFY(balloon.setFontName(u"Lucida Unicode"_s).ok());
-        QCOMPARE(service->balloon(kGenie)->font().pointSize(), 20);
-        QCOMPARE(service->balloon(kGenie)->font().family(), u"Lucida Unicode"_s);
+        QCOMPARE(service->player(kGenie)->balloon().window()->font().pointSize(), 20);
+        QCOMPARE(service->player(kGenie)->balloon().window()->font().family(), u"Lucida Unicode"_s);
         QCOMPARE(balloon.setFontSize(0).code(), ErrorCode::InvalidArgument);
     }
 
@@ -237,13 +243,13 @@ private Q_SLOTS:
         auto service = makeService();
         Lesson lesson(*service);
         QVERIFY(lesson.character->setLanguageID(1049).ok());
-        QCOMPARE(service->voice(kGenie), u"ru"_s);
+        QCOMPARE(service->player(kGenie)->voice(), u"ru"_s);
         QVERIFY(lesson.character->setTTSModeID(u"{CA141FD0-AC7F-11D1-97A3-006008273000}"_s).ok());
-        QCOMPARE(service->voice(kGenie), u"en"_s);
+        QCOMPARE(service->player(kGenie)->voice(), u"en"_s);
         QVERIFY(lesson.character->setTTSModeID(kRussianMode.toLower()).ok());
-        QCOMPARE(service->voice(kGenie), u"ru"_s);
+        QCOMPARE(service->player(kGenie)->voice(), u"ru"_s);
         QVERIFY(lesson.character->setLanguageID(1033).ok());
-        QCOMPARE(service->voice(kGenie), u"en"_s);
+        QCOMPARE(service->player(kGenie)->voice(), u"en"_s);
     }
 
     void withoutRussianVoiceLanguageFailsButTheQueueRuns()
@@ -377,7 +383,7 @@ private Q_SLOTS:
         QSignalSpy lessonCommands(&lesson.control, &AgentControl::command);
         QSignalSpy otherCommands(&other.control, &AgentControl::command);
 
-        CharacterWindow *figure = service->figure(kGenie);
+        CharacterWindow *figure = service->player(kGenie)->figure().window();
         QTest::mouseClick(figure, Qt::RightButton, {}, QPoint(80, 100));
         auto *menu = figure->findChild<QMenu *>(u"agentCommandMenu"_s);
         QVERIFY(menu);
@@ -443,7 +449,7 @@ private Q_SLOTS:
         shortLived.reset();
         QCOMPARE(kept.speak(u"Да"_s).code(), ErrorCode::CharacterNotLoaded);
         QCOMPARE(kept.addCommand(u"A"_s, u"A"_s, u"A"_s).code(), ErrorCode::CharacterNotLoaded);
-        QVERIFY(!next->isBusy(kGenie));
+        QVERIFY(!next->player(kGenie)->isBusy());
     }
 
     void savedSettingsDialogRaisesThePropertyEventAndPersists()
@@ -454,14 +460,14 @@ private Q_SLOTS:
         QSignalSpy lessonChanged(&lesson.control, &AgentControl::agentPropertyChange);
         QSignalSpy dictionaryChanged(&dictionary.control, &AgentControl::agentPropertyChange);
         QVERIFY(lesson.control.setPropertySheetVisible(true).ok());
-        AgentSettingsDialog *dialog = service->settingsDialog();
+        AgentSettingsDialog *dialog = service->settingsSheet().dialog();
         QVERIFY(dialog && dialog->isVisible());
         dialog->findChild<QCheckBox *>(u"chkBalloon"_s)->setChecked(false);
         dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(40);
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(lessonChanged.count(), 1);
         QCOMPARE(dictionaryChanged.count(), 1);
-        QVERIFY(!service->settings().balloon);
+        QVERIFY(!service->settingsSheet().settings().balloon);
         QCOMPARE(m_store.read(u"Veskora"_s, u"Character"_s, u"Volume"_s), u"40"_s);
         QCOMPARE(m_store.read(u"Veskora"_s, u"Character"_s, u"Balloon"_s), u"0"_s);
         // Nothing was written to the course's own settings section.
@@ -472,16 +478,16 @@ private Q_SLOTS:
         dialog->findChild<QSlider *>(u"sldVolume"_s)->setValue(90);
         dialog->reject();
         QCOMPARE(lessonChanged.count(), 1);
-        QCOMPARE(service->settings().volume, 40);
+        QCOMPARE(service->settingsSheet().settings().volume, 40);
 
         // The next run starts with the stored settings; with the balloon off none is shown.
         auto next = makeService();
-        QCOMPARE(next->settings(), service->settings());
+        QCOMPARE(next->settingsSheet().settings(), service->settingsSheet().settings());
         Lesson again(*next);
         QVERIFY(again.character->show().ok());
         QVERIFY(again.character->speak(uR"(\spd=150\Да)"_s).ok());
         waitUntilIdle(*next);
-        QVERIFY(!next->balloon(kGenie)->isVisible());
+        QVERIFY(!next->player(kGenie)->balloon().window()->isVisible());
     }
 
     void storedSettingsAreReadSafely_data()
@@ -496,6 +502,33 @@ private Q_SLOTS:
         QTest::newRow("balloon missing") << u"Balloon"_s << QString() << u"1"_s;
         QTest::newRow("speech off") << u"SpeechOutput"_s << u"0"_s << u"0"_s;
         QTest::newRow("absurd font size") << u"BalloonFontSize"_s << u"500"_s << u"0"_s;
+        QTest::newRow("Festival chosen") << u"Voice"_s << u"festival"_s << u"festival"_s;
+        QTest::newRow("unknown voice") << u"Voice"_s << u"Festival "_s << u"espeak-ng"_s;
+        QTest::newRow("voice missing") << u"Voice"_s << QString() << u"espeak-ng"_s;
+    }
+
+    void settingsDialogSpeaksTheProgramsLanguageAndOffersBothVoices()
+    {
+        auto service = makeService();
+        CharacterSettingsTexts texts;
+        texts.title = u"Figurens inställningar"_s;
+        texts.voice = u"Röst:"_s;
+        texts.voiceNatural = u"Festival (naturlig)"_s;
+        service->settingsSheet().setTexts([texts] { return texts; });
+        QVERIFY(service->setPropertySheetVisible(true).ok());
+        AgentSettingsDialog *dialog = service->settingsSheet().dialog();
+        QCOMPARE(dialog->windowTitle(), texts.title);
+        auto *voice = dialog->findChild<QComboBox *>(u"cboVoice"_s);
+        QCOMPARE(voice->itemText(1), texts.voiceNatural);
+        QCOMPARE(qobject_cast<QLabel *>(dialog->findChild<QFormLayout *>()->labelForField(voice))->text(), texts.voice);
+        // The choice goes both ways between the settings and the list.
+        CharacterSettings settings;
+        settings.voice = u"festival"_s;
+        dialog->setSettings(settings);
+        QCOMPARE(voice->currentIndex(), 1);
+        voice->setCurrentIndex(0);
+        QCOMPARE(dialog->settings().voice, u"espeak-ng"_s);
+        dialog->reject();
     }
 
     void storedSettingsAreReadSafely()

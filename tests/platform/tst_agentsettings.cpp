@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "platform/agent/agentsettingsdialog.h"
+#include "platform/agent/charactersettingssheet.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/settings/inisettingsstore.h"
@@ -62,10 +63,10 @@ private Q_SLOTS:
         CharacterSettingsStore store;
         QCOMPARE(store.path(), m_characterPath);
         GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
-        QCOMPARE(service.settings().volume, 40);
-        QVERIFY(!service.settings().balloon);
-        QCOMPARE(service.settings().balloonFontName, u"DejaVu Sans"_s);
-        QCOMPARE(CharacterSettings::read(CharacterSettingsStore(m_characterPath)), service.settings());
+        QCOMPARE(service.settingsSheet().settings().volume, 40);
+        QVERIFY(!service.settingsSheet().settings().balloon);
+        QCOMPARE(service.settingsSheet().settings().balloonFontName, u"DejaVu Sans"_s);
+        QCOMPARE(CharacterSettings::read(CharacterSettingsStore(m_characterPath)), service.settingsSheet().settings());
         QSettings course(m_coursePath, QSettings::IniFormat);
         QVERIFY(!course.childGroups().contains(u"Character"_s));
         QCOMPARE(course.allKeys().size(), 3);

@@ -9,12 +9,16 @@
 
 #include "platform/agent/espeakspeechengine.h"
 #include "platform/agent/soundformat.h"
+#include "platform/agent/speechstretch.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtiming.h"
 #include "platform/agent/wavwriter.h"
+#include "speechmeasure.h"
 
 using namespace Platform;
 using namespace Qt::StringLiterals;
+using TestSupport::medianPitch;
+using TestSupport::sine;
 
 namespace {
 
@@ -37,53 +41,6 @@ qsizetype loudSamples(const QByteArray &pcm)
     for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
         loud += qFromLittleEndian<qint16>(pcm.constData() + i) != 0;
     return loud;
-}
-
-// Median fundamental frequency of the voiced 40 ms stretches of 16-bit mono speech, by
-// autocorrelation between 50 and 300 Hz.
-double medianPitch(const QByteArray &pcm, int sampleRate)
-{
-    const auto *x = reinterpret_cast<const qint16 *>(pcm.constData());
-    const qsizetype count = pcm.size() / 2;
-    const qsizetype frame = sampleRate * 40 / 1000;
-    QList<double> pitches;
-    for (qsizetype at = 0; at + frame + sampleRate / 50 < count; at += frame) {
-        double energy = 0;
-        for (qsizetype i = 0; i < frame; ++i)
-            energy += double(x[at + i]) * x[at + i];
-        if (energy / frame < 1e6)
-            continue;
-        double best = 0;
-        int bestLag = 0;
-        for (int lag = sampleRate / 300; lag <= sampleRate / 50; ++lag) {
-            double product = 0;
-            double shifted = 0;
-            for (qsizetype i = 0; i < frame; ++i) {
-                product += double(x[at + i]) * x[at + i + lag];
-                shifted += double(x[at + i + lag]) * x[at + i + lag];
-            }
-            const double correlation = product / std::sqrt(energy * shifted + 1);
-            if (correlation > best) {
-                best = correlation;
-                bestLag = lag;
-            }
-        }
-        if (best > 0.6)
-            pitches << double(sampleRate) / bestLag;
-    }
-    std::sort(pitches.begin(), pitches.end());
-    return pitches.isEmpty() ? 0 : pitches.at(pitches.size() / 2);
-}
-
-QByteArray sine(double hertz, double seconds, int sampleRate, qint16 amplitude)
-{
-    QByteArray pcm;
-    for (int i = 0; i < int(seconds * sampleRate); ++i) {
-        char bytes[2];
-        qToLittleEndian(qint16(std::lround(amplitude * std::sin(2 * M_PI * hertz * i / sampleRate))), bytes);
-        pcm.append(bytes, 2);
-    }
-    return pcm;
 }
 
 QAudioFormat audioFormat(int sampleRate, int channels, QAudioFormat::SampleFormat sampleFormat)
@@ -219,6 +176,30 @@ private Q_SLOTS:
         const Utterance utterance = engine.synthesize(u"ru"_s, text);
         const double measured = medianPitch(utterance.pcm, utterance.sampleRate);
         QVERIFY2(std::abs(measured - hertz) <= hertz * 0.12, qPrintable(u"measured %1 Hz"_s.arg(measured)));
+    }
+
+    void tempoAndPitchChangeOneWithoutTheOther_data()
+    {
+        QTest::addColumn<double>("tempo");
+        QTest::addColumn<double>("pitch");
+        QTest::newRow("faster") << 1.3 << 1.0;
+        QTest::newRow("slower") << 0.7 << 1.0;
+        QTest::newRow("higher") << 1.0 << 1.12;
+        QTest::newRow("lower") << 1.0 << 0.9;
+    }
+
+    void tempoAndPitchChangeOneWithoutTheOther()
+    {
+        QFETCH(double, tempo);
+        QFETCH(double, pitch);
+        constexpr int rate = 22050;
+        const QByteArray tone = sine(150, 1.0, rate, 12000);
+        const QByteArray changed =
+            pitch == 1 ? SpeechStretch::changeTempo(tone, tempo, rate) : SpeechStretch::shiftPitch(tone, pitch, rate);
+        const double seconds = changed.size() / 2.0 / rate;
+        QVERIFY2(std::abs(seconds - 1.0 / tempo) < 0.01, qPrintable(u"lasts %1 s"_s.arg(seconds)));
+        const double hertz = medianPitch(changed, rate);
+        QVERIFY2(std::abs(hertz - 150 * pitch) <= 150 * pitch * 0.03, qPrintable(u"%1 Hz"_s.arg(hertz)));
     }
 
     void speechIsConvertedForTheDevice_data()

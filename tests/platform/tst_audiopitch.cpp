@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include "geniespeech.h"
 #include "inmemorysettingsstore.h"
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/geniecharacterservice.h"
@@ -140,7 +141,8 @@ private Q_SLOTS:
         auto character = control.character(u"Genie"_s);
         QVERIFY(character);
         QVERIFY(character->setLanguageID(1049).ok());
-        const Result<Utterance> speech = character->synthesize(uR"(\spd=100\\pit=74\Где вы остановитесь?)"_s);
+        const std::optional<Utterance> speech =
+            TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\Где вы остановитесь?)"_s);
         QVERIFY(speech);
         QVERIFY(!speech->pcm.isEmpty());
         QCOMPARE(speech->wordStartsMs.size(), 3);

@@ -18,6 +18,7 @@
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/report/reportdocument.h"
 #include "platform/report/reportengineqt.h"
+#include "platform/ui/markfont.h"
 
 using namespace Platform;
 
@@ -140,14 +141,18 @@ private Q_SLOTS:
     void cleanup();
     void selectsSortsAndLabelsRows();
     void formulaWithOrAndParentheses();
+    void textFilterRewritesItsColumnOnly();
     void connectIsPassedReadOnly_data();
     void connectIsPassedReadOnly();
     void failures_data();
     void failures();
     void databaseErrorsReachTheCaller();
+    void oversizedDataIsRefused_data();
+    void oversizedDataIsRefused();
     void noPrinterIsAnError();
     void previewIsModelessAndReplaced();
     void pdfHoldsCyrillicText();
+    void layoutCannotChooseWhereThePdfGoes();
     void pdfFromCompiledPrintDatabase();
     void wrongPasswordOnAnEncryptedDatabase();
 
@@ -234,6 +239,32 @@ void TestReportEngine::formulaWithOrAndParentheses()
     QCOMPARE(engine.lastReport()->lesson(), QStringLiteral("3, 17"));
 }
 
+void TestReportEngine::textFilterRewritesItsColumnOnly()
+{
+    qputenv("VESKORA_REPORT_PDF", m_dir.filePath(QStringLiteral("out.pdf")).toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='3' or {Kursen.Lektion} ='17'"));
+    // The field is named in another case than the layout's; the filter sees each row's lesson.
+    engine.setTextFilter(QStringLiteral("russiantext"), [](const QString &text, const QString &lesson) {
+        return text.left(2) + QChar(0x0301) + text.mid(2) + u'/' + lesson;
+    });
+    QVERIFY(engine.printReport().ok());
+    const QTextDocument &document = engine.lastReport()->document();
+    QCOMPARE(tableColumn(document, 1), (QStringList{"Russisch", "Пр\u0301ивет/3", "Не\u0301т/17"}));
+    QCOMPARE(tableColumn(document, 2), (QStringList{"Deutsch", "Hallo", "Nein"}));
+    // A marked cell is set in a face that puts the mark over its letter, whatever the
+    // layout's font does with it.
+    const QTextCursor marked = document.find(QStringLiteral("Пр\u0301ивет"));
+    QVERIFY(!marked.isNull());
+    QVERIFY(placesMarks(marked.charFormat().font()));
+
+    engine.setTextFilter(QStringLiteral("RussianText"), {});
+    QVERIFY(engine.printReport().ok());
+    QCOMPARE(tableColumn(engine.lastReport()->document(), 1), (QStringList{"Russisch", "Привет", "Нет"}));
+}
+
 void TestReportEngine::connectIsPassedReadOnly_data()
 {
     QTest::addColumn<QString>("connect");
@@ -293,6 +324,13 @@ void TestReportEngine::failures_data()
                                                   << "" << false << false << ErrorCode::TableNotFound << "Lektion7";
     QTest::newRow("layout not in the format") << "{garbage}\n"
                                               << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10";
+    // Texts that would take minutes to lay out are refused before any layout.
+    QTest::newRow("title of 200,000 characters")
+        << "title \"" + QString(200000, u'x') + "\"\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "line 10: a text of 200000 characters";
+    QTest::newRow("layout file too large")
+        << "# " + QString(300 * 1024, u'x') + "\n"
+        << "" << false << false << ReportErrorCode::LayoutInvalid << "larger than 262144 bytes";
 }
 
 void TestReportEngine::failures()
@@ -322,6 +360,35 @@ void TestReportEngine::failures()
     QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!engine.lastReport());
+}
+
+void TestReportEngine::oversizedDataIsRefused_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cellLength");
+    QTest::addColumn<QString>("detailPart");
+    QTest::newRow("cell of a million characters")
+        << 1 << 1000000 << "field RussianText of record 6 holds 1000000 characters";
+    QTest::newRow("more rows than a report prints") << ReportEngineQt::kMaxRows + 1 << 10 << "more than 10000 rows";
+}
+
+void TestReportEngine::oversizedDataIsRefused()
+{
+    QFETCH(int, rows);
+    QFETCH(int, cellLength);
+    QFETCH(QString, detailPart);
+    for (int i = 0; i < rows; ++i)
+        m_databases.rows.append({"7", QString::number(100 + i), QString(cellLength, u'ы'), "", ""});
+    const QString pdf = m_dir.filePath(QStringLiteral("large.pdf"));
+    qputenv("VESKORA_REPORT_PDF", pdf.toUtf8());
+    ReportEngineQt engine(m_databases);
+    engine.setDataFiles(m_data);
+    engine.setReportFileName(m_layout);
+    engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='7'"));
+    const Status status = engine.printReport();
+    QCOMPARE(status.code(), ReportErrorCode::TooLarge);
+    QVERIFY2(status.error().detail.contains(detailPart), qPrintable(status.error().detail));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 void TestReportEngine::databaseErrorsReachTheCaller()
@@ -381,15 +448,21 @@ void TestReportEngine::pdfHoldsCyrillicText()
         m_databases.rows.append({"5", QString::number(i),
                                  QStringLiteral("Съешь ещё этих мягких французских булок %1").arg(i), "",
                                  QStringLiteral("Satz %1").arg(i)});
-    const QString pdf = m_dir.filePath(QStringLiteral("sub/lesson.pdf"));
-    writeLayout(QStringLiteral("destination pdf %1\n").arg(pdf));
+    const QString pdf = m_dir.filePath(QStringLiteral("lesson.pdf"));
+    writeLayout(QStringLiteral("destination pdf Lektion.pdf\n"));
     ReportEngineQt engine(m_databases);
+    QString suggested;
+    engine.setPdfFileChooser([&](const QString &name) {
+        suggested = name;
+        return pdf;
+    });
     engine.setDataFiles(m_data);
     engine.setReportFileName(m_layout);
     engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
     const Status status = engine.printReport();
     QVERIFY2(status.ok(), qPrintable(status.failed() ? status.error().detail : QString()));
     QCOMPARE(engine.lastPdfPath(), pdf);
+    QCOMPARE(suggested, QStringLiteral("Lektion.pdf"));
     const int pages = engine.lastReport()->pageCount();
     QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
 
@@ -400,6 +473,36 @@ void TestReportEngine::pdfHoldsCyrillicText()
     QVERIFY(text.contains(QStringLiteral("Kopf 5")));
     QVERIFY(text.contains(QStringLiteral("Seite 1 von %1").arg(pages)));
     QVERIFY(text.contains(QStringLiteral("Seite %1 von %1").arg(pages)));
+}
+
+void TestReportEngine::layoutCannotChooseWhereThePdfGoes()
+{
+    // A layout naming a file of the learner's, or a folder that is not there, writes
+    // neither: the PDF goes where the learner chooses, and a cancelled choice prints nothing.
+    const QString victim = m_dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the learner's notes");
+    file.close();
+    const QString chosen = m_dir.filePath(QStringLiteral("chosen.pdf"));
+    for (const QString &named : {victim, m_dir.filePath(QStringLiteral("new/folder/out.pdf"))}) {
+        writeLayout(QStringLiteral("destination pdf \"%1\"\n").arg(named));
+        ReportEngineQt engine(m_databases);
+        QStringList answers{QString(), chosen};
+        engine.setPdfFileChooser([&](const QString &) { return answers.takeFirst(); });
+        engine.setDataFiles(m_data);
+        engine.setReportFileName(m_layout);
+        engine.replaceSelectionFormula(QStringLiteral("{Kursen.Lektion} ='5'"));
+        QVERIFY(engine.printReport().ok());
+        QVERIFY(engine.lastPdfPath().isEmpty());
+        QVERIFY(!QFile::exists(chosen));
+        QVERIFY(engine.printReport().ok());
+        QCOMPARE(engine.lastPdfPath(), chosen);
+        QVERIFY(QFile::remove(chosen));
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the learner's notes"));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("new"))));
 }
 
 void TestReportEngine::pdfFromCompiledPrintDatabase()

@@ -210,12 +210,14 @@ void TestReportFormula::layoutDestinations_data()
 
     QTest::newRow("default") << "" << int(ReportLayout::Destination::Preview) << "";
     QTest::newRow("printer") << "destination printer" << int(ReportLayout::Destination::Printer) << "";
+    // A layout only suggests the PDF file's name; the folder is never taken from it.
     QTest::newRow("absolute pdf") << "destination pdf /tmp/lesson.pdf" << int(ReportLayout::Destination::Pdf)
-                                  << "/tmp/lesson.pdf";
+                                  << "lesson.pdf";
     QTest::newRow("home pdf") << "destination pdf \"~/Lesson sheets/l.pdf\"" << int(ReportLayout::Destination::Pdf)
-                              << QDir::homePath() + "/Lesson sheets/l.pdf";
-    QTest::newRow("relative pdf") << "destination pdf out.pdf" << int(ReportLayout::Destination::Pdf)
-                                  << QDir::homePath() + "/out.pdf";
+                              << "l.pdf";
+    QTest::newRow("climbing pdf") << "destination pdf ../../.bashrc" << int(ReportLayout::Destination::Pdf)
+                                  << ".bashrc";
+    QTest::newRow("pdf without a name") << "destination pdf" << int(ReportLayout::Destination::Pdf) << "";
 }
 
 void TestReportFormula::layoutDestinations()
@@ -226,7 +228,7 @@ void TestReportFormula::layoutDestinations()
     auto layout = ReportLayout::parse("format veskora-report 1\ncolumn RussianText R 100\n" + line);
     QVERIFY2(layout.hasValue(), qPrintable(layout.hasValue() ? QString() : layout.error().detail));
     QCOMPARE(int(layout->destination), destination);
-    QCOMPARE(layout->pdfPath, pdf);
+    QCOMPARE(layout->pdfSuggestedName, pdf);
 }
 
 void TestReportFormula::layoutRejects_data()
@@ -258,8 +260,8 @@ void TestReportFormula::layoutRejects_data()
                                    << "font role";
     QTest::newRow("bad destination") << "format veskora-report 1\ncolumn A B 100\ndestination fax"
                                      << "destination";
-    QTest::newRow("pdf without file") << "format veskora-report 1\ncolumn A B 100\ndestination pdf"
-                                      << "destination";
+    QTest::newRow("pdf with two files") << "format veskora-report 1\ncolumn A B 100\ndestination pdf a b"
+                                        << "destination";
 }
 
 void TestReportFormula::layoutRejects()

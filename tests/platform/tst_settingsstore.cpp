@@ -8,6 +8,10 @@
 
 #include <csignal>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "course/settingskeys.h"
 #include "platform/settings/inisettingsstore.h"
 
@@ -25,6 +29,35 @@ private:
     {
         QFile file(IniSettingsStore::filePath(kApplication));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // Permissions mean nothing to root, so the file operations of the permission tests run in
+    // the settings writer as an ordinary user: "nobody" through setpriv when the tests run as
+    // root (CI), the developer's own user otherwise.
+    static bool asRoot() { return ::geteuid() == 0; }
+    static uid_t writerUid() { return asRoot() ? ::getpwnam("nobody")->pw_uid : ::geteuid(); }
+    static gid_t writerGid() { return asRoot() ? ::getpwnam("nobody")->pw_gid : ::getegid(); }
+    static void giveToWriter(const QString &path)
+    {
+        QVERIFY(::lchown(QFile::encodeName(path).constData(), writerUid(), writerGid()) == 0);
+    }
+    static QStringList runWriter(const QStringList &args)
+    {
+        QProcess writer;
+        QStringList command{QStringLiteral(SETTINGS_WRITER)};
+        if (asRoot())
+            command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")}
+                + command;
+        const QString program = command.takeFirst();
+        writer.start(program, command + args);
+        if (!writer.waitForFinished(30000) || writer.exitCode() != 0)
+            return {QStringLiteral("writer failed: ") + QString::fromUtf8(writer.readAllStandardError())};
+        return QString::fromUtf8(writer.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    static QStringList folderEntries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     }
 
 private Q_SLOTS:
@@ -133,6 +166,100 @@ private Q_SLOTS:
         QCOMPARE(store.read(kApplication, kSection, QStringLiteral("Agent")), QString());
         QVERIFY(store.save(kApplication, kSection, QStringLiteral("Language"), QStringLiteral("110")));
         QCOMPARE(store.read(kApplication, kSection, QStringLiteral("Language")), QStringLiteral("110"));
+    }
+
+    void fileThatDoesNotParseIsMovedAsideKeepingWhatCouldBeRead()
+    {
+        const QString path = IniSettingsStore::filePath(kApplication);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QByteArray broken("[Settings\nAgent=OK\nLesson=7\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(broken);
+        file.close();
+
+        IniSettingsStore store;
+        QVERIFY(store.save(kApplication, kSection, QStringLiteral("Speed"), QStringLiteral("80")));
+        const QStringList aside =
+            QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("Veskora.ini.unreadable-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(QFileInfo(path).absolutePath() + u'/' + aside.first());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), broken);
+        // The installer's record survives, so the next start does not go back to the check program.
+        IniSettingsStore fresh;
+        QCOMPARE(fresh.read(kApplication, kSection, QStringLiteral("Agent")), QStringLiteral("OK"));
+        QCOMPARE(fresh.read(kApplication, kSection, QStringLiteral("Lesson")), QStringLiteral("7"));
+        QCOMPARE(fresh.read(kApplication, kSection, QStringLiteral("Speed")), QStringLiteral("80"));
+    }
+
+    // A learner's file that can be read but not written: the save fails and says why, the
+    // file and its folder stay exactly as they were, and the program goes on with the new
+    // value for the rest of the run.
+    void fileThatCannotBeWrittenIsLeftAsItIs_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only file") << "read-only";
+        QTest::newRow("another user's file") << "other-owner";
+        QTest::newRow("link to a read-only file") << "link";
+        QTest::newRow("unreadable file") << "unreadable";
+        QTest::newRow("read-only folder") << "read-only-folder";
+        QTest::newRow("full disk") << "full";
+    }
+    void fileThatCannotBeWrittenIsLeftAsItIs()
+    {
+        QFETCH(QString, how);
+        if (how == u"other-owner" && !asRoot())
+            QSKIP("only root can give a file to another user");
+        const QString path = IniSettingsStore::filePath(kApplication);
+        const QString folder = QFileInfo(path).absolutePath();
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(m_config->path()).constData(), 0755) == 0);
+        giveToWriter(folder);
+        const QByteArray original("[Settings]\nAgent=OK\nLanguage=110\nLesson=7\nSpeed=150\n");
+        const QString target = how == u"link" ? m_config->path() + QStringLiteral("/elsewhere.ini") : path;
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(original);
+        file.close();
+        if (how != u"other-owner")
+            giveToWriter(target);
+        mode_t mode = 0644;
+        if (how == u"read-only" || how == u"link")
+            mode = 0444;
+        else if (how == u"unreadable")
+            mode = 0000;
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), mode) == 0);
+        if (how == u"link") {
+            QVERIFY(QFile::link(target, path));
+            giveToWriter(path);
+        }
+        if (how == u"read-only-folder")
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        const QStringList before = folderEntries(folder);
+
+        QStringList args{QStringLiteral("once"), QStringLiteral("Speed"), QStringLiteral("80")};
+        if (how == u"full")
+            args << QString::number(original.size() / 2);
+        const QStringList output = runWriter(args);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        ::chmod(QFile::encodeName(target).constData(), 0644);
+
+        QVERIFY2(output.value(0) == u"saved 0", qPrintable(output.join(u'\n')));
+        QVERIFY2(output.value(1).size() > QStringLiteral("problem ").size(), qPrintable(output.join(u'\n')));
+        QCOMPARE(folderEntries(folder), before);
+        QVERIFY(QFileInfo(path).isSymLink() == (how == u"link"));
+        QFile after(target);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), original);
+        // What the writer read after its failed save: the new speed, the other values as stored
+        // (an unreadable file gives nothing but what this run saved).
+        const QStringList expected = how == u"unreadable"
+            ? QStringList{QStringLiteral("Agent="), QStringLiteral("Language="), QStringLiteral("Lesson="),
+                          QStringLiteral("Speed=80")}
+            : QStringList{QStringLiteral("Agent=OK"), QStringLiteral("Language=110"), QStringLiteral("Lesson=7"),
+                          QStringLiteral("Speed=80")};
+        QCOMPARE(output.mid(2), expected);
     }
 };
 

@@ -5,11 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStackedWidget>
 
 #include "course/answercheck.h"
-#include "course/recordingskeys.h"
+#include "course/learningchoices.h"
+#include "course/recordingname.h"
 #include "course/settingskeys.h"
+#include "course/stressmarks.h"
+#include "course/stresstable.h"
 #include "fakesoundrecorder.h"
 #include "platform/audio/recordingstore.h"
 #include "practice/exercisepanels.h"
@@ -18,6 +23,7 @@
 #include "practice/practicetexts.h"
 #include "practice/practicewindow.h"
 #include "practicetestbed.h"
+#include "speaking/pitchpicture.h"
 #include "speaking/speakingpanel.h"
 #include "speaking/speakingservices.h"
 
@@ -88,6 +94,7 @@ private Q_SLOTS:
     void genieSpeaksAtTheLearnersRate();
     void repeatOrSlownessMakesARightAnswerHard();
     void wrongChoiceShowsTheRightOne();
+    void russianChoicesShowStressMarksAsChosen();
     void typedAnswerShowsTheDifferingLetters();
     void phoneticTypingTurnsLatinKeysIntoCyrillic();
     void answerThatCannotBeSavedEndsThePractice();
@@ -156,8 +163,7 @@ void TestPracticeWindow::twentyItemsWithTheKeyboardAlone()
         const int before = window.session().position();
         answerByKeyboard(window, answered % 4 != 3);
         ++answered;
-        QVERIFY2(window.session().position() == before + 1,
-                 qPrintable(Course::exerciseName(window.session().current().exercise)));
+        QCOMPARE(window.session().position(), before + 1);
         QCOMPARE(bed.answersToday(), answered);
     }
     QCOMPARE(answered, 20);
@@ -233,6 +239,57 @@ void TestPracticeWindow::wrongChoiceShowsTheRightOne()
     window.findChild<QPushButton *>(u"cmdChoice%1"_s.arg(entry.choices.right + 1))->click();
     QCOMPARE(bed.answersToday(), 1);
     QCOMPARE(stabilityOf(bed, entry.item.key), 0.40255);
+}
+
+void TestPracticeWindow::russianChoicesShowStressMarksAsChosen()
+{
+    PracticeTestBed bed;
+    // A table that stresses every word of two syllables or more after its first vowel.
+    const QString vowels = u"аеиоуыэюя"_s;
+    QSet<QString> words;
+    for (const Course::PracticeItem &item : Practice::readPracticeItems(bed.engine, bed.services.paths)) {
+        for (const QString &word : item.russian.toLower().split(QRegularExpression(u"[^а-яё]+"_s))) {
+            if (!word.contains(u'ё')
+                && std::count_if(word.begin(), word.end(), [&](QChar c) { return vowels.contains(c); }) >= 2)
+                words.insert(word);
+        }
+    }
+    QString rows = u"word\tstress\tnote\n"_s;
+    for (const QString &word : words) {
+        const qsizetype vowel =
+            std::find_if(word.begin(), word.end(), [&](QChar c) { return vowels.contains(c); }) - word.begin();
+        rows += word + u'\t' + word.left(vowel + 1) + QChar(Course::kStressMark) + word.mid(vowel + 1) + u"\t\n"_s;
+    }
+    Course::StressTable table;
+    table.read(rows);
+    Course::LearningChoicesNotifier choices;
+    bed.services.russian = {[&table] { return &table; }, &choices};
+
+    bed.makeEverythingDue();
+    Practice::PracticeWindow window(bed.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.startDue());
+    // Marks on (the default), then off: each time the next item whose choices are phrases.
+    for (const bool marks : {true, false}) {
+        Course::LearningChoices chosen = choices.choices();
+        chosen.stressMarks = marks;
+        choices.setChoices(chosen);
+        answerByKeyboard(window, true);
+        while (!window.session().finished()
+               && !(Course::choiceShowsRussian(window.session().current().exercise)
+                    && !window.session().current().item.isLetter))
+            answerByKeyboard(window, true);
+        QVERIFY(!window.session().finished());
+        bool marked = false;
+        for (int i = 1; i <= int(window.session().current().choices.texts.size()); ++i) {
+            auto *button = window.findChild<QPushButton *>(u"cmdChoice%1"_s.arg(i));
+            marked = marked || button->text().contains(QChar(Course::kStressMark));
+            QVERIFY2(!button->accessibleName().contains(QChar(Course::kStressMark)),
+                     qPrintable(button->accessibleName()));
+        }
+        QCOMPARE(marked, marks);
+    }
 }
 
 void TestPracticeWindow::typedAnswerShowsTheDifferingLetters()
@@ -403,6 +460,9 @@ void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
         if (panel->isVisible()) {
             QVERIFY(bed.characters.requests.last().startsWith(u"Synthesize "_s));
             QVERIFY(bed.characters.requests.last().endsWith(entry.item.spoken));
+            // The genie's speech comes in the background; the phrase to repeat stays unread.
+            QTRY_VERIFY(panel->findChild<QPushButton *>(u"cmdHearGenie"_s)->isEnabled());
+            QCOMPARE(panel->picture()->syllablesShown(), entry.exercise == Exercise::Recall);
             QCOMPARE(panel->inputProblem().has_value(), !hasInput);
             // R held down records; letting go ends the take, which is kept and played after the genie.
             QTest::keyPress(&window, Qt::Key_R);
@@ -414,6 +474,12 @@ void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
                 QCOMPARE(player.played.last().pcm, bed.characters.speech.pcm);
         }
         const int before = window.session().position();
+        if (entry.exercise == Exercise::ListenRepeat) {
+            // Revealing shows the phrase under the melody and keeps the take.
+            QTest::keyClick(focused(), Qt::Key_Space);
+            QVERIFY(panel->picture()->syllablesShown());
+            QCOMPARE(panel->take().has_value(), hasInput);
+        }
         answerByKeyboard(window, true);
         QCOMPARE(window.session().position(), before + 1);
     }

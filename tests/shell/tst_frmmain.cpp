@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +70,27 @@ private Q_SLOTS:
         m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
     }
     void cleanup() { m_main.reset(); }
+
+    void childWindowsFitTheClientAreaOrScroll()
+    {
+        Shell::FrmMain &main = loadMain();
+        QMdiArea *area = main.mdiArea();
+        // Room on the screen: the frame grows until the child fits.
+        main.move(0, 0);
+        main.resize(400, 300);
+        auto *child = new QWidget;
+        child->resize(520, 380);
+        main.showChild(child);
+        QTRY_VERIFY(area->viewport()->width() >= 520 && area->viewport()->height() >= 380);
+        QVERIFY(main.frameGeometry().bottom() <= main.screen()->availableGeometry().bottom());
+        // No room left: the client area scrolls to the child's far edges.
+        auto *large = new QWidget;
+        large->resize(3000, 3000);
+        main.showChild(large);
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        QVERIFY(main.frameGeometry().bottom() <= main.screen()->availableGeometry().bottom());
+    }
 
     void firstStartIsEnglishAndWritesNothing()
     {

@@ -1,139 +1,224 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+// The Learning menu over the learner's real Learning.ini: its entries, their wording, the
+// choices taking effect in an open lesson window at once and surviving a restart.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "course/coursefiles.h"
-#include "course/lessonrules.h"
+#include "course/languages.h"
+#include "course/learningchoices.h"
 #include "course/programstate.h"
+#include "course/recordingname.h"
 #include "fakecharacterservice.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
+#include "lessons/lessonwindowbase.h"
+#include "platform/audio/recordingstore.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
-#include "platform/progress/sqliteprogressstore.h"
-#include "practice/practicewindow.h"
-#include "practice/progresswindow.h"
+#include "platform/settings/inisettingsstore.h"
 #include "shell/frmmain.h"
-#include "shell/learningcommands.h"
+#include "shell/learningmenu.h"
 #include "shell/programlaunch.h"
 #include "shell/services.h"
 #include "shell/windowdirector.h"
 
 using namespace Qt::StringLiterals;
+using Course::LessonWindowKind;
 
-// The Learning menu and the start dialog's due line in the course program wired as at
-// start-up, over the fixture course, with a progress file in a temporary folder.
 class TestLearningMenu : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir m_dir;
+    QString m_file;
     Course::ProgramState m_state;
     TestSupport::InMemorySettingsStore m_settings;
     TestSupport::FakeProcessLauncher m_launcher;
     TestSupport::FakeCharacterService m_characters;
     Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
-    std::unique_ptr<Platform::SqliteProgressStore> m_progress;
+    std::unique_ptr<Platform::IniSettingsStore> m_learning;
+    std::unique_ptr<Platform::RecordingStore> m_recordings;
     Shell::Services m_services;
     std::unique_ptr<Shell::ProgramLaunch> m_startup;
 
-    Shell::FrmMain &main() { return *m_startup->mainWindow(); }
-    Shell::LearningCommands &learning() { return m_startup->director()->learning(); }
-    QString progressPath() const { return m_dir.filePath(u"Veskora/progress.sqlite"_s); }
-    QString dueLine() { return main().start().get()->findChild<QLabel *>(u"lblDueToday"_s)->text(); }
-
-    void start(const QString &language)
+    // The course program as at start-up, over the fixture course with a stress table of its
+    // own and the choices file of this test.
+    void start()
     {
+        m_startup.reset();
+        m_state = {};
+        m_learning = std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(m_file));
+        m_services.learningSettings = m_learning.get();
+        m_services.recordings = m_recordings.get();
+        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
+        QVERIFY(m_startup->run());
+    }
+    Shell::LearningMenu &menu() { return *m_startup->director()->learningMenu(); }
+    QWidget *openLesson38()
+    {
+        m_startup->mainWindow()->entry(u"thirtyeight"_s)->trigger();
+        return m_startup->director()->lessonWindow(LessonWindowKind::Third);
+    }
+    void writeFile(const QByteArray &content)
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_file = m_dir.filePath(u"config/Veskora/Learning.ini"_s);
+        QDir().mkpath(QFileInfo(m_file).absolutePath());
+        QFile::remove(m_file);
+        // The application folder: the fixture course and a stress table beside it.
+        const QString fixture = qEnvironmentVariable("VESKORA_FIXTURE_DIR");
+        const QString folder = m_dir.filePath(u"app"_s);
+        QDir().mkpath(folder);
+        for (const QString &name : {u"Russian.mdb"_s, u"Lexikon.mdb"_s, u"Print.mdb"_s})
+            QFile::copy(fixture + u'/' + name, folder + u'/' + name);
+        QFile stress(folder + u"/stress.tsv"_s);
+        QVERIFY(stress.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        stress.write(u"word\tstress\nповторение\tповторе́ние\nхорошо\tхорошо́\n"_s.toUtf8());
+        stress.close();
+
+        m_settings = {};
         m_settings.preset(u"Agent"_s, u"OK"_s);
-        m_settings.preset(u"Language"_s, language);
-        m_progress = std::make_unique<Platform::SqliteProgressStore>(progressPath());
         m_services = {};
         m_services.state = &m_state;
         m_services.settings = &m_settings;
         m_services.launcher = &m_launcher;
         m_services.characters = &m_characters;
         m_services.databases = &m_databases;
-        m_services.progress = m_progress.get();
-        m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
+        m_services.paths = Platform::AppPaths(folder);
         m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
-        QVERIFY(m_startup->run());
-        QCoreApplication::processEvents();
+        m_recordings = std::make_unique<Platform::RecordingStore>(m_dir.filePath(u"recordings"_s));
+    }
+    void cleanup() { m_startup.reset(); }
+
+    void choicesComeFromTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("marks");
+        QTest::addColumn<bool>("transliteration");
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("missing") << QByteArray() << true << false << true;
+        QTest::newRow("all turned") << QByteArray(
+            "[Learning]\nStressMarks=false\nTransliteration=true\nKeepRecordings= False \n")
+                                    << false << true << false;
+        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false << true;
+        QTest::newRow("values garbled") << QByteArray(
+            "[Learning]\nStressMarks=maybe\nTransliteration=\nKeepRecordings=nein\n")
+                                        << true << false << true;
+    }
+    void choicesComeFromTheFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, marks);
+        QFETCH(bool, transliteration);
+        QFETCH(bool, keep);
+        if (!content.isEmpty())
+            writeFile(content);
+        start();
+        QCOMPARE(menu().stressMarksEntry()->isChecked(), marks);
+        QCOMPARE(menu().transliterationEntry()->isChecked(), transliteration);
+        const Course::LearningChoices choices = m_startup->director()->learningChoices().choices();
+        QCOMPARE(choices.stressMarks, marks);
+        QCOMPARE(choices.transliteration, transliteration);
+        QCOMPARE(menu().keepRecordingsEntry()->isChecked(), keep);
+        QCOMPARE(choices.keepRecordings, keep);
+        QVERIFY(m_startup->mainWindow()->learningMenu()->menuAction()->isVisible());
     }
 
-private Q_SLOTS:
-    void cleanup()
+    void unreadableFileIsMovedAsideOnTheFirstChoice()
     {
-        m_startup.reset();
-        m_progress.reset();
-        QDir(m_dir.filePath(u"Veskora"_s)).removeRecursively();
-        m_state = {};
-        m_settings = {};
+        writeFile(QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20));
+        start();
+        menu().transliterationEntry()->trigger();
+        const QStringList aside = QDir(QFileInfo(m_file).absolutePath()).entryList({u"Learning.ini.unreadable-*"_s});
+        QCOMPARE(aside.size(), 1);
+        const QSettings written(m_file, QSettings::IniFormat);
+        QCOMPARE(written.value(u"Learning/Transliteration"_s).toString(), u"true"_s);
     }
 
-    void menuSpeaksTheInterfaceLanguage()
+    void entriesAreWordedInTheInterfaceLanguage()
     {
-        start(u"140"_s);
-        QCOMPARE(main().entry(u"mnuLearning"_s)->text(), u"Lernen"_s);
-        QCOMPARE(main().entry(u"mnuPractiseLesson"_s)->text(), u"Diese Lektion üben"_s);
-        QCOMPARE(main().entry(u"mnuReviewDue"_s)->text(), u"Fällige Ausdrücke wiederholen (0)"_s);
-        QVERIFY(!main().entry(u"mnuReviewDue"_s)->isEnabled());
-        // Nothing is said before the first practice, and counting creates no file.
-        QVERIFY(dueLine().isEmpty());
-        QVERIFY(!QFile::exists(progressPath()));
+        start();
+        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(Course::Language::Swedish);
+        QCOMPARE(menu().stressMarksEntry()->text(), u"Betoningstecken"_s);
+        QCOMPARE(menu().transliterationEntry()->text(), u"Translitterering"_s);
+        QCOMPARE(m_startup->mainWindow()->learningMenu()->title(), u"Lärande"_s);
+        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(999);
+        QCOMPARE(menu().stressMarksEntry()->text(), u"Stress marks"_s);
+        QCOMPARE(menu().stressMarksEntry()->objectName(), u"mnuStressMarks"_s);
+        QCOMPARE(menu().transliterationEntry()->objectName(), u"mnuTransliteration"_s);
+        QCOMPARE(menu().keepRecordingsEntry()->objectName(), u"mnuKeepRecordings"_s);
+        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(Course::Language::German);
+        QCOMPARE(menu().keepRecordingsEntry()->text(), u"Meine Aufnahmen behalten"_s);
     }
 
-    void practiseTakesTheOpenLessonElseTheRecentOne()
+    void turningKeepRecordingsOffDeletesThemAndIsStored()
     {
-        start(u"110"_s);
-        QCOMPARE(learning().practiceLesson(), Course::kDefaultLesson);
-        m_settings.preset(u"Lesson"_s, u"9"_s);
-        QCOMPARE(learning().practiceLesson(), 9);
-        main().entry(u"fifth"_s)->trigger();
-        QCOMPARE(learning().practiceLesson(), 5);
+        const Platform::RecordedSound take{QByteArray(3200, '\1'), 16000};
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        start();
+        QAction *keep = menu().keepRecordingsEntry();
+        keep->trigger();
+        QVERIFY(!m_startup->director()->learningChoices().choices().keepRecordings);
+        QVERIFY(m_recordings->names().isEmpty());
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"false"_s);
 
-        main().entry(u"mnuPractiseLesson"_s)->trigger();
-        Practice::PracticeWindow *window = learning().practice();
+        // Turning it on again keeps the next ones; the other choices are untouched.
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        keep->trigger();
+        QCOMPARE(m_recordings->names(), QStringList{u"lesson05-record03"_s});
+        QVERIFY(m_startup->director()->learningChoices().choices().stressMarks);
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"true"_s);
+    }
+
+    void withoutRecordingsThereIsNoKeepEntry()
+    {
+        m_recordings.reset();
+        start();
+        QVERIFY(!menu().keepRecordingsEntry());
+        QVERIFY(!m_startup->mainWindow()->findChild<QAction *>(u"mnuKeepRecordings"_s));
+    }
+
+    void choicesTakeEffectAtOnceAndSurviveARestart()
+    {
+        start();
+        QWidget *window = openLesson38();
         QVERIFY(window);
-        QCOMPARE(main().mdiArea()->activeSubWindow()->widget(), window);
-        QCOMPARE(window->session().current().item.key.lesson, 5);
-        window->findChild<QPushButton *>(u"cmdChoice%1"_s.arg(window->session().current().choices.right + 1))->click();
-        // A wrong answer would be due tomorrow; a first right one later still: nothing today.
-        QCOMPARE(main().entry(u"mnuReviewDue"_s)->text(), u"Review due phrases (0)"_s);
-        QVERIFY(QFile::exists(progressPath()));
-    }
+        auto *box = window->findChild<QPlainTextEdit *>(u"txtTexten"_s);
+        auto *line = window->findChild<QLabel *>(u"lblTransliteration"_s);
+        QCOMPARE(box->toPlainText(), u"Повторе́ние"_s);
+        QVERIFY(line->isHidden());
 
-    void dueCountsAppearInMenuAndStartDialog()
-    {
-        {
-            Platform::SqliteProgressStore store(progressPath());
-            QVERIFY(store.open());
-            const QDate today = QDate::currentDate();
-            for (int record = 2; record <= 4; ++record) {
-                QVERIFY(store
-                            .recordAnswer({QDateTime::currentDateTimeUtc().addDays(-3), today.addDays(-3), 5, record,
-                                           u"recall"_s, 3, 100},
-                                          {5, record, 3, 5, today, today.addDays(-3), today.addDays(-3), 1, 0})
-                            .ok());
-            }
-        }
-        start(u"120"_s);
-        QCOMPARE(dueLine(), u"3 fraser att repetera i dag"_s);
-        QCOMPARE(main().entry(u"mnuReviewDue"_s)->text(), u"Repetera fraser (3)"_s);
-        main().entry(u"mnuReviewDue"_s)->trigger();
-        Practice::PracticeWindow *window = learning().practice();
-        QCOMPARE(window->session().size(), 3);
-        main().entry(u"mnuMyProgress"_s)->trigger();
-        QVERIFY(learning().progress());
-        QCOMPARE(learning().progress()->windowTitle(), u"Mina framsteg"_s);
-        window->findChild<QPushButton *>(u"cmdEnd"_s)->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!learning().practice());
+        menu().transliterationEntry()->trigger();
+        menu().stressMarksEntry()->trigger();
+        QCOMPARE(box->toPlainText(), u"Повторение"_s);
+        QVERIFY(!line->isHidden());
+        QCOMPARE(line->text(), u"Povtor<b>e</b>niye"_s);
+        const QSettings written(m_file, QSettings::IniFormat);
+        QCOMPARE(written.value(u"Learning/StressMarks"_s).toString(), u"false"_s);
+        QCOMPARE(written.value(u"Learning/Transliteration"_s).toString(), u"true"_s);
+
+        start();
+        QVERIFY(!menu().stressMarksEntry()->isChecked());
+        QVERIFY(menu().transliterationEntry()->isChecked());
+        window = openLesson38();
+        QCOMPARE(window->findChild<QPlainTextEdit *>(u"txtTexten"_s)->toPlainText(), u"Повторение"_s);
+        QVERIFY(!window->findChild<QLabel *>(u"lblTransliteration"_s)->isHidden());
     }
 };
 

@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "course/learningchoices.h"
 #include "course/programstate.h"
+#include "course/stresstable.h"
 #include "fakehelpviewer.h"
 #include "fakeprocesslauncher.h"
+#include "inmemorysettingsstore.h"
 #include "platform/report/reportengine.h"
 #include "platform/ui/twips.h"
 #include "shell/frmabout.h"
@@ -33,6 +36,7 @@ public:
     {
         calls.append(QStringLiteral("formula ") + formula);
     }
+    void setTextFilter(const QString &field, TextFilter filter) override { filters.insert(field, filter); }
     Status printReport() override
     {
         calls.append(QStringLiteral("print"));
@@ -40,6 +44,7 @@ public:
     }
 
     QStringList calls;
+    QHash<QString, TextFilter> filters;
     Status failure;
 };
 
@@ -61,6 +66,9 @@ private Q_SLOTS:
     void printsWithTheLanguagesLayout();
     void secondPrintUsesTheNewLanguage();
     void noLanguageNoPrint();
+    void russianColumnIsPrintedWithStressMarksAsChosen();
+    void beforeAnyLessonTheRecentLessonIsPrinted_data();
+    void beforeAnyLessonTheRecentLessonIsPrinted();
     void failureTextInTheLearnersLanguage();
 
     void f1AfterStartUpOpensTheUserGuide();
@@ -133,6 +141,64 @@ void TestPrintHelpAbout::noLanguageNoPrint()
     state.interfaceLanguage = 170;
     QVERIFY(printer.print().ok());
     QVERIFY(engine.calls.isEmpty());
+}
+
+void TestPrintHelpAbout::russianColumnIsPrintedWithStressMarksAsChosen()
+{
+    Course::StressTable stress;
+    stress.read(QStringLiteral("word\tstress\nзамок\tза\u0301мок замо\u0301к\n"
+                               "place\ttext\tstress\nlesson07\tВот замок.\tза\u0301мок\n"));
+    Course::LearningChoicesNotifier choices;
+    RecordingReportEngine engine;
+    ProgramState state;
+    state.interfaceLanguage = Language::English;
+    state.selectedLesson = QStringLiteral("7");
+    Shell::PrintLesson printer(engine, state, AppPaths(kFolder));
+    printer.setStress(&stress, &choices);
+    QVERIFY(printer.print().ok());
+    // The row's lesson picks its record's own decision.
+    const ReportEngine::TextFilter filter = engine.filters.value(QStringLiteral("RussianText"));
+    QVERIFY(filter);
+    QCOMPARE(filter(QStringLiteral("Вот замок."), QStringLiteral("7")), QStringLiteral("Вот за\u0301мок."));
+    QCOMPARE(filter(QStringLiteral("Вот замок."), QStringLiteral("8")), QStringLiteral("Вот замок."));
+
+    choices.setChoices({false, true});
+    QVERIFY(printer.print().ok());
+    QVERIFY(!engine.filters.value(QStringLiteral("RussianText")));
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted_data()
+{
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("saved lesson") << "17"
+                                  << "17";
+    QTest::newRow("nothing saved") << ""
+                                   << "2";
+    QTest::newRow("saved text that is no lesson") << "forty"
+                                                  << "2";
+}
+
+void TestPrintHelpAbout::beforeAnyLessonTheRecentLessonIsPrinted()
+{
+    // Right after start-up no lesson has been opened and SelectedLesson is empty: the print
+    // takes the lesson the start dialog offers as the recent one, never an empty selection.
+    QFETCH(QString, saved);
+    QFETCH(QString, printed);
+    RecordingReportEngine engine;
+    TestSupport::InMemorySettingsStore settings;
+    if (!saved.isEmpty())
+        settings.preset(QStringLiteral("Lesson"), saved);
+    ProgramState state;
+    state.interfaceLanguage = Language::French;
+    Shell::PrintLesson printer(engine, state, AppPaths(kFolder), &settings);
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, printed));
+    // Once a lesson has been opened, that lesson is printed.
+    state.selectedLesson = QStringLiteral("4");
+    engine.calls.clear();
+    QVERIFY(printer.print().ok());
+    QCOMPARE(engine.calls, printCalls(5, QStringLiteral("4")));
 }
 
 void TestPrintHelpAbout::failureTextInTheLearnersLanguage()

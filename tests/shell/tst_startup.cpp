@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +11,7 @@
 #include "course/programstate.h"
 #include "fakeprocesslauncher.h"
 #include "inmemorysettingsstore.h"
+#include "shell/courseservices.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
 #include "shell/programlaunch.h"
@@ -93,6 +96,38 @@ private Q_SLOTS:
         QVERIFY(!startup.splashLoaded());
         QVERIFY(!startup.mainWindow() || !startup.mainWindow()->isVisible());
         QVERIFY(m_settings.saves().isEmpty());
+    }
+
+    void settingsThatCannotBeSavedAreToldOnceInTheLearnersLanguage()
+    {
+        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+        m_settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
+        m_settings.failSaves = true;
+        Shell::CourseServices course(m_services.paths, m_state, m_settings, m_launcher, 0x0409);
+        Shell::ProgramLaunch startup(course.services());
+        // Loading the start dialog saves the language again, and that save fails.
+        QVERIFY(startup.run());
+        QVERIFY(m_settings.saves().contains(QStringLiteral("Language=140")));
+        Platform::SettingsStore &store = *course.services().settings;
+        QVERIFY(!store.save(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson"),
+                            QStringLiteral("7")));
+        QCOMPARE(store.read(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson")),
+                 QStringLiteral("7"));
+        QTest::qWait(20);
+
+        QList<QMessageBox *> notices;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == u"settingsNotSaved" && widget->isVisible())
+                notices << static_cast<QMessageBox *>(widget);
+        }
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(
+            notices.first()->text().startsWith(QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden.")),
+            qPrintable(notices.first()->text()));
+        QVERIFY(notices.first()->text().endsWith(QStringLiteral("the test's store cannot be written")));
+        QVERIFY(!notices.first()->isModal());
+        startup.mainWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void splashShowsTheVersion()

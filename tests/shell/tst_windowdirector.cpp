@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "contents/contentswindow.h"
@@ -24,6 +25,8 @@
 #include "shell/windowdirector.h"
 
 using Course::LessonWindowKind;
+
+Q_DECLARE_METATYPE(Course::LessonWindowKind)
 
 // The whole course program wired as at start-up, with recording doubles for the character,
 // the settings and processes, over the compiled fixture course.
@@ -70,6 +73,34 @@ private Q_SLOTS:
         QVERIFY(m_startup->run());
     }
     void cleanup() { m_startup.reset(); }
+
+    void lessonWindowsAreWhollyShown_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<LessonWindowKind>("kind");
+        QTest::newRow("alphabet") << "first" << LessonWindowKind::Alphabet;
+        QTest::newRow("lesson 2") << "second" << LessonWindowKind::Lesson;
+        QTest::newRow("lesson 12") << "twelve" << LessonWindowKind::Third;
+    }
+    void lessonWindowsAreWhollyShown()
+    {
+        // Every control a lesson window shows lies inside it, and the window inside the main
+        // window's client area, or the client area scrolls to it.
+        QFETCH(QString, entry);
+        QFETCH(LessonWindowKind, kind);
+        main().entry(entry)->trigger();
+        QWidget *window = lesson(kind);
+        QVERIFY(window);
+        for (const QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisibleTo(window))
+                QVERIFY2(window->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        }
+        QMdiArea *area = main().mdiArea();
+        const QWidget *frame = window->parentWidget();
+        QCOMPARE(frame->pos(), QPoint(0, 0));
+        QVERIFY(frame->width() <= area->viewport()->width() + area->horizontalScrollBar()->maximum());
+        QVERIFY(frame->height() <= area->viewport()->height() + area->verticalScrollBar()->maximum());
+    }
 
     void menuOpensTheRightWindowKind()
     {

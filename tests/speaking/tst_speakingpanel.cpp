@@ -194,6 +194,35 @@ private Q_SLOTS:
         QVERIFY(panel.picture()->showsLearnerCurve());
     }
 
+    void theGeniesSpeechMayComeLaterAndOnlyForItsPhrase()
+    {
+        SpeakingPanel panel(m_services);
+        Speaking::SpeakingPhrase waiting = phrase(u"lesson05-record03"_s);
+        const Platform::Utterance genie = waiting.genie;
+        waiting.genie = {};
+        panel.setPhrase(waiting, false);
+        QVERIFY(!button(panel, "cmdHearGenie")->isEnabled());
+        // A take before the genie's speech stands alone and is matched once it comes.
+        button(panel, "cmdRecord")->click();
+        m_recorder->nextTake = RecordedSound{glide(1.8, 200, 280), kRate};
+        m_recorder->finishTake(SoundRecorder::StopReason::Silence);
+        QVERIFY(panel.picture()->showsLearnerCurve());
+
+        // A speech of another phrase (asked for before the learner moved on) is dropped.
+        panel.setGenieSpeech(u"Спасибо."_s, genie);
+        QVERIFY(!button(panel, "cmdHearGenie")->isEnabled());
+        panel.setGenieSpeech(waiting.russian, genie);
+        QVERIFY(button(panel, "cmdHearGenie")->isEnabled());
+        QVERIFY(!panel.picture()->syllables().isEmpty());
+        QVERIFY(panel.picture()->showsLearnerCurve());
+
+        // The syllables stay unread, for the eye and the screen reader, until shown.
+        QVERIFY(!panel.picture()->syllablesShown());
+        QVERIFY(!panel.picture()->accessibleDescription().contains(u"Как"_s));
+        panel.showPhraseText();
+        QVERIFY(panel.picture()->accessibleDescription().contains(u"Как"_s));
+    }
+
     void aPanelOutlivingItsRecorderAndPlayerLetsThemGo()
     {
         // At the end of a run the window goes with the main window, after the services.

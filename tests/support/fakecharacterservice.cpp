@@ -84,11 +84,15 @@ Status FakeCharacterService::speak(const QString &characterId, const QString &te
     return record(QStringLiteral("Speak ") + text, characterId);
 }
 
-Platform::Result<Platform::Utterance> FakeCharacterService::synthesize(const QString &characterId, const QString &text)
+Status FakeCharacterService::synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                        SpeechDelivery done)
 {
     if (const Status status = record(QStringLiteral("Synthesize ") + text, characterId); status.failed())
-        return status.error();
-    return speech;
+        return status;
+    if (receiver)
+        QMetaObject::invokeMethod(
+            receiver, [done = std::move(done), utterance = speech] { done(utterance); }, Qt::QueuedConnection);
+    return Platform::ok();
 }
 
 Status FakeCharacterService::listen(const QString &characterId, bool on)

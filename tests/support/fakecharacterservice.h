@@ -27,8 +27,10 @@ public:
     Platform::Status show(const QString &characterId) override;
     Platform::Status play(const QString &characterId, const QString &animation) override;
     Platform::Status speak(const QString &characterId, const QString &text) override;
-    /// Hands out \c speech (its word starts and samples as the test set them).
-    Platform::Result<Platform::Utterance> synthesize(const QString &characterId, const QString &text) override;
+    /// Hands out \c speech (its word starts and samples as the test set them) from the event
+    /// loop, as the real service does.
+    Platform::Status synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                SpeechDelivery done) override;
     Platform::Status listen(const QString &characterId, bool on) override;
     Platform::Result<quint32> balloonStyle(const QString &characterId) const override;
     Platform::Status setBalloonStyle(const QString &characterId, quint32 style) override;

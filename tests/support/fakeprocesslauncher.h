@@ -10,7 +10,8 @@
 
 namespace TestSupport {
 
-/// A process launcher that records what it is asked and starts nothing.
+/// A process launcher that records what it is asked and starts nothing. Bringing a window to
+/// the front answers \c frontResult (success by default) while \c canRaise holds.
 class FakeProcessLauncher final : public Platform::ProcessLauncher {
 public:
     Platform::Result<qint64> start(const QString &path) override
@@ -20,10 +21,13 @@ public:
             return Platform::Error{Platform::ErrorCode::ProgramNotStarted, QStringLiteral("cannot start %1").arg(path)};
         return qint64(1000 + started.size());
     }
+    bool canBringToFront() const override { return canRaise; }
     Platform::Status bringToFront(qint64 taskId) override
     {
         broughtToFront.append(taskId);
-        return Platform::ok();
+        if (!canRaise)
+            return Platform::fail(Platform::ErrorCode::NotSupported, QStringLiteral("no raising here"));
+        return frontResults.isEmpty() ? Platform::ok() : frontResults.takeFirst();
     }
     Platform::Status openUrl(const QUrl &url) override
     {
@@ -38,6 +42,9 @@ public:
 
     QStringList started;
     QList<qint64> broughtToFront;
+    bool canRaise = true;
+    /// Answers of the next bringToFront() calls, in order; success once they are used up.
+    QList<Platform::Status> frontResults;
     QList<QUrl> openedUrls;
     QSet<QString> failing;
     bool failAll = false;

@@ -11,7 +11,8 @@
 
 namespace TestSupport {
 
-/// A settings store held in memory, recording every save in order.
+/// A settings store held in memory, recording every save in order. With failSaves set,
+/// saves keep their value for the run but report that the store could not be written.
 class InMemorySettingsStore final : public Platform::SettingsStore {
 public:
     QString read(const QString &application, const QString &section, const QString &key) const override
@@ -22,8 +23,14 @@ public:
     {
         m_values.insert(path(application, section, key), value);
         m_saves.append(key + u'=' + value);
-        return true;
+        return !failSaves;
     }
+    QString lastSaveProblem() const override
+    {
+        return failSaves ? QStringLiteral("the test's store cannot be written") : QString();
+    }
+
+    bool failSaves = false;
 
     /// Stores a value without recording it as a save (a test's starting state).
     void preset(const QString &key, const QString &value)

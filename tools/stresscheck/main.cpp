@@ -18,6 +18,7 @@
 #include "course/stressmarks.h"
 #include "coursesource.h"
 #include "espeakphonemes.h"
+#include "festivallexicon.h"
 #include "festivalstress.h"
 #include "stressagreement.h"
 #include "stresssource.h"
@@ -230,6 +231,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("voice-lexicon"),
          QStringLiteral("Build the voice's corrections into this file and check every spoken text with them."),
          QStringLiteral("file")},
+        {QStringLiteral("festival-lexicon"),
+         QStringLiteral("Write the Festival voice's stress lexicon into this file."), QStringLiteral("file")},
         {QStringLiteral("depfile"), QStringLiteral("With --voice-lexicon: write a make-style dependency file for it."),
          QStringLiteral("file")},
     });
@@ -246,6 +249,16 @@ int main(int argc, char *argv[])
         print(warning, stderr);
     for (const QString &problem : diagnostics.errors())
         print(problem, stderr);
+
+    if (parser.isSet(QStringLiteral("festival-lexicon"))) {
+        const QString path = parser.value(QStringLiteral("festival-lexicon"));
+        if (!writeFile(path, festivalLexiconText(table))) {
+            print(QStringLiteral("stresscheck: cannot write %1").arg(path), stderr);
+            return 2;
+        }
+        if (!parser.isSet(QStringLiteral("voice-lexicon")) && parser.isSet(QStringLiteral("no-review")))
+            return diagnostics.hasErrors() ? 1 : 0;
+    }
 
     EspeakPhonemes espeak;
     QString error;

@@ -105,12 +105,11 @@ Status AgentCharacter::listen(bool on)
     return onService(service(), m_id, [&](CharacterService &service) { return service.listen(m_id, on); });
 }
 
-Result<Utterance> AgentCharacter::synthesize(const QString &text)
+Status AgentCharacter::synthesize(const QString &text, QObject *receiver, CharacterService::SpeechDelivery done)
 {
-    CharacterService *const target = service();
-    if (!target)
-        return serviceGone(m_id);
-    return target->synthesize(m_id, text);
+    return onService(service(), m_id, [&](CharacterService &service) {
+        return service.synthesize(m_id, text, receiver, std::move(done));
+    });
 }
 
 AgentBalloon AgentCharacter::balloon() const

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/agent/audioplayer.h"
 
+#include <cstring>
+#include <deque>
+
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QMediaDevices>
@@ -11,7 +14,59 @@
 
 namespace Platform {
 
+/// The output's source: the sounds queued for it, read in order. It runs dry between
+/// sentences (the output then waits) and says when more has come.
+class SpeechStream final : public QIODevice {
+public:
+    SpeechStream() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+
+    void append(const QByteArray &data)
+    {
+        m_queued.push_back(data);
+        m_available += data.size();
+        Q_EMIT readyRead();
+    }
+    void clear()
+    {
+        m_queued.clear();
+        m_available = 0;
+        m_readFromFront = 0;
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_available + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        qint64 copied = 0;
+        while (copied < maxSize && !m_queued.empty()) {
+            const QByteArray &front = m_queued.front();
+            const qint64 part = std::min(maxSize - copied, qint64(front.size()) - m_readFromFront);
+            std::memcpy(data + copied, front.constData() + m_readFromFront, size_t(part));
+            copied += part;
+            m_readFromFront += part;
+            if (m_readFromFront == front.size()) {
+                m_queued.pop_front();
+                m_readFromFront = 0;
+            }
+        }
+        m_available -= copied;
+        return copied;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    std::deque<QByteArray> m_queued;
+    qint64 m_readFromFront = 0;
+    qint64 m_available = 0;
+};
+
 namespace {
+
+// How much the server is asked to hold ahead of what is heard: short, so that a speech
+// soon follows the one before it, long enough to ride out a busy moment of the event loop
+// that feeds the output.
+constexpr int kServerBufferMs = 200;
 
 QString describe(const QAudioFormat &format)
 {
@@ -25,6 +80,7 @@ QString describe(const QAudioFormat &format)
 
 AudioPlayer::AudioPlayer(QObject *parent)
     : QObject(parent)
+    , m_stream(std::make_unique<SpeechStream>())
 {
 }
 
@@ -50,6 +106,7 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::openSink(int sampleRa
         || format->sampleFormat() != QAudioFormat::Int16)
         qCInfo(lcAgent) << "speech is converted to" << describe(*format) << "for" << device.description();
     m_sink = std::make_unique<QAudioSink>(device, *format);
+    m_sink->setBufferSize(format->bytesForDuration(kServerBufferMs * 1000));
     connect(m_sink.get(), &QAudioSink::stateChanged, this, &AudioPlayer::sinkStateChanged);
     m_format = *format;
     m_sampleRate = sampleRate;
@@ -68,26 +125,37 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::play(const QByteArray
         m_error = QStringLiteral("no sound device");
         return CharacterService::SoundProblem::NoDevice;
     }
-    stop();
     if (!m_sink || m_sampleRate != sampleRate) {
+        stop();
         m_sink.reset();
         if (const auto problem = openSink(sampleRate))
             return problem;
     }
-    m_data = convertSpeech(pcm, sampleRate, m_format);
-    if (m_data.isEmpty() && !pcm.isEmpty()) {
+    const QByteArray data = convertSpeech(pcm, sampleRate, m_format);
+    if (data.isEmpty() && !pcm.isEmpty()) {
         m_error = QStringLiteral("speech could not be converted to ") + describe(m_format);
         return CharacterService::SoundProblem::FormatRefused;
     }
     m_sink->setVolume(std::clamp(volumePercent, 0, 100) / 100.0);
-    m_buffer.setData(m_data);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_sink->start(&m_buffer);
-    if (m_sink->error() != QAudio::NoError) {
-        m_error = QStringLiteral("the sound device would not start (error %1)").arg(int(m_sink->error()));
-        m_buffer.close();
-        return CharacterService::SoundProblem::DeviceFailed;
+    if (m_sink->state() == QAudio::StoppedState) {
+        // A fresh start counts from nothing; after that the output only ever goes on, so
+        // the sound the server still holds is never thrown away.
+        m_stream->clear();
+        m_stream->append(data);
+        m_latestStartUs = 0;
+        m_sink->start(m_stream.get());
+        if (m_sink->error() != QAudio::NoError) {
+            m_error = QStringLiteral("the sound device would not start (error %1)").arg(int(m_sink->error()));
+            m_sink->stop();
+            return CharacterService::SoundProblem::DeviceFailed;
+        }
+        m_queuedUs = m_format.durationForBytes(qint32(data.size()));
+        return std::nullopt;
     }
+    // After the queue ran dry the server may report having played past its end.
+    m_latestStartUs = std::max(m_queuedUs, m_sink->processedUSecs());
+    m_queuedUs = m_latestStartUs + m_format.durationForBytes(qint32(data.size()));
+    m_stream->append(data);
     return std::nullopt;
 }
 
@@ -104,9 +172,9 @@ void AudioPlayer::sinkStateChanged()
 
 qint64 AudioPlayer::playedMs() const
 {
-    if (!m_sink || !m_buffer.isOpen() || m_sink->state() == QAudio::StoppedState)
+    if (!m_sink || m_sink->state() == QAudio::StoppedState)
         return -1;
-    return m_sink->processedUSecs() / 1000;
+    return std::max<qint64>(0, m_sink->processedUSecs() - m_latestStartUs) / 1000;
 }
 
 void AudioPlayer::stop()
@@ -116,7 +184,7 @@ void AudioPlayer::stop()
         const QSignalBlocker quiet(m_sink.get());
         m_sink->stop();
     }
-    m_buffer.close();
+    m_stream->clear();
 }
 
 } // namespace Platform

@@ -25,6 +25,8 @@ public:
                      const QList<AgentCommand> &commands);
     /// Drops everything \a control has added.
     void removeControl(CharacterService::ControlId control);
+    /// A control id not handed out before (1, 2, …).
+    CharacterService::ControlId newControl() { return m_nextControl++; }
     /// Opens the menu of \a characterId over \a figure at \a globalPos (nothing when it
     /// would be empty). The menu ("agentCommandMenu") deletes itself when closed.
     void popup(const QString &characterId, QWidget *figure, const QPoint &globalPos);
@@ -34,6 +36,7 @@ Q_SIGNALS:
 
 private:
     std::map<CharacterService::ControlId, QHash<QString, QList<AgentCommand>>> m_commands;
+    CharacterService::ControlId m_nextControl = 1;
 };
 
 } // namespace Platform

@@ -11,6 +11,7 @@
 #include "platform/agent/speechengine.h"
 #include "platform/agent/speechtext.h"
 #include "platform/agent/speechtimeline.h"
+#include "platform/agent/voicechoice.h"
 
 namespace Platform {
 
@@ -18,9 +19,10 @@ namespace {
 
 constexpr int kTickMs = 20;
 constexpr int kBalloonHideMs = 1500;
-// How far the sound may lag behind the clock before the balloon stops waiting for it; a
-// stalled device must not hold up the queue.
-constexpr int kAudioSlackMs = 300;
+// How far the sound may lag behind the clock before the balloon stops waiting for it: more
+// than a sound server's latency (the words follow what has been heard, and the next request
+// waits for the end of the sound), yet a stalled device holds up the queue no longer.
+constexpr int kAudioSlackMs = 1500;
 
 } // namespace
 
@@ -148,11 +150,18 @@ void CharacterPlayer::glideTick()
 
 void CharacterPlayer::startSpeech(const QString &text)
 {
+    // Synthesis runs on the worker's thread; the speech begins when its sound is back.
     const SpeechText parsed = parseSpeechText(text);
-    const Utterance utterance = m_context.engine().synthesize(m_voice, parsed);
+    m_context.speech->synthesize(m_voice, parsed, this, [this, shown = parsed.shown](const Utterance &utterance) {
+        beginSpeech(utterance, shown);
+    });
+}
+
+void CharacterPlayer::beginSpeech(const Utterance &utterance, const QString &shownText)
+{
     // Sped-up time (tests) would garble the sound, so it is heard in real time only.
     const bool followsSound = m_context.audio->start(m_id, utterance, m_context.timeScale == 1);
-    m_speech = std::make_unique<Speech>(Speech{SpeechTimeline(utterance, parsed.shown), followsSound});
+    m_speech = std::make_unique<Speech>(Speech{SpeechTimeline(utterance, shownText), followsSound});
     m_balloon->beginSpeech(m_speech->timeline.shownWords(), m_shown);
     m_clock.start();
     speechTick();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,13 +18,14 @@ namespace Platform {
 class CharacterBalloon;
 class CharacterFigure;
 class SpeechAudio;
-class SpeechEngine;
 class SpeechTimeline;
+class VoiceChoice;
+struct Utterance;
 
 /// What the players of one service share.
 struct PlaybackContext {
-    /// The synthesiser, started on first use.
-    std::function<SpeechEngine &()> engine;
+    /// The synthesisers, on their threads, and the learner's choice between them.
+    std::unique_ptr<VoiceChoice> speech;
     SpeechAudio *audio = nullptr;
     /// Animations, glides and speech run this many times faster (tests and demos).
     double timeScale = 1;
@@ -84,6 +84,7 @@ private:
     void startGlide(QPoint target);
     void glideTick();
     void startSpeech(const QString &text);
+    void beginSpeech(const Utterance &utterance, const QString &shownText);
     void speechTick();
 
     QString m_id;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -68,16 +70,22 @@ public:
     /// Speaks text with the tags \spd=n\, \pit=n\ and \map="spoken"="shown"\ .
     virtual Status speak(const QString &characterId, const QString &text) = 0;
     virtual Status listen(const QString &characterId, bool on) = 0;
-    /// The speech the character would say for \a text (tags as for speak()), synthesised
-    /// now and handed back instead of spoken: nothing is queued, shown or heard. Its samples
-    /// are empty when the voice cannot be heard; the word starts are there either way. Traced
-    /// as "Synthesize <text>". Errors: CharacterNotLoaded; NotSupported from a service
-    /// without this ability (the default).
-    virtual Result<Utterance> synthesize(const QString &characterId, const QString &text)
+    /// Called with a speech handed back by synthesize().
+    using SpeechDelivery = std::function<void(const Utterance &)>;
+    /// The speech the character would say for \a text (tags as for speak()), with the voice
+    /// that speaks now, handed back instead of spoken: nothing is queued, shown or heard.
+    /// Returns at once; the speech is synthesised in the background and \a done is called
+    /// with it later on this thread, unless \a receiver has been destroyed by then. Its
+    /// samples are empty when the voice cannot be heard; the word starts are there either
+    /// way. Traced as "Synthesize <text>". Errors (at once, and \a done is never called):
+    /// CharacterNotLoaded; NotSupported from a service without this ability (the default).
+    virtual Status synthesize(const QString &characterId, const QString &text, QObject *receiver, SpeechDelivery done)
     {
         Q_UNUSED(characterId)
         Q_UNUSED(text)
-        return Error{ErrorCode::NotSupported, QStringLiteral("this service hands out no speech")};
+        Q_UNUSED(receiver)
+        Q_UNUSED(done)
+        return fail(ErrorCode::NotSupported, QStringLiteral("this service hands out no speech"));
     }
 
     virtual Result<quint32> balloonStyle(const QString &characterId) const = 0;

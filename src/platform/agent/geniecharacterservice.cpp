@@ -10,12 +10,15 @@
 #include "platform/agent/characterballoon.h"
 #include "platform/agent/charactercommandmenu.h"
 #include "platform/agent/characterfigure.h"
+#include "platform/agent/charactersettingssheet.h"
 #include "platform/agent/characterwindow.h"
-#include "platform/agent/espeakspeechengine.h"
-#include "platform/agent/pronunciationlexicon.h"
+#include "platform/agent/festivalvoice.h"
 #include "platform/agent/speechaudio.h"
 #include "platform/agent/speechengine.h"
+#include "platform/agent/speechenginefactory.h"
+#include "platform/agent/speechworker.h"
 #include "platform/agent/tracewriter.h"
+#include "platform/agent/voicechoice.h"
 #include "platform/settings/settingsstore.h"
 
 namespace Platform {
@@ -25,59 +28,58 @@ namespace {
 const QString kRussianMode = QStringLiteral("{06377F81-D48E-11d1-B17B-0020AFED142E}");
 constexpr int kRussianLanguage = 1049;
 
-} // namespace
-
-GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent)
-    : GenieCharacterService(paths, settings, nullptr, parent)
+// The real engine is built on the synthesiser's thread, beside the process's Festival voice
+// for a learner who chooses it; an injected one is handed over and speaks alone.
+std::unique_ptr<VoiceChoice> voicesFor(const AppPaths &paths, std::unique_ptr<SpeechEngine> injected)
 {
+    if (!injected) {
+        return std::make_unique<VoiceChoice>(
+            std::make_unique<SpeechWorker>([paths] { return makeSpeechEngine(paths); }),
+            [paths] { return festivalVoice(paths.join(QStringLiteral("\\pronunciation\\ru-festival.tsv"))); });
+    }
+    auto held = std::make_shared<std::unique_ptr<SpeechEngine>>(std::move(injected));
+    return std::make_unique<VoiceChoice>(std::make_unique<SpeechWorker>([held] { return std::move(*held); }));
 }
+
+// Writes \a line to the trace; fails with CharacterNotLoaded for an unknown character.
+Status traced(TraceWriter &trace, const CharacterPlayer *found, const QString &line, const QString &characterId)
+{
+    trace.line(line);
+    if (!found)
+        return fail(ErrorCode::CharacterNotLoaded, characterId);
+    return ok();
+}
+
+} // namespace
 
 GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings,
                                              std::unique_ptr<SpeechEngine> engine, QObject *parent)
     : CharacterService(parent)
     , m_paths(paths)
-    , m_settingsStore(&settings)
-    , m_engine(std::move(engine))
+    , m_sheet(new CharacterSettingsSheet(settings, this))
     , m_trace(std::make_unique<TraceWriter>(qEnvironmentVariable("VESKORA_AGENT_TRACE")))
-    , m_audio(new SpeechAudio(qEnvironmentVariable("VESKORA_AUDIO_OUT"), this))
     , m_menu(new CharacterCommandMenu(this))
-    , m_settings(CharacterSettings::read(settings))
 {
-    m_context.engine = [this]() -> SpeechEngine & { return this->engine(); };
-    m_context.audio = m_audio;
-    m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
-    connect(m_audio, &SpeechAudio::started, this, &GenieCharacterService::speechAudioStarted);
-    connect(m_audio, &SpeechAudio::soundUnavailable, this, [this](SoundProblem problem, const QString &detail) {
+    m_context.speech = voicesFor(paths, std::move(engine));
+    m_context.speech->setTraceLine([this](const QString &line) { m_trace->line(line); });
+    m_context.audio = new SpeechAudio(qEnvironmentVariable("VESKORA_AUDIO_OUT"), this);
+    connect(m_context.audio, &SpeechAudio::started, this, &GenieCharacterService::speechAudioStarted);
+    connect(m_context.audio, &SpeechAudio::soundUnavailable, this, [this](SoundProblem problem, const QString &detail) {
         const char *name = QMetaEnum::fromType<SoundProblem>().valueToKey(int(problem));
         m_trace->line(QStringLiteral("SoundUnavailable %1 %2").arg(QLatin1StringView(name), detail));
         Q_EMIT soundUnavailable(problem, detail);
     });
     connect(m_menu, &CharacterCommandMenu::chosen, this, &CharacterService::commandChosen);
+    connect(m_sheet, &CharacterSettingsSheet::changed, this, [this] {
+        applySettings();
+        Q_EMIT propertiesChanged();
+    });
+    // A chosen Festival voice starts loading now, in the background, so that it is ready
+    // by the first sentence if it can be.
+    applySettings();
 }
 
-GenieCharacterService::~GenieCharacterService()
-{
-    delete m_dialog;
-}
-
-SpeechEngine &GenieCharacterService::engine()
-{
-    if (!m_engine) {
-        auto espeak = std::make_unique<EspeakSpeechEngine>();
-        espeak->setRussianLexicon(
-            PronunciationLexicon::fromFile(m_paths.join(QStringLiteral("\\pronunciation\\ru.tsv"))));
-        m_engine = std::move(espeak);
-    }
-    return *m_engine;
-}
-
-Status GenieCharacterService::trace(const QString &line, const QString &characterId)
-{
-    m_trace->line(line);
-    if (!player(characterId))
-        return fail(ErrorCode::CharacterNotLoaded, characterId);
-    return ok();
-}
+GenieCharacterService::~GenieCharacterService() = default;
 
 CharacterPlayer *GenieCharacterService::player(const QString &characterId) const
 {
@@ -87,7 +89,7 @@ CharacterPlayer *GenieCharacterService::player(const QString &characterId) const
 
 CharacterService::ControlId GenieCharacterService::registerControl()
 {
-    return m_nextControl++;
+    return m_menu->newControl();
 }
 
 void GenieCharacterService::unregisterControl(ControlId control)
@@ -121,8 +123,11 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     CharacterWindow *window = added->figure().window();
     connect(window, &CharacterWindow::contextMenuRequested, this,
             [this, characterId, window](const QPoint &at) { m_menu->popup(characterId, window, at); });
-    added->balloon().setAllowed(m_settings.balloon);
+    added->balloon().setAllowed(m_sheet->settings().balloon);
     m_players.emplace(characterId, std::move(owned));
+    // The synthesiser starts in the background now, so that the windows' choice of the
+    // Russian voice right after loading seldom waits for it.
+    m_context.speech->espeak().warmUp({QStringLiteral("ru")});
     return ok();
 }
 
@@ -133,13 +138,15 @@ bool GenieCharacterService::isLoaded(const QString &characterId) const
 
 Status GenieCharacterService::setLanguageId(const QString &characterId, int languageId)
 {
-    if (const Status status = trace(QStringLiteral("LanguageID %1").arg(languageId), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("LanguageID %1").arg(languageId), characterId);
+        status.failed())
         return status;
     if (languageId != kRussianLanguage) {
         player(characterId)->setVoice(QStringLiteral("en"));
         return ok();
     }
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!m_context.speech->hasVoice(QStringLiteral("ru")))
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();
@@ -147,14 +154,15 @@ Status GenieCharacterService::setLanguageId(const QString &characterId, int lang
 
 Status GenieCharacterService::setTtsModeId(const QString &characterId, const QString &modeId)
 {
-    if (const Status status = trace(QStringLiteral("TTSModeID ") + modeId, characterId); status.failed())
+    if (const Status status = traced(*m_trace, player(characterId), QStringLiteral("TTSModeID ") + modeId, characterId);
+        status.failed())
         return status;
     if (modeId.compare(kRussianMode, Qt::CaseInsensitive) != 0) {
         player(characterId)->setVoice(QStringLiteral("en"));
         return ok();
     }
     // Reporting success here would leave a window believing it speaks Russian.
-    if (!engine().hasVoice(QStringLiteral("ru")))
+    if (!m_context.speech->hasVoice(QStringLiteral("ru")))
         return fail(ErrorCode::NoRussianLanguageSupport, QStringLiteral("no Russian voice can be loaded"));
     player(characterId)->setVoice(QStringLiteral("ru"));
     return ok();
@@ -163,7 +171,7 @@ Status GenieCharacterService::setTtsModeId(const QString &characterId, const QSt
 Status GenieCharacterService::moveTo(const QString &characterId, int x, int y)
 {
     const QString line = QStringLiteral("MoveTo %1 %2").arg(x).arg(y);
-    if (const Status status = trace(line, characterId); status.failed())
+    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
         return status;
     player(characterId)->enqueue(CharacterPlayer::RequestKind::Move, line, {}, QPoint(x, y));
     return ok();
@@ -171,7 +179,8 @@ Status GenieCharacterService::moveTo(const QString &characterId, int x, int y)
 
 Status GenieCharacterService::show(const QString &characterId)
 {
-    if (const Status status = trace(QStringLiteral("Show"), characterId); status.failed())
+    if (const Status status = traced(*m_trace, player(characterId), QStringLiteral("Show"), characterId);
+        status.failed())
         return status;
     player(characterId)->enqueue(CharacterPlayer::RequestKind::Show, QStringLiteral("Show"));
     return ok();
@@ -180,7 +189,7 @@ Status GenieCharacterService::show(const QString &characterId)
 Status GenieCharacterService::play(const QString &characterId, const QString &animation)
 {
     const QString line = QStringLiteral("Play ") + animation;
-    if (const Status status = trace(line, characterId); status.failed())
+    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
         return status;
     CharacterPlayer &target = *player(characterId);
     const CharacterAnimation *found = target.figure().animation(animation);
@@ -193,25 +202,30 @@ Status GenieCharacterService::play(const QString &characterId, const QString &an
 Status GenieCharacterService::speak(const QString &characterId, const QString &text)
 {
     const QString line = QStringLiteral("Speak ") + text;
-    if (const Status status = trace(line, characterId); status.failed())
+    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
         return status;
     player(characterId)->enqueue(CharacterPlayer::RequestKind::Speak, line, text);
     return ok();
 }
 
-Result<Utterance> GenieCharacterService::synthesize(const QString &characterId, const QString &text)
+Status GenieCharacterService::synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                         SpeechDelivery done)
 {
-    if (const Status status = trace(QStringLiteral("Synthesize ") + text, characterId); status.failed())
-        return status.error();
-    // The same voice and text handling as the character's own speech, so the audio is what
-    // the learner hears from the genie.
-    return engine().synthesize(player(characterId)->voice(), parseSpeechText(text));
+    const QString line = QStringLiteral("Synthesize ") + text;
+    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
+        return status;
+    // The same voice, engine and text handling as the character's own speech, so the sound
+    // is what the learner hears from the genie; on the engine's thread, like speech.
+    m_context.speech->synthesize(player(characterId)->voice(), parseSpeechText(text), receiver, std::move(done));
+    return ok();
 }
 
 Status GenieCharacterService::listen(const QString &characterId, bool on)
 {
     // There is no voice input; ending listening that never began is done at once.
-    if (const Status status = trace(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId);
+        status.failed())
         return status;
     if (on)
         return fail(ErrorCode::NotSupported, QStringLiteral("no voice input"));
@@ -228,7 +242,9 @@ Result<quint32> GenieCharacterService::balloonStyle(const QString &characterId) 
 
 Status GenieCharacterService::setBalloonStyle(const QString &characterId, quint32 style)
 {
-    if (const Status status = trace(QStringLiteral("BalloonStyle %1").arg(style), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("BalloonStyle %1").arg(style), characterId);
+        status.failed())
         return status;
     player(characterId)->balloon().setStyle(style);
     return ok();
@@ -236,7 +252,9 @@ Status GenieCharacterService::setBalloonStyle(const QString &characterId, quint3
 
 Status GenieCharacterService::setBalloonFontSize(const QString &characterId, int size)
 {
-    if (const Status status = trace(QStringLiteral("BalloonFontSize %1").arg(size), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("BalloonFontSize %1").arg(size), characterId);
+        status.failed())
         return status;
     if (size < 1 || size > 200)
         return fail(ErrorCode::InvalidArgument, QStringLiteral("font size %1").arg(size));
@@ -247,7 +265,9 @@ Status GenieCharacterService::setBalloonFontSize(const QString &characterId, int
 Status GenieCharacterService::setBalloonFontCharSet(const QString &characterId, int charSet)
 {
     // Balloon fonts draw Unicode text, so a character set has nothing left to select.
-    if (const Status status = trace(QStringLiteral("BalloonFontCharSet %1").arg(charSet), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("BalloonFontCharSet %1").arg(charSet), characterId);
+        status.failed())
         return status;
     if (charSet < 0 || charSet > 255)
         return fail(ErrorCode::InvalidArgument, QStringLiteral("character set %1").arg(charSet));
@@ -256,7 +276,9 @@ Status GenieCharacterService::setBalloonFontCharSet(const QString &characterId, 
 
 Status GenieCharacterService::setBalloonFontName(const QString &characterId, const QString &name)
 {
-    if (const Status status = trace(QStringLiteral("BalloonFontName ") + name, characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("BalloonFontName ") + name, characterId);
+        status.failed())
         return status;
     if (name.trimmed().isEmpty())
         return fail(ErrorCode::InvalidArgument, QStringLiteral("empty font name"));
@@ -270,7 +292,9 @@ Status GenieCharacterService::setCommands(ControlId control, const QString &char
     QStringList names;
     for (const AgentCommand &command : commands)
         names << command.name;
-    if (const Status status = trace(QStringLiteral("Commands ") + names.join(u','), characterId); status.failed())
+    if (const Status status =
+            traced(*m_trace, player(characterId), QStringLiteral("Commands ") + names.join(u','), characterId);
+        status.failed())
         return status;
     m_menu->setCommands(control, characterId, commands);
     return ok();
@@ -279,19 +303,7 @@ Status GenieCharacterService::setCommands(ControlId control, const QString &char
 Status GenieCharacterService::setPropertySheetVisible(bool visible)
 {
     m_trace->line(QStringLiteral("PropertySheet %1").arg(visible ? 1 : 0));
-    if (!visible) {
-        if (m_dialog)
-            m_dialog->hide();
-        return ok();
-    }
-    if (!m_dialog) {
-        m_dialog = new AgentSettingsDialog;
-        connect(m_dialog, &QDialog::accepted, this, &GenieCharacterService::settingsAccepted);
-    }
-    m_dialog->setSettings(m_settings);
-    m_dialog->show();
-    m_dialog->raise();
-    m_dialog->activateWindow();
+    m_sheet->setVisible(visible);
     return ok();
 }
 
@@ -300,50 +312,19 @@ void GenieCharacterService::setTimeScale(double factor)
     m_context.timeScale = factor > 0 ? factor : 1;
 }
 
-CharacterWindow *GenieCharacterService::figure(const QString &characterId) const
-{
-    const CharacterPlayer *found = player(characterId);
-    return found ? found->figure().window() : nullptr;
-}
-
-QWidget *GenieCharacterService::balloon(const QString &characterId) const
-{
-    const CharacterPlayer *found = player(characterId);
-    return found ? found->balloon().window() : nullptr;
-}
-
-QString GenieCharacterService::voice(const QString &characterId) const
-{
-    const CharacterPlayer *found = player(characterId);
-    return found ? found->voice() : QString();
-}
-
-bool GenieCharacterService::isBusy(const QString &characterId) const
-{
-    const CharacterPlayer *found = player(characterId);
-    return found && found->isBusy();
-}
-
 void GenieCharacterService::applySettings()
 {
+    const CharacterSettings settings = m_sheet->settings();
     for (auto &[id, each] : m_players) {
         CharacterBalloon &balloon = each->balloon();
-        if (!m_settings.balloonFontName.isEmpty())
-            balloon.setFontFamily(m_settings.balloonFontName);
-        if (m_settings.balloonFontSize > 0)
-            balloon.setFontSize(m_settings.balloonFontSize);
-        balloon.setAllowed(m_settings.balloon);
+        if (!settings.balloonFontName.isEmpty())
+            balloon.setFontFamily(settings.balloonFontName);
+        if (settings.balloonFontSize > 0)
+            balloon.setFontSize(settings.balloonFontSize);
+        balloon.setAllowed(settings.balloon);
     }
-    m_audio->setOutput(m_settings.speechOutput, m_settings.volume);
-}
-
-void GenieCharacterService::settingsAccepted()
-{
-    m_settings = m_dialog->settings();
-    if (!m_settings.save(*m_settingsStore))
-        qCWarning(lcAgent) << "the character settings could not be stored; they last for this run only";
-    applySettings();
-    Q_EMIT propertiesChanged();
+    m_context.audio->setOutput(settings.speechOutput, settings.volume);
+    m_context.speech->choose(voiceNamed(settings.voice).value_or(RussianVoice::Espeak));
 }
 
 } // namespace Platform

@@ -5,20 +5,16 @@
 #include <map>
 #include <memory>
 
-#include <QPointer>
-
-#include "platform/agent/agentsettingsdialog.h"
 #include "platform/agent/characterplayer.h"
 #include "platform/agent/characterservice.h"
+#include "platform/agent/speechengine.h"
 #include "platform/core/apppaths.h"
 
 namespace Platform {
 
 class CharacterCommandMenu;
-class CharacterWindow;
+class CharacterSettingsSheet;
 class SettingsStore;
-class SpeechAudio;
-class SpeechEngine;
 class TraceWriter;
 
 /// The real character service: animated figures on the desktop that speak through
@@ -26,10 +22,11 @@ class TraceWriter;
 /// traces each request and hands it to the player of its character (CharacterPlayer),
 /// which carries the requests out in order.
 ///
-/// Construction is cheap: the synthesiser starts at the first Load, sound devices are
-/// looked up at the first speech, and windows are made when a character is loaded. When the
-/// synthesiser cannot start, everything still runs: speech is silent (the balloon keeps the
-/// pace) and LanguageID 1049 fails with NoRussianLanguageSupport.
+/// Construction is cheap: the synthesiser starts on its own thread (SpeechWorker) in the
+/// background at the first Load, sound devices are looked up at the first speech, and
+/// windows are made when a character is loaded. When the synthesiser cannot start,
+/// everything still runs: speech is silent (the balloon keeps the pace) and LanguageID
+/// 1049 fails with NoRussianLanguageSupport.
 ///
 /// Balloon style word: see CharacterBalloon. So the windows' 0x00100000 allows up to 16
 /// lines and their 0x04000000 asks for lines of 32 characters. The default is 0x0000000D.
@@ -44,13 +41,13 @@ class GenieCharacterService final : public CharacterService {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GenieCharacterService)
 public:
-    /// Speech through libespeak-ng (set up on first use). \a settings keeps the character's
-    /// own settings (section "Character"): the learner's CharacterSettingsStore, apart from
-    /// the course's settings.
-    GenieCharacterService(const AppPaths &paths, SettingsStore &settings, QObject *parent = nullptr);
-    /// Speech through \a engine (tests inject voices that are missing).
-    GenieCharacterService(const AppPaths &paths, SettingsStore &settings, std::unique_ptr<SpeechEngine> engine,
-                          QObject *parent = nullptr);
+    /// Speech through libespeak-ng (set up on first use), or through \a engine (tests inject
+    /// voices that are missing; it is used and destroyed on the synthesiser's thread: only
+    /// engines that may move between threads). \a settings keeps the character's own
+    /// settings (section "Character"): the learner's CharacterSettingsStore, apart from the
+    /// course's settings.
+    GenieCharacterService(const AppPaths &paths, SettingsStore &settings,
+                          std::unique_ptr<SpeechEngine> engine = nullptr, QObject *parent = nullptr);
     ~GenieCharacterService() override;
 
     ControlId registerControl() override;
@@ -64,7 +61,7 @@ public:
     Status play(const QString &characterId, const QString &animation) override;
     Status speak(const QString &characterId, const QString &text) override;
     Status listen(const QString &characterId, bool on) override;
-    Result<Utterance> synthesize(const QString &characterId, const QString &text) override;
+    Status synthesize(const QString &characterId, const QString &text, QObject *receiver, SpeechDelivery done) override;
     Result<quint32> balloonStyle(const QString &characterId) const override;
     Status setBalloonStyle(const QString &characterId, quint32 style) override;
     Status setBalloonFontSize(const QString &characterId, int size) override;
@@ -77,17 +74,10 @@ public:
     /// sound is then not played, only written to VESKORA_AUDIO_OUT). Default 1.
     void setTimeScale(double factor);
 
-    /// The figure window of \a characterId, or nullptr (tests, screenshots).
-    CharacterWindow *figure(const QString &characterId) const;
-    /// The balloon window of \a characterId, or nullptr.
-    QWidget *balloon(const QString &characterId) const;
-    /// The settings dialog once it has been opened, or nullptr.
-    AgentSettingsDialog *settingsDialog() const { return m_dialog; }
-    /// The voice ("ru" or "en") that \a characterId speaks with.
-    QString voice(const QString &characterId) const;
-    /// True while \a characterId has requests waiting or running.
-    bool isBusy(const QString &characterId) const;
-    CharacterSettings settings() const { return m_settings; }
+    /// The player of \a characterId (its figure, balloon, voice and queue), or nullptr.
+    CharacterPlayer *player(const QString &characterId) const;
+    /// The character's settings and their dialog.
+    CharacterSettingsSheet &settingsSheet() const { return *m_sheet; }
 
 Q_SIGNALS:
     /// A queued request (its trace line) begins / has ended on the figure.
@@ -101,24 +91,15 @@ Q_SIGNALS:
     void balloonTextChanged(const QString &characterId, const QString &text);
 
 private:
-    /// Writes \a line to the trace; fails with CharacterNotLoaded for an unknown id.
-    Status trace(const QString &line, const QString &characterId);
-    CharacterPlayer *player(const QString &characterId) const;
-    SpeechEngine &engine();
+    /// Puts the settings in force: balloons, sound output and the Russian voice.
     void applySettings();
-    void settingsAccepted();
 
     AppPaths m_paths;
-    SettingsStore *m_settingsStore;
-    std::unique_ptr<SpeechEngine> m_engine;
+    CharacterSettingsSheet *m_sheet;
     std::unique_ptr<TraceWriter> m_trace;
-    SpeechAudio *m_audio;
     CharacterCommandMenu *m_menu;
     PlaybackContext m_context;
     std::map<QString, std::unique_ptr<CharacterPlayer>> m_players;
-    ControlId m_nextControl = 1;
-    CharacterSettings m_settings;
-    QPointer<AgentSettingsDialog> m_dialog;
 };
 
 } // namespace Platform

@@ -22,7 +22,8 @@ struct Utterance {
     QList<qint64> wordStartsMs;
 };
 
-/// Turns text into speech. Implementations are used from the user-interface thread only.
+/// Turns text into speech. An engine is made, used and destroyed on one thread: the
+/// SpeechWorker that owns it (see speechworker.h).
 class SpeechEngine {
 public:
     virtual ~SpeechEngine() = default;

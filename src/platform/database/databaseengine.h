@@ -17,7 +17,15 @@ namespace ErrorCode {
 inline constexpr qint64 TooFewParameters = 3061;
 /// A field that the record set does not hold.
 inline constexpr qint64 ItemNotFound = 3265;
+/// A field whose text is longer than kMaxFieldLength.
+inline constexpr qint64 FieldTooLong = 3163;
 } // namespace ErrorCode
+
+/// The longest text a field of a course database may hold, in characters. The course's
+/// longest texts are a few hundred characters; a longer one comes from a damaged or
+/// hostile file and is refused when it is read, since laying it out or speaking it would
+/// hold the program for minutes.
+inline constexpr int kMaxFieldLength = 4000;
 
 class Recordset;
 
@@ -60,7 +68,8 @@ public:
     virtual Status moveTo(int row) = 0;
 
     /// The current record's field, in the stored form (a missing value reads as empty).
-    /// Fails with NoCurrentRecord at BOF/EOF and ItemNotFound for unknown fields.
+    /// Fails with NoCurrentRecord at BOF/EOF, ItemNotFound for unknown fields and
+    /// FieldTooLong for a text longer than kMaxFieldLength.
     virtual Result<QString> value(const QString &field) const = 0;
     /// The value of \a field in row \a row (for grids), without moving.
     virtual Result<QString> valueAt(int row, const QString &field) const = 0;

@@ -234,6 +234,19 @@ QAbstractItemModel *DataSource::model() const
     return d->model;
 }
 
+QString DataSource::refusedField(int row) const
+{
+    if (!d->recordset || row < 0)
+        return {};
+    // The whole record is read at once, so looking at every field costs nothing more.
+    for (const QString &field : d->recordset->fieldNames()) {
+        const Result<QString> value = d->recordset->valueAt(row, field);
+        if (!value && value.error().code == ErrorCode::FieldTooLong)
+            return value.error().detail;
+    }
+    return {};
+}
+
 void DataSource::showRow(int row)
 {
     d->currentRow = row;
@@ -254,6 +267,11 @@ void DataSource::showRow(int row)
     for (const QPointer<QWidget> &control : std::as_const(changed)) {
         if (control)
             Q_EMIT boundTextChanged(control);
+        if (!self)
+            return;
+    }
+    if (const QString refused = refusedField(row); !refused.isEmpty()) {
+        Q_EMIT fieldRefused(refused);
         if (!self)
             return;
     }

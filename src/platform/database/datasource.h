@@ -21,7 +21,8 @@ namespace Platform {
 /// registered with a field. Whenever a record becomes current, every bound control is
 /// filled first and then boundTextChanged() is emitted, in binding order, for each control
 /// whose text really changed. Controls' own change signals are blocked while filling.
-/// A record set with no records empties the bound controls.
+/// A record set with no records empties the bound controls. A field too long to be read
+/// (FieldTooLong) reads as empty and is reported with fieldRefused().
 ///
 /// Navigation past either end leaves the data source on the first or last record without
 /// refilling (so Back right after Next on the last record shows the record before it).
@@ -73,6 +74,10 @@ public:
 
 Q_SIGNALS:
     void boundTextChanged(QWidget *control);
+    /// A field of the record just made current holds a text too long to be read, so it
+    /// reads as empty; \a detail names the field and record. Emitted after
+    /// boundTextChanged() and before currentRowChanged(), at most once per record change.
+    void fieldRefused(const QString &detail);
     /// The current row changed (after the controls were filled and boundTextChanged() was
     /// emitted for them); -1 when the data source became empty.
     void currentRowChanged(int row);
@@ -80,6 +85,8 @@ Q_SIGNALS:
 private:
     /// Makes \a row current (-1: none), fills the bound controls, then signals.
     void showRow(int row);
+    /// The detail of the first field of \a row too long to be read, or empty.
+    QString refusedField(int row) const;
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -178,6 +178,13 @@ public:
             if (Status status = fetch(row); status.failed())
                 return status.error();
         }
+        if (m_cachedTooLong.value(column))
+            return Error{ErrorCode::FieldTooLong,
+                         QStringLiteral("field %1 of record %2 in table %3 holds more than %4 characters")
+                             .arg(m_fields.at(column))
+                             .arg(row + 1)
+                             .arg(m_table)
+                             .arg(kMaxFieldLength)};
         return m_cachedValues.value(column);
     }
 
@@ -200,10 +207,17 @@ private:
         sqlite3_reset(statement);
         sqlite3_bind_int64(statement, 1, m_rowIds.at(row));
         m_cachedValues.clear();
+        m_cachedTooLong.fill(false, m_fields.size());
         const int rc = sqlite3_step(statement);
         if (rc == SQLITE_ROW) {
-            for (int i = 0; i < m_fields.size(); ++i)
-                m_cachedValues << textColumn(statement, i);
+            for (int i = 0; i < m_fields.size(); ++i) {
+                // A text of more UTF-8 bytes than four per character allows is refused
+                // before it is decoded.
+                const bool tooLong = sqlite3_column_bytes(statement, i) > 4 * kMaxFieldLength;
+                const QString text = tooLong ? QString() : textColumn(statement, i);
+                m_cachedTooLong[i] = tooLong || text.size() > kMaxFieldLength;
+                m_cachedValues << (m_cachedTooLong[i] ? QString() : text);
+            }
         } else if (rc != SQLITE_DONE) {
             m_cachedRow = -1;
             return fail(ErrorCode::UnrecognizedDatabaseFormat,
@@ -224,6 +238,7 @@ private:
     mutable std::unique_ptr<Statement> m_fetch;
     mutable int m_cachedRow = -1;
     mutable QStringList m_cachedValues;
+    mutable QList<bool> m_cachedTooLong;
 };
 
 class SqlCipherDatabase final : public Database {

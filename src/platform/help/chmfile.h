@@ -34,7 +34,8 @@ public:
     QStringList entries() const;
     /// True when \a page is in the file.
     bool contains(const QString &page) const;
-    /// The bytes of \a page, or nothing when the file lacks it.
+    /// The bytes of \a page, or nothing when the file lacks it or its directory gives the
+    /// page a length beyond the size of the whole file.
     std::optional<QByteArray> read(const QString &page) const;
 
 private:
@@ -44,6 +45,7 @@ private:
 
     chmFile *m_handle;
     QString m_path;
+    qint64 m_fileSize;
     QStringList m_entries;
 };
 

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/help/chmhelpviewer.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -47,7 +50,55 @@ QString firstPage(const ChmFile &file)
     return {};
 }
 
+/// Where the tag at \a position ('<' already passed) starts and ends its name.
+QByteArray tagName(const QByteArray &html, qsizetype &position)
+{
+    const qsizetype start = position;
+    while (position < html.size() && std::isalnum(static_cast<unsigned char>(html.at(position))))
+        ++position;
+    return html.mid(start, position - start).toLower();
+}
+
 } // namespace
+
+std::optional<QString> helpResourcePage(const QUrl &source, const QUrl &name)
+{
+    const QUrl url = name.isRelative() ? source.resolved(name) : name;
+    if (url.scheme() != kScheme || !url.host().isEmpty())
+        return std::nullopt;
+    return url.path();
+}
+
+QString HelpPageLimits::check(const QByteArray &html)
+{
+    if (html.size() > kMaxBytes)
+        return QStringLiteral("the page holds %1 bytes; help pages hold at most %2").arg(html.size()).arg(kMaxBytes);
+    // Elements that hold blocks of their own; those often left unclosed (p, li) do not count.
+    static const QByteArrayList blocks{"table", "div", "ul", "ol", "dl", "blockquote"};
+    int tables = 0;
+    int blocksOpen = 0;
+    int cells = 0;
+    for (qsizetype position = html.indexOf('<'); position >= 0; position = html.indexOf('<', position)) {
+        ++position;
+        const bool closing = position < html.size() && html.at(position) == '/';
+        if (closing)
+            ++position;
+        const QByteArray name = tagName(html, position);
+        if (!closing && (name == "td" || name == "th") && ++cells > kMaxTableCells)
+            return QStringLiteral("the page holds more than %1 table cells").arg(kMaxTableCells);
+        if (!blocks.contains(name))
+            continue;
+        const int step = closing ? -1 : 1;
+        blocksOpen = std::max(0, blocksOpen + step);
+        if (name == "table")
+            tables = std::max(0, tables + step);
+        if (tables > kMaxTableNesting)
+            return QStringLiteral("the page nests tables more than %1 deep").arg(kMaxTableNesting);
+        if (blocksOpen > kMaxBlockNesting)
+            return QStringLiteral("the page nests tables, lists and divisions more than %1 deep").arg(kMaxBlockNesting);
+    }
+    return {};
+}
 
 HelpReference HelpReference::parse(const QString &reference)
 {
@@ -89,7 +140,7 @@ void ChmBrowser::showPage(std::shared_ptr<ChmFile> file, const QString &page, co
     if (!m_file || !m_file->contains(page)) {
         if (newFile)
             clearHistory();
-        showProblem(tr("Page not found"),
+        showProblem(HelpProblem::PageMissing,
                     tr("The page \"%1\" is not in the help file %2.").arg(page, m_file ? m_file->path() : QString()));
         return;
     }
@@ -103,11 +154,35 @@ void ChmBrowser::showPage(std::shared_ptr<ChmFile> file, const QString &page, co
         clearHistory();
 }
 
-void ChmBrowser::showProblem(const QString &title, const QString &text)
+QString ChmBrowser::problemTitle(HelpProblem problem) const
+{
+    if (m_texts) {
+        if (QString text = m_texts(problem); !text.isEmpty())
+            return text;
+    }
+    switch (problem) {
+    case HelpProblem::FileMissing:
+    case HelpProblem::FileUnreadable:
+        return tr("Help file not found");
+    case HelpProblem::PageMissing:
+        return tr("Page not found");
+    case HelpProblem::PageTooLarge:
+        break;
+    }
+    return {};
+}
+
+QString ChmBrowser::problemHtml(HelpProblem problem, const QString &detail) const
+{
+    const QString title = problemTitle(problem).toHtmlEscaped();
+    return QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p></body></html>")
+        .arg(title, detail.toHtmlEscaped());
+}
+
+void ChmBrowser::showProblem(HelpProblem problem, const QString &detail)
 {
     m_showingProblem = true;
-    setHtml(QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p></body></html>")
-                .arg(title.toHtmlEscaped(), text.toHtmlEscaped()));
+    setHtml(problemHtml(problem, detail));
 }
 
 QString ChmBrowser::currentPage() const
@@ -119,16 +194,18 @@ QString ChmBrowser::currentPage() const
 
 QVariant ChmBrowser::loadResource(int type, const QUrl &name)
 {
-    if (!m_file || (name.scheme() != kScheme && !name.isRelative()))
-        return QTextBrowser::loadResource(type, name);
-    QUrl url = name;
-    if (url.isRelative())
-        url = source().resolved(name);
-    const std::optional<QByteArray> data = m_file->read(url.path());
+    // Everything comes from the help file: no other scheme, and no file of the computer
+    // (a page's "file:///dev/zero" would be read until memory runs out).
+    const std::optional<QString> page = helpResourcePage(source(), name);
+    if (!m_file || !page)
+        return {};
+    const std::optional<QByteArray> data = m_file->read(*page);
     if (!data)
         return {};
     switch (type) {
     case QTextDocument::HtmlResource:
+        if (const QString problem = HelpPageLimits::check(*data); !problem.isEmpty())
+            return problemHtml(HelpProblem::PageTooLarge, problem);
         return decodeHtml(*data);
     case QTextDocument::StyleSheetResource:
         return QString::fromUtf8(*data);
@@ -142,7 +219,7 @@ void ChmBrowser::followLink(const QUrl &link)
     const QUrl url = link.isRelative() ? source().resolved(link) : link;
     if (url.scheme() == kScheme) {
         if (!m_file || !m_file->contains(url.path())) {
-            showProblem(tr("Page not found"),
+            showProblem(HelpProblem::PageMissing,
                         tr("The page \"%1\" is not in the help file %2.")
                             .arg(url.path().mid(1), m_file ? m_file->path() : QString()));
             return;
@@ -196,10 +273,12 @@ void HelpWindow::open(const QString &reference)
             m_file.reset();
             m_homePage.clear();
             m_browser->showPage(nullptr, QString());
-            m_browser->showProblem(tr("Help file not found"),
-                                   file.error().code == ErrorCode::FileNotFound
-                                       ? tr("The help file %1 cannot be found.").arg(parsed.file)
-                                       : tr("The file %1 is not a help file that can be read.").arg(parsed.file));
+            if (file.error().code == ErrorCode::FileNotFound)
+                m_browser->showProblem(HelpProblem::FileMissing,
+                                       tr("The help file %1 cannot be found.").arg(parsed.file));
+            else
+                m_browser->showProblem(HelpProblem::FileUnreadable,
+                                       tr("The file %1 is not a help file that can be read.").arg(parsed.file));
             updateTitle();
             return;
         }
@@ -229,11 +308,19 @@ ChmHelpViewer::~ChmHelpViewer()
     delete m_window.data();
 }
 
+void ChmHelpViewer::setProblemTexts(HelpProblemTexts texts)
+{
+    m_texts = std::move(texts);
+    if (m_window)
+        m_window->browser()->setProblemTexts(m_texts);
+}
+
 void ChmHelpViewer::showHelp(const QString &reference)
 {
     if (!m_window) {
         m_window = new HelpWindow;
         m_window->setAttribute(Qt::WA_DeleteOnClose);
+        m_window->browser()->setProblemTexts(m_texts);
     }
     m_window->open(reference);
     m_window->show();

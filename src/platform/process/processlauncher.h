@@ -9,6 +9,11 @@
 
 namespace Platform {
 
+namespace ErrorCode {
+/// The started program shows no window (yet) that could be brought to the front.
+inline constexpr qint64 WindowNotFound = 1400;
+} // namespace ErrorCode
+
 /// Starting other programs, opening web addresses and ending this program.
 class ProcessLauncher {
 public:
@@ -19,10 +24,15 @@ public:
     /// missing or cannot be run.
     virtual Result<qint64> start(const QString &path) = 0;
 
-    /// Brings the window of the task \a taskId to the front, after this program holds the
-    /// input focus. Window systems that do not let a program raise another's window
-    /// (Wayland, most X window managers with focus-stealing prevention) make this a request
-    /// the window manager may decline; it is not an error then.
+    /// Whether this window system lets the program ask for another program's window to be
+    /// brought to the front at all (X11 with a window manager that takes such requests; not
+    /// Wayland, nor a display without a window manager).
+    virtual bool canBringToFront() const = 0;
+
+    /// Asks for the window of the task \a taskId to be brought to the front. Success means
+    /// the request reached the window system. Errors: NotSupported when the window system
+    /// takes no such request (canBringToFront() is false), WindowNotFound when the task
+    /// shows no window yet.
     virtual Status bringToFront(qint64 taskId) = 0;
 
     /// Opens a new browser window on \a url.

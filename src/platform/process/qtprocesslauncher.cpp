@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "platform/process/x11activation.h"
 
 namespace Platform {
 
@@ -26,13 +30,31 @@ Result<qint64> QtProcessLauncher::start(const QString &path)
     return pid;
 }
 
+namespace {
+
+xcb_connection_t *x11Connection()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+bool QtProcessLauncher::canBringToFront() const
+{
+    // Only X11 lets one program ask for another's window; whether the window manager takes
+    // the request is found out when it is made.
+    return x11Connection() != nullptr;
+}
+
 Status QtProcessLauncher::bringToFront(qint64 taskId)
 {
-    // The started program raises and activates its own window when it shows it; X11 and
-    // Wayland give no program a portable way to raise another's window, so the request
-    // is left to the window manager's focus rules.
-    Q_UNUSED(taskId);
-    return ok();
+    if (xcb_connection_t *connection = x11Connection())
+        return activateWindowOfProcess(connection, taskId);
+    return fail(ErrorCode::NotSupported,
+                QStringLiteral("the window system (%1) lets no program bring another's window "
+                               "to the front")
+                    .arg(QGuiApplication::platformName()));
 }
 
 Status QtProcessLauncher::openUrl(const QUrl &url)

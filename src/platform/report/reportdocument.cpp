@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/report/reportdocument.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -10,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+
+#include "platform/ui/markfont.h"
 
 namespace Platform {
 namespace {
@@ -21,6 +25,11 @@ QFont toFont(const ReportFont &font)
     result.setBold(font.bold);
     result.setItalic(font.italic);
     return result;
+}
+
+bool carriesMarks(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
 }
 
 QTextCharFormat charFormat(const ReportFont &font)
@@ -63,6 +72,10 @@ ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &ro
     QTextTable *table = cursor.insertTable(int(rows.size()) + 1, columnCount, tableFormat);
     const QTextCharFormat heading = charFormat(m_layout.headingFont);
     const QTextCharFormat body = charFormat(m_layout.bodyFont);
+    // Text with combining marks (stress marks) is set in a face that puts them over their
+    // letters; the layout's font may not.
+    QTextCharFormat marked = body;
+    marked.setFont(fontPlacingMarks(toFont(m_layout.bodyFont)));
     for (int column = 0; column < columnCount; ++column) {
         QTextTableCell cell = table->cellAt(0, column);
         QTextCharFormat cellFormat = cell.format();
@@ -73,7 +86,9 @@ ReportDocument::ReportDocument(ReportLayout layout, const QList<QStringList> &ro
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList &values = rows.at(row);
         for (int column = 0; column < columnCount; ++column)
-            table->cellAt(row + 1, column).firstCursorPosition().insertText(values.value(column), body);
+            table->cellAt(row + 1, column)
+                .firstCursorPosition()
+                .insertText(values.value(column), carriesMarks(values.value(column)) ? marked : body);
     }
 }
 

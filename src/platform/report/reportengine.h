@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "platform/core/error.h"
@@ -17,6 +19,8 @@ inline constexpr qint64 LayoutInvalid = 20001;
 inline constexpr qint64 NoPrinter = 20002;
 /// The report could not be written (PDF file not writable, printing failed).
 inline constexpr qint64 OutputFailed = 20003;
+/// The report would hold more rows, or longer texts, than a report is made for.
+inline constexpr qint64 TooLarge = 20004;
 } // namespace ReportErrorCode
 
 /// The print engine behind the main window's print entry: the data file, its connect
@@ -24,6 +28,10 @@ inline constexpr qint64 OutputFailed = 20003;
 /// the report where the layout sends it (print preview, printer or PDF file).
 class ReportEngine {
 public:
+    /// Rewrites a printed value: gets the stored text and the lesson of its row (the
+    /// layout's lesson field; empty when the layout has none) and returns what is printed.
+    using TextFilter = std::function<QString(const QString &text, const QString &lesson)>;
+
     virtual ~ReportEngine() = default;
 
     /// The database the report reads (the first data file).
@@ -34,6 +42,9 @@ public:
     virtual void setReportFileName(const QString &path) = 0;
     /// Replaces the record-selection formula; it is checked when the report is printed.
     virtual void replaceSelectionFormula(const QString &formula) = 0;
+    /// Every printed value of \a field (matched without regard to case) goes through
+    /// \a filter; an empty filter prints the field as stored. Kept until replaced.
+    virtual void setTextFilter(const QString &field, TextFilter filter) = 0;
     /// Produces the report; returns the reason when it cannot (missing layout or database,
     /// wrong password, bad formula, no printer).
     virtual Status printReport() = 0;

@@ -3,8 +3,10 @@
 #include "platform/report/reportengineqt.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
@@ -47,6 +49,10 @@ void preparePrinter(QPrinter &printer)
 ReportEngineQt::ReportEngineQt(DatabaseEngine &databases)
     : m_databases(databases)
 {
+    m_choosePdfFile = [this](const QString &suggestedName) {
+        return QFileDialog::getSaveFileName(m_dialogParent, QString(), QDir::home().filePath(suggestedName),
+                                            QStringLiteral("PDF (*.pdf)"));
+    };
 }
 
 ReportEngineQt::~ReportEngineQt()
@@ -77,6 +83,14 @@ void ReportEngineQt::setReportFileName(const QString &path)
 void ReportEngineQt::replaceSelectionFormula(const QString &formula)
 {
     m_formula = formula;
+}
+
+void ReportEngineQt::setTextFilter(const QString &field, TextFilter filter)
+{
+    if (filter)
+        m_filters.insert(field.toLower(), std::move(filter));
+    else
+        m_filters.remove(field.toLower());
 }
 
 Status ReportEngineQt::printReport()
@@ -166,24 +180,44 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
     };
     QList<Row> rows;
     const int count = set.recordCount();
-    for (int index = 0; index < count; ++index) {
+    // The first text too long to print; laying it out would hold the program for minutes.
+    std::optional<Error> tooLong;
+    for (int index = 0; index < count && !tooLong; ++index) {
         auto read = [&](const QString &field) {
             Result<QString> value = set.valueAt(index, field);
-            return value ? *value : QString();
+            if (!value && value.error().code == ErrorCode::FieldTooLong)
+                tooLong = value.error();
+            else if (value && value->size() > kMaxFieldLength)
+                tooLong = Error{ErrorCode::FieldTooLong,
+                                QStringLiteral("field %1 of record %2 holds %3 characters; a "
+                                               "report prints at most %4")
+                                    .arg(field)
+                                    .arg(index + 1)
+                                    .arg(value->size())
+                                    .arg(kMaxFieldLength)};
+            return value && !tooLong ? *value : QString();
         };
         const bool selected =
             formula->matches([&](const QString &qualified) { return read(formulaFields.value(qualified)); });
         if (!selected)
             continue;
         Row row;
-        for (const QString &column : columns)
-            row.cells.append(read(column));
-        if (!sortField.isEmpty())
-            row.sortKey = read(sortField);
         if (!lessonField.isEmpty())
             row.lesson = read(lessonField).trimmed();
+        for (const QString &column : columns) {
+            const TextFilter filter = m_filters.value(column.toLower());
+            row.cells.append(filter ? filter(read(column), row.lesson) : read(column));
+        }
+        if (!sortField.isEmpty())
+            row.sortKey = read(sortField);
         rows.append(row);
+        if (rows.size() > kMaxRows)
+            return Error{
+                ReportErrorCode::TooLarge,
+                QStringLiteral("the selection holds more than %1 rows of table %2").arg(kMaxRows).arg(layout.table)};
     }
+    if (tooLong)
+        return Error{ReportErrorCode::TooLarge, QStringLiteral("data file %1: %2").arg(m_dataFile, tooLong->detail)};
 
     if (!sortField.isEmpty()) {
         const bool numeric = std::all_of(rows.cbegin(), rows.cend(), [](const Row &row) {
@@ -205,25 +239,32 @@ Result<std::shared_ptr<ReportDocument>> ReportEngineQt::buildReport(const Report
         if (!row.lesson.isEmpty() && !lessons.contains(row.lesson))
             lessons.append(row.lesson);
     }
-    return std::make_shared<ReportDocument>(layout, cells, lessons.join(QStringLiteral(", ")));
+    const QString lesson = lessons.join(QStringLiteral(", "));
+    // {lesson} stands in the title, the header and the footer of every page.
+    if (lesson.size() > ReportLayout::kMaxTextLength)
+        return Error{ReportErrorCode::TooLarge,
+                     QStringLiteral("the printed lessons' numbers take %1 characters; at most %2 fit")
+                         .arg(lesson.size())
+                         .arg(ReportLayout::kMaxTextLength)};
+    return std::make_shared<ReportDocument>(layout, cells, lesson);
 }
 
 Status ReportEngineQt::output(const std::shared_ptr<ReportDocument> &report)
 {
     ReportLayout::Destination destination = report->layout().destination;
-    QString pdfPath = report->layout().pdfPath;
+    QString pdfPath;
     const QString forced = qEnvironmentVariable("VESKORA_REPORT_PDF");
     if (!forced.isEmpty()) {
         destination = ReportLayout::Destination::Pdf;
         pdfPath = QFileInfo(forced).absoluteFilePath();
+    } else if (destination == ReportLayout::Destination::Pdf) {
+        pdfPath = m_choosePdfFile ? m_choosePdfFile(report->layout().pdfSuggestedName) : QString();
+        if (pdfPath.isEmpty())
+            return ok();
     }
 
     switch (destination) {
     case ReportLayout::Destination::Pdf: {
-        const QFileInfo target(pdfPath);
-        if (!target.dir().exists() && !QDir().mkpath(target.absolutePath()))
-            return fail(ReportErrorCode::OutputFailed,
-                        QStringLiteral("folder %1 cannot be created").arg(target.absolutePath()));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 
@@ -76,6 +77,13 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
         if (!split)
             return lineError(lineNumber, QStringLiteral("a quoted text is not closed"));
         const QStringList &words = *split;
+        for (const QString &word : words) {
+            if (word.size() > kMaxTextLength)
+                return lineError(lineNumber,
+                                 QStringLiteral("a text of %1 characters; layouts hold at most %2")
+                                     .arg(word.size())
+                                     .arg(kMaxTextLength));
+        }
         const QString key = words.first().toLower();
         const QStringList args = words.mid(1);
 
@@ -166,15 +174,14 @@ Result<ReportLayout> ReportLayout::parse(const QString &text)
                 layout.destination = Destination::Preview;
             } else if (args.size() == 1 && args.first() == u"printer") {
                 layout.destination = Destination::Printer;
-            } else if (args.size() == 2 && args.first() == u"pdf" && !args.at(1).isEmpty()) {
+            } else if ((args.size() == 1 || args.size() == 2) && args.first() == u"pdf") {
+                // Where the file goes is the learner's choice, made when printing: a layout
+                // may only suggest a file name, never a folder.
                 layout.destination = Destination::Pdf;
-                QString path = args.at(1);
-                if (path.startsWith(u"~/"))
-                    path = QDir::homePath() + path.mid(1);
-                layout.pdfPath = QDir(QDir::homePath()).absoluteFilePath(path);
+                layout.pdfSuggestedName = args.size() == 2 ? QFileInfo(args.at(1)).fileName() : QString();
             } else {
                 return lineError(lineNumber,
-                                 QStringLiteral("destination is \"preview\", \"printer\" or \"pdf <file>\""));
+                                 QStringLiteral("destination is \"preview\", \"printer\" or \"pdf [<file name>]\""));
             }
         } else {
             return lineError(lineNumber, QStringLiteral("unknown keyword \"%1\"").arg(words.first()));
@@ -197,7 +204,11 @@ Result<ReportLayout> ReportLayout::load(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return Error{ErrorCode::FileNotFound,
                      QStringLiteral("report layout %1 cannot be read: %2").arg(path, file.errorString())};
-    Result<ReportLayout> layout = parse(QString::fromUtf8(file.readAll()));
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes)
+        return Error{ReportErrorCode::LayoutInvalid,
+                     QStringLiteral("report layout %1 is larger than %2 bytes").arg(path).arg(kMaxFileBytes)};
+    Result<ReportLayout> layout = parse(QString::fromUtf8(bytes));
     if (!layout)
         return Error{layout.error().code, QStringLiteral("report layout %1, %2").arg(path, layout.error().detail)};
     return layout;

@@ -31,6 +31,10 @@ struct ReportLayout {
     enum class Destination { Preview, Printer, Pdf };
 
     static constexpr int kFormatVersion = 1;
+    /// The longest text a layout may hold (title, header, footer, heading, names), in
+    /// characters, and the largest layout file, in bytes.
+    static constexpr int kMaxTextLength = 1000;
+    static constexpr qint64 kMaxFileBytes = 256 * 1024;
 
     QString language;
     QString table = QStringLiteral("Kursen");
@@ -48,13 +52,15 @@ struct ReportLayout {
     /// The field whose values {lesson} shows.
     QString lessonField = QStringLiteral("Lektion");
     Destination destination = Destination::Preview;
-    /// The PDF file for Destination::Pdf, "~/" expanded, relative to the home folder.
-    QString pdfPath;
+    /// For Destination::Pdf, the file name (never a folder) offered when the learner is
+    /// asked where the PDF file goes; may be empty.
+    QString pdfSuggestedName;
 
     /// Parses the text of a layout file. Errors: ReportErrorCode::LayoutInvalid with the
-    /// line number and what is wrong.
+    /// line number and what is wrong (a text longer than kMaxTextLength among them).
     static Result<ReportLayout> parse(const QString &text);
-    /// Reads and parses \a path. Errors: FileNotFound, or those of parse().
+    /// Reads and parses \a path. Errors: FileNotFound, LayoutInvalid for a file larger
+    /// than kMaxFileBytes, or those of parse().
     static Result<ReportLayout> load(const QString &path);
 };
 

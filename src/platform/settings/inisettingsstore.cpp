@@ -41,12 +41,26 @@ void syncToDisk(const QString &path)
     }
 }
 
-bool writeValue(const QString &path, const QString &key, const QString &value)
+QString textOf(const QVariant &value)
 {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A value that is not text (a list written by hand into the file) reads as its text form.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
+}
+
+/// Why \a path could not be written, as far as the file system tells.
+QString writeProblem(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.exists() && !file.isReadable())
+        return QStringLiteral("%1 cannot be read or written by this user").arg(path);
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("%1 is read-only or belongs to another user").arg(path);
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 is read-only or belongs to another user").arg(folder.filePath());
+    return QStringLiteral("%1 could not be written (the disk may be full)").arg(path);
 }
 
 } // namespace
@@ -70,31 +84,66 @@ QString IniSettingsStore::pathFor(const QString &application) const
 
 QString IniSettingsStore::read(const QString &application, const QString &section, const QString &key) const
 {
-    const QSettings settings(pathFor(application), QSettings::IniFormat);
-    const QVariant value = settings.value(iniKey(section, key));
-    // A value that is not text (a list written by hand into the file) reads as its text form.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(u',');
-    return value.toString();
+    const QString path = pathFor(application);
+    const auto kept = m_unsaved.constFind(path);
+    if (kept != m_unsaved.cend() && kept->contains(iniKey(section, key)))
+        return kept->value(iniKey(section, key));
+    const QSettings settings(path, QSettings::IniFormat);
+    return textOf(settings.value(iniKey(section, key)));
+}
+
+bool IniSettingsStore::moveAsideIfUnparsable(const QString &path, QHash<QString, QString> &values)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QSettings current(path, QSettings::IniFormat);
+    // QSettings parses the file on first use, and only then knows its status.
+    const QStringList keys = current.allKeys();
+    if (current.status() != QSettings::FormatError)
+        return true;
+    // The file does not parse: writing it back would lose what QSettings could not read, so
+    // the file is kept beside the store under another name. The values that could be read
+    // (the installer's record among them) go on in the fresh file.
+    for (const QString &key : keys) {
+        if (!values.contains(key))
+            values.insert(key, textOf(current.value(key)));
+    }
+    const QString aside = path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch());
+    return QFile::rename(path, aside);
 }
 
 bool IniSettingsStore::save(const QString &application, const QString &section, const QString &key,
                             const QString &value)
 {
     const QString path = pathFor(application);
+    // Values kept from earlier failed saves are written with this one.
+    QHash<QString, QString> values = m_unsaved.value(path);
+    values.insert(iniKey(section, key), value);
+
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!writeValue(path, iniKey(section, key), value)) {
-        // A file that QSettings cannot parse cannot be written back without losing what it
-        // holds: keep it beside the store under another name and start a fresh one.
-        if (!QFile::exists(path))
-            return false;
-        QFile::rename(path,
-                      path + QStringLiteral(".unreadable-") + QString::number(QDateTime::currentMSecsSinceEpoch()));
-        if (!writeValue(path, iniKey(section, key), value))
-            return false;
+    bool written = moveAsideIfUnparsable(path, values);
+    if (written) {
+        QSettings settings(path, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        // A file that cannot be written (read-only, another user's, a full disk) is left
+        // exactly as it is: QSettings writes a temporary file and renames it only on success.
+        written = settings.status() == QSettings::NoError;
     }
+    if (!written) {
+        m_unsaved.insert(path, values);
+        m_lastProblem = writeProblem(path);
+        return false;
+    }
+    m_unsaved.remove(path);
     syncToDisk(path);
     return true;
+}
+
+QString IniSettingsStore::lastSaveProblem() const
+{
+    return m_lastProblem;
 }
 
 } // namespace Platform

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <QHash>
+
 #include "platform/settings/settingsstore.h"
 
 namespace Platform {
@@ -11,8 +13,12 @@ namespace Platform {
 /// the INI group and the key the INI key. Each call opens the file afresh, so values
 /// written by another program are seen at once; each save is synced before it returns,
 /// under QSettings' file lock, so programs writing alternately never corrupt the file.
-/// A file that is not INI reads as empty; the first save moves it aside (".unreadable-<time>")
-/// rather than overwriting it.
+///
+/// A file that does not parse as INI is moved aside (".unreadable-<time>") by the first
+/// save, and the values that could be read from it go on in a fresh file. A file that
+/// cannot be written (read-only, another user's, a full disk) is never moved or changed:
+/// save() returns false, and the value is kept in memory, read back by read() and written
+/// with the next save that succeeds.
 class IniSettingsStore final : public SettingsStore {
 public:
     IniSettingsStore() = default;
@@ -22,6 +28,7 @@ public:
 
     QString read(const QString &application, const QString &section, const QString &key) const override;
     bool save(const QString &application, const QString &section, const QString &key, const QString &value) override;
+    QString lastSaveProblem() const override;
 
     /// The file that holds \a application's settings.
     static QString filePath(const QString &application);
@@ -31,6 +38,13 @@ private:
 
     /// The one file of a store made by forFile(); empty for the per-application files.
     QString m_file;
+    /// Moves the file at \a path aside when it does not parse, adding the values that could
+    /// be read from it to \a values. False when it had to be moved and could not be.
+    static bool moveAsideIfUnparsable(const QString &path, QHash<QString, QString> &values);
+
+    /// Values whose save failed, by file and then by "<section>/<key>".
+    QHash<QString, QHash<QString, QString>> m_unsaved;
+    QString m_lastProblem;
 };
 
 } // namespace Platform

@@ -16,8 +16,13 @@ public:
     virtual QString read(const QString &application, const QString &section, const QString &key) const = 0;
 
     /// Stores \a value. When this returns the value is on disk, so a crash right after
-    /// loses nothing. Returns false when the store could not be written.
+    /// loses nothing. Returns false when the store could not be written; read() still
+    /// gives the value for the rest of the run.
     virtual bool save(const QString &application, const QString &section, const QString &key, const QString &value) = 0;
+
+    /// Why the last save() that returned false failed, a technical detail for humans (the
+    /// file and what is wrong with it); empty when no save has failed.
+    virtual QString lastSaveProblem() const { return {}; }
 };
 
 /// The application name and section every caller passes.

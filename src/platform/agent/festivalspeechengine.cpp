@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include "platform/agent/festivalspeechengine.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include "platform/agent/agentlogging.h"
+#include "platform/agent/speechstretch.h"
+#include "platform/agent/speechtiming.h"
+
+// Festival's headers come last: they define short macro names of their own.
+#include <festival/festival.h>
+
+namespace Platform {
+
+namespace {
+
+// Festival's Scheme heap in cells. Its own program takes ten million, which costs about
+// 280 MB more; two million hold the voice, its trees and the course's lexicon with room to
+// spare (measured: 256 MB for the whole voice against 506 MB).
+constexpr int kHeapCells = 2000000;
+// Festival's library folder, built into the library.
+const QString kFestivalLibrary = QStringLiteral("/usr/share/festival/init.scm");
+// The Scheme variable that holds the last utterance.
+constexpr const char *kUtteranceVariable = "veskora_utt";
+
+const QString kVowels = QStringLiteral("аеёиоуыэюя");
+constexpr QChar kStressMark(0x0301);
+
+std::atomic<bool> s_started{false};
+
+// Text analysis up to the words and their syllables, without sound.
+const char *const kAnalyse = R"((define (veskora_analyse text)
+  (let ((u (eval (list 'Utterance 'Text text))))
+    (Initialize u) (Text u) (Token_POS u) (Token u) (POS u) (Phrasify u) (Word u)
+    u)))";
+
+// The 1-based number of the syllable stressed by the last mark of \a marked (Festival
+// counts syllables by vowels); 0 when unmarked.
+int stressedSyllable(const QString &marked)
+{
+    int vowels = 0;
+    int stressed = 0;
+    for (const QChar c : marked) {
+        if (kVowels.contains(c.toLower()))
+            ++vowels;
+        else if (c == kStressMark)
+            stressed = vowels;
+    }
+    return stressed;
+}
+
+// The marked word as Festival's key for it: its stressed vowel followed by '+', which the
+// voice's letter rules pass over; every stress of a word makes a distinct key.
+QString markedKey(const QString &marked)
+{
+    QString key = marked.toLower();
+    key.replace(kStressMark, u'+');
+    return key;
+}
+
+// Characters the voice's letter rules and tokeniser handle: other marks would make
+// Festival refuse the whole text.
+bool isSpeakable(QChar c)
+{
+    if (c.isDigit() && c.unicode() < 128)
+        return true;
+    if (c.isLetter())
+        return c.unicode() < 128 || (c.unicode() >= 0x0410 && c.unicode() <= 0x044F) || c == u'ё' || c == u'Ё';
+    return c == u'-' || c == kStressMark;
+}
+
+bool isPhraseMark(QChar c)
+{
+    return QStringLiteral(".,:;!?").contains(c);
+}
+
+// Festival's text prepared for the voice: a word keeps its letters, digits, hyphens and
+// stress marks and one closing punctuation mark; dashes become commas; anything else is
+// dropped. Words left without letters are dropped too.
+QStringList speakableWords(const QString &text)
+{
+    QStringList words;
+    for (const QString &token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        QString word;
+        QChar punctuation;
+        for (const QChar c : token) {
+            if (isSpeakable(c))
+                word += c;
+            else if (isPhraseMark(c))
+                punctuation = c;
+            else if (c == u'—' || c == u'–')
+                punctuation = u',';
+            else if (c == u'…')
+                punctuation = u'.';
+        }
+        while (word.startsWith(u'-'))
+            word.remove(0, 1);
+        while (word.endsWith(u'-'))
+            word.chop(1);
+        if (word.isEmpty() || word == QString(kStressMark)) {
+            if (!punctuation.isNull() && !words.isEmpty() && !isPhraseMark(words.last().back()))
+                words.last() += punctuation;
+            continue;
+        }
+        words << (punctuation.isNull() ? word : word + punctuation);
+    }
+    return words;
+}
+
+QString schemeString(const QString &text)
+{
+    QString quoted = text;
+    quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return u'"' + quoted + u'"';
+}
+
+EST_Utterance *lastUtterance()
+{
+    LISP value = siod_get_lval(kUtteranceVariable, nullptr);
+    return value == NIL ? nullptr : utterance(value);
+}
+
+// The start in seconds of \a word: that of its first segment; negative for a word without
+// sound.
+double wordStart(EST_Item *word)
+{
+    EST_Item *inSyllables = as(word, "SylStructure");
+    if (!inSyllables || !daughter1(inSyllables) || !daughter1(daughter1(inSyllables)))
+        return -1;
+    return ffeature(word, "R:SylStructure.daughter1.daughter1.segment_start").Float();
+}
+
+} // namespace
+
+FestivalSpeechEngine::FestivalSpeechEngine(const QString &lexiconPath, const QString &voiceName)
+    : m_thread(std::this_thread::get_id())
+{
+    if (s_started.exchange(true)) {
+        m_problem = QStringLiteral("Festival already runs in this process");
+        return;
+    }
+    m_owner = true;
+    // Festival ends the process when its own files are missing; it is not started then.
+    if (!QFileInfo::exists(kFestivalLibrary)) {
+        m_problem = QStringLiteral("Festival is not installed (%1 is missing)").arg(kFestivalLibrary);
+        return;
+    }
+    festival_initialize(1, kHeapCells);
+    if (!evaluate(QStringLiteral("(voice_%1)").arg(voiceName))) {
+        m_problem = QStringLiteral("the voice %1 (festvox-ru) is not installed").arg(voiceName);
+        return;
+    }
+    if (!evaluate(QString::fromLatin1(kAnalyse))) {
+        m_problem = QStringLiteral("Festival refused the text analysis");
+        return;
+    }
+    m_available = true;
+    if (!lexiconPath.isEmpty())
+        loadLexicon(lexiconPath);
+}
+
+FestivalSpeechEngine::~FestivalSpeechEngine()
+{
+    // Festival cannot be started twice in a process, so its interpreter stays; only the
+    // utterance goes.
+    if (m_available && onOwnThread())
+        evaluate(QStringLiteral("(set! %1 nil)").arg(QLatin1StringView(kUtteranceVariable)));
+}
+
+bool FestivalSpeechEngine::evaluate(const QString &expression)
+{
+    Q_ASSERT_X(onOwnThread(), "FestivalSpeechEngine", "used from another thread than the one that made it");
+    const QByteArray utf8 = expression.toUtf8();
+    return festival_eval_command(EST_String(utf8.constData())) != 0;
+}
+
+void FestivalSpeechEngine::loadLexicon(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcAgent) << "no Festival stress lexicon at" << path;
+        return;
+    }
+    // Single words go into Festival's own lexicon with their stressed syllable; texts
+    // become replacements that mark their words.
+    QString wordEntries = QStringLiteral("(begin");
+    QString texts = QStringLiteral("written\tspoken\n");
+    int words = 0;
+    bool header = true;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u'#') || line.trimmed().isEmpty())
+            continue;
+        if (std::exchange(header, false))
+            continue;
+        const QString written = line.section(u'\t', 0, 0).trimmed();
+        const QString spoken = line.section(u'\t', 1, 1).trimmed();
+        if (written.isEmpty() || spoken.isEmpty())
+            continue;
+        const QStringList speakable = speakableWords(written);
+        if (speakable.size() == 1 && speakable.first() == written.toLower() && !written.contains(kStressMark)) {
+            wordEntries += QStringLiteral(" (lex.add.entry '(%1 n (%2)))")
+                               .arg(schemeString(written.toLower()))
+                               .arg(stressedSyllable(spoken));
+            ++words;
+        } else {
+            texts += written + u'\t' + spoken + u'\n';
+        }
+    }
+    if (!evaluate(wordEntries + u')'))
+        qCWarning(lcAgent) << "Festival refused the stress lexicon" << path;
+    m_texts = PronunciationLexicon::parse(texts);
+    qCDebug(lcAgent) << "Festival stress lexicon:" << words << "words," << m_texts.size() << "texts";
+}
+
+void FestivalSpeechEngine::addMarkedWord(const QString &marked)
+{
+    const QString key = markedKey(marked);
+    if (m_markedWords.contains(key))
+        return;
+    m_markedWords.insert(key);
+    evaluate(QStringLiteral("(lex.add.entry '(%1 n (%2)))").arg(schemeString(key)).arg(stressedSyllable(marked)));
+}
+
+FestivalSpeechEngine::Prepared FestivalSpeechEngine::prepare(const QString &spoken)
+{
+    QStringList words = speakableWords(m_texts.apply(spoken));
+    for (QString &word : words) {
+        if (!word.contains(kStressMark))
+            continue;
+        QString bare = word;
+        while (!bare.isEmpty() && isPhraseMark(bare.back()))
+            bare.chop(1);
+        addMarkedWord(bare);
+        word = markedKey(word);
+    }
+    return {words.join(u' '), int(words.size())};
+}
+
+bool FestivalSpeechEngine::hasVoice(const QString &voice)
+{
+    return m_available && voice == QStringLiteral("ru");
+}
+
+Utterance FestivalSpeechEngine::synthesizeRaw(const QString &text)
+{
+    Utterance result;
+    result.sampleRate = kSampleRate;
+    // Without the voice Festival may not even have started: nothing reaches it then.
+    if (!m_available)
+        return result;
+    const Prepared prepared = prepare(text);
+    if (prepared.words == 0)
+        return result;
+    if (!evaluate(QStringLiteral("(set! %1 (SynthText %2))")
+                      .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text)))) {
+        qCWarning(lcAgent) << "Festival could not say" << prepared.text;
+        return result;
+    }
+    EST_Utterance *utt = lastUtterance();
+    if (!utt || !utt->relation_present("Wave") || !utt->relation("Wave")->head())
+        return result;
+    EST_Wave *wave = ::wave(utt->relation("Wave")->head()->f("wave"));
+    if (!wave || wave->num_samples() == 0)
+        return result;
+    EST_Wave copy = *wave;
+    if (copy.sample_rate() != kSampleRate)
+        copy.resample(kSampleRate);
+    result.pcm.resize(qsizetype(copy.num_samples()) * 2);
+    for (int i = 0; i < copy.num_samples(); ++i)
+        qToLittleEndian(qint16(copy.a_no_check(i)), result.pcm.data() + qsizetype(i) * 2);
+    result.durationMs = qint64(copy.num_samples()) * 1000 / kSampleRate;
+
+    // A written word (a token) starts with the first of the words it is said as.
+    for (EST_Item *token = utt->relation("Token")->head(); token; token = inext(token)) {
+        double start = -1;
+        for (EST_Item *word = daughter1(token); word && start < 0; word = inext(word))
+            start = wordStart(word);
+        if (start >= 0)
+            result.wordStartsMs << std::min(result.durationMs, qint64(std::lround(start * 1000)));
+    }
+    return result;
+}
+
+Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechText &text)
+{
+    if (!hasVoice(voice) || text.spoken.isEmpty())
+        return silentUtterance(text, kSampleRate);
+    Utterance pass = synthesizeRaw(text.spoken);
+    const qsizetype words = pass.wordStartsMs.size();
+    const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
+    if (words == 0 || last <= first)
+        return pass.pcm.isEmpty() ? silentUtterance(text, kSampleRate) : pass;
+
+    if (text.pitchHz) {
+        const double ratio = std::clamp(*text.pitchHz / double(kOwnPitchHz), kLowestPitch, kHighestPitch);
+        pass.pcm = SpeechStretch::shiftPitch(pass.pcm, ratio, kSampleRate);
+    }
+    const int target = std::clamp(text.wordsPerMinute.value_or(kDefaultWordsPerMinute), 20, 400);
+    const double heard = words * 60.0 * kSampleRate / double(last - first);
+    if (heard < target * 0.98) {
+        // Too slow: the whole utterance faster, its word starts with it.
+        const double factor = target / heard;
+        pass.pcm = SpeechStretch::changeTempo(pass.pcm, factor, kSampleRate);
+        for (qint64 &start : pass.wordStartsMs)
+            start = qint64(std::lround(double(start) / factor));
+    } else if (heard > target && words > 1) {
+        // Too fast: the missing time spread over the gaps between words.
+        const double wanted = words * 60.0 * kSampleRate / target;
+        const auto gap = qsizetype((wanted - double(last - first)) / double(words - 1));
+        QList<qsizetype> starts;
+        for (const qint64 ms : std::as_const(pass.wordStartsMs))
+            starts << qsizetype(ms) * kSampleRate / 1000;
+        pass.pcm = SpeechTiming::insertWordGaps(pass.pcm, starts, gap, kSampleRate);
+        pass.wordStartsMs.clear();
+        for (const qsizetype start : std::as_const(starts))
+            pass.wordStartsMs << qint64(start) * 1000 / kSampleRate;
+    }
+    pass.durationMs = pass.pcm.size() / 2 * 1000 / kSampleRate;
+    return pass;
+}
+
+QStringList FestivalSpeechEngine::stressedWords(const QString &text)
+{
+    QStringList result;
+    if (!m_available)
+        return result;
+    const Prepared prepared = prepare(text);
+    if (prepared.words == 0
+        || !evaluate(QStringLiteral("(set! %1 (veskora_analyse %2))")
+                         .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text))))
+        return result;
+    EST_Utterance *utt = lastUtterance();
+    if (!utt)
+        return result;
+    for (EST_Item *word = utt->relation("Word")->head(); word; word = inext(word)) {
+        QString name = QString::fromUtf8(word->name().str()).toLower();
+        name.remove(u'+');
+        QList<bool> stressed;
+        if (EST_Item *inSyllables = as(word, "SylStructure")) {
+            for (EST_Item *syllable = daughter1(inSyllables); syllable; syllable = inext(syllable))
+                stressed << (syllable->I("stress", 0) != 0);
+        }
+        QString marked;
+        int vowel = 0;
+        for (const QChar c : std::as_const(name)) {
+            marked += c;
+            if (kVowels.contains(c.toLower()) && vowel < stressed.size() && stressed[vowel++])
+                marked += kStressMark;
+        }
+        result << marked;
+    }
+    return result;
+}
+
+} // namespace Platform
