@@ -15,7 +15,7 @@
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/recordingstore.h"
 #include "platform/settings/settingsstore.h"
-#include "speaking/speakingpanel.h"
+#include "practice/speakingpanel.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ int main(int argc, char **argv)
     Platform::RecordingStore store(folder.path());
     ReadyRecorder recorder;
     const Course::StressTable stress = Course::StressTable::fromFile(paths.join(QStringLiteral("\\stress.tsv")));
-    const Speaking::SpeakingServices services{&recorder, nullptr, &store, [&stress] { return &stress; }, {}};
+    const Practice::SpeakingServices services{&recorder, nullptr, &store, [&stress] { return &stress; }, {}};
 
     const QList<Shot> shots{
         {QStringLiteral("pitch-question.png"), QStringLiteral("lesson14-record13"),
@@ -111,7 +111,7 @@ int main(int argc, char **argv)
         if (!speech || !learner)
             return 1;
         store.save(shot.name, {learner->pcm, learner->sampleRate});
-        Speaking::SpeakingPanel panel(services);
+        Practice::SpeakingPanel panel(services);
         panel.setLanguage(shot.language);
         panel.setPhrase({shot.name, shot.russian, {shot.place, shot.russian}, *speech});
         panel.resize(620, 330);

@@ -15,9 +15,6 @@ class QWidget;
 namespace Course {
 struct ProgramState;
 }
-namespace Speaking {
-struct SpeakingServices;
-}
 namespace Platform {
 class CharacterService;
 class DatabaseEngine;
@@ -26,6 +23,8 @@ class SettingsStore;
 } // namespace Platform
 
 namespace Practice {
+
+struct SpeakingServices;
 
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
@@ -42,7 +41,7 @@ struct PracticeServices {
     Platform::CharacterService *characters = nullptr;
     /// Recording and hearing the learner's voice (Recall and Listen-and-repeat items); may
     /// be null, and the window then offers no recording and no Listen-and-repeat items.
-    const Speaking::SpeakingServices *speaking = nullptr;
+    const SpeakingServices *speaking = nullptr;
     /// Opens Russian.mdb for the items; must not be null.
     Platform::DatabaseEngine *databases = nullptr;
     /// The learner's progress; must not be null.

@@ -25,7 +25,7 @@
 #include "practice/practicetexts.h"
 #include "practice/progressaccess.h"
 #include "practice/speakingitem.h"
-#include "speaking/speakingpanel.h"
+#include "practice/speakingpanel.h"
 
 namespace Practice {
 
@@ -107,7 +107,7 @@ void PracticeWindow::buildControls()
     }
     layout->addWidget(m_ui.stack);
     if (m_services.speaking) {
-        m_ui.speaking = new Speaking::SpeakingPanel(*m_services.speaking, this);
+        m_ui.speaking = new SpeakingPanel(*m_services.speaking, this);
         m_ui.speaking->hide();
         m_ui.speaking->watchRecordKey(this);
         layout->addWidget(m_ui.speaking, 2);

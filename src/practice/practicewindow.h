@@ -20,11 +20,7 @@ class AnswerView;
 class ItemView;
 class ItemViews;
 class PracticeSpeaker;
-} // namespace Practice
-namespace Speaking {
 class SpeakingPanel;
-}
-namespace Practice {
 
 /// The practice window's controls, named as the window names them.
 struct PracticeControls {
@@ -37,7 +33,7 @@ struct PracticeControls {
     AnswerView *answer = nullptr;
     /// Record yourself and compare with the genie: Listen-and-repeat items, and recall items
     /// once revealed. Null without the speaking services.
-    Speaking::SpeakingPanel *speaking = nullptr;
+    SpeakingPanel *speaking = nullptr;
     QLabel *lblHint = nullptr;
     QPushButton *cmdRepeat = nullptr;
     QPushButton *cmdNext = nullptr;

@@ -19,9 +19,9 @@
 #include "practice/practicewindow.h"
 #include "practice/progressaccess.h"
 #include "practice/progresswindow.h"
+#include "practice/speakingservices.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
-#include "speaking/speakingservices.h"
 
 namespace Shell {
 
@@ -39,7 +39,7 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
     m_practiceServices->progress = services.progress;
     m_practiceServices->paths = services.paths;
     if (services.recorder) {
-        m_speaking = std::make_unique<Speaking::SpeakingServices>();
+        m_speaking = std::make_unique<Practice::SpeakingServices>();
         *m_speaking = {services.recorder, services.player, services.recordings, {}, {}};
         m_practiceServices->speaking = m_speaking.get();
     }

@@ -16,11 +16,8 @@ namespace Practice {
 class PracticeWindow;
 class ProgressWindow;
 struct PracticeServices;
-} // namespace Practice
-
-namespace Speaking {
 struct SpeakingServices;
-}
+} // namespace Practice
 
 namespace Shell {
 
@@ -73,7 +70,7 @@ private:
     OpenLessons m_openLessons;
     std::unique_ptr<Practice::PracticeServices> m_practiceServices;
     /// The learner's voice in the practice window; null without a sound recorder.
-    std::unique_ptr<Speaking::SpeakingServices> m_speaking;
+    std::unique_ptr<Practice::SpeakingServices> m_speaking;
     WindowSlot<Practice::PracticeWindow> m_practice;
     WindowSlot<Practice::ProgressWindow> m_progress;
 };

@@ -11,8 +11,8 @@
 #include "course/settingskeys.h"
 #include "platform/audio/recordingstore.h"
 #include "platform/settings/settingsstore.h"
+#include "practice/speakingtexts.h"
 #include "shell/frmmain.h"
-#include "speaking/speakingtexts.h"
 
 Q_LOGGING_CATEGORY(lcLearningMenu, "veskora.shell")
 
@@ -62,7 +62,7 @@ void LearningMenu::reword(int language)
     m_stressMarks->setText(texts.textOrEnglish(language, QStringLiteral("stressMarks")));
     m_transliteration->setText(texts.textOrEnglish(language, QStringLiteral("transliteration")));
     if (m_keepRecordings)
-        m_keepRecordings->setText(Speaking::speakingText(language, QStringLiteral("keepRecordings")));
+        m_keepRecordings->setText(Practice::speakingText(language, QStringLiteral("keepRecordings")));
 }
 
 void LearningMenu::choose(const QString &key, bool on)

@@ -20,12 +20,12 @@
 #include "practice/exercisepanels.h"
 #include "practice/itemkinds.h"
 #include "practice/itemview.h"
+#include "practice/pitchpicture.h"
 #include "practice/practicetexts.h"
 #include "practice/practicewindow.h"
+#include "practice/speakingpanel.h"
+#include "practice/speakingservices.h"
 #include "practicetestbed.h"
-#include "speaking/pitchpicture.h"
-#include "speaking/speakingpanel.h"
-#include "speaking/speakingservices.h"
 
 using namespace Qt::StringLiterals;
 using Course::Exercise;
@@ -435,7 +435,7 @@ void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
         recorder.problem = Platform::SoundRecorder::InputProblem::NoDevice;
     recorder.nextTake = {QByteArray(16000, '\1'), 16000};
     Platform::RecordingStore recordings(bed.dir.filePath(u"recordings"_s));
-    const Speaking::SpeakingServices speaking{&recorder, &player, &recordings, {}, {}};
+    const Practice::SpeakingServices speaking{&recorder, &player, &recordings, {}, {}};
     bed.services.speaking = &speaking;
     bed.characters.speech.pcm = QByteArray(8000, '\2');
     bed.characters.speech.sampleRate = 16000;
@@ -444,7 +444,7 @@ void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(window.startDue());
-    Speaking::SpeakingPanel *panel = window.controls().speaking;
+    Practice::SpeakingPanel *panel = window.controls().speaking;
     QVERIFY(panel);
     QSet<Exercise> kinds;
     while (!window.session().finished()) {
@@ -463,6 +463,8 @@ void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
             // The genie's speech comes in the background; the phrase to repeat stays unread.
             QTRY_VERIFY(panel->findChild<QPushButton *>(u"cmdHearGenie"_s)->isEnabled());
             QCOMPARE(panel->picture()->syllablesShown(), entry.exercise == Exercise::Recall);
+            // The window has grown to give the melodies the height they need.
+            QTRY_VERIFY(panel->picture()->height() >= panel->picture()->sizeHint().height());
             QCOMPARE(panel->inputProblem().has_value(), !hasInput);
             // R held down records; letting go ends the take, which is kept and played after the genie.
             QTest::keyPress(&window, Qt::Key_R);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "speaking/clipqueue.h"
+#include "practice/clipqueue.h"
 
-namespace Speaking {
+namespace Practice {
 
 ClipQueue::ClipQueue(Platform::SoundPlayer *player, QObject *parent)
     : QObject(parent)
@@ -39,4 +39,4 @@ void ClipQueue::playNext()
     Q_EMIT changed();
 }
 
-} // namespace Speaking
+} // namespace Practice

@@ -11,13 +11,13 @@
 #include "course/stresstable.h"
 #include "platform/agent/speechengine.h"
 #include "platform/audio/soundrecorder.h"
-#include "speaking/melody.h"
-#include "speaking/speakingservices.h"
+#include "practice/melody.h"
+#include "practice/speakingservices.h"
 
 class QLabel;
 class QPushButton;
 
-namespace Speaking {
+namespace Practice {
 
 class ClipQueue;
 class PitchPicture;
@@ -123,4 +123,4 @@ private:
     bool m_heldKey = false;
 };
 
-} // namespace Speaking
+} // namespace Practice

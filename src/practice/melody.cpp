@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "speaking/melody.h"
+#include "practice/melody.h"
 
 #include <cmath>
 
@@ -8,7 +8,7 @@
 #include "platform/audio/pitchtracker.h"
 #include "platform/audio/soundrecorder.h"
 
-namespace Speaking {
+namespace Practice {
 
 namespace {
 
@@ -41,4 +41,4 @@ Course::PitchContour pitchOf(const Platform::RecordedSound &sound)
     return contourOf(sound.pcm, sound.sampleRate);
 }
 
-} // namespace Speaking
+} // namespace Practice

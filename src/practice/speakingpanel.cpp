@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "speaking/speakingpanel.h"
+#include "practice/speakingpanel.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,11 +11,11 @@
 #include "course/languages.h"
 #include "course/stressmarks.h"
 #include "platform/audio/recordingstore.h"
-#include "speaking/clipqueue.h"
-#include "speaking/pitchpicture.h"
-#include "speaking/speakingtexts.h"
+#include "practice/clipqueue.h"
+#include "practice/pitchpicture.h"
+#include "practice/speakingtexts.h"
 
-namespace Speaking {
+namespace Practice {
 
 namespace {
 
@@ -284,4 +284,4 @@ void SpeakingPanel::setStatus(const char *key)
     m_ui.lblSpeaking->setText(speakingText(m_language, m_statusKey));
 }
 
-} // namespace Speaking
+} // namespace Practice

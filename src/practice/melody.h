@@ -10,7 +10,7 @@ struct RecordedSound;
 struct Utterance;
 } // namespace Platform
 
-namespace Speaking {
+namespace Practice {
 
 /// The genie's melody of a phrase: its pitch, its syllables on the time line and how long
 /// it lasts.
@@ -29,4 +29,4 @@ GenieMelody genieMelody(const Platform::Utterance &speech, const QString &marked
 /// The pitch of \a sound.
 Course::PitchContour pitchOf(const Platform::RecordedSound &sound);
 
-} // namespace Speaking
+} // namespace Practice

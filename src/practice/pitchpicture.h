@@ -7,7 +7,7 @@
 #include "course/pitchcomparison.h"
 #include "course/syllabletiming.h"
 
-namespace Speaking {
+namespace Practice {
 
 /// Two pitch curves one above the other on the genie's time line: the genie's melody with
 /// the phrase's syllables under it (the stressed syllable of each word marked and its
@@ -60,4 +60,4 @@ private:
     bool m_syllablesShown = true;
 };
 
-} // namespace Speaking
+} // namespace Practice

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "speaking/pitchpicture.h"
+#include "practice/pitchpicture.h"
 
 #include <algorithm>
 
 #include <QPainter>
 #include <QPainterPath>
 
-namespace Speaking {
+namespace Practice {
 
 namespace {
 
@@ -211,4 +211,4 @@ void PitchPicture::paintEvent(QPaintEvent *)
     }
 }
 
-} // namespace Speaking
+} // namespace Practice

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include "speaking/speakingtexts.h"
+#include "practice/speakingtexts.h"
 
 #include "course/captiontable.h"
 
-namespace Speaking {
+namespace Practice {
 
 QString speakingText(int language, const QString &key)
 {
     return Course::CaptionTable::builtIn(QStringLiteral("speaking")).textOrEnglish(language, key);
 }
 
-} // namespace Speaking
+} // namespace Practice

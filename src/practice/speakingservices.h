@@ -13,7 +13,7 @@ class SoundPlayer;
 class SoundRecorder;
 } // namespace Platform
 
-namespace Speaking {
+namespace Practice {
 
 /// What the speaking panel needs from the program. Nothing is owned; every pointer may be
 /// null: without a recorder the Record control is off (as for a machine without an input),
@@ -31,4 +31,4 @@ struct SpeakingServices {
     bool keepsRecordings() const { return !keepRecordings || keepRecordings(); }
 };
 
-} // namespace Speaking
+} // namespace Practice

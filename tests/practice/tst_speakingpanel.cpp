@@ -11,14 +11,14 @@
 #include "course/languages.h"
 #include "fakesoundrecorder.h"
 #include "platform/audio/recordingstore.h"
-#include "speaking/pitchpicture.h"
-#include "speaking/speakingpanel.h"
-#include "speaking/speakingtexts.h"
+#include "practice/pitchpicture.h"
+#include "practice/speakingpanel.h"
+#include "practice/speakingtexts.h"
 
 using namespace Qt::StringLiterals;
 using Platform::RecordedSound;
 using Platform::SoundRecorder;
-using Speaking::SpeakingPanel;
+using Practice::SpeakingPanel;
 
 namespace {
 
@@ -37,7 +37,7 @@ QByteArray glide(double seconds, double fromHz, double toHz)
     return pcm;
 }
 
-Speaking::SpeakingPhrase phrase(const QString &name)
+Practice::SpeakingPhrase phrase(const QString &name)
 {
     Platform::Utterance genie;
     genie.pcm = glide(1.2, 110, 150);
@@ -105,7 +105,7 @@ private Q_SLOTS:
             m_recorder->breakOff(SoundRecorder::InputProblem::AccessRefused);
 
         QVERIFY(!button(panel, "cmdRecord")->isEnabled());
-        QCOMPARE(status(panel), Speaking::speakingText(language, key));
+        QCOMPARE(status(panel), Practice::speakingText(language, key));
         QVERIFY(!status(panel).isEmpty());
         // The genie can still be heard and its melody is shown.
         QVERIFY(button(panel, "cmdHearGenie")->isEnabled());
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(!m_store->load(u"lesson05-record03"_s));
         // Another phrase keeps the reason.
         panel.setPhrase(phrase(u"lesson05-record04"_s));
-        QCOMPARE(status(panel), Speaking::speakingText(language, key));
+        QCOMPARE(status(panel), Practice::speakingText(language, key));
     }
 
     void aTakeIsPlayedAfterTheGenieShownAndKept()
@@ -125,7 +125,7 @@ private Q_SLOTS:
 
         button(panel, "cmdRecord")->click();
         QCOMPARE(m_recorder->starts, 1);
-        QCOMPARE(button(panel, "cmdRecord")->text(), Speaking::speakingText(Course::Language::English, u"stop"_s));
+        QCOMPARE(button(panel, "cmdRecord")->text(), Practice::speakingText(Course::Language::English, u"stop"_s));
         m_recorder->nextTake = RecordedSound{glide(1.8, 200, 280), kRate};
         m_recorder->finishTake(SoundRecorder::StopReason::Silence);
 
@@ -174,7 +174,7 @@ private Q_SLOTS:
         m_recorder->nextTake = RecordedSound{glide(1.0, 0, 0), kRate};
         m_recorder->finishTake(SoundRecorder::StopReason::TimeLimit);
         QVERIFY(!panel.picture()->showsLearnerCurve());
-        QCOMPARE(panel.picture()->learnerMessage(), Speaking::speakingText(Course::Language::French, u"noVoice"_s));
+        QCOMPARE(panel.picture()->learnerMessage(), Practice::speakingText(Course::Language::French, u"noVoice"_s));
     }
 
     void aTakeThatCannotBeKeptIsNotReportedAsKept()
@@ -190,14 +190,14 @@ private Q_SLOTS:
         button(panel, "cmdRecord")->click();
         m_recorder->nextTake = RecordedSound{glide(1, 180, 220), kRate};
         m_recorder->finishTake(SoundRecorder::StopReason::Silence);
-        QCOMPARE(status(panel), Speaking::speakingText(Course::Language::English, u"notKept"_s));
+        QCOMPARE(status(panel), Practice::speakingText(Course::Language::English, u"notKept"_s));
         QVERIFY(panel.picture()->showsLearnerCurve());
     }
 
     void theGeniesSpeechMayComeLaterAndOnlyForItsPhrase()
     {
         SpeakingPanel panel(m_services);
-        Speaking::SpeakingPhrase waiting = phrase(u"lesson05-record03"_s);
+        Practice::SpeakingPhrase waiting = phrase(u"lesson05-record03"_s);
         const Platform::Utterance genie = waiting.genie;
         waiting.genie = {};
         panel.setPhrase(waiting, false);
@@ -240,7 +240,7 @@ private:
     std::optional<Platform::RecordingStore> m_store;
     std::optional<TestSupport::FakeSoundRecorder> m_recorder;
     std::optional<TestSupport::FakeSoundPlayer> m_player;
-    Speaking::SpeakingServices m_services;
+    Practice::SpeakingServices m_services;
     bool m_keep = true;
 };
 

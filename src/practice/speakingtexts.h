@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace Speaking {
+namespace Practice {
 
 /// The text of \a key in interface language \a language (English where it lacks one), from
 /// the caption table course/captions/speaking.txt.
 QString speakingText(int language, const QString &key);
 
-} // namespace Speaking
+} // namespace Practice

@@ -8,7 +8,7 @@
 
 #include "platform/audio/soundrecorder.h"
 
-namespace Speaking {
+namespace Practice {
 
 /// Plays clips one after the other on a sound player (the genie's phrase, then the
 /// learner's). Empty clips are skipped, and so is a clip the player cannot start. The
@@ -39,4 +39,4 @@ private:
     QList<Platform::RecordedSound> m_queue;
 };
 
-} // namespace Speaking
+} // namespace Practice
