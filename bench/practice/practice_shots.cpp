@@ -90,7 +90,8 @@ int main(int argc, char *argv[])
     for (int lesson = 6; lesson <= 38; ++lesson)
         lessons << lesson;
     for (const int lesson : std::as_const(lessons)) {
-        if (seen.size() == 5)
+        // Listen and repeat is asked only where the learner can record.
+        if (seen.size() == 6)
             break;
         if (lesson != 5 && !window->startLesson(lesson))
             return 1;
@@ -115,7 +116,7 @@ int main(int argc, char *argv[])
                     save(main, outDir + QStringLiteral("/%1-revealed-%2.png").arg(name, language));
                 window->findChild<QPushButton *>(QStringLiteral("cmdGood"))->click();
             }
-            if (first && entry.exercise != Course::Exercise::Recall)
+            if (first && entry.exercise != Course::Exercise::Recall && entry.exercise != Course::Exercise::ListenRepeat)
                 save(main, outDir + QStringLiteral("/%1-answered-%2.png").arg(name, language));
             seen.insert(entry.exercise);
             if (window->session().answered())

@@ -13,6 +13,9 @@
 #include "course/settingskeys.h"
 #include "platform/agent/charactersettingsstore.h"
 #include "platform/agent/geniecharacterservice.h"
+#include "platform/audio/qtsoundplayer.h"
+#include "platform/audio/qtsoundrecorder.h"
+#include "platform/audio/recordingstore.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/help/chmhelpviewer.h"
 #include "platform/progress/sqliteprogressstore.h"
@@ -38,6 +41,9 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
           QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
               .dir()
               .filePath(Course::LearningKeys::kFileName))))
+    , m_recorder(std::make_unique<Platform::QtSoundRecorder>())
+    , m_player(std::make_unique<Platform::QtSoundPlayer>())
+    , m_recordings(std::make_unique<Platform::RecordingStore>(Platform::RecordingStore::defaultFolder()))
 {
     m_services.state = &state;
     m_services.settings = m_settings.get();
@@ -48,6 +54,9 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.reports = m_reports.get();
     m_services.progress = m_progress.get();
     m_services.learningSettings = m_learningSettings.get();
+    m_services.recorder = m_recorder.get();
+    m_services.player = m_player.get();
+    m_services.recordings = m_recordings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
 

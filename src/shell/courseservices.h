@@ -11,6 +11,9 @@ class CharacterSettingsStore;
 class ChmHelpViewer;
 class GenieCharacterService;
 class IniSettingsStore;
+class QtSoundPlayer;
+class QtSoundRecorder;
+class RecordingStore;
 class ReportEngineQt;
 class SqlCipherDatabaseEngine;
 class SqliteProgressStore;
@@ -22,11 +25,12 @@ class NoticingSettingsStore;
 
 /// The course program's real services over an application folder: the database engine,
 /// the character service with its own settings file, the help viewer, the report engine,
-/// the learner's progress store and the learner's choices file
-/// ($XDG_CONFIG_HOME/Veskora/Learning.ini), with the settings store, the process launcher and
-/// the program state that the caller owns. The windows save settings through a
-/// NoticingSettingsStore over the caller's store, so the learner hears once when the settings
-/// cannot be saved.
+/// the learner's progress store, the learner's choices file
+/// ($XDG_CONFIG_HOME/Veskora/Learning.ini), the sound input and playback of the learner's
+/// voice and their kept recordings ($XDG_DATA_HOME/Veskora/recordings), with the settings
+/// store, the process launcher and the program state that the caller owns. The windows save
+/// settings through a NoticingSettingsStore over the caller's store, so the learner hears
+/// once when the settings cannot be saved.
 class CourseServices final {
 public:
     CourseServices(const Platform::AppPaths &paths, Course::ProgramState &state, Platform::SettingsStore &settings,
@@ -48,6 +52,9 @@ private:
     std::unique_ptr<Platform::ReportEngineQt> m_reports;
     std::unique_ptr<Platform::SqliteProgressStore> m_progress;
     std::unique_ptr<Platform::IniSettingsStore> m_learningSettings;
+    std::unique_ptr<Platform::QtSoundRecorder> m_recorder;
+    std::unique_ptr<Platform::QtSoundPlayer> m_player;
+    std::unique_ptr<Platform::RecordingStore> m_recordings;
     Services m_services;
 };
 

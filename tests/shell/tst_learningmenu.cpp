@@ -14,7 +14,9 @@
 
 #include "course/languages.h"
 #include "course/learningchoices.h"
+#include "course/recordingname.h"
 #include "lessons/lessonwindowbase.h"
+#include "platform/audio/recordingstore.h"
 #include "platform/settings/inisettingsstore.h"
 #include "shell/learningmenu.h"
 #include "shelltestbed.h"
@@ -29,6 +31,7 @@ private:
     QTemporaryDir m_dir;
     QString m_file;
     std::unique_ptr<Platform::IniSettingsStore> m_learning;
+    std::unique_ptr<Platform::RecordingStore> m_recordings;
     std::unique_ptr<ShellTestBed> m_bed;
 
     // The course program as at start-up, over the fixture course with a stress table of its
@@ -39,6 +42,7 @@ private:
         m_bed->state = {};
         m_learning = std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(m_file));
         m_bed->services.learningSettings = m_learning.get();
+        m_bed->services.recordings = m_recordings.get();
         QVERIFY(m_bed->launch());
     }
     Shell::LearningMenu &menu() { return *m_bed->director().learningMenu(); }
@@ -74,6 +78,7 @@ private Q_SLOTS:
 
         m_bed = std::make_unique<ShellTestBed>(folder);
         m_bed->markComponentsInstalled();
+        m_recordings = std::make_unique<Platform::RecordingStore>(m_dir.filePath(u"recordings"_s));
     }
     void cleanup() { m_bed.reset(); }
 
@@ -82,18 +87,22 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("marks");
         QTest::addColumn<bool>("transliteration");
-        QTest::newRow("missing") << QByteArray() << true << false;
-        QTest::newRow("both turned") << QByteArray("[Learning]\nStressMarks=false\nTransliteration=true\n") << false
-                                     << true;
-        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false;
-        QTest::newRow("values garbled") << QByteArray("[Learning]\nStressMarks=maybe\nTransliteration=\n") << true
-                                        << false;
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("missing") << QByteArray() << true << false << true;
+        QTest::newRow("all turned") << QByteArray(
+            "[Learning]\nStressMarks=false\nTransliteration=true\nKeepRecordings= False \n")
+                                    << false << true << false;
+        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false << true;
+        QTest::newRow("values garbled") << QByteArray(
+            "[Learning]\nStressMarks=maybe\nTransliteration=\nKeepRecordings=nein\n")
+                                        << true << false << true;
     }
     void choicesComeFromTheFile()
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, marks);
         QFETCH(bool, transliteration);
+        QFETCH(bool, keep);
         if (!content.isEmpty())
             writeFile(content);
         start();
@@ -102,6 +111,8 @@ private Q_SLOTS:
         const Course::LearningChoices choices = m_bed->director().learningChoices().choices();
         QCOMPARE(choices.stressMarks, marks);
         QCOMPARE(choices.transliteration, transliteration);
+        QCOMPARE(menu().keepRecordingsEntry()->isChecked(), keep);
+        QCOMPARE(choices.keepRecordings, keep);
         QVERIFY(m_bed->main().learningMenu()->menuAction()->isVisible());
     }
 
@@ -127,6 +138,36 @@ private Q_SLOTS:
         QCOMPARE(menu().stressMarksEntry()->text(), u"Stress marks"_s);
         QCOMPARE(menu().stressMarksEntry()->objectName(), u"mnuStressMarks"_s);
         QCOMPARE(menu().transliterationEntry()->objectName(), u"mnuTransliteration"_s);
+        QCOMPARE(menu().keepRecordingsEntry()->objectName(), u"mnuKeepRecordings"_s);
+        Q_EMIT m_bed->main().interfaceLanguageChanged(Course::Language::German);
+        QCOMPARE(menu().keepRecordingsEntry()->text(), u"Meine Aufnahmen behalten"_s);
+    }
+
+    void turningKeepRecordingsOffDeletesThemAndIsStored()
+    {
+        const Platform::RecordedSound take{QByteArray(3200, '\1'), 16000};
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        start();
+        QAction *keep = menu().keepRecordingsEntry();
+        keep->trigger();
+        QVERIFY(!m_bed->director().learningChoices().choices().keepRecordings);
+        QVERIFY(m_recordings->names().isEmpty());
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"false"_s);
+
+        // Turning it on again keeps the next ones; the other choices are untouched.
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        keep->trigger();
+        QCOMPARE(m_recordings->names(), QStringList{u"lesson05-record03"_s});
+        QVERIFY(m_bed->director().learningChoices().choices().stressMarks);
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"true"_s);
+    }
+
+    void withoutRecordingsThereIsNoKeepEntry()
+    {
+        m_recordings.reset();
+        start();
+        QVERIFY(!menu().keepRecordingsEntry());
+        QVERIFY(!m_bed->main().findChild<QAction *>(u"mnuKeepRecordings"_s));
     }
 
     void choicesTakeEffectAtOnceAndSurviveARestart()

@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QObject>
 #include <QString>
 
+#include "platform/agent/speechengine.h"
 #include "platform/core/error.h"
 
 namespace Platform {
@@ -78,6 +81,23 @@ public:
     /// kMaxSpeechLength characters is cut there and its beginning spoken.
     virtual Status speak(const QString &characterId, const QString &text) = 0;
     virtual Status listen(const QString &characterId, bool on) = 0;
+    /// Called with a speech handed back by synthesize().
+    using SpeechDelivery = std::function<void(const Utterance &)>;
+    /// The speech the character would say for \a text (tags as for speak()), with the voice
+    /// that speaks now, handed back instead of spoken: nothing is queued, shown or heard.
+    /// Returns at once; the speech is synthesised in the background and \a done is called
+    /// with it later on this thread, unless \a receiver has been destroyed by then. Its
+    /// samples are empty when the voice cannot be heard; the word starts are there either
+    /// way. Traced as "Synthesize <text>". Errors (at once, and \a done is never called):
+    /// CharacterNotLoaded; NotSupported from a service without this ability (the default).
+    virtual Status synthesize(const QString &characterId, const QString &text, QObject *receiver, SpeechDelivery done)
+    {
+        Q_UNUSED(characterId)
+        Q_UNUSED(text)
+        Q_UNUSED(receiver)
+        Q_UNUSED(done)
+        return fail(ErrorCode::NotSupported, QStringLiteral("this service hands out no speech"));
+    }
 
     virtual Result<quint32> balloonStyle(const QString &characterId) const = 0;
     virtual Status setBalloonStyle(const QString &characterId, quint32 style) = 0;

@@ -234,6 +234,18 @@ Status GenieCharacterService::speak(const QString &characterId, const QString &t
     return ok();
 }
 
+Status GenieCharacterService::synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                         SpeechDelivery done)
+{
+    const QString line = QStringLiteral("Synthesize ") + text;
+    if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
+        return status;
+    // The same voice, engine and text handling as the character's own speech, so the sound
+    // is what the learner hears from the genie; on the engine's thread, like speech.
+    m_context.speech->synthesize(player(characterId)->voice(), parseSpeechText(text), receiver, std::move(done));
+    return ok();
+}
+
 Status GenieCharacterService::listen(const QString &characterId, bool on)
 {
     // There is no voice input; ending listening that never began is done at once.
