@@ -57,5 +57,5 @@ function(veskora_export_platform program)
     target_link_options(${program} PRIVATE "LINKER:--whole-archive" "$<TARGET_FILE:veskora_platform>"
                         "LINKER:--no-whole-archive")
     add_dependencies(${program} veskora_platform veskora_module_agent veskora_module_database
-                     veskora_module_report veskora_module_help)
+                     veskora_module_report veskora_module_help veskora_module_sound)
 endfunction()

@@ -115,6 +115,8 @@ for rate in 150 80 50; do
     row "Speak (\\spd=$rate\\) to first audio buffer, Festival" \
         "$(figure "$logs/festival.txt" "Speak \\spd=$rate\\ to audio handed over (festival): median")" ms "≤" 50
 done
+row "  a sentence said for the first time (\\spd=80\\), Festival" \
+    "$(figure "$logs/festival.txt" "said for the first time (festival): median")" ms
 row "  Festival's voice loaded in the background (one run)" "$(figure "$logs/festival.txt" "in the background in")" ms
 row "  memory with both voices loaded (VmRSS, one run)" "$(figure "$logs/festival.txt" "VmRSS:")" kB
 row "Longest interface-thread stall, 40 words at \\spd=50\\" \

@@ -24,6 +24,7 @@
 #include "course/coursefiles.h"
 #include "course/programstate.h"
 #include "platform/agent/geniecharacterservice.h"
+#include "platform/audio/soundmodule.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/progress/sqliteprogressstore.h"
 #include "platform/settings/inisettingsstore.h"
@@ -109,6 +110,7 @@ int main(int argc, char *argv[])
     qputenv("VESKORA_AUDIO_OUT", (config.path() + QStringLiteral("/speech.wav")).toUtf8());
     QApplication app(argc, argv);
     Practice::useChartDrawing(&Practice::qtChartDrawing());
+    Platform::useSoundModule(&Platform::qtSoundModule());
     const QStringList args = app.arguments();
     const int runsAt = int(args.indexOf(QStringLiteral("--runs")));
     const int runs = runsAt > 0 && runsAt + 1 < args.size() ? std::max(1, args.at(runsAt + 1).toInt()) : 15;

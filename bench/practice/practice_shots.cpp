@@ -18,6 +18,7 @@
 #include <QTextStream>
 
 #include "course/programstate.h"
+#include "platform/audio/soundmodule.h"
 #include "platform/modules/linkedmodules.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     qputenv("VESKORA_AUDIO_OUT", (home.path() + QStringLiteral("/speech.wav")).toUtf8());
     QApplication app(argc, argv);
     Practice::useChartDrawing(&Practice::qtChartDrawing());
+    Platform::useSoundModule(&Platform::qtSoundModule());
     const QStringList args = app.arguments();
     QTextStream out(stdout);
     if (args.size() < 3) {
@@ -94,7 +96,8 @@ int main(int argc, char *argv[])
     for (int lesson = 6; lesson <= 38; ++lesson)
         lessons << lesson;
     for (const int lesson : std::as_const(lessons)) {
-        if (seen.size() == 5)
+        // Listen and repeat is asked only where the learner can record.
+        if (seen.size() == 6)
             break;
         if (lesson != 5 && !window->startLesson(lesson))
             return 1;
@@ -119,7 +122,7 @@ int main(int argc, char *argv[])
                     save(main, outDir + QStringLiteral("/%1-revealed-%2.png").arg(name, language));
                 window->findChild<QPushButton *>(QStringLiteral("cmdGood"))->click();
             }
-            if (first && entry.exercise != Course::Exercise::Recall)
+            if (first && entry.exercise != Course::Exercise::Recall && entry.exercise != Course::Exercise::ListenRepeat)
                 save(main, outDir + QStringLiteral("/%1-answered-%2.png").arg(name, language));
             seen.insert(entry.exercise);
             if (window->session().answered())

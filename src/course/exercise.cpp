@@ -41,6 +41,8 @@ QString exerciseName(Exercise exercise)
         return QStringLiteral("recall");
     case Exercise::LetterSound:
         return QStringLiteral("letter-sound");
+    case Exercise::ListenRepeat:
+        return QStringLiteral("listen-repeat");
     }
     return {};
 }
@@ -57,7 +59,8 @@ bool choiceShowsRussian(Exercise exercise)
 
 bool startsSpoken(Exercise exercise)
 {
-    return exercise == Exercise::ListenChoose || exercise == Exercise::ListenType || exercise == Exercise::LetterSound;
+    return exercise == Exercise::ListenChoose || exercise == Exercise::ListenType || exercise == Exercise::LetterSound
+        || exercise == Exercise::ListenRepeat;
 }
 
 QString meaningFor(const PracticeItem &item, int language)
@@ -76,6 +79,7 @@ QString choiceText(const PracticeItem &item, Exercise exercise, int language)
         return item.russian;
     case Exercise::ListenType:
     case Exercise::Recall:
+    case Exercise::ListenRepeat:
         break;
     }
     return {};

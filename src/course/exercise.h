@@ -23,10 +23,13 @@ enum class Exercise {
     Recall,
     /// The genie says a letter; the learner chooses the letter.
     LetterSound,
+    /// The genie says the phrase; the learner says it after it (recording themselves where
+    /// they can), then sees it and grades themselves.
+    ListenRepeat,
 };
 
 /// The exercise's name in the progress file ("listen-choose", "read-choose", "listen-type",
-/// "recall", "letter-sound"); stored names never change.
+/// "recall", "letter-sound", "listen-repeat"); stored names never change.
 QString exerciseName(Exercise exercise);
 
 /// True for the exercises the learner chooses an answer in.

@@ -17,10 +17,12 @@ bool parseChoice(const QString &stored, bool fallback)
 
 } // namespace
 
-LearningChoices LearningChoices::fromStored(const QString &stressMarks, const QString &transliteration)
+LearningChoices LearningChoices::fromStored(const QString &stressMarks, const QString &transliteration,
+                                            const QString &keepRecordings)
 {
     const LearningChoices defaults;
-    return {parseChoice(stressMarks, defaults.stressMarks), parseChoice(transliteration, defaults.transliteration)};
+    return {parseChoice(stressMarks, defaults.stressMarks), parseChoice(transliteration, defaults.transliteration),
+            parseChoice(keepRecordings, defaults.keepRecordings)};
 }
 
 QString LearningChoices::storedText(bool on)

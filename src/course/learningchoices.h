@@ -7,27 +7,32 @@
 
 namespace Course {
 
-/// Where the learner's own choices of how Russian text is shown are kept: the file
-/// Learning.ini beside the course's settings file, group [Learning], each key "true" or
-/// "false".
+/// Where the learner's own choices are kept (how Russian text is shown, whether their
+/// recordings are kept): the file Learning.ini beside the course's settings file, group
+/// [Learning], each key "true" or "false".
 namespace LearningKeys {
 inline const QString kFileName = QStringLiteral("Learning.ini");
 inline const QString kSection = QStringLiteral("Learning");
 inline const QString kStressMarks = QStringLiteral("StressMarks");
 inline const QString kTransliteration = QStringLiteral("Transliteration");
+inline const QString kKeepRecordings = QStringLiteral("KeepRecordings");
 } // namespace LearningKeys
 
-/// How the learner wants Russian text shown. The defaults are what a learner who never
-/// chose sees: stress marks on, no transliteration.
+/// How the learner wants Russian text shown, and whether their voice is kept. The defaults
+/// are what a learner who never chose gets: stress marks on, no transliteration, the last
+/// recording of each phrase kept.
 struct LearningChoices {
     /// An acute accent after the stressed vowel of every word of two or more syllables.
     bool stressMarks = true;
     /// A line under the Russian text in the interface language's own transliteration.
     bool transliteration = false;
+    /// The last recording of each phrase is kept for the learner to hear their progress.
+    bool keepRecordings = true;
 
     /// The choices from their stored texts; a text that is neither "true" nor "false" (in
     /// any case, "1" and "0" too) — missing, empty or garbled — gives that choice's default.
-    static LearningChoices fromStored(const QString &stressMarks, const QString &transliteration);
+    static LearningChoices fromStored(const QString &stressMarks, const QString &transliteration,
+                                      const QString &keepRecordings = QString());
     /// The stored text of a choice: "true" or "false".
     static QString storedText(bool on);
 

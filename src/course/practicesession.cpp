@@ -23,8 +23,8 @@ constexpr double kYoungStability = 7.0;
 // The exercise for \a item: letters are heard and chosen; new items are chosen; later
 // ones are typed and recalled more as they grow stable. Among the fitting exercises the one
 // the session has used least is taken, so that a session mixes them.
-Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory> &memory, QHash<Exercise, int> &used,
-                        QRandomGenerator &random)
+Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory> &memory, bool speaking,
+                        QHash<Exercise, int> &used, QRandomGenerator &random)
 {
     if (item.isLetter)
         return Exercise::LetterSound;
@@ -35,6 +35,9 @@ Exercise chooseExercise(const PracticeItem &item, const std::optional<ItemMemory
         options = {Exercise::ListenChoose, Exercise::ReadChoose, Exercise::ListenType};
     else
         options = {Exercise::ListenType, Exercise::Recall, Exercise::ReadChoose};
+    // Saying a phrase after the genie suits any phrase the learner has met.
+    if (memory && speaking)
+        options.append(Exercise::ListenRepeat);
     if (options.contains(Exercise::ListenType)
         && AnswerCheck::comparisonForm(item.russian).size() > kLongestTypedPhrase) {
         options.removeAll(Exercise::ListenType);
@@ -151,8 +154,8 @@ QList<SessionEntry> planSession(const QList<PracticeItem> &items, const QHash<It
         entry.item = *item;
         entry.isNew = isNew;
         const auto known = memory.constFind(item->key);
-        entry.exercise =
-            chooseExercise(*item, known == memory.constEnd() ? std::nullopt : std::optional(*known), used, random);
+        entry.exercise = chooseExercise(*item, known == memory.constEnd() ? std::nullopt : std::optional(*known),
+                                        request.speaking, used, random);
         if (isChoice(entry.exercise)) {
             entry.choices = makeChoices(*item, entry.exercise, items, language, random);
             // A lesson without a second distinct text cannot offer a choice.
@@ -211,7 +214,8 @@ std::optional<AnswerOutcome> PracticeSession::type(const QString &typed, qint64 
 
 std::optional<AnswerOutcome> PracticeSession::grade(Fsrs::Grade grade)
 {
-    if (finished() || answered() || current().exercise != Exercise::Recall)
+    if (finished() || answered()
+        || (current().exercise != Exercise::Recall && current().exercise != Exercise::ListenRepeat))
         return std::nullopt;
     return settle({grade != Fsrs::Grade::Again, grade});
 }

@@ -66,6 +66,9 @@ struct SessionRequest {
     int newAllowance = kNewItemsPerDay;
     int language = 0;
     int size = kSessionSize;
+    /// The learner can record their voice: items they have met may be asked as Listen and
+    /// repeat.
+    bool speaking = false;
 };
 
 /// Plans a session over the course's \a items with the learner's \a memory. Due items come

@@ -22,10 +22,10 @@
 #include "course/lessontable.h"
 #include "course/programstate.h"
 #include "course/russiantext.h"
+#include "lessons/currentrecordtext.h"
 #include "lessons/lessoncaptions.h"
 #include "lessons/lessondesign.h"
 #include "lessons/logging.h"
-#include "lessons/russiantextview.h"
 #include "platform/database/datasource.h"
 #include "platform/process/processlauncher.h"
 #include "platform/ui/pictures.h"
@@ -56,8 +56,6 @@ LessonWindowBase::LessonWindowBase(LessonServices &services, const QString &obje
     m_data = new Platform::DataSource(*m_services.databases, this);
     m_data->setObjectName(QStringLiteral("Data1"));
     m_data->setConnect(QStringLiteral("Access"));
-    connect(m_data, &Platform::DataSource::boundTextChanged, this, &LessonWindowBase::onBoundTextChanged);
-    connect(m_data, &Platform::DataSource::currentRowChanged, this, &LessonWindowBase::showRussianText);
     // A text too long to show is left out; the learner hears of it once per window, after
     // the record has been shown.
     connect(m_data, &Platform::DataSource::fieldRefused, this, [this, told = false](const QString &detail) mutable {
@@ -92,8 +90,10 @@ void LessonWindowBase::load()
     m_data->bind(m_ui.txtAnim, Course::LessonTable::animation());
     // How the Russian text is shown (stress marks, transliteration line) needs the
     // window's controls, which exist from here on.
-    if (!m_russianText)
-        m_russianText = new RussianTextView(*m_ui.txtTexten, *m_ui.txtNative, *m_data, m_services, this);
+    if (!m_recordText) {
+        m_recordText = new CurrentRecordText(*m_ui.txtTexten, *m_ui.txtNative, *m_data, m_services, this);
+        connect(m_recordText, &CurrentRecordText::recordChanged, this, [this] { showRecord(); });
+    }
     orderTabs(this, m_ui.cmdNext);
     const Platform::StepRunner::Handler handler = loadErrorHandler();
     Platform::StepRunner runner([this, handler](const Platform::Error &error) {
@@ -132,13 +132,13 @@ void LessonWindowBase::closeEvent(QCloseEvent *event)
 
 void LessonWindowBase::setShownLesson(int lesson)
 {
-    if (m_russianText)
-        m_russianText->setLesson(lesson);
+    if (m_recordText)
+        m_recordText->setLesson(lesson);
 }
 
 QString LessonWindowBase::spokenRussianText() const
 {
-    return m_russianText ? m_russianText->spokenText() : Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
+    return m_recordText ? m_recordText->spokenText() : Course::DecodeRussianText(m_ui.txtTexten->toPlainText());
 }
 
 Platform::Status LessonWindowBase::openCourseDatabase()
@@ -235,31 +235,6 @@ void LessonWindowBase::releaseResources()
 {
     m_genie->release();
     m_courseDatabase.reset();
-}
-
-void LessonWindowBase::onBoundTextChanged(QWidget *control)
-{
-    if (control != m_ui.txtTexten)
-        return;
-    const QString stored = m_ui.txtTexten->toPlainText();
-    showRussianText();
-    if (m_data->recordCount() <= 0 || m_data->currentRow() < 0) {
-        m_shownText.reset();
-        return;
-    }
-    if (m_shownText && *m_shownText == stored)
-        return;
-    m_shownText = stored;
-    showRecord();
-}
-
-void LessonWindowBase::showRussianText()
-{
-    // The box receives the stored single-byte form from Data1; Qt fonts have no code-page
-    // character sets, so the box shows the decoded Cyrillic instead, marked as the learner
-    // chose. Both steps are idempotent, so reading the box back always gives the letters.
-    if (m_russianText)
-        m_russianText->refresh();
 }
 
 } // namespace Lessons

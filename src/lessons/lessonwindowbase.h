@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include <QWidget>
 
@@ -27,7 +26,7 @@ class DataSource;
 
 namespace Lessons {
 
-class RussianTextView;
+class CurrentRecordText;
 
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
@@ -156,14 +155,10 @@ protected:
     std::shared_ptr<Platform::Database> m_courseDatabase;
 
 private:
-    void onBoundTextChanged(QWidget *control);
-    void showRussianText();
     MessagePresenter m_presenter;
-    /// Created when the window loads; owned by the window.
-    RussianTextView *m_russianText = nullptr;
-    /// The stored Russian text of the record last shown: a move to a record with the same
-    /// text shows and speaks nothing.
-    std::optional<QString> m_shownText;
+    /// Shows the current record's Russian text and starts the record-shown step; created
+    /// when the window loads, owned by the window.
+    CurrentRecordText *m_recordText = nullptr;
     bool m_loadStopped = false;
 };
 

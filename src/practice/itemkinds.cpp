@@ -30,6 +30,8 @@ const std::array kKinds = {
     ItemKind{Exercise::ListenType, "taskListenType", "hintType", &make<TypingPanel>, true},
     ItemKind{Exercise::Recall, "taskRecall", "hintRecall", &make<RecallPanel>, false},
     ItemKind{Exercise::LetterSound, "taskLetterSound", "hintChoice", &make<ChoicePanel>, false},
+    // Repeating is graded as recall is: the learner shows the phrase and grades themselves.
+    ItemKind{Exercise::ListenRepeat, "taskListenRepeat", "hintListenRepeat", &make<RecallPanel>, false},
 };
 
 } // namespace

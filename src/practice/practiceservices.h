@@ -24,6 +24,8 @@ class SettingsStore;
 
 namespace Practice {
 
+struct SpeakingServices;
+
 /// Shows a message with an OK button and returns when the learner has read it.
 using MessagePresenter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
 
@@ -37,6 +39,9 @@ struct PracticeServices {
     /// The character service behind the practice window's own Agent control; may be null,
     /// and the window then works without the character.
     Platform::CharacterService *characters = nullptr;
+    /// Recording and hearing the learner's voice (Recall and Listen-and-repeat items); may
+    /// be null, and the window then offers no recording and no Listen-and-repeat items.
+    const SpeakingServices *speaking = nullptr;
     /// Opens Russian.mdb for the items; must not be null.
     Platform::DatabaseEngine *databases = nullptr;
     /// The learner's progress; must not be null.

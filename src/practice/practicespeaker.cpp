@@ -64,6 +64,14 @@ void PracticeSpeaker::say(const QString &russian)
         m_genie->speak(Course::Genie::speechAtRate(rate(), russian));
 }
 
+void PracticeSpeaker::requestSpeech(const QString &russian, QObject *receiver,
+                                    std::function<void(const Platform::Utterance &)> done)
+{
+    Platform::AgentCharacter *character = m_genie ? m_genie->character() : nullptr;
+    if (character && !russian.isEmpty())
+        character->synthesize(Course::Genie::speechAtRate(rate(), russian), receiver, std::move(done));
+}
+
 void PracticeSpeaker::play(const QString &animation)
 {
     if (m_genie && !animation.isEmpty())

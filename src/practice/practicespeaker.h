@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QObject>
+
+#include "platform/agent/speechengine.h"
 
 namespace Character {
 class GenieReference;
@@ -38,6 +41,11 @@ public:
     void start();
     /// Says \a russian at the learner's rate.
     void say(const QString &russian);
+    /// Asks for the genie's speech of \a russian at the learner's rate, handed back to
+    /// \a done (on this thread, later, while \a receiver lives) instead of said. Nothing
+    /// comes when there is no character.
+    void requestSpeech(const QString &russian, QObject *receiver,
+                       std::function<void(const Platform::Utterance &)> done);
     /// Plays \a animation when it is not empty.
     void play(const QString &animation);
     /// Lets go of the character reference; the character stays on screen.

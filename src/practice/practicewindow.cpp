@@ -24,6 +24,8 @@
 #include "practice/practicespeaker.h"
 #include "practice/practicetexts.h"
 #include "practice/progressaccess.h"
+#include "practice/speakingitem.h"
+#include "practice/speakingpanel.h"
 
 namespace Practice {
 
@@ -104,6 +106,12 @@ void PracticeWindow::buildControls()
         connect(view, &ItemView::graded, this, &PracticeWindow::grade);
     }
     layout->addWidget(m_ui.stack);
+    if (m_services.speaking) {
+        m_ui.speaking = new SpeakingPanel(*m_services.speaking, this);
+        m_ui.speaking->hide();
+        m_ui.speaking->watchRecordKey(this);
+        layout->addWidget(m_ui.speaking, 2);
+    }
 
     m_ui.answer = new AnswerView(this);
     m_ui.answer->setRussianDisplay(&m_services.russian);
@@ -137,6 +145,8 @@ void PracticeWindow::applyLanguage()
     m_ui.lblPrompt->setAccessibleDescription(text("prompt"));
     for (ItemView *view : m_views->all())
         view->setLanguage(m_language);
+    if (m_ui.speaking)
+        m_ui.speaking->setLanguage(m_language);
     if (auto *picture = m_ui.answer->findChild<QLabel *>(QStringLiteral("Picture1")))
         picture->setAccessibleName(text("picture"));
 }
@@ -193,6 +203,7 @@ bool PracticeWindow::start(const Course::SessionRequest &base)
     Course::SessionRequest request = base;
     request.today = m_services.today();
     request.language = m_language;
+    request.speaking = m_ui.speaking && m_ui.speaking->canRecord();
     const Platform::Result<int> metToday = store.firstAnsweredOn(request.today);
     request.newAllowance = std::max(0, m_services.newItemsPerDay - (metToday ? *metToday : 0));
     m_session = Course::PracticeSession(Course::planSession(m_services.items(), m_memory, request, m_random));
@@ -232,6 +243,11 @@ void PracticeWindow::showEntry()
     m_shownAt = m_services.now();
     if (spoken)
         m_speaker->say(entry.item.spoken);
+    // Listen and repeat: the learner says what they heard, so the phrase is not shown yet.
+    if (entry.exercise == Course::Exercise::ListenRepeat)
+        presentSpeaking(m_ui.speaking, *m_speaker, &entry.item, false);
+    else
+        presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
 }
 
 ItemView &PracticeWindow::currentView() const
@@ -241,6 +257,7 @@ ItemView &PracticeWindow::currentView() const
 
 void PracticeWindow::showFinished(const QString &message)
 {
+    presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
     m_ui.lblTask->setText(message);
     m_ui.lblPrompt->clear();
     m_ui.lblPrompt->setAccessibleName(QString());
@@ -324,6 +341,10 @@ void PracticeWindow::reveal()
         focus->setFocus(Qt::OtherFocusReason);
     m_speaker->play(entry.item.animation);
     m_speaker->say(entry.item.spoken);
+    if (entry.exercise == Course::Exercise::Recall)
+        presentSpeaking(m_ui.speaking, *m_speaker, &entry.item);
+    else if (entry.exercise == Course::Exercise::ListenRepeat && m_ui.speaking)
+        m_ui.speaking->showPhraseText();
 }
 
 void PracticeWindow::grade(Course::Fsrs::Grade grade)
@@ -384,6 +405,7 @@ void PracticeWindow::nextItem()
 
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
+    presentSpeaking(m_ui.speaking, *m_speaker, nullptr);
     m_speaker->release();
     QWidget::closeEvent(event);
 }

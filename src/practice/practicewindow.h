@@ -20,6 +20,7 @@ class AnswerView;
 class ItemView;
 class ItemViews;
 class PracticeSpeaker;
+class SpeakingPanel;
 
 /// The practice window's controls, named as the window names them.
 struct PracticeControls {
@@ -30,6 +31,9 @@ struct PracticeControls {
     /// One view per kind of item (itemkinds.h); the current item's is shown.
     QStackedWidget *stack = nullptr;
     AnswerView *answer = nullptr;
+    /// Record yourself and compare with the genie: Listen-and-repeat items, and recall items
+    /// once revealed. Null without the speaking services.
+    SpeakingPanel *speaking = nullptr;
     QLabel *lblHint = nullptr;
     QPushButton *cmdRepeat = nullptr;
     QPushButton *cmdNext = nullptr;
@@ -44,7 +48,8 @@ struct PracticeControls {
 /// Keys, wherever the focus is in the window: 1–4 pick a choice or, once a recall item is
 /// revealed, a grade; Space reveals a recall item or has the genie say the item again (in
 /// the answer box it types a space); Enter checks a typed answer, presses the focused
-/// button of the item, or goes on once the item is answered.
+/// button of the item, or goes on once the item is answered; R held down records while
+/// the speaking panel is shown.
 ///
 /// The window does not delete itself on close; its owner decides.
 class PracticeWindow final : public QWidget {

@@ -16,9 +16,12 @@
 #include "course/learningchoices.h"
 #include "course/programstate.h"
 #include "course/settingskeys.h"
+#include "platform/audio/recordingstore.h"
+#include "platform/audio/soundmodule.h"
 #include "platform/modules/adaptermodules.h"
 #include "platform/modules/deferredadapters.h"
 #include "platform/modules/deferredcharacterservice.h"
+#include "platform/modules/deferredsound.h"
 #include "platform/settings/inisettingsstore.h"
 #include "shell/charactersettingstexts.h"
 #include "shell/settingsnotice.h"
@@ -101,6 +104,9 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
           QFileInfo(Platform::IniSettingsStore::filePath(Course::Settings::kApplication))
               .dir()
               .filePath(Course::LearningKeys::kFileName))))
+    , m_recorder(std::make_unique<Platform::DeferredSoundRecorder>())
+    , m_player(std::make_unique<Platform::DeferredSoundPlayer>())
+    , m_recordings(std::make_unique<Platform::RecordingStore>(Platform::RecordingStore::defaultFolder()))
 {
     m_services.state = &state;
     m_services.settings = m_settings.get();
@@ -111,6 +117,9 @@ CourseServices::CourseServices(const Platform::AppPaths &paths, Course::ProgramS
     m_services.reports = m_reports.get();
     m_services.progress = m_progress.get();
     m_services.learningSettings = m_learningSettings.get();
+    m_services.recorder = m_recorder.get();
+    m_services.player = m_player.get();
+    m_services.recordings = m_recordings.get();
     m_services.paths = paths;
     m_services.strings = Resources::StringTable::menuStrings().forLocale(localeId);
 
@@ -127,6 +136,8 @@ void CourseServices::warmUpAfterFirstPaint(QWidget &window)
 {
     new FirstPaintWatcher(window, [this] {
         m_modules.warmUp();
+        // The first practice item asks for the sound input and the genie's melody.
+        Platform::preloadSoundModule();
         // The worker only loads libraries; the adapters are made here, on this thread, once
         // it is done. Asking now and then spares the worker any reference to this object.
         m_loadWatch = std::make_unique<QTimer>();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "course/learningchoices.h"
 #include "course/lessonrules.h"
 #include "course/programstate.h"
 #include "course/settingskeys.h"
@@ -18,6 +19,7 @@
 #include "practice/practicewindow.h"
 #include "practice/progressaccess.h"
 #include "practice/progresswindow.h"
+#include "practice/speakingservices.h"
 #include "shell/frmmain.h"
 #include "shell/services.h"
 
@@ -36,6 +38,11 @@ LearningCommands::LearningCommands(Services &services, FrmMain &main, OpenLesson
     m_practiceServices->databases = services.databases;
     m_practiceServices->progress = services.progress;
     m_practiceServices->paths = services.paths;
+    if (services.recorder) {
+        m_speaking = std::make_unique<Practice::SpeakingServices>();
+        *m_speaking = {services.recorder, services.player, services.recordings, {}, {}};
+        m_practiceServices->speaking = m_speaking.get();
+    }
 
     m_practice.setFactory([this]() {
         auto *window = new Practice::PracticeWindow(*m_practiceServices);
@@ -76,6 +83,10 @@ LearningCommands::~LearningCommands() = default;
 void LearningCommands::setRussianDisplay(const Practice::RussianDisplay &display)
 {
     m_practiceServices->russian = display;
+    if (m_speaking) {
+        m_speaking->stress = display.stressTable;
+        m_speaking->keepRecordings = [choices = display.choices] { return Course::choicesOf(choices).keepRecordings; };
+    }
 }
 
 Practice::PracticeWindow *LearningCommands::practice() const

@@ -16,6 +16,7 @@ namespace Practice {
 class PracticeWindow;
 class ProgressWindow;
 struct PracticeServices;
+struct SpeakingServices;
 } // namespace Practice
 
 namespace Shell {
@@ -48,7 +49,9 @@ public:
     void refresh();
     /// Releases both windows (the frame is closing).
     void release();
-    /// How the practice windows show Russian text (stress marks as the learner chose).
+    /// How the practice windows show Russian text (stress marks as the learner chose); the
+    /// same stress table and choices mark the stressed syllables of the learner's recordings
+    /// and say whether they are kept.
     void setRussianDisplay(const Practice::RussianDisplay &display);
 
     /// The lesson "Practise this lesson" takes.
@@ -66,6 +69,8 @@ private:
     FrmMain &m_main;
     OpenLessons m_openLessons;
     std::unique_ptr<Practice::PracticeServices> m_practiceServices;
+    /// The learner's voice in the practice window; null without a sound recorder.
+    std::unique_ptr<Practice::SpeakingServices> m_speaking;
     WindowSlot<Practice::PracticeWindow> m_practice;
     WindowSlot<Practice::ProgressWindow> m_progress;
 };

@@ -14,8 +14,11 @@ class DatabaseEngine;
 class HelpViewer;
 class ProcessLauncher;
 class ProgressStore;
+class RecordingStore;
 class ReportEngine;
 class SettingsStore;
+class SoundPlayer;
+class SoundRecorder;
 } // namespace Platform
 
 namespace Shell {
@@ -35,6 +38,12 @@ struct Services {
     /// The learner's choices file (Learning.ini). Without it the choices keep their
     /// defaults and the Learning menu offers none.
     Platform::SettingsStore *learningSettings = nullptr;
+    /// The learner's voice: the sound input, the playback and the kept recordings. Without a
+    /// recorder the practice window cannot record; without a store nothing is kept and the
+    /// Learning menu offers no "Keep my recordings".
+    Platform::SoundRecorder *recorder = nullptr;
+    Platform::SoundPlayer *player = nullptr;
+    Platform::RecordingStore *recordings = nullptr;
     Platform::AppPaths paths;
     /// The menu string table, already narrowed to the desktop's locale.
     Resources::StringTable strings;

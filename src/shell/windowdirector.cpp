@@ -35,8 +35,8 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
     if (services.learningSettings)
-        m_learningMenu =
-            std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning, services.state->language());
+        m_learningMenu = std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning,
+                                                        services.state->language(), services.recordings);
     *m_lessonServices = {services.state,     services.settings, services.characters,
                          services.databases, services.launcher, services.paths};
     m_lessonServices->learning = m_learning.get();

@@ -181,6 +181,7 @@ void TestPracticeSession::exercisesFitTheItem()
 
     QHash<Course::ItemKey, Course::ItemMemory> memory;
     memory.insert({5, 20}, remembered({5, 20}, kToday, 30));
+    bool repeated = false;
     for (quint32 seed = 1; seed <= 40; ++seed) {
         QRandomGenerator random(seed);
         Course::SessionRequest request;
@@ -195,8 +196,19 @@ void TestPracticeSession::exercisesFitTheItem()
                 QVERIFY(Course::isChoice(entry.exercise));
             if (entry.item.key.record == 20)
                 QVERIFY(entry.exercise != Exercise::ListenType);
+            // Listen and repeat only where the learner can record.
+            QVERIFY(entry.exercise != Exercise::ListenRepeat);
+        }
+        // A learner who can record repeats phrases they have met, never new ones.
+        request.speaking = true;
+        for (const Course::SessionEntry &entry : Course::planSession(items, memory, request, random)) {
+            if (entry.exercise == Exercise::ListenRepeat) {
+                QVERIFY(!entry.isNew);
+                repeated = true;
+            }
         }
     }
+    QVERIFY(repeated);
 }
 
 void TestPracticeSession::choicesNeverRepeatOrHideTheAnswer()
@@ -293,7 +305,9 @@ void TestPracticeSession::typedAndRecalledAnswers()
     typing.exercise = Exercise::ListenType;
     Course::SessionEntry recall = typing;
     recall.exercise = Exercise::Recall;
-    Course::PracticeSession session({typing, typing, recall, recall});
+    Course::SessionEntry repeat = typing;
+    repeat.exercise = Exercise::ListenRepeat;
+    Course::PracticeSession session({typing, typing, recall, recall, repeat});
     QCOMPARE(session.type(u"все хорошо"_s, 5000)->grade, Grade::Good);
     QVERIFY(session.next());
     QCOMPARE(session.type(u"все хорошa"_s, 5000)->grade, Grade::Again);
@@ -302,7 +316,10 @@ void TestPracticeSession::typedAndRecalledAnswers()
     QCOMPARE(session.grade(Grade::Easy)->grade, Grade::Easy);
     QVERIFY(session.next());
     QVERIFY(!session.grade(Grade::Again)->right);
-    QCOMPARE(session.rightAnswers(), 2);
+    QVERIFY(session.next());
+    QVERIFY(!session.type(u"Всё хорошо!"_s, 100));
+    QCOMPARE(session.grade(Grade::Hard)->grade, Grade::Hard);
+    QCOMPARE(session.rightAnswers(), 3);
 }
 
 void TestPracticeSession::lessonProgressAndStreak()

@@ -36,67 +36,59 @@ class TestTransliteration : public QObject {
 private slots:
     void writesEachConvention_data();
     void writesEachConvention();
-    void stressedVowelIsBold_data();
-    void stressedVowelIsBold();
     void everyTableIsCompleteAndNamesItsSource();
     void badRulesAreReported_data();
     void badRulesAreReported();
     void choicesFromStoredText_data();
     void choicesFromStoredText();
+    void displayFollowsTheChoices_data();
     void displayFollowsTheChoices();
 };
 
 void TestTransliteration::writesEachConvention_data()
 {
     QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("html");
     QTest::addColumn<QString>("russian");
     QTest::addColumn<QString>("written");
+    using namespace Course::Language;
     // ё after ъ and after ж, й at the end of a word and after a vowel, щ, ь, capitals and
     // punctuation, in one sentence per convention.
     const QString sentence = u"Объём щей. Жёлтый чай, день!"_s;
-    QTest::newRow("English") << Course::Language::English << sentence << u"Obyom shchey. Zholtyy chay, den!"_s;
-    QTest::newRow("Swedish") << Course::Language::Swedish << sentence << u"Objom sjtjej. Zjoltyj tjaj, den!"_s;
-    QTest::newRow("Finnish") << Course::Language::Finnish << sentence << u"Objom štšei. Žolty tšai, den!"_s;
-    QTest::newRow("German") << Course::Language::German << sentence << u"Objom schtschei. Scholty tschai, den!"_s;
-    QTest::newRow("French") << Course::Language::French << sentence << u"Obiom chtcheï. Jolty tchaï, den!"_s;
-    QTest::newRow("Spanish") << Course::Language::Spanish << sentence << u"Obyom schei. Zholti chai, den!"_s;
+    QTest::newRow("English") << English << false << sentence << u"Obyom shchey. Zholtyy chay, den!"_s;
+    QTest::newRow("Swedish") << Swedish << false << sentence << u"Objom sjtjej. Zjoltyj tjaj, den!"_s;
+    QTest::newRow("Finnish") << Finnish << false << sentence << u"Objom štšei. Žolty tšai, den!"_s;
+    QTest::newRow("German") << German << false << sentence << u"Objom schtschei. Scholty tschai, den!"_s;
+    QTest::newRow("French") << French << false << sentence << u"Obiom chtcheï. Jolty tchaï, den!"_s;
+    QTest::newRow("Spanish") << Spanish << false << sentence << u"Obyom schei. Zholti chai, den!"_s;
     // е and the iotated vowels after a sign, at the start and after a vowel.
     const QString iotated = u"Ель, объявление, Достоевский"_s;
-    QTest::newRow("English iotated") << Course::Language::English << iotated << u"Yel, obyavleniye, Dostoyevskiy"_s;
-    QTest::newRow("German iotated") << Course::Language::German << iotated << u"Jel, objawlenije, Dostojewski"_s;
-    QTest::newRow("French iotated") << Course::Language::French << iotated << u"Iel, obiavlenie, Dostoïevski"_s;
-    QTest::newRow("Spanish iotated") << Course::Language::Spanish << iotated << u"Yel, obyavleniye, Dostoyevski"_s;
-    QTest::newRow("words in capitals") << Course::Language::English << u"ЩИ и Щи"_s << u"SHCHI i Shchi"_s;
+    QTest::newRow("English iotated") << English << false << iotated << u"Yel, obyavleniye, Dostoyevskiy"_s;
+    QTest::newRow("German iotated") << German << false << iotated << u"Jel, objawlenije, Dostojewski"_s;
+    QTest::newRow("French iotated") << French << false << iotated << u"Iel, obiavlenie, Dostoïevski"_s;
+    QTest::newRow("Spanish iotated") << Spanish << false << iotated << u"Yel, obyavleniye, Dostoyevski"_s;
+    QTest::newRow("words in capitals") << English << false << u"ЩИ и Щи"_s << u"SHCHI i Shchi"_s;
     QTest::newRow("hyphen and Latin pass")
-        << Course::Language::Swedish << u"по-русски, SIM-карта"_s << u"po-russki, SIM-karta"_s;
-    QTest::newRow("outside the six") << 999 << u"щи"_s << u"shchi"_s;
+        << Swedish << false << u"по-русски, SIM-карта"_s << u"po-russki, SIM-karta"_s;
+    QTest::newRow("outside the six") << 999 << false << u"щи"_s << u"shchi"_s;
+    // The written form with the stressed vowel in bold.
+    QTest::newRow("marked vowel") << English << true << u"Спаси́бо!"_s << u"Spas<b>i</b>bo!"_s;
+    QTest::newRow("iotated vowel is one piece") << English << true << u"моя́"_s << u"mo<b>ya</b>"_s;
+    QTest::newRow("ё in a longer word") << English << true << u"ёлка"_s << u"<b>yo</b>lka"_s;
+    QTest::newRow("ё in one syllable") << English << true << u"ёж"_s << u"yozh"_s;
+    QTest::newRow("capital marked") << English << true << u"О́зеро"_s << u"<b>O</b>zero"_s;
+    QTest::newRow("text is escaped") << English << true << u"а́ва <b> & \"x\""_s
+                                     << u"<b>a</b>va &lt;b&gt; &amp; &quot;x&quot;"_s;
 }
 
 void TestTransliteration::writesEachConvention()
 {
     QFETCH(int, language);
+    QFETCH(bool, html);
     QFETCH(QString, russian);
     QFETCH(QString, written);
-    QCOMPARE(Transliteration::forLanguage(language).toPlainText(russian), written);
-}
-
-void TestTransliteration::stressedVowelIsBold_data()
-{
-    QTest::addColumn<QString>("marked");
-    QTest::addColumn<QString>("html");
-    QTest::newRow("marked vowel") << u"Спаси́бо!"_s << u"Spas<b>i</b>bo!"_s;
-    QTest::newRow("iotated vowel is one piece") << u"моя́"_s << u"mo<b>ya</b>"_s;
-    QTest::newRow("ё in a longer word") << u"ёлка"_s << u"<b>yo</b>lka"_s;
-    QTest::newRow("ё in one syllable") << u"ёж"_s << u"yozh"_s;
-    QTest::newRow("capital marked") << u"О́зеро"_s << u"<b>O</b>zero"_s;
-    QTest::newRow("text is escaped") << u"а́ва <b> & \"x\""_s << u"<b>a</b>va &lt;b&gt; &amp; &quot;x&quot;"_s;
-}
-
-void TestTransliteration::stressedVowelIsBold()
-{
-    QFETCH(QString, marked);
-    QFETCH(QString, html);
-    QCOMPARE(Transliteration::forLanguage(Course::Language::English).toHtml(marked), html);
+    const Transliteration &convention = Transliteration::forLanguage(language);
+    QCOMPARE(html ? convention.toHtml(russian) : convention.toPlainText(russian), written);
 }
 
 void TestTransliteration::everyTableIsCompleteAndNamesItsSource()
@@ -167,20 +159,51 @@ void TestTransliteration::choicesFromStoredText()
     QCOMPARE(again, choices);
 }
 
+void TestTransliteration::displayFollowsTheChoices_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("withTable");
+    QTest::addColumn<bool>("withRecord");
+    QTest::addColumn<bool>("marks");
+    QTest::addColumn<bool>("transliteration");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("line");
+    using namespace Course::Language;
+    // A word of two senses takes its stress from the record's own decision, and only there.
+    QTest::newRow("record decides") << u"Это замок."_s << true << true << true << false << English << u"Это за́мок."_s
+                                    << QString();
+    QTest::newRow("no record, no guess") << u"Это замок."_s << true << false << true << false << English
+                                         << u"Это замок."_s << QString();
+    QTest::newRow("no table") << u"Спасибо!"_s << false << false << true << false << English << u"Спасибо!"_s
+                              << QString();
+    QTest::newRow("marks off") << u"Спасибо!"_s << true << false << false << false << English << u"Спасибо!"_s
+                               << QString();
+    QTest::newRow("marked and written") << u"Спасибо!"_s << true << false << true << true << English << u"Спаси́бо!"_s
+                                        << u"Spas<b>i</b>bo!"_s;
+    // The bold comes from the table even while the marks are off.
+    QTest::newRow("written, marks off") << u"Это замок."_s << true << true << false << true << German << u"Это замок."_s
+                                        << u"Eto s<b>a</b>mok."_s;
+    QTest::newRow("blank") << u"  "_s << true << false << true << true << German << u"  "_s << QString();
+}
+
 void TestTransliteration::displayFollowsTheChoices()
 {
+    QFETCH(QString, text);
+    QFETCH(bool, withTable);
+    QFETCH(bool, withRecord);
+    QFETCH(bool, marks);
+    QFETCH(bool, transliteration);
+    QFETCH(int, language);
+    QFETCH(QString, shown);
+    QFETCH(QString, line);
     const Course::StressTable table = sampleTable();
-    const Course::CourseRecord record{Course::lessonPlace(34), u"Это замок."_s};
-    const LearningChoices defaults;
-    QCOMPARE(Course::displayRussian(u"Это замок."_s, &table, defaults, record), u"Это за́мок."_s);
-    QCOMPARE(Course::displayRussian(u"Это замок."_s, &table, defaults), u"Это замок."_s);
-    QCOMPARE(Course::displayRussian(u"Спасибо!"_s, nullptr, defaults), u"Спасибо!"_s);
-    QCOMPARE(Course::displayRussian(u"Спасибо!"_s, &table, {false, true}), u"Спасибо!"_s);
-    QCOMPARE(Course::transliterationLine(u"Спасибо!"_s, &table, defaults, Course::Language::English), QString());
-    // The bold comes from the table even while the marks are off.
-    QCOMPARE(Course::transliterationLine(u"Это замок."_s, &table, {false, true}, Course::Language::German, record),
-             u"Eto s<b>a</b>mok."_s);
-    QCOMPARE(Course::transliterationLine(u"  "_s, &table, {true, true}, Course::Language::German), QString());
+    const Course::StressTable *stress = withTable ? &table : nullptr;
+    const LearningChoices choices{marks, transliteration};
+    const Course::CourseRecord record =
+        withRecord ? Course::CourseRecord{Course::lessonPlace(34), u"Это замок."_s} : Course::CourseRecord{};
+    QCOMPARE(Course::displayRussian(text, stress, choices, record), shown);
+    QCOMPARE(Course::transliterationLine(text, stress, choices, language, record), line);
 }
 
 QTEST_GUILESS_MAIN(TestTransliteration)

@@ -3,7 +3,8 @@
 //
 // Feeds an arbitrary character file to its reader. Besides crashes and sanitizer reports
 // it checks what the renderer relies on: a size it can allocate, mouth parts that exist,
-// parents that come earlier, frames with a duration, and poses only for known parts.
+// parents that come earlier, frames with a duration, poses only for known parts, and a
+// definition within the reader's limits.
 #include "fuzzinput.h"
 
 #include <QGuiApplication>
@@ -53,8 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!parent.isEmpty() && !hasPart(*definition, parent, i))
             Fuzz::broken();
     }
+    namespace Limits = Platform::CharacterFileLimits;
+    if (partCount > Limits::kMaxParts || definition->animations.size() > Limits::kMaxAnimations)
+        Fuzz::broken();
+    qsizetype frames = 0;
     for (const Platform::CharacterAnimation &animation : definition->animations) {
-        if (animation.frames.isEmpty() || definition->animation(animation.name) != &animation)
+        frames += animation.frames.size();
+        if (frames > Limits::kMaxFrames || animation.frames.isEmpty()
+            || definition->animation(animation.name) != &animation)
             Fuzz::broken();
         for (const Platform::CharacterFrame &frame : animation.frames) {
             if (frame.durationMs < 1 || frame.durationMs > 10000)

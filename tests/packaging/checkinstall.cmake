@@ -13,7 +13,7 @@ foreach(path
         lib/veskora/Tamrelon/Tamrelon lib/veskora/Tamrelon/Kivrostep lib/veskora/Tamrelon/MSAgent
         lib/veskora/Tamrelon/spchcpl
         lib/veskora/plugins/agent.so lib/veskora/plugins/database.so lib/veskora/plugins/report.so
-        lib/veskora/plugins/help.so
+        lib/veskora/plugins/help.so lib/veskora/plugins/charts.so lib/veskora/plugins/sound.so
         share/applications/veskora.desktop share/applications/tamrelon.desktop
         share/icons/hicolor/scalable/apps/veskora.svg share/metainfo/org.veskora.Veskora.metainfo.xml
         share/man/man1/veskora.1.gz share/man/man1/tamrelon.1.gz

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/agent/characterfile.h"
@@ -24,6 +27,15 @@ mouth open shut
 frame 100 body.dy=2
 frame 50
 )";
+
+// kSmallFile with \a count copies of \a line (where "%1" is the copy's number) added at its end.
+QByteArray withLines(int count, const QString &line)
+{
+    QByteArray text = kSmallFile;
+    for (int i = 0; i < count; ++i)
+        text += line.arg(i).toUtf8() + '\n';
+    return text;
+}
 
 QString genieFile()
 {
@@ -68,6 +80,105 @@ private Q_SLOTS:
         QVERIFY(!result);
         QCOMPARE(result.error().code, ErrorCode::CharacterFileInvalid);
         QVERIFY2(result.error().detail.startsWith(u"line %1:"_s.arg(line)), qPrintable(result.error().detail));
+    }
+
+    void filesBeyondTheLimitsAreRefused_data()
+    {
+        namespace Limits = CharacterFileLimits;
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("parts") << withLines(Limits::kMaxParts, u"[part p%1]"_s)
+                               << u"more than %1 parts"_s.arg(Limits::kMaxParts);
+        QTest::newRow("animations") << withLines(Limits::kMaxAnimations, u"[animation a%1]\nframe 10"_s)
+                                    << u"more than %1 animations"_s.arg(Limits::kMaxAnimations);
+        QTest::newRow("frames") << withLines(Limits::kMaxFrames, u"frame 10"_s)
+                                << u"more than %1 frames"_s.arg(Limits::kMaxFrames);
+        QTest::newRow("properties of a frame")
+            << withLines(1, u"frame 10"_s + u" body.dx=1"_s.repeated(Limits::kMaxPropertiesPerFrame + 1))
+            << u"more than %1 properties"_s.arg(Limits::kMaxPropertiesPerFrame);
+        QTest::newRow("drawing") << withLines(
+            1, u"[part big]\n<!--"_s + u"x"_s.repeated(Limits::kMaxSvgSectionLength) + u"-->"_s)
+                                 << u"more than %1 bytes"_s.arg(Limits::kMaxSvgSectionLength);
+        QTest::newRow("name") << withLines(
+            1, u"[animation "_s + u"N"_s.repeated(Limits::kMaxNameLength + 1) + u"]\nframe 10"_s)
+                              << u"longer than %1 characters"_s.arg(Limits::kMaxNameLength);
+        QTest::newRow("every part from outside")
+            << QByteArray("format veskora-character 1\ncharacter X\nsize 9 9\n[part only]\n"
+                          "<image href=\"/dev/zero\" width=\"9\" height=\"9\"/>\n")
+            << u"no part draws from the file alone"_s;
+    }
+
+    // A file beyond the limits is refused where it is read, with the limit it broke.
+    void filesBeyondTheLimitsAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, reason);
+        const auto result = parseCharacterFile(text);
+        QVERIFY(!result);
+        QCOMPARE(result.error().code, ErrorCode::CharacterFileInvalid);
+        QVERIFY2(result.error().detail.contains(reason), qPrintable(result.error().detail));
+    }
+
+    void drawingsFromOutsideAreLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("defs");
+        QTest::addColumn<QByteArray>("badge");
+        QTest::addColumn<QString>("refused");
+        // The renderer reads pictures from xlink:href: files by absolute path, or relative
+        // to the working folder.
+        const QByteArray image = "<image x=\"0\" y=\"0\" width=\"20\" height=\"20\" "
+                                 "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xlink:href=\"%1\"/>";
+        QTest::newRow("absolute path") << QByteArray() << QByteArray(image).replace("%1", "@/red.png")
+                                       << u"part badge"_s;
+        QTest::newRow("relative to the working folder")
+            << QByteArray() << QByteArray(image).replace("%1", "red.png") << u"part badge"_s;
+        QTest::newRow("shared definitions")
+            << QByteArray(image).replace("%1", "@/red.png").replace("<image", "<image id=\"pic\"")
+            << QByteArray("<use xmlns:xlink=\"http://www.w3.org/1999/xlink\" xlink:href=\"#pic\"/>") << u"[defs]"_s;
+    }
+
+    // Only the drawing that refers outside the file is left out (and reported); the rest of
+    // the figure is drawn, and nothing of the outside picture.
+    void drawingsFromOutsideAreLeftOut()
+    {
+        QFETCH(QByteArray, defs);
+        QFETCH(QByteArray, badge);
+        QFETCH(QString, refused);
+        QTemporaryDir dir;
+        QImage red(20, 20, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(dir.filePath(u"red.png"_s)));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QByteArray text = kSmallFile;
+        text.replace("[part body", "[defs]\n" + defs + "\n[part body");
+        text.replace("[animation", "[part badge]\n" + badge + "\n[animation");
+        text.replace("@", QFile::encodeName(dir.path()));
+        const auto result = parseCharacterFile(text);
+        const QImage rest = result ? CharacterRenderer(*result).render(nullptr, false) : QImage();
+        QDir::setCurrent(previous);
+        QVERIFY2(result, qPrintable(result ? QString() : result.error().detail));
+        QCOMPARE(rest.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(rest.pixelColor(10, 5), QColor(Qt::blue));
+        QCOMPARE(result->refusedDrawings.size(), 1);
+        QVERIFY2(result->refusedDrawings.first().startsWith(refused), qPrintable(result->refusedDrawings.first()));
+    }
+
+    void loadingReadsOnlyARegularFileOfBoundedSize()
+    {
+        QTemporaryDir dir;
+        const QString device = dir.filePath(u"device.acs"_s);
+        QVERIFY(QFile::link(u"/dev/zero"_s, device));
+        const QString large = dir.filePath(u"large.acs"_s);
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kSmallFile + QByteArray(CharacterFileLimits::kMaxFileBytes, '#'));
+        file.close();
+        for (const QString &path : {device, large}) {
+            const auto result = loadCharacterFile(path);
+            QVERIFY(!result);
+            QCOMPARE(result.error().code, ErrorCode::CharacterFileInvalid);
+        }
     }
 
     void missingFileIsFileNotFound()
@@ -131,6 +242,7 @@ private Q_SLOTS:
     {
         const auto genie = loadCharacterFile(genieFile());
         QVERIFY(genie);
+        QCOMPARE(genie->refusedDrawings, QStringList());
         const CharacterRenderer renderer(*genie);
         QVERIFY(renderer.render(nullptr, true) != renderer.render(nullptr, false));
     }

@@ -371,6 +371,68 @@ private Q_SLOTS:
                               u"Play Nope"_s, uR"(Speak \spd=80\\pit=74\Привет)"_s, u"Listen 0"_s, QString()}));
     }
 
+    void overlongSpeechIsCutAndTraced_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cut");
+        const QString rate = uR"(\spd=150\)"_s;
+        QTest::newRow("words") << rate + u"слово "_s.repeated(20000) << true;
+        // Without a blank the cut falls at the limit, never between the halves of a character.
+        QTest::newRow("one long word") << rate + u"😀"_s.repeated(kMaxSpeechLength) << true;
+        QTest::newRow("at the limit") << rate + u"д"_s.repeated(kMaxSpeechLength - rate.size()) << false;
+    }
+
+    // One request never carries more than the limit to the synthesiser: its beginning is
+    // spoken, and the trace says what was cut.
+    void overlongSpeechIsCutAndTraced()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, cut);
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(u"trace.txt"_s);
+        ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
+        auto service = makeService(std::make_unique<NullSpeechEngine>());
+        Lesson lesson(*service);
+        QSignalSpy started(service.get(), &GenieCharacterService::requestStarted);
+        QVERIFY(lesson.character->speak(text).ok());
+        QTRY_COMPARE(started.count(), 1);
+        const QString spoken = started.at(0).at(1).toString().mid(6); // after "Speak "
+        QVERIFY(text.startsWith(spoken));
+        QVERIFY(spoken.size() <= kMaxSpeechLength);
+        QVERIFY(spoken.size() > kMaxSpeechLength - 10);
+        QVERIFY(!spoken.back().isHighSurrogate());
+        if (text.contains(u' '))
+            QVERIFY(text.at(spoken.size()).isSpace());
+        QFile file(tracePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QVERIFY(lines.contains(u"Speak "_s + spoken));
+        const QString note = u"SpeakCut %1 of %2 characters"_s.arg(spoken.size()).arg(text.size());
+        QCOMPARE(lines.contains(note), cut);
+    }
+
+    // A part that draws from outside the character file is left out and traced; the
+    // character is loaded all the same.
+    void refusedDrawingIsTraced()
+    {
+        QTemporaryDir dir;
+        const QString tracePath = dir.filePath(u"trace.txt"_s);
+        ScopedEnv trace("VESKORA_AGENT_TRACE", tracePath);
+        const QString characterPath = dir.filePath(u"Odd.acs"_s);
+        QFile character(characterPath);
+        QVERIFY(character.open(QIODevice::WriteOnly));
+        character.write("format veskora-character 1\ncharacter Odd\nsize 9 9\n[part body]\n<rect width=\"9\" "
+                        "height=\"9\"/>\n[part hat]\n<image xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                        "xlink:href=\"/etc/passwd\"/>\n");
+        character.close();
+        auto service = makeService();
+        QVERIFY(service->load(kGenie, characterPath).ok());
+        QFile file(tracePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QCOMPARE(lines.filter(u"DrawingRefused "_s + characterPath + u" part hat: "_s).size(), 1);
+    }
+
     void popupCommandReachesTheControlThatAddedIt()
     {
         auto service = makeService();

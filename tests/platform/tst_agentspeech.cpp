@@ -145,6 +145,25 @@ private Q_SLOTS:
         QCOMPARE(SpeechTiming::audibleSpan(samples({{50, 3}})), (std::pair<qsizetype, qsizetype>(0, 0)));
     }
 
+    void paddingSlowsSpeechToTheRateOnly()
+    {
+        // Three words sounding over 6400 samples: about 620 words per minute.
+        const QByteArray pcm = samples({{2000, 5000}, {200, 10}, {2000, -4000}, {200, 5}, {2000, 3000}});
+        QList<qint64> starts{0, 100, 200};
+        const QByteArray padded = SpeechTiming::padToRate(pcm, starts, 6400, 100, 22050);
+        // Three words at 100 per minute last 1.8 s, the sound included.
+        QVERIFY2(std::abs(padded.size() / 2 - 39690) <= 2, qPrintable(QString::number(padded.size() / 2)));
+        QCOMPARE(loudSamples(padded), loudSamples(pcm));
+        QCOMPARE(starts.first(), 0);
+        QVERIFY2(starts.at(1) > 700 && starts.at(2) > starts.at(1) + 700, qPrintable(QString::number(starts.at(2))));
+        // Speech already as slow as asked, or a single word, stays as it is.
+        QList<qint64> unchanged{0, 100, 200};
+        QCOMPARE(SpeechTiming::padToRate(pcm, unchanged, 6400, 700, 22050), pcm);
+        QCOMPARE(unchanged, (QList<qint64>{0, 100, 200}));
+        QList<qint64> single{0};
+        QCOMPARE(SpeechTiming::padToRate(pcm, single, 6400, 50, 22050), pcm);
+    }
+
     void slowRatesUseTheSynthesisersMinimum()
     {
         // Anything at or below what the slowest setting sounds like must not ask for less.
@@ -182,24 +201,47 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("tempo");
         QTest::addColumn<double>("pitch");
-        QTest::newRow("faster") << 1.3 << 1.0;
-        QTest::newRow("slower") << 0.7 << 1.0;
-        QTest::newRow("higher") << 1.0 << 1.12;
-        QTest::newRow("lower") << 1.0 << 0.9;
+        QTest::addColumn<int>("inputRate");
+        QTest::newRow("faster") << 1.3 << 1.0 << 22050;
+        QTest::newRow("slower") << 0.7 << 1.0 << 22050;
+        QTest::newRow("higher") << 1.0 << 1.12 << 22050;
+        QTest::newRow("lower") << 1.0 << 0.9 << 22050;
+        QTest::newRow("only the sample rate") << 1.0 << 1.0 << 16000;
+        QTest::newRow("faster, lower, at another rate") << 1.2 << 0.9 << 16000;
+        QTest::newRow("slower, higher, at another rate") << 0.8 << 1.12 << 16000;
     }
 
     void tempoAndPitchChangeOneWithoutTheOther()
     {
         QFETCH(double, tempo);
         QFETCH(double, pitch);
+        QFETCH(int, inputRate);
         constexpr int rate = 22050;
-        const QByteArray tone = sine(150, 1.0, rate, 12000);
-        const QByteArray changed =
-            pitch == 1 ? SpeechStretch::changeTempo(tone, tempo, rate) : SpeechStretch::shiftPitch(tone, pitch, rate);
+        const QByteArray tone = sine(150, 1.0, inputRate, 12000);
+        const QByteArray changed = inputRate != rate ? SpeechStretch::reshape(tone, inputRate, rate, tempo, pitch)
+            : pitch == 1                             ? SpeechStretch::changeTempo(tone, tempo, rate)
+                                                     : SpeechStretch::shiftPitch(tone, pitch, rate);
         const double seconds = changed.size() / 2.0 / rate;
         QVERIFY2(std::abs(seconds - 1.0 / tempo) < 0.01, qPrintable(u"lasts %1 s"_s.arg(seconds)));
-        const double hertz = medianPitch(changed, rate);
+        // A pure tone: its frequency from its swings between clearly positive and clearly
+        // negative (ripples where frames were joined do not count), its level from its power.
+        int crossings = 0;
+        bool positive = true;
+        double power = 0;
+        const qsizetype samples = changed.size() / 2;
+        for (qsizetype i = 0; i < samples; ++i) {
+            const qint16 sample = qFromLittleEndian<qint16>(changed.constData() + i * 2);
+            if ((positive && sample < -4000) || (!positive && sample > 4000)) {
+                positive = !positive;
+                ++crossings;
+            }
+            power += double(sample) * sample;
+        }
+        const double hertz = crossings / 2.0 / seconds;
         QVERIFY2(std::abs(hertz - 150 * pitch) <= 150 * pitch * 0.03, qPrintable(u"%1 Hz"_s.arg(hertz)));
+        // The voice stays as loud as it was.
+        const double level = std::sqrt(power / double(samples));
+        QVERIFY2(std::abs(level - 12000 / std::sqrt(2.0)) <= 12000 * 0.05, qPrintable(u"level %1"_s.arg(level)));
     }
 
     void speechIsConvertedForTheDevice_data()

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 // Which engine speaks: the learner's choice, Festival loading in the background or missing,
 // and the trace lines that say so.
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "platform/agent/festivalvoice.h"
@@ -156,6 +158,30 @@ private Q_SLOTS:
         }
         QVERIFY(madeOn != std::this_thread::get_id());
         QCOMPARE(destroyedOn, madeOn);
+    }
+
+    void closingDoesNotWaitForTheLoading()
+    {
+        // Festival's loading cannot be cut short; the program must still close at once.
+        auto gate = std::make_shared<Gate>();
+        auto festival = std::make_shared<FestivalVoice>([gate](QString *) {
+            gate->wait();
+            return std::make_unique<TaggedEngine>(TaggedEngine::kFestival);
+        });
+        std::thread loadingEnds([gate] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            gate->release();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        {
+            Choice choice(std::move(festival));
+            choice.voices.choose(RussianVoice::Festival);
+            QCOMPARE(choice.speaker(), TaggedEngine::kEspeak);
+        }
+        const qint64 closing = clock.elapsed();
+        loadingEnds.join();
+        QVERIFY2(closing < 1000, qPrintable(u"closing took %1 ms"_s.arg(closing)));
     }
 };
 

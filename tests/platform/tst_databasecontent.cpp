@@ -161,6 +161,9 @@ private Q_SLOTS:
         QTest::newRow("not UTF-8") << QByteArray(kGoodRecord).replace("Hallo", "H\xe4llo")
                                    << "lesson02.txt:1: the file is not valid UTF-8";
         QTest::newRow("only comments") << QByteArray("# nothing yet\n") << "lesson02.txt:1: the lesson has no records";
+        QTest::newRow("field beyond the program's limit")
+            << kGoodRecord + "\n" + QByteArray(kGoodRecord).replace("Hi!", QByteArray(kMaxFieldLength + 1, 'i'))
+            << QStringLiteral("lesson02.txt:14: record 2, field 'en' holds %1 characters").arg(kMaxFieldLength + 1);
         QTest::newRow("error in the second record")
             << kGoodRecord + "\n" + QByteArray(kGoodRecord).replace("voc: привет", "voc: ")
             << "lesson02.txt:13: field 'voc' is empty";
@@ -189,6 +192,10 @@ private Q_SLOTS:
                                        << "words.tsv:2: expected 7 tab-separated cells, found 3";
         QTest::newRow("Russian outside Windows-1251") << kDictionaryHeader + "# c\na\tb\tc\td\te\tf\tдоә\n"
                                                       << "words.tsv:3: character U+04D9";
+        QTest::newRow("field beyond the program's limit")
+            << kDictionaryHeader + "a\tb\tc\td\te\tf\tдом\n" + QByteArray(kMaxFieldLength + 1, 'x')
+                + "\tb\tc\td\te\tf\tдом\n"
+            << QStringLiteral("words.tsv:3: entry 2, field 'English' holds %1 characters").arg(kMaxFieldLength + 1);
     }
 
     void faultyDictionaries()

@@ -4,6 +4,8 @@
 // The adapter modules as the course program loads them. This program links only the light
 // platform library and exports it, as the course program does, so a module that needs a
 // symbol the program does not export fails here.
+#include <cmath>
+
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -11,10 +13,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QtEndian>
 
+#include "platform/audio/soundmodule.h"
 #include "platform/modules/adaptermodules.h"
 #include "platform/modules/deferredadapters.h"
 #include "platform/modules/deferredcharacterservice.h"
+#include "platform/modules/deferredsound.h"
 
 using namespace Platform;
 using namespace Qt::StringLiterals;
@@ -130,7 +135,65 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(progress.path()));
     }
 
+    void theSoundModuleServesThroughTheDeferredRecorderAndPlayer()
+    {
+        QVERIFY(!isMapped("libaubio"));
+        const SoundModule *sound =
+            loadSoundModule(AdapterModules::folderBeside(qEnvironmentVariable("VESKORA_APP_DIR")) + u"/sound.so"_s);
+        QVERIFY(sound);
+        QVERIFY(isMapped("libaubio"));
+        useSoundModule(sound);
+
+        // Half a second at 200 Hz is followed at 200 Hz.
+        const RecordedSound tone{sine(200, 500), 16000};
+        const PitchTrack track = soundModule()->trackPitch(tone.pcm, tone.sampleRate);
+        QVERIFY(track.hz.size() > 30);
+        QVERIFY2(std::abs(track.hz.at(track.hz.size() / 2) - 200) < 5,
+                 qPrintable(QString::number(track.hz.at(track.hz.size() / 2))));
+
+        // No sound server answers: the real recorder and player say so through the deferred ones.
+        DeferredSoundRecorder recorder;
+        QSignalSpy failed(&recorder, &SoundRecorder::failed);
+        if (recorder.availability()) {
+            QVERIFY(!recorder.start());
+            QCOMPARE(failed.size(), 1);
+        }
+        QVERIFY(!recorder.isRecording());
+        DeferredSoundPlayer player;
+        QVERIFY(!player.play(tone));
+        QVERIFY(!player.isPlaying());
+        useSoundModule(nullptr);
+    }
+
+    void withoutTheSoundModuleNothingIsRecordedOrPlayed()
+    {
+        // None is beside the test program.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^cannot load "_s));
+        QVERIFY(!soundModule());
+        DeferredSoundRecorder recorder;
+        QSignalSpy failed(&recorder, &SoundRecorder::failed);
+        QCOMPARE(recorder.availability(), SoundRecorder::InputProblem::NoDevice);
+        QVERIFY(!recorder.start());
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().first().value<SoundRecorder::InputProblem>(), SoundRecorder::InputProblem::NoDevice);
+        recorder.stop();
+        recorder.cancel();
+        QVERIFY(!recorder.isRecording());
+        DeferredSoundPlayer player;
+        QVERIFY(!player.play({sine(200, 100), 16000}));
+        player.stop();
+        QVERIFY(!player.isPlaying());
+    }
+
 private:
+    static QByteArray sine(double hz, int ms)
+    {
+        QByteArray pcm(16 * ms * 2, Qt::Uninitialized);
+        for (int i = 0; i < 16 * ms; ++i)
+            qToLittleEndian(qint16(8000 * std::sin(2 * M_PI * hz * i / 16000)), pcm.data() + 2 * i);
+        return pcm;
+    }
+
     static bool isMapped(const char *file)
     {
         QFile maps(u"/proc/self/maps"_s);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,6 +11,7 @@
 #include "course/programstate.h"
 #include "fakecharacterservice.h"
 #include "inmemorysettingsstore.h"
+#include "platform/audio/soundmodule.h"
 #include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/progress/sqliteprogressstore.h"
 #include "practice/coursereader.h"
@@ -70,6 +73,7 @@ struct PracticeTestBed {
         services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
         services.clock = [this] { return now; };
         services.seed = 11;
+        Platform::useSoundModule(&Platform::qtSoundModule());
     }
 
     QDate today() const { return services.today(); }
@@ -111,6 +115,32 @@ struct PracticeTestBed {
     void present(QWidget *, const QString &title, const QString &text)
     {
         messages << title + QStringLiteral(": ") + text;
+    }
+    /// A window's message box that keeps each message in \c messages instead.
+    Practice::MessagePresenter presenter()
+    {
+        return [this](QWidget *parent, const QString &title, const QString &text) { present(parent, title, text); };
+    }
+
+    /// Replaces the progress file with \a bytes, which are no progress database.
+    void spoilProgressFile(const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(progress.path()).absolutePath());
+        QFile garbage(progress.path());
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write(bytes);
+    }
+
+    /// Makes the progress file one that a newer version of the program wrote: its schema
+    /// version (the database header's user version) beyond this program's.
+    void makeProgressFileNewer()
+    {
+        {
+            Platform::SqliteProgressStore store(progress.path());
+            QVERIFY(store.open());
+        }
+        QFile file(progress.path());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(63) && file.putChar(char(9)));
     }
 
     QTemporaryDir dir;

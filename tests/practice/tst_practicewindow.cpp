@@ -11,14 +11,20 @@
 
 #include "course/answercheck.h"
 #include "course/learningchoices.h"
+#include "course/recordingname.h"
 #include "course/settingskeys.h"
 #include "course/stressmarks.h"
 #include "course/stresstable.h"
+#include "fakesoundrecorder.h"
+#include "platform/audio/recordingstore.h"
 #include "practice/exercisepanels.h"
 #include "practice/itemkinds.h"
 #include "practice/itemview.h"
+#include "practice/pitchpicture.h"
 #include "practice/practicetexts.h"
 #include "practice/practicewindow.h"
+#include "practice/speakingpanel.h"
+#include "practice/speakingservices.h"
 #include "practicetestbed.h"
 
 using namespace Qt::StringLiterals;
@@ -59,6 +65,7 @@ void answerByKeyboard(Practice::PracticeWindow &window, bool right)
         QTest::keyClick(focused(), Qt::Key_Return);
         break;
     case Exercise::Recall:
+    case Exercise::ListenRepeat:
         QTest::keyClick(focused(), Qt::Key_Space);
         QTest::keyClick(focused(), right ? Qt::Key_3 : Qt::Key_1);
         break;
@@ -94,6 +101,8 @@ private Q_SLOTS:
     void progressFileProblemsAreTold();
     void nothingToPractise();
     void everyExerciseHasAKindWithItsTexts();
+    void learnersRecordThemselvesWhereTheyCan_data();
+    void learnersRecordThemselvesWhereTheyCan();
 };
 
 void TestPracticeWindow::controlsAreNamedForScreenReaders_data()
@@ -333,7 +342,7 @@ void TestPracticeWindow::answerThatCannotBeSavedEndsThePractice()
 {
     PracticeTestBed bed;
     Practice::PracticeWindow window(bed.services);
-    window.setMessagePresenter([&bed](QWidget *w, const QString &t, const QString &m) { bed.present(w, t, m); });
+    window.setMessagePresenter(bed.presenter());
     window.show();
     QVERIFY(window.startLesson(5));
     bed.progress.failRecording = true;
@@ -349,14 +358,9 @@ void TestPracticeWindow::progressFileProblemsAreTold()
 {
     PracticeTestBed bed;
     bed.state.interfaceLanguage = Course::Language::Swedish;
-    QDir().mkpath(QFileInfo(bed.progress.path()).absolutePath());
-    {
-        QFile garbage(bed.progress.path());
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write(QByteArray(3000, '\x7f'));
-    }
+    bed.spoilProgressFile(QByteArray(3000, '\x7f'));
     Practice::PracticeWindow window(bed.services);
-    window.setMessagePresenter([&bed](QWidget *w, const QString &t, const QString &m) { bed.present(w, t, m); });
+    window.setMessagePresenter(bed.presenter());
     QVERIFY(window.startLesson(5));
     QCOMPARE(bed.messages.size(), 1);
     QVERIFY2(bed.messages.first().startsWith(u"Övning: Dina övningsresultat kunde inte läsas."_s),
@@ -365,15 +369,9 @@ void TestPracticeWindow::progressFileProblemsAreTold()
     QVERIFY(!window.session().finished());
 
     PracticeTestBed newer;
-    {
-        Platform::SqliteProgressStore store(newer.progress.path());
-        QVERIFY(store.open());
-    }
-    QFile file(newer.progress.path());
-    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(63) && file.putChar(char(9)));
-    file.close();
+    newer.makeProgressFileNewer();
     Practice::PracticeWindow refused(newer.services);
-    refused.setMessagePresenter([&newer](QWidget *w, const QString &t, const QString &m) { newer.present(w, t, m); });
+    refused.setMessagePresenter(newer.presenter());
     QVERIFY(!refused.startDue());
     QCOMPARE(newer.messages.size(), 1);
     QVERIFY(newer.messages.first().contains(u"newer version"_s));
@@ -407,6 +405,78 @@ void TestPracticeWindow::everyExerciseHasAKindWithItsTexts()
     Practice::PracticeWindow window(bed.services);
     const auto views = window.controls().stack->findChildren<Practice::ItemView *>(Qt::FindDirectChildrenOnly);
     QCOMPARE(views.size(), window.controls().stack->count());
+}
+
+void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan_data()
+{
+    QTest::addColumn<bool>("hasInput");
+    QTest::newRow("with a microphone") << true;
+    QTest::newRow("without one") << false;
+}
+
+void TestPracticeWindow::learnersRecordThemselvesWhereTheyCan()
+{
+    QFETCH(bool, hasInput);
+    PracticeTestBed bed;
+    TestSupport::FakeSoundRecorder recorder;
+    TestSupport::FakeSoundPlayer player;
+    if (!hasInput)
+        recorder.problem = Platform::SoundRecorder::InputProblem::NoDevice;
+    recorder.nextTake = {QByteArray(16000, '\1'), 16000};
+    Platform::RecordingStore recordings(bed.dir.filePath(u"recordings"_s));
+    const Practice::SpeakingServices speaking{&recorder, &player, &recordings, {}, {}};
+    bed.services.speaking = &speaking;
+    bed.characters.speech.pcm = QByteArray(8000, '\2');
+    bed.characters.speech.sampleRate = 16000;
+    bed.makeEverythingDue();
+    Practice::PracticeWindow window(bed.services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.startDue());
+    Practice::SpeakingPanel *panel = window.controls().speaking;
+    QVERIFY(panel);
+    QSet<Exercise> kinds;
+    while (!window.session().finished()) {
+        const Course::SessionEntry entry = window.session().current();
+        kinds.insert(entry.exercise);
+        const QString name = Course::recordingName(entry.item.key.lesson, entry.item.key.record);
+        // Listen and repeat shows the panel at once; recall once revealed; nothing else.
+        QCOMPARE(panel->isVisible(), entry.exercise == Exercise::ListenRepeat);
+        if (entry.exercise == Exercise::Recall) {
+            QTest::keyClick(focused(), Qt::Key_Space);
+            QVERIFY(panel->isVisible());
+        }
+        if (panel->isVisible()) {
+            QVERIFY(bed.characters.requests.last().startsWith(u"Synthesize "_s));
+            QVERIFY(bed.characters.requests.last().endsWith(entry.item.spoken));
+            // The genie's speech comes in the background; the phrase to repeat stays unread.
+            QTRY_VERIFY(panel->findChild<QPushButton *>(u"cmdHearGenie"_s)->isEnabled());
+            QCOMPARE(panel->picture()->syllablesShown(), entry.exercise == Exercise::Recall);
+            // The window has grown to give the melodies the height they need.
+            QTRY_VERIFY(panel->picture()->height() >= panel->picture()->sizeHint().height());
+            QCOMPARE(panel->inputProblem().has_value(), !hasInput);
+            // R held down records; letting go ends the take, which is kept and played after the genie.
+            QTest::keyPress(&window, Qt::Key_R);
+            QCOMPARE(recorder.isRecording(), hasInput);
+            QTest::keyRelease(&window, Qt::Key_R);
+            QVERIFY(!recorder.isRecording());
+            QCOMPARE(recordings.load(name).has_value(), hasInput);
+            if (hasInput)
+                QCOMPARE(player.played.last().pcm, bed.characters.speech.pcm);
+        }
+        const int before = window.session().position();
+        if (entry.exercise == Exercise::ListenRepeat) {
+            // Revealing shows the phrase under the melody and keeps the take.
+            QTest::keyClick(focused(), Qt::Key_Space);
+            QVERIFY(panel->picture()->syllablesShown());
+            QCOMPARE(panel->take().has_value(), hasInput);
+        }
+        answerByKeyboard(window, true);
+        QCOMPARE(window.session().position(), before + 1);
+    }
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(kinds.contains(Exercise::ListenRepeat), hasInput);
+    QVERIFY(kinds.contains(Exercise::Recall));
 }
 
 QTEST_MAIN(TestPracticeWindow)

@@ -94,28 +94,17 @@ void TestProgressWindow::swedishCaptionsAndNoHistory()
 void TestProgressWindow::progressFileProblemsAreTold()
 {
     PracticeTestBed bed;
-    QDir().mkpath(QFileInfo(bed.progress.path()).absolutePath());
-    {
-        QFile garbage(bed.progress.path());
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write("not a database");
-    }
+    bed.spoilProgressFile("not a database");
     Practice::ProgressWindow window(bed.services);
-    window.setMessagePresenter([&bed](QWidget *w, const QString &t, const QString &m) { bed.present(w, t, m); });
+    window.setMessagePresenter(bed.presenter());
     QVERIFY(window.load());
     QCOMPARE(bed.messages.size(), 1);
     QVERIFY(bed.messages.first().contains(u"could not be read"_s));
 
     PracticeTestBed newer;
-    {
-        Platform::SqliteProgressStore store(newer.progress.path());
-        QVERIFY(store.open());
-    }
-    QFile file(newer.progress.path());
-    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(63) && file.putChar(char(9)));
-    file.close();
+    newer.makeProgressFileNewer();
     Practice::ProgressWindow refused(newer.services);
-    refused.setMessagePresenter([&newer](QWidget *w, const QString &t, const QString &m) { newer.present(w, t, m); });
+    refused.setMessagePresenter(newer.presenter());
     QVERIFY(!refused.load());
     QCOMPARE(newer.messages.size(), 1);
 }

@@ -11,17 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "course/programstate.h"
-#include "fakeprocesslauncher.h"
-#include "inmemorysettingsstore.h"
 #include "platform/ui/twips.h"
-#include "shell/frmmain.h"
-#include "shell/services.h"
 #include "shell/startdialog.h"
+#include "shelltestbed.h"
 
 using Course::LessonWindowKind;
-using TestSupport::FakeProcessLauncher;
-using TestSupport::InMemorySettingsStore;
 
 Q_DECLARE_METATYPE(Course::LessonWindowKind)
 
@@ -29,16 +23,14 @@ class TestFrmMain : public QObject {
     Q_OBJECT
 
 private:
-    Course::ProgramState m_state;
-    InMemorySettingsStore m_settings;
-    FakeProcessLauncher m_launcher;
-    Shell::Services m_services;
+    // The main window on its own, without the start-up sequence and the window director.
+    std::unique_ptr<ShellTestBed> m_bed;
     std::unique_ptr<Shell::FrmMain> m_main;
 
     Shell::FrmMain &loadMain(quint32 lcid = 0x0409)
     {
-        m_services.strings = Resources::StringTable::menuStrings().forLocale(lcid);
-        m_main = std::make_unique<Shell::FrmMain>(m_services);
+        m_bed->services.strings = Resources::StringTable::menuStrings().forLocale(lcid);
+        m_main = std::make_unique<Shell::FrmMain>(m_bed->services);
         m_main->load();
         m_main->show();
         if (!QTest::qWaitForWindowExposed(m_main.get()))
@@ -60,16 +52,14 @@ private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<Course::LessonWindowKind>(); }
     void init()
     {
-        m_state = {};
-        m_settings = {};
-        m_launcher = {};
-        m_services = {};
-        m_services.state = &m_state;
-        m_services.settings = &m_settings;
-        m_services.launcher = &m_launcher;
-        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
+        m_bed = std::make_unique<ShellTestBed>();
+        m_bed->markComponentsInstalled();
     }
-    void cleanup() { m_main.reset(); }
+    void cleanup()
+    {
+        m_main.reset();
+        m_bed.reset();
+    }
 
     void childWindowsFitTheClientAreaOrScroll()
     {
@@ -95,13 +85,13 @@ private Q_SLOTS:
     void firstStartIsEnglishAndWritesNothing()
     {
         Shell::FrmMain &main = loadMain();
-        QCOMPARE(m_state.interfaceLanguage, std::optional<int>(110));
-        QVERIFY(m_settings.saves().isEmpty());
+        QCOMPARE(m_bed->state.interfaceLanguage, std::optional<int>(110));
+        QVERIFY(m_bed->settings.saves().isEmpty());
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Begin the recent lesson. "));
         QVERIFY(main.entry(QStringLiteral("printer"))->isEnabled());
         for (const char *name : {"english", "swedish", "finnish", "germany", "france", "spain"})
             QVERIFY(main.entry(QString::fromLatin1(name))->isEnabled());
-        QCOMPARE(m_state.currentLesson, 0);
+        QCOMPARE(m_bed->state.currentLesson, 0);
         QVERIFY(start()->isVisible());
         QCOMPARE(control<QLabel>("Label2")->text(),
                  QStringLiteral("Welcome to Russian for tourists with Genie. Select your lesson from &File above. "));
@@ -110,19 +100,19 @@ private Q_SLOTS:
 
     void savedGermanPressesItsFlagAndIsWrittenAgain()
     {
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
         loadMain();
-        QCOMPARE(m_state.interfaceLanguage, std::optional<int>(140));
-        QCOMPARE(m_settings.saves(), QStringList{QStringLiteral("Language=140")});
+        QCOMPARE(m_bed->state.interfaceLanguage, std::optional<int>(140));
+        QCOMPARE(m_bed->settings.saves(), QStringList{QStringLiteral("Language=140")});
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Fangen Sie neue Lektion an."));
     }
 
     void savedLanguageOutsideTheSix()
     {
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("999"));
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("999"));
         loadMain();
-        QVERIFY(!m_state.interfaceLanguage.has_value());
-        QVERIFY(m_settings.saves().isEmpty());
+        QVERIFY(!m_bed->state.interfaceLanguage.has_value());
+        QVERIFY(m_bed->settings.saves().isEmpty());
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Begin the recent lesson. "));
     }
 
@@ -130,12 +120,12 @@ private Q_SLOTS:
     {
         loadMain();
         QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-        QCOMPARE(m_state.interfaceLanguage, std::optional<int>(130));
-        QCOMPARE(m_settings.value(QStringLiteral("Language")), QStringLiteral("130"));
+        QCOMPARE(m_bed->state.interfaceLanguage, std::optional<int>(130));
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Language")), QStringLiteral("130"));
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Starttaa viimekertainen oppitunti"));
         QTest::mouseClick(control<QLabel>("Label5"), Qt::LeftButton);
-        QCOMPARE(m_state.interfaceLanguage, std::optional<int>(150));
-        QCOMPARE(m_settings.value(QStringLiteral("Language")), QStringLiteral("150"));
+        QCOMPARE(m_bed->state.interfaceLanguage, std::optional<int>(150));
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Language")), QStringLiteral("150"));
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Commencer la leçon récente."));
     }
 
@@ -164,19 +154,19 @@ private Q_SLOTS:
         QFETCH(int, lesson);
         QFETCH(LessonWindowKind, kind);
         if (present)
-            m_settings.preset(QStringLiteral("Lesson"), saved);
+            m_bed->settings.preset(QStringLiteral("Lesson"), saved);
         Shell::FrmMain &main = loadMain();
         QSignalSpy requests(&main, &Shell::FrmMain::lessonWindowRequested);
         QTest::mouseClick(control<QPushButton>("cmdRecent"), Qt::LeftButton);
         QCOMPARE(requests.size(), 1);
         QCOMPARE(kindOf(requests), kind);
-        QCOMPARE(m_state.currentLesson, lesson);
-        QCOMPARE(m_state.selectedLesson, QString::number(lesson));
+        QCOMPARE(m_bed->state.currentLesson, lesson);
+        QCOMPARE(m_bed->state.selectedLesson, QString::number(lesson));
     }
 
     void recentLessonInSwedishDisablesTheOtherRows()
     {
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("120"));
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("120"));
         Shell::FrmMain &main = loadMain();
         QTest::mouseClick(control<QPushButton>("cmdRecent"), Qt::LeftButton);
         for (int i = 1; i <= 6; ++i) {
@@ -190,13 +180,13 @@ private Q_SLOTS:
 
     void lessonTwelveFromTheMenu()
     {
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("150"));
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("150"));
         Shell::FrmMain &main = loadMain();
         QSignalSpy requests(&main, &Shell::FrmMain::lessonWindowRequested);
         main.entry(QStringLiteral("twelve"))->trigger();
         QCOMPARE(requests.size(), 1);
         QCOMPARE(kindOf(requests), LessonWindowKind::Third);
-        QCOMPARE(m_state.currentLesson, 12);
+        QCOMPARE(m_bed->state.currentLesson, 12);
         for (const char *name : {"english", "swedish", "finnish", "germany", "france", "spain"})
             QVERIFY(!main.entry(QString::fromLatin1(name))->isEnabled());
         for (int i = 1; i <= 6; ++i) {
@@ -228,15 +218,15 @@ private Q_SLOTS:
         QSignalSpy requests(&main, &Shell::FrmMain::lessonWindowRequested);
         main.entry(entry)->trigger();
         QCOMPARE(kindOf(requests), kind);
-        QCOMPARE(m_state.currentLesson, lesson);
+        QCOMPARE(m_bed->state.currentLesson, lesson);
     }
 
     void languageEntryBeforeALessonChangesTheLanguageOnly()
     {
         Shell::FrmMain &main = loadMain();
         main.entry(QStringLiteral("germany"))->trigger();
-        QCOMPARE(m_state.interfaceLanguage, std::optional<int>(140));
-        QVERIFY(m_settings.saves().isEmpty());
+        QCOMPARE(m_bed->state.interfaceLanguage, std::optional<int>(140));
+        QVERIFY(m_bed->settings.saves().isEmpty());
         QCOMPARE(control<QPushButton>("cmdRecent")->text(), QStringLiteral("Begin the recent lesson. "));
     }
 
@@ -253,7 +243,7 @@ private Q_SLOTS:
 
     void englishHoverException()
     {
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("120"));
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("120"));
         loadMain();
         auto *label = control<QLabel>("Label2");
         auto *flag = control<QPushButton>("Command2");
@@ -264,7 +254,7 @@ private Q_SLOTS:
         QTest::mouseMove(control<QLabel>("Label7"), QPoint(2, 2));
         QVERIFY(!label->font().bold());
 
-        m_state.interfaceLanguage = 110;
+        m_bed->state.interfaceLanguage = 110;
         QTest::mouseMove(label);
         QCOMPARE(flag->width(), Platform::Twips::toPixels(835, flag));
         QCOMPARE(flag->height(), Platform::Twips::toPixels(550, flag));
@@ -319,8 +309,8 @@ private Q_SLOTS:
     {
         Shell::FrmMain &main = loadMain();
         main.entry(QStringLiteral("mnuExit"), 6)->trigger();
-        QVERIFY(m_launcher.exitRequested);
-        QVERIFY(m_settings.saves().isEmpty());
+        QVERIFY(m_bed->launcher.exitRequested);
+        QVERIFY(m_bed->settings.saves().isEmpty());
     }
 
     void startDialogHasItsFixedControls()

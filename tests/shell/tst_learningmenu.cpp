@@ -12,21 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "course/coursefiles.h"
 #include "course/languages.h"
 #include "course/learningchoices.h"
-#include "course/programstate.h"
-#include "fakecharacterservice.h"
-#include "fakeprocesslauncher.h"
-#include "inmemorysettingsstore.h"
+#include "course/recordingname.h"
 #include "lessons/lessonwindowbase.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
+#include "platform/audio/recordingstore.h"
 #include "platform/settings/inisettingsstore.h"
-#include "shell/frmmain.h"
 #include "shell/learningmenu.h"
-#include "shell/programlaunch.h"
-#include "shell/services.h"
-#include "shell/windowdirector.h"
+#include "shelltestbed.h"
 
 using namespace Qt::StringLiterals;
 using Course::LessonWindowKind;
@@ -37,31 +30,26 @@ class TestLearningMenu : public QObject {
 private:
     QTemporaryDir m_dir;
     QString m_file;
-    Course::ProgramState m_state;
-    TestSupport::InMemorySettingsStore m_settings;
-    TestSupport::FakeProcessLauncher m_launcher;
-    TestSupport::FakeCharacterService m_characters;
-    Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
     std::unique_ptr<Platform::IniSettingsStore> m_learning;
-    Shell::Services m_services;
-    std::unique_ptr<Shell::ProgramLaunch> m_startup;
+    std::unique_ptr<Platform::RecordingStore> m_recordings;
+    std::unique_ptr<ShellTestBed> m_bed;
 
     // The course program as at start-up, over the fixture course with a stress table of its
-    // own and the choices file of this test.
+    // own and the choices file of this test; again from a fresh program state on a restart.
     void start()
     {
-        m_startup.reset();
-        m_state = {};
+        m_bed->startup.reset();
+        m_bed->state = {};
         m_learning = std::make_unique<Platform::IniSettingsStore>(Platform::IniSettingsStore::forFile(m_file));
-        m_services.learningSettings = m_learning.get();
-        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
-        QVERIFY(m_startup->run());
+        m_bed->services.learningSettings = m_learning.get();
+        m_bed->services.recordings = m_recordings.get();
+        QVERIFY(m_bed->launch());
     }
-    Shell::LearningMenu &menu() { return *m_startup->director()->learningMenu(); }
+    Shell::LearningMenu &menu() { return *m_bed->director().learningMenu(); }
     QWidget *openLesson38()
     {
-        m_startup->mainWindow()->entry(u"thirtyeight"_s)->trigger();
-        return m_startup->director()->lessonWindow(LessonWindowKind::Third);
+        m_bed->main().entry(u"thirtyeight"_s)->trigger();
+        return m_bed->director().lessonWindow(LessonWindowKind::Third);
     }
     void writeFile(const QByteArray &content)
     {
@@ -88,45 +76,44 @@ private Q_SLOTS:
         stress.write(u"word\tstress\nповторение\tповторе́ние\nхорошо\tхорошо́\n"_s.toUtf8());
         stress.close();
 
-        m_settings = {};
-        m_settings.preset(u"Agent"_s, u"OK"_s);
-        m_services = {};
-        m_services.state = &m_state;
-        m_services.settings = &m_settings;
-        m_services.launcher = &m_launcher;
-        m_services.characters = &m_characters;
-        m_services.databases = &m_databases;
-        m_services.paths = Platform::AppPaths(folder);
-        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+        m_bed = std::make_unique<ShellTestBed>(folder);
+        m_bed->markComponentsInstalled();
+        m_recordings = std::make_unique<Platform::RecordingStore>(m_dir.filePath(u"recordings"_s));
     }
-    void cleanup() { m_startup.reset(); }
+    void cleanup() { m_bed.reset(); }
 
     void choicesComeFromTheFile_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("marks");
         QTest::addColumn<bool>("transliteration");
-        QTest::newRow("missing") << QByteArray() << true << false;
-        QTest::newRow("both turned") << QByteArray("[Learning]\nStressMarks=false\nTransliteration=true\n") << false
-                                     << true;
-        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false;
-        QTest::newRow("values garbled") << QByteArray("[Learning]\nStressMarks=maybe\nTransliteration=\n") << true
-                                        << false;
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("missing") << QByteArray() << true << false << true;
+        QTest::newRow("all turned") << QByteArray(
+            "[Learning]\nStressMarks=false\nTransliteration=true\nKeepRecordings= False \n")
+                                    << false << true << false;
+        QTest::newRow("not INI") << QByteArray("\x00\xff\xfe garbage [[[ = \n\x01\x02", 20) << true << false << true;
+        QTest::newRow("values garbled") << QByteArray(
+            "[Learning]\nStressMarks=maybe\nTransliteration=\nKeepRecordings=nein\n")
+                                        << true << false << true;
     }
     void choicesComeFromTheFile()
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, marks);
         QFETCH(bool, transliteration);
+        QFETCH(bool, keep);
         if (!content.isEmpty())
             writeFile(content);
         start();
         QCOMPARE(menu().stressMarksEntry()->isChecked(), marks);
         QCOMPARE(menu().transliterationEntry()->isChecked(), transliteration);
-        const Course::LearningChoices choices = m_startup->director()->learningChoices().choices();
+        const Course::LearningChoices choices = m_bed->director().learningChoices().choices();
         QCOMPARE(choices.stressMarks, marks);
         QCOMPARE(choices.transliteration, transliteration);
-        QVERIFY(m_startup->mainWindow()->learningMenu()->menuAction()->isVisible());
+        QCOMPARE(menu().keepRecordingsEntry()->isChecked(), keep);
+        QCOMPARE(choices.keepRecordings, keep);
+        QVERIFY(m_bed->main().learningMenu()->menuAction()->isVisible());
     }
 
     void unreadableFileIsMovedAsideOnTheFirstChoice()
@@ -143,14 +130,44 @@ private Q_SLOTS:
     void entriesAreWordedInTheInterfaceLanguage()
     {
         start();
-        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(Course::Language::Swedish);
+        Q_EMIT m_bed->main().interfaceLanguageChanged(Course::Language::Swedish);
         QCOMPARE(menu().stressMarksEntry()->text(), u"Betoningstecken"_s);
         QCOMPARE(menu().transliterationEntry()->text(), u"Translitterering"_s);
-        QCOMPARE(m_startup->mainWindow()->learningMenu()->title(), u"Lärande"_s);
-        Q_EMIT m_startup->mainWindow()->interfaceLanguageChanged(999);
+        QCOMPARE(m_bed->main().learningMenu()->title(), u"Lärande"_s);
+        Q_EMIT m_bed->main().interfaceLanguageChanged(999);
         QCOMPARE(menu().stressMarksEntry()->text(), u"Stress marks"_s);
         QCOMPARE(menu().stressMarksEntry()->objectName(), u"mnuStressMarks"_s);
         QCOMPARE(menu().transliterationEntry()->objectName(), u"mnuTransliteration"_s);
+        QCOMPARE(menu().keepRecordingsEntry()->objectName(), u"mnuKeepRecordings"_s);
+        Q_EMIT m_bed->main().interfaceLanguageChanged(Course::Language::German);
+        QCOMPARE(menu().keepRecordingsEntry()->text(), u"Meine Aufnahmen behalten"_s);
+    }
+
+    void turningKeepRecordingsOffDeletesThemAndIsStored()
+    {
+        const Platform::RecordedSound take{QByteArray(3200, '\1'), 16000};
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        start();
+        QAction *keep = menu().keepRecordingsEntry();
+        keep->trigger();
+        QVERIFY(!m_bed->director().learningChoices().choices().keepRecordings);
+        QVERIFY(m_recordings->names().isEmpty());
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"false"_s);
+
+        // Turning it on again keeps the next ones; the other choices are untouched.
+        QVERIFY(m_recordings->save(Course::recordingName(5, 3), take).ok());
+        keep->trigger();
+        QCOMPARE(m_recordings->names(), QStringList{u"lesson05-record03"_s});
+        QVERIFY(m_bed->director().learningChoices().choices().stressMarks);
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).value(u"Learning/KeepRecordings"_s).toString(), u"true"_s);
+    }
+
+    void withoutRecordingsThereIsNoKeepEntry()
+    {
+        m_recordings.reset();
+        start();
+        QVERIFY(!menu().keepRecordingsEntry());
+        QVERIFY(!m_bed->main().findChild<QAction *>(u"mnuKeepRecordings"_s));
     }
 
     void choicesTakeEffectAtOnceAndSurviveARestart()

@@ -8,22 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "course/coursefiles.h"
 #include "course/lessonrules.h"
-#include "course/programstate.h"
-#include "fakecharacterservice.h"
-#include "fakeprocesslauncher.h"
-#include "inmemorysettingsstore.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
 #include "platform/progress/sqliteprogressstore.h"
 #include "practice/chartdrawing.h"
 #include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
-#include "shell/frmmain.h"
 #include "shell/learningcommands.h"
-#include "shell/programlaunch.h"
-#include "shell/services.h"
-#include "shell/windowdirector.h"
+#include "shelltestbed.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,48 +25,32 @@ class TestPracticeCommands : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    Course::ProgramState m_state;
-    TestSupport::InMemorySettingsStore m_settings;
-    TestSupport::FakeProcessLauncher m_launcher;
-    TestSupport::FakeCharacterService m_characters;
-    Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
     std::unique_ptr<Platform::SqliteProgressStore> m_progress;
-    Shell::Services m_services;
-    std::unique_ptr<Shell::ProgramLaunch> m_startup;
+    std::unique_ptr<ShellTestBed> m_bed;
 
-    Shell::FrmMain &main() { return *m_startup->mainWindow(); }
-    Shell::LearningCommands &learning() { return m_startup->director()->practiceCommands(); }
+    Shell::FrmMain &main() { return m_bed->main(); }
+    Shell::LearningCommands &learning() { return m_bed->director().practiceCommands(); }
     QString progressPath() const { return m_dir.filePath(u"Veskora/progress.sqlite"_s); }
     QString dueLine() { return main().start().get()->findChild<QLabel *>(u"lblDueToday"_s)->text(); }
 
     void start(const QString &language)
     {
         Practice::useChartDrawing(&Practice::qtChartDrawing());
-        m_settings.preset(u"Agent"_s, u"OK"_s);
-        m_settings.preset(u"Language"_s, language);
         m_progress = std::make_unique<Platform::SqliteProgressStore>(progressPath());
-        m_services = {};
-        m_services.state = &m_state;
-        m_services.settings = &m_settings;
-        m_services.launcher = &m_launcher;
-        m_services.characters = &m_characters;
-        m_services.databases = &m_databases;
-        m_services.progress = m_progress.get();
-        m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
-        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
-        QVERIFY(m_startup->run());
+        m_bed = std::make_unique<ShellTestBed>();
+        m_bed->markComponentsInstalled();
+        m_bed->settings.preset(u"Language"_s, language);
+        m_bed->services.progress = m_progress.get();
+        QVERIFY(m_bed->launch());
         QCoreApplication::processEvents();
     }
 
 private Q_SLOTS:
     void cleanup()
     {
-        m_startup.reset();
+        m_bed.reset();
         m_progress.reset();
         QDir(m_dir.filePath(u"Veskora"_s)).removeRecursively();
-        m_state = {};
-        m_settings = {};
     }
 
     void menuSpeaksTheInterfaceLanguage()
@@ -94,7 +69,7 @@ private Q_SLOTS:
     {
         start(u"110"_s);
         QCOMPARE(learning().practiceLesson(), Course::kDefaultLesson);
-        m_settings.preset(u"Lesson"_s, u"9"_s);
+        m_bed->settings.preset(u"Lesson"_s, u"9"_s);
         QCOMPARE(learning().practiceLesson(), 9);
         main().entry(u"fifth"_s)->trigger();
         QCOMPARE(learning().practiceLesson(), 5);

@@ -8,28 +8,20 @@
 #include <QTest>
 #include <QTimer>
 
-#include "course/programstate.h"
-#include "fakeprocesslauncher.h"
-#include "inmemorysettingsstore.h"
 #include "platform/modules/linkedmodules.h"
 #include "shell/courseservices.h"
-#include "shell/frmmain.h"
 #include "shell/frmsplash.h"
-#include "shell/programlaunch.h"
-#include "shell/services.h"
+#include "shelltestbed.h"
 
 using TestSupport::FakeProcessLauncher;
-using TestSupport::InMemorySettingsStore;
 
 class TestStartup : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    Course::ProgramState m_state;
-    InMemorySettingsStore m_settings;
-    FakeProcessLauncher m_launcher;
-    Shell::Services m_services;
+    // Over an empty application folder of the test's own.
+    std::unique_ptr<ShellTestBed> m_bed;
 
     void makeCheckProgram()
     {
@@ -43,28 +35,20 @@ private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_state = {};
-        m_settings = {};
-        m_launcher = {};
-        m_services = {};
-        m_services.state = &m_state;
-        m_services.settings = &m_settings;
-        m_services.launcher = &m_launcher;
-        m_services.paths = Platform::AppPaths(m_folder->path());
-        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
+        m_bed = std::make_unique<ShellTestBed>(m_folder->path());
     }
+    void cleanup() { m_bed.reset(); }
 
     void componentsInstalledShowsTheMainWindow()
     {
-        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-        Shell::ProgramLaunch startup(m_services);
-        QVERIFY(startup.run());
-        QVERIFY(!m_launcher.exitRequested);
-        QVERIFY(m_launcher.started.isEmpty());
-        QVERIFY(!startup.splashLoaded());
-        QVERIFY(startup.mainWindow()->isVisible());
-        QCOMPARE(startup.mainWindow()->windowTitle(), QStringLiteral("Veskora"));
-        QCOMPARE(m_state.helpReference, m_folder->path() + QStringLiteral("/RussianUserHelp.chm::/User.htm"));
+        m_bed->markComponentsInstalled();
+        QVERIFY(m_bed->launch());
+        QVERIFY(!m_bed->launcher.exitRequested);
+        QVERIFY(m_bed->launcher.started.isEmpty());
+        QVERIFY(!m_bed->startup->splashLoaded());
+        QVERIFY(m_bed->main().isVisible());
+        QCOMPARE(m_bed->main().windowTitle(), QStringLiteral("Veskora"));
+        QCOMPARE(m_bed->state.helpReference, m_folder->path() + QStringLiteral("/RussianUserHelp.chm::/User.htm"));
     }
 
     void componentCheck_data()
@@ -84,32 +68,33 @@ private Q_SLOTS:
         QFETCH(QString, agent);
         QFETCH(bool, checkProgramPresent);
         if (present)
-            m_settings.preset(QStringLiteral("Agent"), agent);
+            m_bed->settings.preset(QStringLiteral("Agent"), agent);
         if (checkProgramPresent)
             makeCheckProgram();
-        Shell::ProgramLaunch startup(m_services);
-        QVERIFY(!startup.run());
-        QVERIFY(m_launcher.exitRequested);
-        QCOMPARE(m_launcher.started.size(), 1);
+        QVERIFY(!m_bed->launch());
+        const FakeProcessLauncher &launcher = m_bed->launcher;
+        QVERIFY(launcher.exitRequested);
+        QCOMPARE(launcher.started.size(), 1);
         const QString folder = m_folder->path() + QStringLiteral("/Tamrelon/");
-        QCOMPARE(m_launcher.started.first(),
+        QCOMPARE(launcher.started.first(),
                  folder + (checkProgramPresent ? QStringLiteral("Kivrostep") : QStringLiteral("Kivrostep.EXE")));
-        QVERIFY(!startup.splashLoaded());
-        QVERIFY(!startup.mainWindow() || !startup.mainWindow()->isVisible());
-        QVERIFY(m_settings.saves().isEmpty());
+        QVERIFY(!m_bed->startup->splashLoaded());
+        QVERIFY(!m_bed->startup->mainWindow() || !m_bed->startup->mainWindow()->isVisible());
+        QVERIFY(m_bed->settings.saves().isEmpty());
     }
 
     void settingsThatCannotBeSavedAreToldOnceInTheLearnersLanguage()
     {
-        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-        m_settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
-        m_settings.failSaves = true;
+        m_bed->markComponentsInstalled();
+        m_bed->settings.preset(QStringLiteral("Language"), QStringLiteral("140"));
+        m_bed->settings.failSaves = true;
         Platform::AdapterModules modules(Platform::linkedModules());
-        Shell::CourseServices course(m_services.paths, m_state, m_settings, m_launcher, 0x0409, modules);
+        Shell::CourseServices course(m_bed->services.paths, m_bed->state, m_bed->settings, m_bed->launcher, 0x0409,
+                                     modules);
         Shell::ProgramLaunch startup(course.services());
         // Loading the start dialog saves the language again, and that save fails.
         QVERIFY(startup.run());
-        QVERIFY(m_settings.saves().contains(QStringLiteral("Language=140")));
+        QVERIFY(m_bed->settings.saves().contains(QStringLiteral("Language=140")));
         Platform::SettingsStore &store = *course.services().settings;
         QVERIFY(!store.save(QStringLiteral("Veskora"), QStringLiteral("Settings"), QStringLiteral("Lesson"),
                             QStringLiteral("7")));

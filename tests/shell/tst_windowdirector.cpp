@@ -10,19 +10,10 @@
 #include <QTest>
 
 #include "contents/contentswindow.h"
-#include "course/coursefiles.h"
-#include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
-#include "fakecharacterservice.h"
-#include "fakeprocesslauncher.h"
-#include "inmemorysettingsstore.h"
 #include "lessons/lessonwindowbase.h"
-#include "platform/database/sqlcipherdatabaseengine.h"
 #include "shell/frmabout.h"
-#include "shell/frmmain.h"
-#include "shell/programlaunch.h"
-#include "shell/services.h"
-#include "shell/windowdirector.h"
+#include "shelltestbed.h"
 
 using Course::LessonWindowKind;
 
@@ -34,16 +25,10 @@ class TestWindowDirector : public QObject {
     Q_OBJECT
 
 private:
-    Course::ProgramState m_state;
-    TestSupport::InMemorySettingsStore m_settings;
-    TestSupport::FakeProcessLauncher m_launcher;
-    TestSupport::FakeCharacterService m_characters;
-    Platform::SqlCipherDatabaseEngine m_databases{Course::Files::kKeyRounds};
-    Shell::Services m_services;
-    std::unique_ptr<Shell::ProgramLaunch> m_startup;
+    std::unique_ptr<ShellTestBed> m_bed;
 
-    Shell::FrmMain &main() { return *m_startup->mainWindow(); }
-    Shell::WindowDirector &director() { return *m_startup->director(); }
+    Shell::FrmMain &main() { return m_bed->main(); }
+    Shell::WindowDirector &director() { return m_bed->director(); }
     QWidget *lesson(LessonWindowKind kind) { return director().lessonWindow(kind); }
     int lessonWindowsOpen()
     {
@@ -56,23 +41,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_state = {};
-        m_settings = {};
-        m_launcher = {};
-        m_characters.clear();
-        m_settings.preset(QStringLiteral("Agent"), QStringLiteral("OK"));
-        m_services = {};
-        m_services.state = &m_state;
-        m_services.settings = &m_settings;
-        m_services.launcher = &m_launcher;
-        m_services.characters = &m_characters;
-        m_services.databases = &m_databases;
-        m_services.paths = Platform::AppPaths(qEnvironmentVariable("VESKORA_FIXTURE_DIR"));
-        m_services.strings = Resources::StringTable::menuStrings().forLocale(0x0409);
-        m_startup = std::make_unique<Shell::ProgramLaunch>(m_services);
-        QVERIFY(m_startup->run());
+        m_bed = std::make_unique<ShellTestBed>();
+        m_bed->markComponentsInstalled();
+        QVERIFY(m_bed->launch());
     }
-    void cleanup() { m_startup.reset(); }
+    void cleanup() { m_bed.reset(); }
 
     void lessonWindowsAreWhollyShown_data()
     {
@@ -107,8 +80,8 @@ private Q_SLOTS:
         main().entry(QStringLiteral("fifth"))->trigger();
         QVERIFY(lesson(LessonWindowKind::Lesson));
         QCOMPARE(lesson(LessonWindowKind::Lesson)->objectName(), QStringLiteral("Lektion2"));
-        QCOMPARE(m_state.selectedLesson, QStringLiteral("5"));
-        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
+        QCOMPARE(m_bed->state.selectedLesson, QStringLiteral("5"));
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
         main().entry(QStringLiteral("twelve"))->trigger();
         QCOMPARE(lesson(LessonWindowKind::Third)->objectName(), QStringLiteral("Lektion3"));
         main().entry(QStringLiteral("first"))->trigger();
@@ -120,12 +93,12 @@ private Q_SLOTS:
     {
         main().entry(QStringLiteral("third"))->trigger();
         QWidget *first = lesson(LessonWindowKind::Lesson);
-        m_characters.clear();
+        m_bed->characters.clear();
         main().entry(QStringLiteral("sevent"))->trigger();
         QCOMPARE(lesson(LessonWindowKind::Lesson), first);
-        QCOMPARE(m_state.currentLesson, 7);
-        QCOMPARE(m_state.selectedLesson, QStringLiteral("3"));
-        QVERIFY(m_characters.spoken().isEmpty());
+        QCOMPARE(m_bed->state.currentLesson, 7);
+        QCOMPARE(m_bed->state.selectedLesson, QStringLiteral("3"));
+        QVERIFY(m_bed->characters.spoken().isEmpty());
         QCOMPARE(lessonWindowsOpen(), 1);
     }
 
@@ -136,9 +109,9 @@ private Q_SLOTS:
         QTest::mouseClick(nine->findChild<QPushButton *>(QStringLiteral("cmdNextLesson")), Qt::LeftButton);
         QTRY_VERIFY(nine.isNull());
         QTRY_VERIFY(lesson(LessonWindowKind::Lesson));
-        QCOMPARE(m_state.currentLesson, 10);
-        QCOMPARE(m_state.selectedLesson, QStringLiteral("10"));
-        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("10"));
+        QCOMPARE(m_bed->state.currentLesson, 10);
+        QCOMPARE(m_bed->state.selectedLesson, QStringLiteral("10"));
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Lesson")), QStringLiteral("10"));
         QVERIFY(!lesson(LessonWindowKind::Third));
         QCOMPARE(lessonWindowsOpen(), 1);
         // A later request for that kind keeps the one window.
@@ -153,8 +126,8 @@ private Q_SLOTS:
         QTest::mouseClick(alphabet->findChild<QPushButton *>(QStringLiteral("cmdNextLesson")), Qt::LeftButton);
         QTRY_VERIFY(lesson(LessonWindowKind::Lesson));
         QVERIFY(alphabet.isNull());
-        QCOMPARE(m_state.currentLesson, 2);
-        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("2"));
+        QCOMPARE(m_bed->state.currentLesson, 2);
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Lesson")), QStringLiteral("2"));
     }
 
     void contentsEntryOpensItsLessonAndCloses()
@@ -168,7 +141,7 @@ private Q_SLOTS:
         QTest::mouseClick(contents->findChild<QLabel *>(QStringLiteral("Label10")), Qt::LeftButton);
         QTRY_VERIFY(contents.isNull());
         QCOMPARE(lesson(LessonWindowKind::Third)->objectName(), QStringLiteral("Lektion3"));
-        QCOMPARE(m_state.currentLesson, 10);
+        QCOMPARE(m_bed->state.currentLesson, 10);
     }
 
     void endLessonBringsBackTheStartDialog()
@@ -179,7 +152,7 @@ private Q_SLOTS:
         QTRY_VERIFY(five.isNull());
         QVERIFY(main().start().get());
         QVERIFY(main().start().get()->isVisible());
-        QCOMPARE(m_settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
+        QCOMPARE(m_bed->settings.value(QStringLiteral("Lesson")), QStringLiteral("5"));
     }
 
     void dictionaryAndAboutAreSingleInstances()

@@ -84,6 +84,17 @@ Status FakeCharacterService::speak(const QString &characterId, const QString &te
     return record(QStringLiteral("Speak ") + text, characterId);
 }
 
+Status FakeCharacterService::synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                        SpeechDelivery done)
+{
+    if (const Status status = record(QStringLiteral("Synthesize ") + text, characterId); status.failed())
+        return status;
+    if (receiver)
+        QMetaObject::invokeMethod(
+            receiver, [done = std::move(done), utterance = speech] { done(utterance); }, Qt::QueuedConnection);
+    return Platform::ok();
+}
+
 Status FakeCharacterService::listen(const QString &characterId, bool on)
 {
     if (const Status status = record(QStringLiteral("Listen %1").arg(on ? 1 : 0), characterId); status.failed())

@@ -27,6 +27,10 @@ public:
     Platform::Status show(const QString &characterId) override;
     Platform::Status play(const QString &characterId, const QString &animation) override;
     Platform::Status speak(const QString &characterId, const QString &text) override;
+    /// Hands out \c speech (its word starts and samples as the test set them) from the event
+    /// loop, as the real service does.
+    Platform::Status synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                SpeechDelivery done) override;
     Platform::Status listen(const QString &characterId, bool on) override;
     Platform::Result<quint32> balloonStyle(const QString &characterId) const override;
     Platform::Status setBalloonStyle(const QString &characterId, quint32 style) override;
@@ -56,6 +60,9 @@ public:
     bool listenFails = false; // Listen fails
     bool failEverything = false; // every request after Load fails
     QSet<QString> knownAnimations; // when not empty, Play of any other name fails
+
+    /// What synthesize() hands out.
+    Platform::Utterance speech;
 
     bool propertySheetVisible = false;
     quint32 style = 0;

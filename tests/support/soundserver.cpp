@@ -40,7 +40,7 @@ QString SoundServer::address() const
     return QStringLiteral("unix:") + m_folder.filePath(QStringLiteral("native"));
 }
 
-bool SoundServer::start(const QStringList &extraModules)
+bool SoundServer::start(const QStringList &extraModules, const QString &defaultSource)
 {
     if (!m_folder.isValid()) {
         m_error = QStringLiteral("no temporary folder");
@@ -55,6 +55,8 @@ bool SoundServer::start(const QStringList &extraModules)
     for (const QString &module : extraModules)
         script << QStringLiteral("load-module ") + module;
     script << QStringLiteral("set-default-sink %1").arg(sinkName());
+    if (!defaultSource.isEmpty())
+        script << QStringLiteral("set-default-source %1").arg(defaultSource);
     QFile scriptFile(m_folder.filePath(QStringLiteral("server.pa")));
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.join(u'\n').toUtf8() + '\n') < 0) {
         m_error = QStringLiteral("cannot write %1").arg(scriptFile.fileName());

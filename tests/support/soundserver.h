@@ -21,8 +21,11 @@ public:
     SoundServer &operator=(const SoundServer &) = delete;
 
     /// Starts the server with the null sink as default sink, plus one "load-module …" line
-    /// per entry of \a extraModules. False, with errorString(), when it did not come up.
-    bool start(const QStringList &extraModules = {});
+    /// per entry of \a extraModules, and \a defaultSource (one of those modules' sources) as
+    /// the default input when given. False, with errorString(), when it did not come up.
+    bool start(const QStringList &extraModules = {}, const QString &defaultSource = {});
+    /// The folder the server keeps its files in (a pipe source's file can go there).
+    QString folder() const { return m_folder.path(); }
     /// The address for PULSE_SERVER: "unix:<socket>".
     QString address() const;
     QString sinkName() const { return QStringLiteral("veskora_test"); }

@@ -9,6 +9,7 @@
 #include "course/codepage1251.h"
 #include "course/dictionarytable.h"
 #include "course/lessontable.h"
+#include "platform/database/databaseengine.h"
 
 namespace Content {
 namespace {
@@ -64,6 +65,18 @@ void finishRecord(const QString &file, LessonRecord &record, QList<LessonRecord>
     if (complete)
         records.append(record);
     record = LessonRecord();
+}
+
+// The program refuses a longer field when it reads the course; the compiler refuses it first.
+void checkLength(const QString &file, int line, const QString &where, const QString &value, Diagnostics &diagnostics)
+{
+    if (value.size() <= Platform::kMaxFieldLength)
+        return;
+    diagnostics.error(file, line,
+                      QStringLiteral("%1 holds %2 characters; a field holds at most %3")
+                          .arg(where)
+                          .arg(value.size())
+                          .arg(Platform::kMaxFieldLength));
 }
 
 } // namespace
@@ -122,6 +135,7 @@ Lesson parseLesson(const QString &file, const QByteArray &content, Diagnostics &
 
     const QStringList lines = splitLines(file, content, diagnostics);
     LessonRecord record;
+    int recordNumber = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNumber = i + 1;
         const QString &line = lines.at(i);
@@ -145,8 +159,10 @@ Lesson parseLesson(const QString &file, const QByteArray &content, Diagnostics &
             continue;
         }
         const int field = int(found - keys.begin());
-        if (record.line == 0)
+        if (record.line == 0) {
             record.line = lineNumber;
+            ++recordNumber;
+        }
         if (record.lines[field] != 0) {
             diagnostics.error(file, lineNumber,
                               QStringLiteral("field '%1' given twice in one record (first on line %2)")
@@ -160,6 +176,8 @@ Lesson parseLesson(const QString &file, const QByteArray &content, Diagnostics &
             diagnostics.error(file, lineNumber, QStringLiteral("field '%1' is empty").arg(key));
         if (value.contains(QLatin1Char('\t')))
             diagnostics.error(file, lineNumber, QStringLiteral("field '%1' holds a tab").arg(key));
+        checkLength(file, lineNumber, QStringLiteral("record %1, field '%2'").arg(recordNumber).arg(key), value,
+                    diagnostics);
         if (isRussianField(field))
             checkRussian(file, lineNumber, value, diagnostics);
     }
@@ -196,6 +214,7 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
     QList<DictionaryEntry> entries;
     const QStringList lines = splitLines(file, content, diagnostics);
     bool headerSeen = false;
+    int entryNumber = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNumber = i + 1;
         const QString &line = lines.at(i);
@@ -213,6 +232,7 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
             }
             continue;
         }
+        ++entryNumber;
         if (cells.size() != kDictionaryColumnCount) {
             diagnostics.error(file, lineNumber,
                               QStringLiteral("expected %1 tab-separated cells, found %2")
@@ -223,8 +243,12 @@ QList<DictionaryEntry> parseDictionary(const QString &file, const QByteArray &co
         DictionaryEntry entry;
         entry.file = file;
         entry.line = lineNumber;
-        for (int c = 0; c < kDictionaryColumnCount; ++c)
+        for (int c = 0; c < kDictionaryColumnCount; ++c) {
             entry.cells[c] = cells.at(c).trimmed();
+            checkLength(file, lineNumber,
+                        QStringLiteral("entry %1, field '%2'").arg(entryNumber).arg(dictionaryColumns()[c]),
+                        entry.cells[c], diagnostics);
+        }
         if (entry.cells[kDictionaryRussian].isEmpty()) {
             diagnostics.error(file, lineNumber, QStringLiteral("the Russian cell is empty"));
             continue;

@@ -105,6 +105,13 @@ Status AgentCharacter::listen(bool on)
     return onService(service(), m_id, [&](CharacterService &service) { return service.listen(m_id, on); });
 }
 
+Status AgentCharacter::synthesize(const QString &text, QObject *receiver, CharacterService::SpeechDelivery done)
+{
+    return onService(service(), m_id, [&](CharacterService &service) {
+        return service.synthesize(m_id, text, receiver, std::move(done));
+    });
+}
+
 AgentBalloon AgentCharacter::balloon() const
 {
     return AgentBalloon(service(), m_id);

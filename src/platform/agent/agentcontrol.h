@@ -45,6 +45,9 @@ public:
     Status play(const QString &animation);
     Status speak(const QString &text);
     Status listen(bool on);
+    /// The speech the character would say for \a text, handed back later to \a done instead
+    /// of spoken (CharacterService::synthesize).
+    Status synthesize(const QString &text, QObject *receiver, CharacterService::SpeechDelivery done);
     AgentBalloon balloon() const;
     /// Commands.RemoveAll
     Status removeAllCommands();

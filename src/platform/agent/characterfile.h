@@ -52,6 +52,24 @@ struct CharacterAnimation {
     QList<CharacterFrame> frames;
 };
 
+/// What a character file may hold. The course's genie has 19 parts, 29 animations, 127 frames
+/// (at most 9 properties in one), 15 KB of text and SVG sections under 1 KB; a file beyond
+/// these limits comes from a damaged or hostile file and is refused where it is read, since
+/// holding it would take the program's memory and its time to load.
+namespace CharacterFileLimits {
+inline constexpr qint64 kMaxFileBytes = 1024 * 1024;
+inline constexpr int kMaxParts = 128;
+inline constexpr int kMaxAnimations = 256;
+/// Frames of all animations together.
+inline constexpr int kMaxFrames = 2048;
+/// Properties set on one frame line.
+inline constexpr int kMaxPropertiesPerFrame = 64;
+/// The bytes (UTF-8) of one [defs] or [part] section's SVG.
+inline constexpr int kMaxSvgSectionLength = 64 * 1024;
+/// The characters of a character's, part's or animation's name.
+inline constexpr int kMaxNameLength = 64;
+} // namespace CharacterFileLimits
+
 /// A character file as read: see data/characters/README.md for the format.
 struct CharacterDefinition {
     QString name;
@@ -63,16 +81,24 @@ struct CharacterDefinition {
     QString mouthClosed;
     /// Animations by name as the file spells them, in file order.
     QList<CharacterAnimation> animations;
+    /// Drawings left out because they refer to something outside the file (the shared
+    /// definitions, or a part that then draws nothing), one line each with the reason.
+    QStringList refusedDrawings;
 
     /// The animation called \a name (any case), or nullptr.
     const CharacterAnimation *animation(const QString &name) const;
 };
 
 /// Reads a character file's text. Errors: CharacterFileInvalid with the line number and
-/// the reason in the detail.
+/// the reason in the detail, also for a file beyond CharacterFileLimits or one whose parts
+/// all refer outside the file. Drawings must draw from the file's own bytes only: the shared
+/// definitions or a part that refers to anything else (a picture file, another document) are
+/// left out and listed in refusedDrawings, and the rest of the character is kept.
 Result<CharacterDefinition> parseCharacterFile(const QByteArray &utf8);
 
-/// Reads the character file at \a path. Errors: FileNotFound, CharacterFileInvalid.
+/// Reads the character file at \a path. Errors: FileNotFound, CharacterFileInvalid (also for
+/// something that is not a regular file, such as a device, and for a file over
+/// CharacterFileLimits::kMaxFileBytes).
 Result<CharacterDefinition> loadCharacterFile(const QString &path);
 
 /// Draws frames of one character. Building it parses each part's SVG once.

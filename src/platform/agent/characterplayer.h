@@ -17,10 +17,9 @@ namespace Platform {
 
 class CharacterBalloon;
 class CharacterFigure;
+class CharacterSpeaker;
 class SpeechAudio;
-class SpeechTimeline;
 class VoiceChoice;
-struct Utterance;
 
 /// What the players of one service share.
 struct PlaybackContext {
@@ -33,7 +32,7 @@ struct PlaybackContext {
 
 /// Carries out one character's requests, one at a time in the order queued: moves (a
 /// glide once the figure is shown), showing, animations and speech with its balloon and
-/// moving mouth. Between requests the figure idles. Requests are queued by the service,
+/// moving mouth (said by its CharacterSpeaker). Between requests the figure idles. Requests are queued by the service,
 /// which has checked them; they start from the event loop, never inside enqueue().
 class CharacterPlayer final : public QObject {
     Q_OBJECT
@@ -49,8 +48,8 @@ public:
     CharacterFigure &figure() const { return *m_figure; }
     CharacterBalloon &balloon() const { return *m_balloon; }
     /// The voice ("ru" or "en") that later speech uses.
-    QString voice() const { return m_voice; }
-    void setVoice(const QString &voice) { m_voice = voice; }
+    QString voice() const;
+    void setVoice(const QString &voice);
 
     /// Queues a request: \a line is its trace line, \a text the animation name or speech
     /// text, \a point the target of a move.
@@ -76,31 +75,25 @@ private:
         QPoint to;
         qint64 durationMs;
     };
-    struct Speech;
-
     void scheduleAdvance();
     void advance();
     void finishRequest();
     void startGlide(QPoint target);
     void glideTick();
-    void startSpeech(const QString &text);
-    void beginSpeech(const Utterance &utterance, const QString &shownText);
-    void speechTick();
 
     QString m_id;
     const PlaybackContext &m_context;
     std::unique_ptr<CharacterFigure> m_figure;
     std::unique_ptr<CharacterBalloon> m_balloon;
-    QString m_voice = QStringLiteral("en");
+    std::unique_ptr<CharacterSpeaker> m_speaker;
     QPoint m_position{450, 450};
     bool m_shown = false;
     std::deque<Request> m_queue;
     std::optional<Request> m_current;
     bool m_advanceScheduled = false;
     std::optional<Glide> m_glide;
-    std::unique_ptr<Speech> m_speech;
-    QTimer m_tickTimer;
-    QElapsedTimer m_clock;
+    QTimer m_glideTimer;
+    QElapsedTimer m_glideClock;
 };
 
 } // namespace Platform

@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QObject>
 #include <QString>
 
+#include "platform/agent/speechengine.h"
 #include "platform/core/error.h"
 
 namespace Platform {
@@ -18,6 +21,13 @@ struct AgentCommand {
     friend bool operator==(const AgentCommand &, const AgentCommand &) = default;
 };
 
+/// The most characters one speech request carries, tags included. The course's longest
+/// request, a lesson sentence with its rate and pitch tags, has about a hundred; a text
+/// beyond this (a damaged course file, a whole page pasted into a field) would take the
+/// synthesiser's memory and minutes of speech. It is cut at the last blank before the limit
+/// and the beginning is spoken and shown, as far as a learner would listen anyway.
+inline constexpr int kMaxSpeechLength = 2000;
+
 /// The process-wide character service: it owns one on-screen figure per character id and
 /// one ordered request queue per character. Requests (move, show, play, speak) return at
 /// once; the service carries them out in the order issued, whichever control issued them.
@@ -28,7 +38,10 @@ struct AgentCommand {
 /// passed: "Load Genie Genie.acs", "LanguageID 1049", "TTSModeID {…}", "MoveTo 450 450",
 /// "Show", "Play Greet", "Speak <text>", "Listen 0", "BalloonStyle <n>", "BalloonFontSize 14",
 /// "BalloonFontCharSet 0", "BalloonFontName Arial", "Commands <name>,<name>…" (the
-/// control's whole pop-up list after each change), "PropertySheet 1".
+/// control's whole pop-up list after each change), "PropertySheet 1". A speech text longer
+/// than kMaxSpeechLength is traced as it is spoken, cut, followed by
+/// "SpeakCut <kept> of <given> characters". A drawing of the character file left out at Load
+/// because it refers outside the file adds "DrawingRefused <file> <section>: <reason>".
 class CharacterService : public QObject {
     Q_OBJECT
 public:
@@ -64,9 +77,27 @@ public:
     virtual Status show(const QString &characterId) = 0;
     /// Fails with AnimationNotFound for a name the character file lacks; the queue goes on.
     virtual Status play(const QString &characterId, const QString &animation) = 0;
-    /// Speaks text with the tags \spd=n\, \pit=n\ and \map="spoken"="shown"\ .
+    /// Speaks text with the tags \spd=n\, \pit=n\ and \map="spoken"="shown"\ ; a text over
+    /// kMaxSpeechLength characters is cut there and its beginning spoken.
     virtual Status speak(const QString &characterId, const QString &text) = 0;
     virtual Status listen(const QString &characterId, bool on) = 0;
+    /// Called with a speech handed back by synthesize().
+    using SpeechDelivery = std::function<void(const Utterance &)>;
+    /// The speech the character would say for \a text (tags as for speak()), with the voice
+    /// that speaks now, handed back instead of spoken: nothing is queued, shown or heard.
+    /// Returns at once; the speech is synthesised in the background and \a done is called
+    /// with it later on this thread, unless \a receiver has been destroyed by then. Its
+    /// samples are empty when the voice cannot be heard; the word starts are there either
+    /// way. Traced as "Synthesize <text>". Errors (at once, and \a done is never called):
+    /// CharacterNotLoaded; NotSupported from a service without this ability (the default).
+    virtual Status synthesize(const QString &characterId, const QString &text, QObject *receiver, SpeechDelivery done)
+    {
+        Q_UNUSED(characterId)
+        Q_UNUSED(text)
+        Q_UNUSED(receiver)
+        Q_UNUSED(done)
+        return fail(ErrorCode::NotSupported, QStringLiteral("this service hands out no speech"));
+    }
 
     virtual Result<quint32> balloonStyle(const QString &characterId) const = 0;
     virtual Status setBalloonStyle(const QString &characterId, quint32 style) = 0;

@@ -146,17 +146,8 @@ Utterance EspeakSpeechEngine::synthesize(const QString &voice, const SpeechText 
         rate = std::min(espeakRATE_MAXIMUM, int(rate * target / heard * 1.02 + 1));
     }
     if (heard > target && words > 1) {
-        // Spread the missing time over the gaps between words.
         const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
-        const double wanted = words * 60.0 * m_sampleRate / target;
-        const auto gap = qsizetype((wanted - double(last - first)) / double(words - 1));
-        QList<qsizetype> starts;
-        for (const qint64 ms : std::as_const(pass.wordStartsMs))
-            starts << qsizetype(ms) * m_sampleRate / 1000;
-        pass.pcm = SpeechTiming::insertWordGaps(pass.pcm, starts, gap, m_sampleRate);
-        pass.wordStartsMs.clear();
-        for (const qsizetype start : std::as_const(starts))
-            pass.wordStartsMs << qint64(start) * 1000 / m_sampleRate;
+        pass.pcm = SpeechTiming::padToRate(pass.pcm, pass.wordStartsMs, last - first, target, m_sampleRate);
         pass.durationMs = pass.pcm.size() / 2 * 1000 / m_sampleRate;
     }
     return pass;

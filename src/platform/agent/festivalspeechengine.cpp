@@ -165,6 +165,10 @@ FestivalSpeechEngine::FestivalSpeechEngine(const QString &lexiconPath, const QSt
     m_available = true;
     if (!lexiconPath.isEmpty())
         loadLexicon(lexiconPath);
+    // The voice reads much of what unit selection needs only when first asked for it: a
+    // first sentence would wait about half a second for that. A sentence with every letter
+    // of the alphabet reads it now, while nothing waits for the loading.
+    (void)speak(QStringLiteral("Съешь же ещё этих мягких французских булок, да выпей чаю."));
 }
 
 FestivalSpeechEngine::~FestivalSpeechEngine()
@@ -249,34 +253,31 @@ bool FestivalSpeechEngine::hasVoice(const QString &voice)
     return m_available && voice == QStringLiteral("ru");
 }
 
-Utterance FestivalSpeechEngine::synthesizeRaw(const QString &text)
+FestivalSpeechEngine::Pass FestivalSpeechEngine::speak(const QString &text)
 {
-    Utterance result;
-    result.sampleRate = kSampleRate;
+    Pass pass;
     // Without the voice Festival may not even have started: nothing reaches it then.
     if (!m_available)
-        return result;
+        return pass;
     const Prepared prepared = prepare(text);
     if (prepared.words == 0)
-        return result;
+        return pass;
     if (!evaluate(QStringLiteral("(set! %1 (SynthText %2))")
                       .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text)))) {
         qCWarning(lcAgent) << "Festival could not say" << prepared.text;
-        return result;
+        return pass;
     }
     EST_Utterance *utt = lastUtterance();
     if (!utt || !utt->relation_present("Wave") || !utt->relation("Wave")->head())
-        return result;
-    EST_Wave *wave = ::wave(utt->relation("Wave")->head()->f("wave"));
-    if (!wave || wave->num_samples() == 0)
-        return result;
-    EST_Wave copy = *wave;
-    if (copy.sample_rate() != kSampleRate)
-        copy.resample(kSampleRate);
-    result.pcm.resize(qsizetype(copy.num_samples()) * 2);
-    for (int i = 0; i < copy.num_samples(); ++i)
-        qToLittleEndian(qint16(copy.a_no_check(i)), result.pcm.data() + qsizetype(i) * 2);
-    result.durationMs = qint64(copy.num_samples()) * 1000 / kSampleRate;
+        return pass;
+    const EST_Wave *wave = ::wave(utt->relation("Wave")->head()->f("wave"));
+    if (!wave || wave->num_samples() == 0 || wave->sample_rate() <= 0)
+        return pass;
+    pass.sampleRate = wave->sample_rate();
+    pass.pcm.resize(qsizetype(wave->num_samples()) * 2);
+    for (int i = 0; i < wave->num_samples(); ++i)
+        qToLittleEndian(qint16(wave->a_no_check(i)), pass.pcm.data() + qsizetype(i) * 2);
+    const qint64 durationMs = qint64(wave->num_samples()) * 1000 / pass.sampleRate;
 
     // A written word (a token) starts with the first of the words it is said as.
     for (EST_Item *token = utt->relation("Token")->head(); token; token = inext(token)) {
@@ -284,8 +285,24 @@ Utterance FestivalSpeechEngine::synthesizeRaw(const QString &text)
         for (EST_Item *word = daughter1(token); word && start < 0; word = inext(word))
             start = wordStart(word);
         if (start >= 0)
-            result.wordStartsMs << std::min(result.durationMs, qint64(std::lround(start * 1000)));
+            pass.wordStartsMs << std::min(durationMs, qint64(std::lround(start * 1000)));
     }
+    return pass;
+}
+
+Utterance FestivalSpeechEngine::synthesizeRaw(const QString &text)
+{
+    return converted(speak(text));
+}
+
+Utterance FestivalSpeechEngine::converted(const Pass &pass)
+{
+    Utterance result;
+    result.sampleRate = kSampleRate;
+    result.pcm = SpeechStretch::reshape(pass.pcm, pass.sampleRate, kSampleRate, 1, 1);
+    result.durationMs = result.pcm.size() / 2 * 1000 / kSampleRate;
+    for (const qint64 start : pass.wordStartsMs)
+        result.wordStartsMs << std::min(start, result.durationMs);
     return result;
 }
 
@@ -293,38 +310,36 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
 {
     if (!hasVoice(voice) || text.spoken.isEmpty())
         return silentUtterance(text, kSampleRate);
-    Utterance pass = synthesizeRaw(text.spoken);
+    const Pass pass = speak(text.spoken);
+    if (pass.pcm.isEmpty())
+        return silentUtterance(text, kSampleRate);
     const qsizetype words = pass.wordStartsMs.size();
     const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
     if (words == 0 || last <= first)
-        return pass.pcm.isEmpty() ? silentUtterance(text, kSampleRate) : pass;
+        return converted(pass);
 
-    if (text.pitchHz) {
-        const double ratio = std::clamp(*text.pitchHz / double(kOwnPitchHz), kLowestPitch, kHighestPitch);
-        pass.pcm = SpeechStretch::shiftPitch(pass.pcm, ratio, kSampleRate);
-    }
+    // Pitch, tempo and the voice's own sample rate change in one go: this is most of the
+    // time between a request and its sound, after Festival's own synthesis.
+    const double pitch =
+        text.pitchHz ? std::clamp(*text.pitchHz / double(kOwnPitchHz), kLowestPitch, kHighestPitch) : 1.0;
     const int target = std::clamp(text.wordsPerMinute.value_or(kDefaultWordsPerMinute), 20, 400);
-    const double heard = words * 60.0 * kSampleRate / double(last - first);
-    if (heard < target * 0.98) {
-        // Too slow: the whole utterance faster, its word starts with it.
-        const double factor = target / heard;
-        pass.pcm = SpeechStretch::changeTempo(pass.pcm, factor, kSampleRate);
-        for (qint64 &start : pass.wordStartsMs)
-            start = qint64(std::lround(double(start) / factor));
-    } else if (heard > target && words > 1) {
-        // Too fast: the missing time spread over the gaps between words.
-        const double wanted = words * 60.0 * kSampleRate / target;
-        const auto gap = qsizetype((wanted - double(last - first)) / double(words - 1));
-        QList<qsizetype> starts;
-        for (const qint64 ms : std::as_const(pass.wordStartsMs))
-            starts << qsizetype(ms) * kSampleRate / 1000;
-        pass.pcm = SpeechTiming::insertWordGaps(pass.pcm, starts, gap, kSampleRate);
-        pass.wordStartsMs.clear();
-        for (const qsizetype start : std::as_const(starts))
-            pass.wordStartsMs << qint64(start) * 1000 / kSampleRate;
-    }
-    pass.durationMs = pass.pcm.size() / 2 * 1000 / kSampleRate;
-    return pass;
+    const double heard = words * 60.0 * pass.sampleRate / double(last - first);
+    // Too slow: the whole utterance faster (as far as the tempo change goes), its word
+    // starts with it.
+    const double tempo = heard < target * 0.98 ? std::min(target / heard, 4.0) : 1.0;
+    Utterance result;
+    result.sampleRate = kSampleRate;
+    result.pcm = SpeechStretch::reshape(pass.pcm, pass.sampleRate, kSampleRate, tempo, pitch);
+    for (const qint64 start : pass.wordStartsMs)
+        result.wordStartsMs << qint64(std::lround(double(start) / tempo));
+    // Too fast: the missing time spread over the gaps between words.
+    if (tempo == 1.0)
+        result.pcm = SpeechTiming::padToRate(result.pcm, result.wordStartsMs,
+                                             (last - first) * kSampleRate / pass.sampleRate, target, kSampleRate);
+    result.durationMs = result.pcm.size() / 2 * 1000 / kSampleRate;
+    for (qint64 &start : result.wordStartsMs)
+        start = std::min(start, result.durationMs);
+    return result;
 }
 
 QStringList FestivalSpeechEngine::stressedWords(const QString &text)

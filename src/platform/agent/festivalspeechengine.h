@@ -46,7 +46,8 @@ public:
     static constexpr double kLowestPitch = 0.9;
     static constexpr double kHighestPitch = 1.12;
 
-    /// Starts Festival and loads \a voiceName (blocks for seconds). \a lexiconPath: the
+    /// Starts Festival, loads \a voiceName and says one sentence to itself, so that the
+    /// first real one comes quickly (blocks for seconds). \a lexiconPath: the
     /// stress lexicon; empty or missing leaves the voice's own stress.
     explicit FestivalSpeechEngine(const QString &lexiconPath = {},
                                   const QString &voiceName = QString::fromLatin1(kVoiceName));
@@ -78,6 +79,15 @@ private:
         int words = 0;
     };
     Prepared prepare(const QString &spoken);
+    /// What Festival says, at the voice's own sample rate, with the word starts.
+    struct Pass {
+        QByteArray pcm;
+        int sampleRate = kSampleRate;
+        QList<qint64> wordStartsMs;
+    };
+    Pass speak(const QString &text);
+    /// \a pass at kSampleRate, at its own tempo and pitch.
+    static Utterance converted(const Pass &pass);
     /// Lexicon entries for words that carry their stress in the text, added once each.
     void addMarkedWord(const QString &marked);
     void loadLexicon(const QString &path);

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <future>
 #include <mutex>
+#include <vector>
 
 #include "platform/agent/speechenginefactory.h"
 #include "platform/agent/speechworker.h"
@@ -42,7 +43,16 @@ FestivalVoice::FestivalVoice(Factory factory)
     });
 }
 
-FestivalVoice::~FestivalVoice() = default;
+FestivalVoice::~FestivalVoice()
+{
+    if (state() != State::Loading)
+        return;
+    // Festival's loading cannot be interrupted, and the worker would wait for it: the worker
+    // is left to finish on its own, idle from then on, and ends with the process. The list
+    // keeps it reachable, so that leak checkers know it was meant.
+    static auto *const abandoned = new std::vector<std::unique_ptr<SpeechWorker>>;
+    abandoned->push_back(std::move(m_worker));
+}
 
 FestivalVoice::State FestivalVoice::state() const
 {

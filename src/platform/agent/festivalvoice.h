@@ -27,7 +27,10 @@ public:
 
     /// Starts loading at once.
     explicit FestivalVoice(Factory factory);
-    /// Lets the job in hand (the loading, too) finish and destroys the engine on its thread.
+    /// Lets the job in hand finish and destroys the engine on its thread; while the voice is
+    /// still loading, returns at once instead. Festival's loading cannot be stopped safely
+    /// (it holds its interpreter's state and the C library's), so the worker then finishes
+    /// it on its own and stays idle until the process ends: closing never waits for it.
     ~FestivalVoice();
     FestivalVoice(const FestivalVoice &) = delete;
     FestivalVoice &operator=(const FestivalVoice &) = delete;

@@ -50,6 +50,23 @@ Status traced(TraceWriter &trace, const CharacterPlayer *found, const QString &l
     return ok();
 }
 
+// \a text cut to kMaxSpeechLength characters, at the last blank before the limit when
+// there is one in its second half, never inside a character of two code units.
+QString cutToSpeechLength(const QString &text)
+{
+    if (text.size() <= kMaxSpeechLength)
+        return text;
+    qsizetype end = kMaxSpeechLength;
+    if (text.at(end).isSpace()) {
+        // The cut falls on a blank: every word before it is whole.
+    } else if (const qsizetype blank = text.lastIndexOf(u' ', end - 1); blank >= kMaxSpeechLength / 2) {
+        end = blank;
+    } else if (text.at(end - 1).isHighSurrogate()) {
+        --end;
+    }
+    return text.left(end).trimmed();
+}
+
 } // namespace
 
 GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStore &settings,
@@ -110,6 +127,11 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
     auto definition = loadCharacterFile(path);
     if (!definition)
         return definition.error();
+    // Drawings that refer outside the file are left out; the rest of the figure is drawn.
+    for (const QString &refused : std::as_const(definition->refusedDrawings)) {
+        qCWarning(lcAgent, "%s: drawing left out: %s", qPrintable(path), qPrintable(refused));
+        m_trace->line(QStringLiteral("DrawingRefused %1 %2").arg(file, refused));
+    }
 
     auto owned = std::make_unique<CharacterPlayer>(characterId, std::move(*definition), m_context);
     CharacterPlayer *added = owned.get();
@@ -201,10 +223,26 @@ Status GenieCharacterService::play(const QString &characterId, const QString &an
 
 Status GenieCharacterService::speak(const QString &characterId, const QString &text)
 {
-    const QString line = QStringLiteral("Speak ") + text;
+    const QString spoken = cutToSpeechLength(text);
+    const QString line = QStringLiteral("Speak ") + spoken;
+    const Status status = traced(*m_trace, player(characterId), line, characterId);
+    if (spoken.size() < text.size())
+        m_trace->line(QStringLiteral("SpeakCut %1 of %2 characters").arg(spoken.size()).arg(text.size()));
+    if (status.failed())
+        return status;
+    player(characterId)->enqueue(CharacterPlayer::RequestKind::Speak, line, spoken);
+    return ok();
+}
+
+Status GenieCharacterService::synthesize(const QString &characterId, const QString &text, QObject *receiver,
+                                         SpeechDelivery done)
+{
+    const QString line = QStringLiteral("Synthesize ") + text;
     if (const Status status = traced(*m_trace, player(characterId), line, characterId); status.failed())
         return status;
-    player(characterId)->enqueue(CharacterPlayer::RequestKind::Speak, line, text);
+    // The same voice, engine and text handling as the character's own speech, so the sound
+    // is what the learner hears from the genie; on the engine's thread, like speech.
+    m_context.speech->synthesize(player(characterId)->voice(), parseSpeechText(text), receiver, std::move(done));
     return ok();
 }
 

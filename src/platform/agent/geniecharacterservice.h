@@ -61,6 +61,7 @@ public:
     Status play(const QString &characterId, const QString &animation) override;
     Status speak(const QString &characterId, const QString &text) override;
     Status listen(const QString &characterId, bool on) override;
+    Status synthesize(const QString &characterId, const QString &text, QObject *receiver, SpeechDelivery done) override;
     Result<quint32> balloonStyle(const QString &characterId) const override;
     Status setBalloonStyle(const QString &characterId, quint32 style) override;
     Status setBalloonFontSize(const QString &characterId, int size) override;

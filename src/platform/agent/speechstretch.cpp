@@ -9,6 +9,8 @@
 
 #include <QtEndian>
 
+#include <soxr.h>
+
 namespace Platform::SpeechStretch {
 
 namespace {
@@ -70,14 +72,9 @@ long bestOffset(const std::vector<float> &in, long ideal, long natural, long fra
     return best;
 }
 
-} // namespace
-
-QByteArray changeTempo(const QByteArray &pcm, double factor, int sampleRate)
+// Overlap-add at \a factor: the frames of \a in laid end to end where their waves line up.
+std::vector<float> overlapAdd(const std::vector<float> &in, double factor, int sampleRate)
 {
-    factor = std::clamp(factor, 0.25, 4.0);
-    if (std::abs(factor - 1) < 1e-3 || pcm.size() < 4 || sampleRate <= 0)
-        return pcm;
-    const std::vector<float> in = samplesOf(pcm);
     const long frame = std::max(16L, long(sampleRate) * 24 / 1000);
     const long hop = frame / 2;
     const long tolerance = std::max(1L, long(sampleRate) * 6 / 1000);
@@ -105,28 +102,56 @@ QByteArray changeTempo(const QByteArray &pcm, double factor, int sampleRate)
         if (weight[i] > 0.05F)
             out[i] /= weight[i];
     }
-    return pcmOf(out);
+    return out;
+}
+
+// \a in taken to be at \a fromRate, at \a toRate.
+std::vector<float> resampled(const std::vector<float> &in, double fromRate, double toRate)
+{
+    std::vector<float> out(std::size_t(std::ceil(double(in.size()) * toRate / fromRate)) + 1);
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_MQ, 0);
+    std::size_t written = 0;
+    if (soxr_oneshot(fromRate, toRate, 1, in.data(), in.size(), nullptr, out.data(), out.size(), &written, &io,
+                     &quality, nullptr))
+        return {};
+    out.resize(written);
+    return out;
+}
+
+} // namespace
+
+QByteArray reshape(const QByteArray &pcm, int sampleRate, int outputRate, double tempo, double pitch)
+{
+    if (pcm.size() < 4 || sampleRate <= 0 || outputRate <= 0)
+        return {};
+    tempo = std::clamp(tempo, 0.25, 4.0);
+    pitch = std::clamp(pitch, 0.5, 2.0);
+    const bool samePitch = std::abs(pitch - 1) < 1e-3;
+    if (samePitch && std::abs(tempo - 1) < 1e-3 && sampleRate == outputRate)
+        return pcm;
+    std::vector<float> samples = samplesOf(pcm);
+    // The pitch rises by playing the sound faster, which also shortens it: the overlap-add
+    // makes up for that, so that the tempo comes out as asked.
+    if (const double factor = std::clamp(samePitch ? tempo : tempo / pitch, 0.25, 4.0); std::abs(factor - 1) >= 1e-3)
+        samples = overlapAdd(samples, factor, sampleRate);
+    if (!samePitch || sampleRate != outputRate)
+        samples = resampled(samples, double(sampleRate) * (samePitch ? 1 : pitch), outputRate);
+    return pcmOf(samples);
+}
+
+QByteArray changeTempo(const QByteArray &pcm, double factor, int sampleRate)
+{
+    if (pcm.size() < 4 || sampleRate <= 0)
+        return pcm;
+    return reshape(pcm, sampleRate, sampleRate, factor, 1);
 }
 
 QByteArray shiftPitch(const QByteArray &pcm, double ratio, int sampleRate)
 {
-    ratio = std::clamp(ratio, 0.5, 2.0);
-    if (std::abs(ratio - 1) < 1e-3 || pcm.size() < 4)
+    if (pcm.size() < 4 || sampleRate <= 0)
         return pcm;
-    const std::vector<float> slower = samplesOf(changeTempo(pcm, 1 / ratio, sampleRate));
-    const std::size_t length = std::size_t(pcm.size() / 2);
-    std::vector<float> out(length, 0.0F);
-    // Played back ratio times faster, by linear interpolation: the length returns to the
-    // input's and every frequency rises by ratio.
-    for (std::size_t i = 0; i < length; ++i) {
-        const double at = double(i) * ratio;
-        const auto left = std::size_t(at);
-        if (left + 1 >= slower.size())
-            break;
-        const double t = at - double(left);
-        out[i] = float(slower[left] * (1 - t) + slower[left + 1] * t);
-    }
-    return pcmOf(out);
+    return reshape(pcm, sampleRate, sampleRate, 1, ratio);
 }
 
 } // namespace Platform::SpeechStretch

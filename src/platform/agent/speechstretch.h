@@ -19,4 +19,12 @@ QByteArray changeTempo(const QByteArray &pcm, double factor, int sampleRate);
 /// outside 0.5 to 2 are clamped.
 QByteArray shiftPitch(const QByteArray &pcm, double ratio, int sampleRate);
 
+/// Both at once, and a change of sample rate: 16-bit mono \a pcm at \a sampleRate played
+/// \a tempo times faster with its pitch \a pitch times higher, returned at \a outputRate.
+/// One overlap-add pass (skipped when tempo and pitch are equal) and one resampling
+/// (libsoxr; skipped when neither pitch nor rate changes), so a voice's own sound is
+/// changed as little and as quickly as possible. The limits are those of changeTempo() and
+/// shiftPitch(). Empty when \a pcm is or a rate is not positive.
+QByteArray reshape(const QByteArray &pcm, int sampleRate, int outputRate, double tempo, double pitch);
+
 } // namespace Platform::SpeechStretch

@@ -122,4 +122,24 @@ QByteArray insertWordGaps(const QByteArray &pcm, QList<qsizetype> &wordStarts, q
     return out;
 }
 
+QByteArray padToRate(const QByteArray &pcm, QList<qint64> &wordStartsMs, qsizetype audibleSamples, int wordsPerMinute,
+                     int sampleRate)
+{
+    const qsizetype words = wordStartsMs.size();
+    if (words < 2 || wordsPerMinute <= 0 || sampleRate <= 0)
+        return pcm;
+    const double wanted = words * 60.0 * sampleRate / wordsPerMinute;
+    if (wanted <= double(audibleSamples))
+        return pcm;
+    const auto gap = qsizetype((wanted - double(audibleSamples)) / double(words - 1));
+    QList<qsizetype> starts;
+    for (const qint64 ms : std::as_const(wordStartsMs))
+        starts << qsizetype(ms) * sampleRate / 1000;
+    const QByteArray padded = insertWordGaps(pcm, starts, gap, sampleRate);
+    wordStartsMs.clear();
+    for (const qsizetype start : std::as_const(starts))
+        wordStartsMs << qint64(start) * 1000 / sampleRate;
+    return padded;
+}
+
 } // namespace Platform::SpeechTiming

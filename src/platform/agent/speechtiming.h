@@ -27,4 +27,11 @@ std::pair<qsizetype, qsizetype> audibleSpan(const QByteArray &pcm, int threshold
 /// \a wordStarts (sample indexes, ascending) are moved along with their words.
 QByteArray insertWordGaps(const QByteArray &pcm, QList<qsizetype> &wordStarts, qsizetype gapSamples, int sampleRate);
 
+/// Slows speech down to \a wordsPerMinute with equal pauses between its words
+/// (insertWordGaps), for voices that cannot speak that slowly themselves. \a audibleSamples:
+/// how long its words sound (audibleSpan), \a wordStartsMs moved along with them. Speech
+/// already at that rate or slower, or of one word, comes back as it is.
+QByteArray padToRate(const QByteArray &pcm, QList<qint64> &wordStartsMs, qsizetype audibleSamples, int wordsPerMinute,
+                     int sampleRate);
+
 } // namespace Platform::SpeechTiming

@@ -19,6 +19,22 @@ void put16(char *at, quint16 value)
     qToLittleEndian(value, at);
 }
 
+void fillHeader(char *header, int sampleRate, quint32 dataBytes)
+{
+    memcpy(header, "RIFF", 4);
+    put32(header + 4, 36 + dataBytes);
+    memcpy(header + 8, "WAVEfmt ", 8);
+    put32(header + 16, 16);
+    put16(header + 20, 1); // PCM
+    put16(header + 22, 1); // mono
+    put32(header + 24, quint32(sampleRate));
+    put32(header + 28, quint32(sampleRate) * 2);
+    put16(header + 32, 2);
+    put16(header + 34, 16);
+    memcpy(header + 36, "data", 4);
+    put32(header + 40, dataBytes);
+}
+
 } // namespace
 
 WavWriter::WavWriter(const QString &path, int sampleRate)
@@ -32,18 +48,7 @@ WavWriter::WavWriter(const QString &path, int sampleRate)
 bool WavWriter::writeHeader()
 {
     char header[kHeaderBytes];
-    memcpy(header, "RIFF", 4);
-    put32(header + 4, 36 + m_dataBytes);
-    memcpy(header + 8, "WAVEfmt ", 8);
-    put32(header + 16, 16);
-    put16(header + 20, 1); // PCM
-    put16(header + 22, 1); // mono
-    put32(header + 24, quint32(m_sampleRate));
-    put32(header + 28, quint32(m_sampleRate) * 2);
-    put16(header + 32, 2);
-    put16(header + 34, 16);
-    memcpy(header + 36, "data", 4);
-    put32(header + 40, m_dataBytes);
+    fillHeader(header, m_sampleRate, m_dataBytes);
     return m_file.seek(0) && m_file.write(header, kHeaderBytes) == kHeaderBytes;
 }
 
@@ -59,6 +64,15 @@ bool WavWriter::append(const QByteArray &pcm, int sampleRate)
     const bool ok = writeHeader();
     m_file.flush();
     return ok;
+}
+
+QByteArray wavFile(const QByteArray &pcm, int sampleRate)
+{
+    const qsizetype dataBytes = pcm.size() & ~qsizetype(1);
+    QByteArray file(kHeaderBytes, Qt::Uninitialized);
+    fillHeader(file.data(), sampleRate, quint32(dataBytes));
+    file.append(pcm.constData(), dataBytes);
+    return file;
 }
 
 bool readWav(const QString &path, QByteArray *pcm, int *sampleRate)

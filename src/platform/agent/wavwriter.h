@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -28,6 +29,9 @@ private:
     int m_sampleRate;
     quint32 m_dataBytes = 0;
 };
+
+/// A whole 16-bit mono WAV file holding \a pcm at \a sampleRate, as WavWriter writes it.
+QByteArray wavFile(const QByteArray &pcm, int sampleRate);
 
 /// Reads the samples of a 16-bit mono WAV file as WavWriter writes it. Returns false for a
 /// file it cannot read or any other layout.

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Veskora developers
+#include <cmath>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+#include "course/pitchcomparison.h"
+#include "geniespeech.h"
+#include "inmemorysettingsstore.h"
+#include "platform/agent/agentcontrol.h"
+#include "platform/agent/geniecharacterservice.h"
+#include "platform/audio/pitchtracker.h"
+#include "platform/audio/qtsoundplayer.h"
+#include "platform/audio/qtsoundrecorder.h"
+#include "platform/audio/silencedetector.h"
+#include "soundserver.h"
+
+using namespace Platform;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kFedRate = 22050;
+const QString kSource = u"veskora_input"_s;
+
+Course::PitchContour contourOf(const QByteArray &pcm, int sampleRate)
+{
+    const PitchTrack track = trackPitch(pcm, sampleRate);
+    return {track.startMs, track.frameMs, track.hz};
+}
+
+// Writes \a pcm into the pipe that the server's source reads, in real time as a microphone
+// would deliver it.
+class PipeFeeder final {
+public:
+    PipeFeeder(const QString &pipe, QByteArray pcm)
+        : m_file(pipe)
+        , m_pcm(std::move(pcm))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { feed(); });
+    }
+    bool start()
+    {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        m_clock.start();
+        m_timer.start();
+        return true;
+    }
+
+private:
+    void feed()
+    {
+        const qsizetype due = std::min<qsizetype>(m_pcm.size(), (m_clock.elapsed() + 100) * kFedRate / 1000 * 2);
+        if (due > m_written)
+            m_written += std::max<qint64>(0, m_file.write(m_pcm.constData() + m_written, due - m_written));
+        if (m_written >= m_pcm.size())
+            m_timer.stop();
+    }
+
+    QFile m_file;
+    QByteArray m_pcm;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qsizetype m_written = 0;
+};
+
+} // namespace
+
+// Recording through a real sound server: a private PulseAudio whose default input is a
+// pipe source that the test feeds with the genie saying a phrase, as if it came from a
+// microphone. The server must start; a machine where it cannot fails this test.
+class TestAudioRecorder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_pipe = m_server.folder() + u"/microphone"_s;
+        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s
+                                     .arg(kSource, m_pipe)
+                                     .arg(kFedRate)},
+                                kSource),
+                 qPrintable(m_server.errorString()));
+        // Before anything in this process has asked for sound devices.
+        m_server.useInThisProcess();
+    }
+
+    void aSpokenPhraseIsRecordedUntilTheSilenceAfterIt()
+    {
+        TestSupport::InMemorySettingsStore store;
+        GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
+        AgentControl control(service);
+        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
+        auto character = control.character(u"Genie"_s);
+        QVERIFY(character);
+        QVERIFY(character->setLanguageID(1049).ok());
+        const std::optional<Utterance> phrase =
+            TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\Добрый день! Как дела?)"_s);
+        QVERIFY(phrase && !phrase->pcm.isEmpty());
+        QCOMPARE(phrase->sampleRate, kFedRate);
+
+        // Half a second of room before the phrase, three seconds after it.
+        const QByteArray fed = QByteArray(kFedRate, '\0') + phrase->pcm + QByteArray(kFedRate * 6, '\0');
+        const auto [first, last] = speechSpan(fed, kFedRate);
+        const qint64 fedMs = (last - first) / 2 * 1000 / kFedRate;
+
+        QtSoundRecorder recorder;
+        QCOMPARE(recorder.availability(), std::nullopt);
+        QSignalSpy finished(&recorder, &SoundRecorder::finished);
+        QSignalSpy failed(&recorder, &SoundRecorder::failed);
+        PipeFeeder feeder(m_pipe, fed);
+        QVERIFY(recorder.start());
+        QVERIFY(feeder.start());
+        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !failed.isEmpty(), 15000);
+        QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(1).toString()));
+        QCOMPARE(finished.first().at(1).value<SoundRecorder::StopReason>(), SoundRecorder::StopReason::Silence);
+        QVERIFY(!recorder.isRecording());
+
+        const auto take = finished.first().at(0).value<RecordedSound>();
+        QVERIFY2(std::abs(take.durationMs() - fedMs) <= fedMs / 10,
+                 qPrintable(u"recorded %1 ms, fed %2 ms"_s.arg(take.durationMs()).arg(fedMs)));
+
+        // The recording's melody is the fed one's, at the same height.
+        const Course::PitchContour fedCurve = contourOf(phrase->pcm, kFedRate);
+        const Course::PitchContour recordedCurve = contourOf(take.pcm, take.sampleRate);
+        const Course::PitchAlignment alignment = Course::alignPitch(fedCurve, recordedCurve);
+        QVERIFY(!alignment.isEmpty());
+        QVERIFY2(alignment.meanDifference < 1.0, qPrintable(QString::number(alignment.meanDifference)));
+        QVERIFY2(std::abs(double(alignment.learner.size()) / alignment.genie.size() - 1) < 0.2,
+                 qPrintable(
+                     u"%1 voiced frames recorded, %2 fed"_s.arg(alignment.learner.size()).arg(alignment.genie.size())));
+    }
+
+    void aTakeStoppedByTheLearnerEndsAtOnce()
+    {
+        QtSoundRecorder recorder;
+        QSignalSpy finished(&recorder, &SoundRecorder::finished);
+        PipeFeeder feeder(m_pipe, QByteArray(kFedRate * 2 * 2, '\0'));
+        QVERIFY(recorder.start());
+        QVERIFY(feeder.start());
+        QTest::qWait(600);
+        recorder.stop();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().at(1).value<SoundRecorder::StopReason>(), SoundRecorder::StopReason::Stopped);
+        QVERIFY(!recorder.isRecording());
+    }
+
+    void aClipIsPlayedToItsEnd()
+    {
+        // Half a second of a tone, heard through the server's null sink.
+        RecordedSound clip{QByteArray(kFedRate, '\0'), kFedRate};
+        for (qsizetype i = 0; i < clip.pcm.size() / 2; ++i)
+            qToLittleEndian(qint16(8000 * std::sin(i * 0.05)), clip.pcm.data() + 2 * i);
+        QtSoundPlayer player;
+        QSignalSpy finished(&player, &SoundPlayer::finished);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(player.play(clip));
+        QVERIFY(player.isPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+        QVERIFY2(clock.elapsed() >= clip.durationMs() * 8 / 10, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!player.isPlaying());
+        QVERIFY(!player.play({}));
+    }
+
+    void anInputThatDeliversNothingIsRefused()
+    {
+        QtSoundRecorder recorder;
+        recorder.setFirstSoundTimeout(800);
+        QSignalSpy failed(&recorder, &SoundRecorder::failed);
+        QVERIFY(recorder.start()); // nobody writes into the pipe
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+        QCOMPARE(failed.first().at(0).value<SoundRecorder::InputProblem>(), SoundRecorder::InputProblem::AccessRefused);
+        QVERIFY(!recorder.isRecording());
+    }
+
+private:
+    TestSupport::SoundServer m_server;
+    QString m_pipe;
+};
+
+QTEST_MAIN(TestAudioRecorder)
+#include "tst_audiorecorder.moc"
