@@ -3,15 +3,14 @@
 #include <cmath>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 #include "course/pitchcomparison.h"
 #include "geniespeech.h"
 #include "inmemorysettingsstore.h"
+#include "pipefeeder.h"
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/pitchtracker.h"
@@ -33,43 +32,6 @@ Course::PitchContour contourOf(const QByteArray &pcm, int sampleRate)
     const PitchTrack track = trackPitch(pcm, sampleRate);
     return {track.startMs, track.frameMs, track.hz};
 }
-
-// Writes \a pcm into the pipe that the server's source reads, in real time as a microphone
-// would deliver it.
-class PipeFeeder final {
-public:
-    PipeFeeder(const QString &pipe, QByteArray pcm)
-        : m_file(pipe)
-        , m_pcm(std::move(pcm))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { feed(); });
-    }
-    bool start()
-    {
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        m_clock.start();
-        m_timer.start();
-        return true;
-    }
-
-private:
-    void feed()
-    {
-        const qsizetype due = std::min<qsizetype>(m_pcm.size(), (m_clock.elapsed() + 100) * kFedRate / 1000 * 2);
-        if (due > m_written)
-            m_written += std::max<qint64>(0, m_file.write(m_pcm.constData() + m_written, due - m_written));
-        if (m_written >= m_pcm.size())
-            m_timer.stop();
-    }
-
-    QFile m_file;
-    QByteArray m_pcm;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qsizetype m_written = 0;
-};
 
 } // namespace
 
@@ -115,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(recorder.availability(), std::nullopt);
         QSignalSpy finished(&recorder, &SoundRecorder::finished);
         QSignalSpy failed(&recorder, &SoundRecorder::failed);
-        PipeFeeder feeder(m_pipe, fed);
+        TestSupport::PipeFeeder feeder(m_pipe, fed, kFedRate);
         QVERIFY(recorder.start());
         QVERIFY(feeder.start());
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !failed.isEmpty(), 15000);
@@ -142,7 +104,7 @@ private Q_SLOTS:
     {
         QtSoundRecorder recorder;
         QSignalSpy finished(&recorder, &SoundRecorder::finished);
-        PipeFeeder feeder(m_pipe, QByteArray(kFedRate * 2 * 2, '\0'));
+        TestSupport::PipeFeeder feeder(m_pipe, QByteArray(kFedRate * 2 * 2, '\0'), kFedRate);
         QVERIFY(recorder.start());
         QVERIFY(feeder.start());
         QTest::qWait(600);
