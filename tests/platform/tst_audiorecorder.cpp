@@ -9,10 +9,7 @@
 
 #include "course/pitchcomparison.h"
 #include "geniespeech.h"
-#include "inmemorysettingsstore.h"
 #include "pipefeeder.h"
-#include "platform/agent/agentcontrol.h"
-#include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/pitchtracker.h"
 #include "platform/audio/qtsoundplayer.h"
 #include "platform/audio/qtsoundrecorder.h"
@@ -25,7 +22,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kFedRate = 22050;
-const QString kSource = u"veskora_input"_s;
 
 Course::PitchContour contourOf(const QByteArray &pcm, int sampleRate)
 {
@@ -44,27 +40,16 @@ class TestAudioRecorder : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        m_pipe = m_server.folder() + u"/microphone"_s;
-        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s
-                                     .arg(kSource, m_pipe)
-                                     .arg(kFedRate)},
-                                kSource),
-                 qPrintable(m_server.errorString()));
+        m_pipe = m_server.microphonePipe();
+        QVERIFY2(m_server.startWithMicrophone(kFedRate), qPrintable(m_server.errorString()));
         // Before anything in this process has asked for sound devices.
         m_server.useInThisProcess();
     }
 
     void aSpokenPhraseIsRecordedUntilTheSilenceAfterIt()
     {
-        TestSupport::InMemorySettingsStore store;
-        GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
-        AgentControl control(service);
-        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
-        auto character = control.character(u"Genie"_s);
-        QVERIFY(character);
-        QVERIFY(character->setLanguageID(1049).ok());
         const std::optional<Utterance> phrase =
-            TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\Добрый день! Как дела?)"_s);
+            TestSupport::russianGenieSpeech(uR"(\spd=100\\pit=74\Добрый день! Как дела?)"_s);
         QVERIFY(phrase && !phrase->pcm.isEmpty());
         QCOMPARE(phrase->sampleRate, kFedRate);
 

@@ -6,10 +6,7 @@
 #include <QTest>
 
 #include "geniespeech.h"
-#include "inmemorysettingsstore.h"
 #include "pipefeeder.h"
-#include "platform/agent/agentcontrol.h"
-#include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/qtsoundplayer.h"
 #include "platform/audio/qtsoundrecorder.h"
 #include "platform/audio/recordingstore.h"
@@ -24,7 +21,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kRate = 22050;
-const QString kSource = u"veskora_input"_s;
 
 qint64 spokenMs(const QByteArray &pcm, int sampleRate)
 {
@@ -43,25 +39,15 @@ class TestSpeakingSound : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        m_pipe = m_server.folder() + u"/microphone"_s;
-        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s
-                                     .arg(kSource, m_pipe)
-                                     .arg(kRate)},
-                                kSource),
-                 qPrintable(m_server.errorString()));
+        m_pipe = m_server.microphonePipe();
+        QVERIFY2(m_server.startWithMicrophone(kRate), qPrintable(m_server.errorString()));
         m_server.useInThisProcess();
     }
 
     void aTakeIsRecordedHeardAfterTheGenieDrawnAndKept()
     {
-        TestSupport::InMemorySettingsStore settings;
-        GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), settings);
-        AgentControl control(service);
-        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
-        auto character = control.character(u"Genie"_s);
-        QVERIFY(character && character->setLanguageID(1049).ok());
         const QString russian = u"Как дела?"_s;
-        const std::optional<Utterance> genie = TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\)"_s + russian);
+        const std::optional<Utterance> genie = TestSupport::russianGenieSpeech(uR"(\spd=100\\pit=74\)"_s + russian);
         QVERIFY(genie && !genie->pcm.isEmpty());
 
         QTemporaryDir dir;
