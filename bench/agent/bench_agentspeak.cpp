@@ -30,6 +30,10 @@
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/settings/settingsstore.h"
 
+#include "benchfigures.h"
+
+using Bench::median;
+
 namespace {
 
 // Ten words.
@@ -90,12 +94,6 @@ double processorMs()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
 }
 
 int option(const QStringList &args, const QString &name, int fallback)

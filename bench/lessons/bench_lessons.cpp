@@ -27,6 +27,7 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include "benchfigures.h"
 #include "course/programstate.h"
 #include "dictionary/frmlexiconeng.h"
 #include "lessons/lessonwindowbase.h"
@@ -42,23 +43,12 @@
 #include "shell/programlaunch.h"
 #include "shell/windowdirector.h"
 
+using Bench::elapsedMs;
+using Bench::median;
+
 namespace {
 
 QTextStream out(stdout);
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    if (values.isEmpty())
-        return 0;
-    const qsizetype half = values.size() / 2;
-    return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 /// The course program as main() builds it, over the application folder \a appDir and the
 /// modules in its plugins folder.

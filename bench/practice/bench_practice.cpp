@@ -34,25 +34,16 @@
 #include "practice/progressaccess.h"
 #include "practice/progresswindow.h"
 
+#include "benchfigures.h"
+
+using Bench::elapsedMs;
+using Bench::median;
+
 namespace {
 
 QTextStream out(stdout);
 constexpr int kHistoryDays = 365;
 constexpr int kAnswersPerDay = 20;
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    if (values.isEmpty())
-        return 0;
-    const qsizetype half = values.size() / 2;
-    return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 /// Writes a year of daily practice ending yesterday: each day twenty answers, one in seven
 /// wrong, spread over every item of the course and scheduled as the window would.

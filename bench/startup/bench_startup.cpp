@@ -21,18 +21,13 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "benchfigures.h"
+
+using Bench::median;
+
 namespace {
 
 QTextStream out(stdout);
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    if (values.isEmpty())
-        return 0;
-    const qsizetype half = values.size() / 2;
-    return values.size() % 2 ? values.at(half) : (values.at(half - 1) + values.at(half)) / 2;
-}
 
 /// One launch of \a program; the milliseconds to its first window, or nothing when it ended
 /// without reporting one.

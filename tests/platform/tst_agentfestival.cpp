@@ -45,6 +45,16 @@ private:
         return utterance;
     }
 
+    QList<UtterancePart> inPieces(const QString &text)
+    {
+        QList<UtterancePart> pieces;
+        m_voice->run([&](SpeechEngine &engine) {
+            engine.synthesizeInParts(u"ru"_s, parseSpeechText(text),
+                                     [&](const UtterancePart &piece) { pieces << piece; });
+        });
+        return pieces;
+    }
+
     QStringList stressed(const QString &text)
     {
         QStringList words;
@@ -99,6 +109,66 @@ private Q_SLOTS:
         QVERIFY(std::is_sorted(utterance.wordStartsMs.cbegin(), utterance.wordStartsMs.cend()));
         QVERIFY(utterance.wordStartsMs.last() < utterance.durationMs);
         QCOMPARE(utterance.durationMs, utterance.pcm.size() / 2 * 1000 / utterance.sampleRate);
+    }
+
+    void firstPhraseIsMadeAlone_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("firstWords");
+        QTest::newRow("no mark: the first words") << u"Сегодня утром я читал очень интересную книгу."_s << 3;
+        QTest::newRow("at the first phrase mark") << u"Она купила свежий хлеб, молоко и сыр."_s << 4;
+        QTest::newRow("not after one word") << u"Да, я читал эту книгу вчера."_s << 3;
+        QTest::newRow("a mark too far") << u"Мой старший брат работает врачом в больнице, а я нет."_s << 3;
+        QTest::newRow("too short to divide") << u"Я читал книгу вчера."_s << 4;
+    }
+
+    void firstPhraseIsMadeAlone()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, firstWords);
+        const QStringList words = text.split(u' ');
+        const QList<QStringList> pieces = FestivalSpeechEngine::splitAtFirstPhrase(words);
+        QCOMPARE(pieces.first(), words.mid(0, firstWords));
+        QCOMPARE(pieces.size() == 1 ? pieces.first() : pieces.first() + pieces.last(), words);
+    }
+
+    void piecesJoinIntoTheSpeechAtItsRate_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("text");
+        for (const int rate : {50, 100, 150}) {
+            QTest::addRow("%d wpm, no mark", rate) << rate << kSentence;
+            QTest::addRow("%d wpm, a comma", rate)
+                << rate << u"Мой брат, и моя сестра живут в большом городе на берегу моря."_s;
+        }
+    }
+
+    void piecesJoinIntoTheSpeechAtItsRate()
+    {
+        QFETCH(int, rate);
+        QFETCH(QString, text);
+        const QString tagged = uR"(\spd=%1\pit=74\)"_s.arg(rate) + text;
+        const QList<UtterancePart> pieces = inPieces(tagged);
+        QCOMPARE(pieces.size(), 2);
+        QVERIFY(!pieces.first().last && pieces.last().last);
+        Utterance joined;
+        for (const UtterancePart &piece : pieces) {
+            QCOMPARE(piece.wordsInSpeech, 12);
+            QVERIFY(!piece.utterance.pcm.isEmpty());
+            appendUtterance(joined, piece.utterance);
+        }
+        // The second piece's words start where the first piece's sound ends.
+        QCOMPARE(joined.wordStartsMs.size(), 12);
+        QVERIFY(std::is_sorted(joined.wordStartsMs.cbegin(), joined.wordStartsMs.cend()));
+        QVERIFY(joined.wordStartsMs.at(pieces.first().utterance.wordStartsMs.size())
+                >= pieces.first().utterance.durationMs);
+        QCOMPARE(joined.durationMs, joined.pcm.size() / 2 * 1000 / joined.sampleRate);
+        const double heard = TestSupport::heardWordsPerMinute(joined.pcm, joined.sampleRate, 12);
+        QVERIFY2(heard >= rate * 0.9 && heard <= rate * 1.1, qPrintable(u"heard %1 wpm"_s.arg(heard)));
+        // About as long as the speech made whole.
+        const qint64 whole = say(tagged).durationMs;
+        QVERIFY2(std::abs(joined.durationMs - whole) <= whole / 20,
+                 qPrintable(u"%1 ms in pieces, %2 ms whole"_s.arg(joined.durationMs).arg(whole)));
     }
 
     void pitchFollowsTheTagWithinTheVoicesRange_data()

@@ -4,8 +4,10 @@
 #include <mutex>
 #include <thread>
 
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include "platform/agent/agentcontrol.h"
 #include "platform/agent/geniecharacterservice.h"
 #include "platform/agent/speechworker.h"
+#include "platform/agent/wavwriter.h"
 
 using namespace Platform;
 using namespace Qt::StringLiterals;
@@ -81,6 +84,43 @@ public:
 
 private:
     std::shared_ptr<EngineLog> m_log;
+    std::shared_ptr<QSemaphore> m_gate;
+};
+
+// Speech in two pieces: the first half of the words at once, the second once the gate lets
+// it through. Each word is 200 ms of loud sound.
+class PiecewiseEngine final : public SpeechEngine {
+public:
+    explicit PiecewiseEngine(std::shared_ptr<QSemaphore> gate)
+        : m_gate(std::move(gate))
+    {
+    }
+    bool hasVoice(const QString &voice) override { return voice == u"ru"_s; }
+    Utterance synthesize(const QString &, const SpeechText &text) override { return said(text.spoken.split(u' ')); }
+    void synthesizeInParts(const QString &, const SpeechText &text,
+                           const std::function<void(const UtterancePart &)> &deliver) override
+    {
+        const QStringList words = text.spoken.split(u' ');
+        const int half = int(words.size()) / 2;
+        deliver({said(words.mid(0, half)), int(words.size()), false});
+        m_gate->acquire();
+        deliver({said(words.mid(half)), int(words.size()), true});
+    }
+
+private:
+    static Utterance said(const QStringList &words)
+    {
+        Utterance utterance;
+        for (qsizetype i = 0; i < words.size(); ++i)
+            utterance.wordStartsMs << i * 200;
+        utterance.durationMs = words.size() * 200;
+        utterance.pcm.resize(qsizetype(utterance.sampleRate) / 5 * words.size() * 2);
+        auto *samples = reinterpret_cast<qint16 *>(utterance.pcm.data());
+        for (qsizetype i = 0; i < utterance.pcm.size() / 2; ++i)
+            samples[i] = i % 50 < 25 ? 8000 : -8000;
+        return utterance;
+    }
+
     std::shared_ptr<QSemaphore> m_gate;
 };
 
@@ -198,6 +238,48 @@ private Q_SLOTS:
         QCOMPARE(started.count(), 2);
         QCOMPARE(balloon.last().at(1).toString(), u"Доброе утро"_s);
         qunsetenv("PULSE_SERVER");
+    }
+
+    // The first piece of a speech is heard while the rest is made: the speech goes on
+    // until its last piece has been heard, the balloon shows each piece's words in turn,
+    // and the capture file holds the whole speech once.
+    void speechInPiecesIsOneSpeech()
+    {
+        QTemporaryDir dir;
+        const QString wav = dir.filePath(u"speech.wav"_s);
+        qputenv("VESKORA_AUDIO_OUT", wav.toUtf8());
+        auto gate = std::make_shared<QSemaphore>();
+        TestSupport::InMemorySettingsStore store;
+        {
+            GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store,
+                                          std::make_unique<PiecewiseEngine>(gate));
+            // A failing check must not leave the worker waiting at the gate forever.
+            const auto openGate = qScopeGuard([&gate] { gate->release(); });
+            service.setTimeScale(25);
+            AgentControl control(service);
+            QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
+            auto character = control.character(u"Genie"_s);
+            QVERIFY(character->setLanguageID(1049).ok());
+            QSignalSpy audio(&service, &GenieCharacterService::speechAudioStarted);
+            QSignalSpy balloon(&service, &GenieCharacterService::balloonTextChanged);
+            QVERIFY(character->speak(u"раз два три четыре"_s).ok());
+            QTRY_COMPARE(audio.count(), 1);
+            // Far past the first piece's 400 ms at this speed: it waits for the rest,
+            // showing no more than the first piece's words.
+            QTest::qWait(100);
+            QVERIFY(service.player(u"Genie"_s)->isBusy());
+            QCOMPARE(balloon.last().at(1).toString(), u"раз два"_s);
+
+            gate->release();
+            QTRY_VERIFY_WITH_TIMEOUT(!service.player(u"Genie"_s)->isBusy(), 20000);
+            QCOMPARE(audio.count(), 1);
+            QCOMPARE(balloon.last().at(1).toString(), u"раз два три четыре"_s);
+        }
+        qunsetenv("VESKORA_AUDIO_OUT");
+        QByteArray pcm;
+        int sampleRate = 0;
+        QVERIFY(readWav(wav, &pcm, &sampleRate));
+        QCOMPARE(pcm.size(), qsizetype(sampleRate) / 5 * 4 * 2);
     }
 };
 

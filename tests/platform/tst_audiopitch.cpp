@@ -8,9 +8,6 @@
 #include <QtEndian>
 
 #include "geniespeech.h"
-#include "inmemorysettingsstore.h"
-#include "platform/agent/agentcontrol.h"
-#include "platform/agent/geniecharacterservice.h"
 #include "platform/audio/pitchtracker.h"
 
 using namespace Platform;
@@ -134,15 +131,8 @@ private Q_SLOTS:
 
     void theGeniesOwnSpeechHasAVoicedMelody()
     {
-        TestSupport::InMemorySettingsStore store;
-        GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
-        AgentControl control(service);
-        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
-        auto character = control.character(u"Genie"_s);
-        QVERIFY(character);
-        QVERIFY(character->setLanguageID(1049).ok());
         const std::optional<Utterance> speech =
-            TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\Где вы остановитесь?)"_s);
+            TestSupport::russianGenieSpeech(uR"(\spd=100\\pit=74\Где вы остановитесь?)"_s);
         QVERIFY(speech);
         QVERIFY(!speech->pcm.isEmpty());
         QCOMPARE(speech->wordStartsMs.size(), 3);

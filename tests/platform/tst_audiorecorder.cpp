@@ -3,17 +3,13 @@
 #include <cmath>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 #include "course/pitchcomparison.h"
 #include "geniespeech.h"
-#include "inmemorysettingsstore.h"
-#include "platform/agent/agentcontrol.h"
-#include "platform/agent/geniecharacterservice.h"
+#include "pipefeeder.h"
 #include "platform/audio/pitchtracker.h"
 #include "platform/audio/qtsoundplayer.h"
 #include "platform/audio/qtsoundrecorder.h"
@@ -26,50 +22,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kFedRate = 22050;
-const QString kSource = u"veskora_input"_s;
 
 Course::PitchContour contourOf(const QByteArray &pcm, int sampleRate)
 {
     const PitchTrack track = trackPitch(pcm, sampleRate);
     return {track.startMs, track.frameMs, track.hz};
 }
-
-// Writes \a pcm into the pipe that the server's source reads, in real time as a microphone
-// would deliver it.
-class PipeFeeder final {
-public:
-    PipeFeeder(const QString &pipe, QByteArray pcm)
-        : m_file(pipe)
-        , m_pcm(std::move(pcm))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { feed(); });
-    }
-    bool start()
-    {
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        m_clock.start();
-        m_timer.start();
-        return true;
-    }
-
-private:
-    void feed()
-    {
-        const qsizetype due = std::min<qsizetype>(m_pcm.size(), (m_clock.elapsed() + 100) * kFedRate / 1000 * 2);
-        if (due > m_written)
-            m_written += std::max<qint64>(0, m_file.write(m_pcm.constData() + m_written, due - m_written));
-        if (m_written >= m_pcm.size())
-            m_timer.stop();
-    }
-
-    QFile m_file;
-    QByteArray m_pcm;
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qsizetype m_written = 0;
-};
 
 } // namespace
 
@@ -82,27 +40,16 @@ class TestAudioRecorder : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        m_pipe = m_server.folder() + u"/microphone"_s;
-        QVERIFY2(m_server.start({u"module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1"_s
-                                     .arg(kSource, m_pipe)
-                                     .arg(kFedRate)},
-                                kSource),
-                 qPrintable(m_server.errorString()));
+        m_pipe = m_server.microphonePipe();
+        QVERIFY2(m_server.startWithMicrophone(kFedRate), qPrintable(m_server.errorString()));
         // Before anything in this process has asked for sound devices.
         m_server.useInThisProcess();
     }
 
     void aSpokenPhraseIsRecordedUntilTheSilenceAfterIt()
     {
-        TestSupport::InMemorySettingsStore store;
-        GenieCharacterService service(AppPaths(qEnvironmentVariable("VESKORA_APP_DIR")), store);
-        AgentControl control(service);
-        QVERIFY(control.load(u"Genie"_s, u"Genie.acs"_s).ok());
-        auto character = control.character(u"Genie"_s);
-        QVERIFY(character);
-        QVERIFY(character->setLanguageID(1049).ok());
         const std::optional<Utterance> phrase =
-            TestSupport::speechOf(*character, uR"(\spd=100\\pit=74\Добрый день! Как дела?)"_s);
+            TestSupport::russianGenieSpeech(uR"(\spd=100\\pit=74\Добрый день! Как дела?)"_s);
         QVERIFY(phrase && !phrase->pcm.isEmpty());
         QCOMPARE(phrase->sampleRate, kFedRate);
 
@@ -115,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(recorder.availability(), std::nullopt);
         QSignalSpy finished(&recorder, &SoundRecorder::finished);
         QSignalSpy failed(&recorder, &SoundRecorder::failed);
-        PipeFeeder feeder(m_pipe, fed);
+        TestSupport::PipeFeeder feeder(m_pipe, fed, kFedRate);
         QVERIFY(recorder.start());
         QVERIFY(feeder.start());
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() || !failed.isEmpty(), 15000);
@@ -142,7 +89,7 @@ private Q_SLOTS:
     {
         QtSoundRecorder recorder;
         QSignalSpy finished(&recorder, &SoundRecorder::finished);
-        PipeFeeder feeder(m_pipe, QByteArray(kFedRate * 2 * 2, '\0'));
+        TestSupport::PipeFeeder feeder(m_pipe, QByteArray(kFedRate * 2 * 2, '\0'), kFedRate);
         QVERIFY(recorder.start());
         QVERIFY(feeder.start());
         QTest::qWait(600);

@@ -115,6 +115,15 @@ void SoundServer::useInThisProcess() const
     qputenv("PULSE_SERVER", address().toLocal8Bit());
 }
 
+bool SoundServer::startWithMicrophone(int sampleRate)
+{
+    const QString source = QStringLiteral("veskora_input");
+    return start({QStringLiteral("module-pipe-source source_name=%1 file=%2 format=s16le rate=%3 channels=1")
+                      .arg(source, microphonePipe())
+                      .arg(sampleRate)},
+                 source);
+}
+
 bool SoundServer::startRecording(int sampleRate)
 {
     m_recorded.clear();

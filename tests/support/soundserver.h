@@ -24,6 +24,10 @@ public:
     /// per entry of \a extraModules, and \a defaultSource (one of those modules' sources) as
     /// the default input when given. False, with errorString(), when it did not come up.
     bool start(const QStringList &extraModules = {}, const QString &defaultSource = {});
+    /// Starts the server with a microphone: a pipe source (16-bit mono at \a sampleRate) as
+    /// the default input, whose pipe is microphonePipe() (feed it with a PipeFeeder).
+    bool startWithMicrophone(int sampleRate);
+    QString microphonePipe() const { return m_folder.filePath(QStringLiteral("microphone")); }
     /// The folder the server keeps its files in (a pipe source's file can go there).
     QString folder() const { return m_folder.path(); }
     /// The address for PULSE_SERVER: "unix:<socket>".

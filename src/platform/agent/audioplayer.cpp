@@ -114,7 +114,7 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::openSink(int sampleRa
 }
 
 std::optional<CharacterService::SoundProblem> AudioPlayer::play(const QByteArray &pcm, int sampleRate,
-                                                                int volumePercent)
+                                                                int volumePercent, bool continuesLatest)
 {
     // Looking for devices is slow on some systems; it happens at the first speech only.
     if (!m_probed) {
@@ -153,8 +153,14 @@ std::optional<CharacterService::SoundProblem> AudioPlayer::play(const QByteArray
         return std::nullopt;
     }
     // After the queue ran dry the server may report having played past its end.
-    m_latestStartUs = std::max(m_queuedUs, m_sink->processedUSecs());
-    m_queuedUs = m_latestStartUs + m_format.durationForBytes(qint32(data.size()));
+    const qint64 startUs = std::max(m_queuedUs, m_sink->processedUSecs());
+    if (continuesLatest)
+        // A piece that comes after the queue ran dry leaves a gap, which the count of
+        // what the sound has played must skip.
+        m_latestStartUs += startUs - m_queuedUs;
+    else
+        m_latestStartUs = startUs;
+    m_queuedUs = startUs + m_format.durationForBytes(qint32(data.size()));
     m_stream->append(data);
     return std::nullopt;
 }

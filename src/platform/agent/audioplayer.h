@@ -34,7 +34,10 @@ public:
 
     /// Plays \a pcm after the sound still queued or playing, at once when there is none.
     /// Returns nothing when it plays; otherwise why not, with the details in errorString().
-    std::optional<CharacterService::SoundProblem> play(const QByteArray &pcm, int sampleRate, int volumePercent);
+    /// With \a continuesLatest the sound is the next piece of the latest one: playedMs()
+    /// goes on counting from that sound's start.
+    std::optional<CharacterService::SoundProblem> play(const QByteArray &pcm, int sampleRate, int volumePercent,
+                                                       bool continuesLatest = false);
     /// Silences the device at once and forgets the queue.
     void stop();
     /// How much of the latest sound given to play() has been played, in milliseconds: 0

@@ -28,6 +28,9 @@ struct CharacterSpeaker::Speech {
     SpeechTimeline timeline;
     /// The device plays the sound, so words and mouth follow what it has played.
     bool followsSound;
+    /// What has come of it so far, and the words it says in all.
+    Utterance heard;
+    int wordsInSpeech;
 };
 
 CharacterSpeaker::CharacterSpeaker(const QString &characterId, CharacterFigure &figure, CharacterBalloon &balloon,
@@ -47,17 +50,31 @@ CharacterSpeaker::~CharacterSpeaker() = default;
 void CharacterSpeaker::speak(const QString &text, bool figureShown)
 {
     const SpeechText parsed = parseSpeechText(text);
-    m_context.speech->synthesize(m_voice, parsed, this,
-                                 [this, shown = parsed.shown, figureShown](const Utterance &utterance) {
-                                     begin(utterance, shown, figureShown);
-                                 });
+    m_context.speech->synthesizeInParts(
+        m_voice, parsed, this,
+        [this, shown = parsed.shown, figureShown](const UtterancePart &part) { receive(part, shown, figureShown); });
 }
 
-void CharacterSpeaker::begin(const Utterance &utterance, const QString &shownText, bool figureShown)
+void CharacterSpeaker::receive(const UtterancePart &part, const QString &shownText, bool figureShown)
+{
+    if (!m_speech) {
+        begin(part, shownText, figureShown);
+        return;
+    }
+    Speech &speech = *m_speech;
+    (void)m_context.audio->append(part.utterance, m_context.timeScale == 1);
+    appendUtterance(speech.heard, part.utterance);
+    speech.timeline = part.last ? SpeechTimeline(speech.heard, shownText)
+                                : SpeechTimeline(speech.heard, shownText, speech.wordsInSpeech);
+}
+
+void CharacterSpeaker::begin(const UtterancePart &part, const QString &shownText, bool figureShown)
 {
     // Sped-up time (tests) would garble the sound, so it is heard in real time only.
-    const bool followsSound = m_context.audio->start(m_id, utterance, m_context.timeScale == 1);
-    m_speech = std::make_unique<Speech>(Speech{SpeechTimeline(utterance, shownText), followsSound});
+    const bool followsSound = m_context.audio->start(m_id, part.utterance, m_context.timeScale == 1);
+    SpeechTimeline timeline = part.last ? SpeechTimeline(part.utterance, shownText)
+                                        : SpeechTimeline(part.utterance, shownText, part.wordsInSpeech);
+    m_speech = std::make_unique<Speech>(Speech{std::move(timeline), followsSound, part.utterance, part.wordsInSpeech});
     m_balloon.beginSpeech(m_speech->timeline.shownWords(), figureShown);
     m_clock.start();
     tick();

@@ -14,6 +14,7 @@ class CharacterBalloon;
 class CharacterFigure;
 struct PlaybackContext;
 struct Utterance;
+struct UtterancePart;
 
 /// Says one text at a time for a character: has it synthesised in the chosen voice, plays
 /// its sound and, until the sound has been heard, shows its words in the balloon and opens
@@ -45,7 +46,9 @@ Q_SIGNALS:
 private:
     struct Speech;
 
-    void begin(const Utterance &utterance, const QString &shownText, bool figureShown);
+    /// The first piece starts the speech; later ones follow it in sound, words and mouth.
+    void receive(const UtterancePart &part, const QString &shownText, bool figureShown);
+    void begin(const UtterancePart &part, const QString &shownText, bool figureShown);
     void tick();
 
     QString m_id;

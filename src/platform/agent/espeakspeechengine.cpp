@@ -55,6 +55,21 @@ Utterance silentUtterance(const SpeechText &text, int sampleRate)
     return utterance;
 }
 
+void appendUtterance(Utterance &whole, const Utterance &part)
+{
+    if (whole.pcm.isEmpty() && whole.wordStartsMs.isEmpty() && whole.durationMs == 0) {
+        whole = part;
+        return;
+    }
+    const qint64 offset = whole.durationMs;
+    for (const qint64 start : part.wordStartsMs)
+        whole.wordStartsMs << offset + start;
+    whole.pcm += part.pcm;
+    // Sound decides the length where there is sound, so that words stay with their samples.
+    whole.durationMs =
+        whole.pcm.isEmpty() ? offset + part.durationMs : whole.pcm.size() / 2 * 1000 / std::max(1, whole.sampleRate);
+}
+
 Utterance NullSpeechEngine::synthesize(const QString &, const SpeechText &text)
 {
     return silentUtterance(text);

@@ -115,6 +115,17 @@ QStringList speakableWords(const QString &text)
     return words;
 }
 
+// The first piece of a speech ends at its first phrase mark after two to kMostFirstWords
+// words, else after kFirstWords words; each piece has two words at least, so
+// that pauses can bring it to a slow rate. Shorter texts stay whole: they are quick to make.
+constexpr int kFirstWords = 3;
+constexpr int kMostFirstWords = 6;
+// What is left of Festival's silence where two pieces meet: a phrase's pause after a phrase
+// mark, a breath where none divides them (and as much before the next piece's sound, so
+// that a soft first consonant is not cut).
+constexpr int kPhrasePauseMs = 150;
+constexpr int kJoinPauseMs = 30;
+
 QString schemeString(const QString &text)
 {
     QString quoted = text;
@@ -139,6 +150,37 @@ double wordStart(EST_Item *word)
 }
 
 } // namespace
+
+QList<QStringList> FestivalSpeechEngine::splitAtFirstPhrase(const QStringList &words)
+{
+    qsizetype first = kFirstWords;
+    for (qsizetype i = 1; i + 1 < words.size() && i < kMostFirstWords; ++i) {
+        if (isPhraseMark(words[i].back())) {
+            first = i + 1;
+            break;
+        }
+    }
+    if (words.size() - first < 2)
+        return {words};
+    return {words.mid(0, first), words.mid(first)};
+}
+
+void FestivalSpeechEngine::trimJoin(Pass &pass, bool start, bool end, int pauseMs)
+{
+    const auto [audibleFirst, audibleLast] = SpeechTiming::audibleSpan(pass.pcm);
+    if (audibleLast <= audibleFirst)
+        return;
+    const qsizetype samples = pass.pcm.size() / 2;
+    const qsizetype keepAfter = std::min(samples, audibleLast + qsizetype(pauseMs) * pass.sampleRate / 1000);
+    const qsizetype from =
+        start ? std::max<qsizetype>(0, audibleFirst - qsizetype(kJoinPauseMs) * pass.sampleRate / 1000) : 0;
+    const qsizetype to = end ? keepAfter : samples;
+    pass.pcm = pass.pcm.mid(from * 2, (to - from) * 2);
+    const qint64 cutMs = qint64(from) * 1000 / pass.sampleRate;
+    const qint64 lengthMs = qint64(to - from) * 1000 / pass.sampleRate;
+    for (qint64 &wordStart : pass.wordStartsMs)
+        wordStart = std::clamp<qint64>(wordStart - cutMs, 0, lengthMs);
+}
 
 FestivalSpeechEngine::FestivalSpeechEngine(const QString &lexiconPath, const QString &voiceName)
     : m_thread(std::this_thread::get_id())
@@ -233,7 +275,7 @@ void FestivalSpeechEngine::addMarkedWord(const QString &marked)
     evaluate(QStringLiteral("(lex.add.entry '(%1 n (%2)))").arg(schemeString(key)).arg(stressedSyllable(marked)));
 }
 
-FestivalSpeechEngine::Prepared FestivalSpeechEngine::prepare(const QString &spoken)
+QStringList FestivalSpeechEngine::prepare(const QString &spoken)
 {
     QStringList words = speakableWords(m_texts.apply(spoken));
     for (QString &word : words) {
@@ -245,7 +287,7 @@ FestivalSpeechEngine::Prepared FestivalSpeechEngine::prepare(const QString &spok
         addMarkedWord(bare);
         word = markedKey(word);
     }
-    return {words.join(u' '), int(words.size())};
+    return words;
 }
 
 bool FestivalSpeechEngine::hasVoice(const QString &voice)
@@ -255,16 +297,21 @@ bool FestivalSpeechEngine::hasVoice(const QString &voice)
 
 FestivalSpeechEngine::Pass FestivalSpeechEngine::speak(const QString &text)
 {
-    Pass pass;
     // Without the voice Festival may not even have started: nothing reaches it then.
     if (!m_available)
+        return {};
+    return speakPrepared(prepare(text));
+}
+
+FestivalSpeechEngine::Pass FestivalSpeechEngine::speakPrepared(const QStringList &words)
+{
+    Pass pass;
+    if (!m_available || words.isEmpty())
         return pass;
-    const Prepared prepared = prepare(text);
-    if (prepared.words == 0)
-        return pass;
+    const QString text = words.join(u' ');
     if (!evaluate(QStringLiteral("(set! %1 (SynthText %2))")
-                      .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text)))) {
-        qCWarning(lcAgent) << "Festival could not say" << prepared.text;
+                      .arg(QLatin1StringView(kUtteranceVariable), schemeString(text)))) {
+        qCWarning(lcAgent) << "Festival could not say" << text;
         return pass;
     }
     EST_Utterance *utt = lastUtterance();
@@ -313,6 +360,37 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
     const Pass pass = speak(text.spoken);
     if (pass.pcm.isEmpty())
         return silentUtterance(text, kSampleRate);
+    return shaped(pass, text);
+}
+
+void FestivalSpeechEngine::synthesizeInParts(const QString &voice, const SpeechText &text,
+                                             const std::function<void(const UtterancePart &)> &deliver)
+{
+    const QStringList words = hasVoice(voice) ? prepare(text.spoken) : QStringList();
+    const QList<QStringList> pieces = splitAtFirstPhrase(words);
+    if (pieces.size() < 2) {
+        SpeechEngine::synthesizeInParts(voice, text, deliver);
+        return;
+    }
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        SpeechText pieceText = text;
+        pieceText.spoken = pieces[i].join(u' ');
+        Pass pass = speakPrepared(pieces[i]);
+        const bool last = i + 1 == pieces.size();
+        if (pass.pcm.isEmpty()) {
+            deliver({silentUtterance(pieceText, kSampleRate), int(words.size()), last});
+            continue;
+        }
+        // Festival frames each utterance with silence; where the pieces meet, only a
+        // phrase's pause is left of it (or none where no mark divides them).
+        const int pauseMs = isPhraseMark(pieces[i].last().back()) ? kPhrasePauseMs : kJoinPauseMs;
+        trimJoin(pass, /*start*/ i > 0, /*end*/ !last, pauseMs);
+        deliver({shaped(pass, pieceText, !last), int(words.size()), last});
+    }
+}
+
+Utterance FestivalSpeechEngine::shaped(const Pass &pass, const SpeechText &text, bool followed)
+{
     const qsizetype words = pass.wordStartsMs.size();
     const auto [first, last] = SpeechTiming::audibleSpan(pass.pcm);
     if (words == 0 || last <= first)
@@ -332,10 +410,19 @@ Utterance FestivalSpeechEngine::synthesize(const QString &voice, const SpeechTex
     result.pcm = SpeechStretch::reshape(pass.pcm, pass.sampleRate, kSampleRate, tempo, pitch);
     for (const qint64 start : pass.wordStartsMs)
         result.wordStartsMs << qint64(std::lround(double(start) / tempo));
-    // Too fast: the missing time spread over the gaps between words.
-    if (tempo == 1.0)
-        result.pcm = SpeechTiming::padToRate(result.pcm, result.wordStartsMs,
-                                             (last - first) * kSampleRate / pass.sampleRate, target, kSampleRate);
+    // Too fast: the missing time spread over the gaps between words. A piece that more
+    // follows has one gap more, the one after its last word, and takes its share of it.
+    if (tempo == 1.0) {
+        qsizetype audible = (last - first) * kSampleRate / pass.sampleRate;
+        qsizetype trailing = 0;
+        if (followed) {
+            const double wanted = words * 60.0 * kSampleRate / target;
+            trailing = wanted > double(audible) ? qsizetype((wanted - double(audible)) / double(words)) : 0;
+            audible += trailing;
+        }
+        result.pcm = SpeechTiming::padToRate(result.pcm, result.wordStartsMs, audible, target, kSampleRate);
+        result.pcm.append(QByteArray(trailing * 2, '\0'));
+    }
     result.durationMs = result.pcm.size() / 2 * 1000 / kSampleRate;
     for (qint64 &start : result.wordStartsMs)
         start = std::min(start, result.durationMs);
@@ -347,10 +434,10 @@ QStringList FestivalSpeechEngine::stressedWords(const QString &text)
     QStringList result;
     if (!m_available)
         return result;
-    const Prepared prepared = prepare(text);
-    if (prepared.words == 0
+    const QStringList words = prepare(text);
+    if (words.isEmpty()
         || !evaluate(QStringLiteral("(set! %1 (veskora_analyse %2))")
-                         .arg(QLatin1StringView(kUtteranceVariable), schemeString(prepared.text))))
+                         .arg(QLatin1StringView(kUtteranceVariable), schemeString(words.join(u' ')))))
         return result;
     EST_Utterance *utt = lastUtterance();
     if (!utt)

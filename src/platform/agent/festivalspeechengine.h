@@ -63,9 +63,17 @@ public:
     /// True for "ru" when the voice is loaded.
     bool hasVoice(const QString &voice) override;
     Utterance synthesize(const QString &voice, const SpeechText &text) override;
+    /// The first phrase (at the text's first phrase mark, or its first few words when that
+    /// is far) is made and handed over alone, the rest after it in one piece.
+    void synthesizeInParts(const QString &voice, const SpeechText &text,
+                           const std::function<void(const UtterancePart &)> &deliver) override;
 
     /// One pass at the voice's own tempo and pitch, with no pauses added (benchmarks).
     Utterance synthesizeRaw(const QString &text);
+
+    /// \a words (prepared for Festival) as the pieces synthesizeInParts() makes: the first
+    /// phrase and the rest, or all of them in one.
+    static QList<QStringList> splitAtFirstPhrase(const QStringList &words);
 
     /// The words of \a text as the voice says them, in lower case, each with U+0301 after
     /// every vowel it stresses (numbers come out as the words spoken). Nothing when
@@ -73,12 +81,8 @@ public:
     QStringList stressedWords(const QString &text);
 
 private:
-    /// The text as Festival is handed it, with the number of its words.
-    struct Prepared {
-        QString text;
-        int words = 0;
-    };
-    Prepared prepare(const QString &spoken);
+    /// The words of the text as Festival is handed them.
+    QStringList prepare(const QString &spoken);
     /// What Festival says, at the voice's own sample rate, with the word starts.
     struct Pass {
         QByteArray pcm;
@@ -86,6 +90,13 @@ private:
         QList<qint64> wordStartsMs;
     };
     Pass speak(const QString &text);
+    Pass speakPrepared(const QStringList &words);
+    /// \a pass at kSampleRate, at the rate and pitch of \a text; \a followed when more
+    /// of the speech comes after it.
+    static Utterance shaped(const Pass &pass, const SpeechText &text, bool followed = false);
+    /// Cuts the silence at the \a start and \a end of \a pass where it meets another piece,
+    /// leaving \a pauseMs after its sound.
+    static void trimJoin(Pass &pass, bool start, bool end, int pauseMs);
     /// \a pass at kSampleRate, at its own tempo and pitch.
     static Utterance converted(const Pass &pass);
     /// Lexicon entries for words that carry their stress in the text, added once each.

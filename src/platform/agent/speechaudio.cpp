@@ -31,20 +31,31 @@ bool SpeechAudio::start(const QString &characterId, const Utterance &utterance, 
 {
     if (!m_enabled || utterance.pcm.isEmpty())
         return false;
-    bool playing = false;
+    const bool playing = hand(utterance, realTime, false);
+    Q_EMIT started(characterId);
+    return playing;
+}
+
+bool SpeechAudio::append(const Utterance &piece, bool realTime)
+{
+    return m_enabled && !piece.pcm.isEmpty() && hand(piece, realTime, true);
+}
+
+bool SpeechAudio::hand(const Utterance &utterance, bool realTime, bool continuesLatest)
+{
     if (!m_capturePath.isEmpty()) {
         if (!m_capture)
             m_capture = std::make_unique<WavWriter>(m_capturePath, utterance.sampleRate);
         if (!m_capture->append(utterance.pcm, utterance.sampleRate))
             qCWarning(lcAgent) << "could not write speech to" << m_capturePath;
-    } else if (realTime) {
-        const auto problem = m_player->play(utterance.pcm, utterance.sampleRate, m_volumePercent);
-        playing = !problem;
-        if (problem)
-            report(*problem, m_player->errorString());
+        return false;
     }
-    Q_EMIT started(characterId);
-    return playing;
+    if (!realTime)
+        return false;
+    const auto problem = m_player->play(utterance.pcm, utterance.sampleRate, m_volumePercent, continuesLatest);
+    if (problem)
+        report(*problem, m_player->errorString());
+    return !problem;
 }
 
 qint64 SpeechAudio::playedMs() const

@@ -35,6 +35,10 @@ public:
     /// \a realTime (sped-up time garbles it). Returns true when the device plays it, so that
     /// the caller's clock can follow playedMs(); false when the caller keeps time alone.
     bool start(const QString &characterId, const Utterance &utterance, bool realTime);
+    /// Hands over the next piece of the speech start() began: it follows that speech in the
+    /// capture file and on the device, and playedMs() counts from the speech's start.
+    /// Returns what start() did for the speech.
+    bool append(const Utterance &piece, bool realTime);
     /// How much of the current sound the device has played, in milliseconds; -1 when none.
     qint64 playedMs() const;
 
@@ -46,6 +50,7 @@ Q_SIGNALS:
 
 private:
     void report(CharacterService::SoundProblem problem, const QString &detail);
+    bool hand(const Utterance &utterance, bool realTime, bool continuesLatest);
 
     std::unique_ptr<AudioPlayer> m_player;
     std::unique_ptr<WavWriter> m_capture;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,6 +24,19 @@ struct Utterance {
     QList<qint64> wordStartsMs;
 };
 
+/// A piece of a speech handed over before the rest is made, so that its sound can start
+/// early: the piece's own sound and word starts (from the piece's beginning), how many words
+/// the whole speech says, and whether it is the last piece.
+struct UtterancePart {
+    Utterance utterance;
+    int wordsInSpeech = 0;
+    bool last = true;
+};
+
+/// \a whole followed by \a part: the samples joined, the part's word starts moved by the
+/// length of what came before.
+void appendUtterance(Utterance &whole, const Utterance &part);
+
 /// Turns text into speech. An engine is made, used and destroyed on one thread: the
 /// SpeechWorker that owns it (see speechworker.h).
 class SpeechEngine {
@@ -35,6 +50,16 @@ public:
     /// cannot speak gives an utterance without audio but with its duration and word
     /// starts estimated from the rate.
     virtual Utterance synthesize(const QString &voice, const SpeechText &text) = 0;
+
+    /// The same speech handed to \a deliver in pieces as they are made, the first as soon
+    /// as it can be heard; the pieces joined give the whole speech. By default in one piece.
+    virtual void synthesizeInParts(const QString &voice, const SpeechText &text,
+                                   const std::function<void(const UtterancePart &)> &deliver)
+    {
+        Utterance whole = synthesize(voice, text);
+        const int words = int(whole.wordStartsMs.size());
+        deliver({std::move(whole), words, true});
+    }
 };
 
 /// A speech engine with no voices: the queue keeps its pace and the balloon still shows

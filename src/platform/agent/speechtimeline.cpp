@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "platform/agent/speechtimeline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -36,20 +37,28 @@ QList<bool> mouthEnvelope(const Utterance &utterance)
 SpeechTimeline::SpeechTimeline(const Utterance &utterance, const QString &shownText)
     : m_wordStartsMs(utterance.wordStartsMs)
     , m_durationMs(utterance.durationMs)
+    , m_wordsInSpeech(int(utterance.wordStartsMs.size()))
     , m_shownWords(balloonWords(shownText))
     , m_mouthOpen(mouthEnvelope(utterance))
 {
 }
 
+SpeechTimeline::SpeechTimeline(const Utterance &utterance, const QString &shownText, int wordsInSpeech)
+    : SpeechTimeline(utterance, shownText)
+{
+    m_wordsInSpeech = std::max(wordsInSpeech, m_wordsInSpeech);
+    m_complete = false;
+}
+
 int SpeechTimeline::wordsShownAt(qint64 ms) const
 {
     const int all = int(m_shownWords.size());
-    if (isDoneAt(ms) || m_wordStartsMs.isEmpty())
+    if (isDoneAt(ms) || (m_complete && m_wordStartsMs.isEmpty()))
         return all;
     qsizetype said = 0;
     while (said < m_wordStartsMs.size() && m_wordStartsMs.at(said) <= ms)
         ++said;
-    return int(std::ceil(double(said) * all / double(m_wordStartsMs.size())));
+    return int(std::ceil(double(said) * all / double(std::max(1, m_wordsInSpeech))));
 }
 
 bool SpeechTimeline::mouthOpenAt(qint64 ms) const

@@ -98,4 +98,21 @@ void SpeechWorker::synthesize(const QString &voice, const SpeechText &text, QObj
     });
 }
 
+void SpeechWorker::synthesizeInParts(const QString &voice, const SpeechText &text, QObject *receiver,
+                                     std::function<void(const UtterancePart &)> deliver)
+{
+    QPointer<QObject> guard(receiver);
+    post([this, voice, text, guard, deliver = std::move(deliver)](SpeechEngine &engine) {
+        engine.synthesizeInParts(voice, text, [this, guard, &deliver](const UtterancePart &part) {
+            QMetaObject::invokeMethod(
+                this,
+                [guard, deliver, part] {
+                    if (guard)
+                        deliver(part);
+                },
+                Qt::QueuedConnection);
+        });
+    });
+}
+
 } // namespace Platform

@@ -59,6 +59,11 @@ public:
     void synthesize(const QString &voice, const SpeechText &text, QObject *receiver,
                     std::function<void(const Utterance &)> done);
 
+    /// Like synthesize(), with the speech delivered in pieces as the engine makes them (see
+    /// SpeechEngine::synthesizeInParts): \a deliver is called once per piece, in order.
+    void synthesizeInParts(const QString &voice, const SpeechText &text, QObject *receiver,
+                           std::function<void(const UtterancePart &)> deliver);
+
     /// Queues \a job, run on the worker's thread with the engine after the jobs before it
     /// (engine set-up, loading a voice in the background). It must not touch objects of
     /// other threads; to answer, it posts to them (QMetaObject::invokeMethod).

@@ -66,8 +66,7 @@ bool VoiceChoice::hasVoice(const QString &voice)
     return m_espeak->hasVoice(voice) || speakerFor(voice) == RussianVoice::Festival;
 }
 
-void VoiceChoice::synthesize(const QString &voice, const SpeechText &text, QObject *receiver,
-                             std::function<void(const Utterance &)> done)
+SpeechWorker &VoiceChoice::workerFor(const QString &voice)
 {
     const RussianVoice speaker = speakerFor(voice);
     // Without Festival there is no choice to report.
@@ -75,8 +74,19 @@ void VoiceChoice::synthesize(const QString &voice, const SpeechText &text, QObje
         m_speaking = speaker;
         trace(QStringLiteral("Voice ") + voiceName(speaker));
     }
-    SpeechWorker &worker = speaker == RussianVoice::Festival ? m_festival->worker() : *m_espeak;
-    worker.synthesize(voice, text, receiver, std::move(done));
+    return speaker == RussianVoice::Festival ? m_festival->worker() : *m_espeak;
+}
+
+void VoiceChoice::synthesize(const QString &voice, const SpeechText &text, QObject *receiver,
+                             std::function<void(const Utterance &)> done)
+{
+    workerFor(voice).synthesize(voice, text, receiver, std::move(done));
+}
+
+void VoiceChoice::synthesizeInParts(const QString &voice, const SpeechText &text, QObject *receiver,
+                                    std::function<void(const UtterancePart &)> deliver)
+{
+    workerFor(voice).synthesizeInParts(voice, text, receiver, std::move(deliver));
 }
 
 } // namespace Platform

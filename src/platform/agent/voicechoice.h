@@ -59,10 +59,15 @@ public:
     /// SpeechWorker::synthesize.
     void synthesize(const QString &voice, const SpeechText &text, QObject *receiver,
                     std::function<void(const Utterance &)> done);
+    /// The same in pieces; see SpeechWorker::synthesizeInParts.
+    void synthesizeInParts(const QString &voice, const SpeechText &text, QObject *receiver,
+                           std::function<void(const UtterancePart &)> deliver);
 
 private:
     /// The engine that speaks \a voice now.
     RussianVoice speakerFor(const QString &voice);
+    /// The worker for \a voice now, tracing a change of engine.
+    SpeechWorker &workerFor(const QString &voice);
     void trace(const QString &line) const;
 
     std::unique_ptr<SpeechWorker> m_espeak;
