@@ -2,11 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 #include "shell/courseservices.h"
 
-#include <functional>
-#include <utility>
-
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
@@ -23,6 +19,7 @@
 #include "platform/modules/deferredcharacterservice.h"
 #include "platform/modules/deferredsound.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/firstpaint.h"
 #include "shell/charactersettingstexts.h"
 #include "shell/settingsnotice.h"
 #include "shell/soundnotice.h"
@@ -30,41 +27,6 @@
 namespace Shell {
 
 namespace {
-
-/// Calls back once, in the event-loop turn after the watched window's first paint (or after
-/// a second, should the window never be painted, as when it starts minimised).
-class FirstPaintWatcher final : public QObject {
-public:
-    FirstPaintWatcher(QWidget &window, std::function<void()> then)
-        : QObject(&window)
-        , m_then(std::move(then))
-    {
-        window.installEventFilter(this);
-        QTimer::singleShot(1000, this, &FirstPaintWatcher::fire);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            // The paint is still going on: go on once it has reached the screen.
-            QTimer::singleShot(0, this, &FirstPaintWatcher::fire);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void fire()
-    {
-        if (!m_then)
-            return;
-        std::exchange(m_then, nullptr)();
-        deleteLater();
-    }
-
-    std::function<void()> m_then;
-    bool m_painted = false;
-};
 
 /// The help window's explanation of \a problem in the language of the moment.
 QString helpProblemText(const Course::ProgramState &state, Platform::HelpProblem problem)
@@ -134,17 +96,20 @@ CourseServices::~CourseServices() = default;
 
 void CourseServices::warmUpAfterFirstPaint(QWidget &window)
 {
-    new FirstPaintWatcher(window, [this] {
-        m_modules.warmUp();
-        // The first practice item asks for the sound input and the genie's melody.
-        Platform::preloadSoundModule();
-        // The worker only loads libraries; the adapters are made here, on this thread, once
-        // it is done. Asking now and then spares the worker any reference to this object.
-        m_loadWatch = std::make_unique<QTimer>();
-        m_loadWatch->setInterval(10);
-        QObject::connect(m_loadWatch.get(), &QTimer::timeout, m_loadWatch.get(), [this] { makeWhenLoaded(); });
-        m_loadWatch->start();
-    });
+    new Platform::FirstPaintWatcher(
+        window,
+        [this] {
+            m_modules.warmUp();
+            // The first practice item asks for the sound input and the genie's melody.
+            Platform::preloadSoundModule();
+            // The worker only loads libraries; the adapters are made here, on this thread, once
+            // it is done. Asking now and then spares the worker any reference to this object.
+            m_loadWatch = std::make_unique<QTimer>();
+            m_loadWatch->setInterval(10);
+            QObject::connect(m_loadWatch.get(), &QTimer::timeout, m_loadWatch.get(), [this] { makeWhenLoaded(); });
+            m_loadWatch->start();
+        },
+        1000);
 }
 
 void CourseServices::makeWhenLoaded()

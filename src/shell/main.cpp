@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Veskora developers
-#include <chrono>
-
 #include <QApplication>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include "course/programstate.h"
 #include "platform/modules/adaptermodules.h"
 #include "platform/modules/deferredadapters.h"
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
+#include "platform/ui/firstpaint.h"
 #include "platform/ui/pictures.h"
 #include "platform/ui/pngiconengine.h"
 #include "platform/ui/windowsystem.h"
@@ -54,18 +51,7 @@ int main(int argc, char *argv[])
     course.reports().setDialogParent(startup.mainWindow());
     course.warmUpAfterFirstPaint(*startup.mainWindow());
 
-    // VESKORA_STARTUP_PROBE=<file>: once the events queued by showing the main window (its
-    // first paint among them) have run, write the monotonic clock in nanoseconds to the
-    // file and end. The startup benchmark sets it to time a launch from outside.
-    if (const QString probe = qEnvironmentVariable("VESKORA_STARTUP_PROBE"); !probe.isEmpty()) {
-        QTimer::singleShot(0, &app, [probe] {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            QFile file(probe);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(
-                    QByteArray::number(qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())));
-            QCoreApplication::quit();
-        });
-    }
+    // Made last, so that it is told of the first paint before the warm-up is.
+    Platform::reportFirstPaintToStartupProbe(*startup.mainWindow());
     return QApplication::exec();
 }
