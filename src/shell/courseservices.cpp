@@ -117,7 +117,9 @@ void CourseServices::makeWhenLoaded()
     if (!m_modules.isReady())
         return;
     m_loadWatch->stop();
-    m_databases->target();
+    // The lesson database's key is made now, in the background: a lesson opened in the
+    // next moments does not wait for it.
+    m_databases->prepareKey(m_services.paths.join(Course::Files::kLessons), Course::Files::kPassword);
     m_characters->target();
     m_warm = true;
 }

@@ -227,6 +227,26 @@ private Q_SLOTS:
         QCOMPARE(fresh.openDatabase(russian).error().code, ErrorCode::NotValidPassword);
     }
 
+    // A key made ahead of an open serves only the password and the file it was made for.
+    void preparedKeysServeOnlyTheirPasswordAndFile()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("Russian.mdb"));
+        QVERIFY(QFile::copy(fixture(QStringLiteral("Russian.mdb")), copy));
+        SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};
+        engine.prepareKey(copy, QStringLiteral("wrong"));
+        engine.prepareKey(copy, kPassword);
+        QCOMPARE(engine.openDatabase({}, false, false, connectFor(copy, QStringLiteral("wrong"))).error().code,
+                 ErrorCode::NotValidPassword);
+        auto opened = engine.openDatabase({}, false, false, connectFor(copy, kPassword));
+        QVERIFY(opened && (*opened)->tableNames().contains(QStringLiteral("Lektion2")));
+        // The file replaced by another one after its key was made.
+        QVERIFY(QFile::remove(copy));
+        QVERIFY(QFile::copy(fixture(QStringLiteral("Lexikon.mdb")), copy));
+        QVERIFY(engine.openDatabase({}, false, false, connectFor(copy, kPassword)));
+        engine.prepareKey(dir.filePath(QStringLiteral("missing.mdb")), kPassword);
+    }
+
     void lessonTablesHoldTheStoredForm()
     {
         SqlCipherDatabaseEngine engine{Course::Files::kKeyRounds};

@@ -87,6 +87,14 @@ public:
     /// UnrecognizedDatabaseFormat (3343) for a file that is not a database.
     virtual Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool exclusive = false,
                                                            bool readOnly = false, const QString &connect = {}) = 0;
+
+    /// The encrypted file at \a path will soon be opened with \a password: an engine may
+    /// make ready in the background whatever that open needs. Nothing else changes.
+    virtual void prepareKey(const QString &path, const QString &password)
+    {
+        Q_UNUSED(path)
+        Q_UNUSED(password)
+    }
 };
 
 } // namespace Platform

@@ -461,7 +461,8 @@ struct Opened {
     QString detail;
 };
 
-Opened openWith(const QString &path, const std::optional<QString> &password, int keyRounds)
+/// Opens \a path, with \a rawKey (SQLCipher's "x'…'" form) when it is encrypted.
+Opened openWith(const QString &path, const std::optional<QByteArray> &rawKey)
 {
     Opened result;
     sqlite3 *db = nullptr;
@@ -472,12 +473,8 @@ Opened openWith(const QString &path, const std::optional<QString> &password, int
         result.detail = QString::fromUtf8(sqlite3_errmsg(db));
         return result;
     }
-    if (password) {
-        const QByteArray key = password->toUtf8();
-        sqlite3_key(db, key.constData(), int(key.size()));
-        const QByteArray rounds = "PRAGMA kdf_iter = " + QByteArray::number(keyRounds);
-        sqlite3_exec(db, rounds.constData(), nullptr, nullptr, nullptr);
-    }
+    if (rawKey)
+        sqlite3_key(db, rawKey->constData(), int(rawKey->size()));
     auto schema = readSchema(db);
     if (!schema) {
         result.detail = QString::fromUtf8(sqlite3_errmsg(db));
@@ -511,8 +508,13 @@ ConnectText ConnectText::parse(const QString &connect)
 }
 
 SqlCipherDatabaseEngine::SqlCipherDatabaseEngine(int encryptedKeyRounds)
-    : m_keyRounds(encryptedKeyRounds)
+    : m_keys(encryptedKeyRounds)
 {
+}
+
+void SqlCipherDatabaseEngine::prepareKey(const QString &path, const QString &password)
+{
+    m_keys.prepare(path, password);
 }
 
 SqlCipherDatabaseEngine::~SqlCipherDatabaseEngine() = default;
@@ -561,7 +563,10 @@ Result<std::shared_ptr<Database>> SqlCipherDatabaseEngine::openDatabase(const QS
         return Error{ErrorCode::UnrecognizedDatabaseFormat, QStringLiteral("%1 is not a database").arg(path)};
     }
 
-    Opened opened = openWith(path, password, m_keyRounds);
+    std::optional<QByteArray> rawKey;
+    if (password)
+        rawKey = m_keys.rawKey(header, *password);
+    Opened opened = openWith(path, rawKey);
     if (opened.outcome == OpenOutcome::Opened) {
         if (password)
             m_keyring.insert(keyringKey, *password);

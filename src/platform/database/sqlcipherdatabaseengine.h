@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+#include "platform/database/cipherkeys.h"
 #include "platform/database/databaseengine.h"
 
 namespace Platform {
@@ -24,6 +25,9 @@ namespace Platform {
 /// Queries are parsed (see JetQuery and JetPattern) and never passed to SQLite as text:
 /// identifiers reach SQL only after they matched the schema, values only as bound parameters.
 /// A prefix pattern is answered from the "<column>_fold" index when the table has one.
+///
+/// An encrypted file's key is derived from its password once (see CipherKeys), at the first
+/// open or in the background after prepareKey().
 class SqlCipherDatabaseEngine final : public DatabaseEngine {
 public:
     /// \a encryptedKeyRounds: the key-derivation rounds of encrypted files; the program
@@ -33,12 +37,13 @@ public:
 
     Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool exclusive = false, bool readOnly = false,
                                                    const QString &connect = {}) override;
+    void prepareKey(const QString &path, const QString &password) override;
 
     /// Forgets every remembered password.
     void forgetPasswords();
 
 private:
-    int m_keyRounds;
+    CipherKeys m_keys;
     QHash<QString, QString> m_keyring;
 };
 

@@ -38,6 +38,12 @@ Result<std::shared_ptr<Database>> DeferredDatabaseEngine::openDatabase(const QSt
     return Error{ErrorCode::NotSupported, QStringLiteral("the database module is not loaded")};
 }
 
+void DeferredDatabaseEngine::prepareKey(const QString &path, const QString &password)
+{
+    if (DatabaseEngine *engine = target())
+        engine->prepareKey(path, password);
+}
+
 DeferredReportEngine::DeferredReportEngine(AdapterModules &modules, DatabaseEngine &databases)
     : m_modules(modules)
     , m_databases(databases)

@@ -34,6 +34,7 @@ public:
 
     Result<std::shared_ptr<Database>> openDatabase(const QString &name, bool exclusive, bool readOnly,
                                                    const QString &connect) override;
+    void prepareKey(const QString &path, const QString &password) override;
 
 private:
     AdapterModules &m_modules;
