@@ -94,6 +94,9 @@ GenieCharacterService::GenieCharacterService(const AppPaths &paths, SettingsStor
     // A chosen Festival voice starts loading now, in the background, so that it is ready
     // by the first sentence if it can be.
     applySettings();
+    // So does the synthesiser with its Russian voice: a window's choice of that voice right
+    // after loading the character then seldom waits for it.
+    m_context.speech->espeak().warmUp({QStringLiteral("ru")});
 }
 
 GenieCharacterService::~GenieCharacterService() = default;
@@ -147,9 +150,6 @@ Status GenieCharacterService::load(const QString &characterId, const QString &fi
             [this, characterId, window](const QPoint &at) { m_menu->popup(characterId, window, at); });
     added->balloon().setAllowed(m_sheet->settings().balloon);
     m_players.emplace(characterId, std::move(owned));
-    // The synthesiser starts in the background now, so that the windows' choice of the
-    // Russian voice right after loading seldom waits for it.
-    m_context.speech->espeak().warmUp({QStringLiteral("ru")});
     return ok();
 }
 
