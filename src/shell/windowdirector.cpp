@@ -3,6 +3,7 @@
 #include "shell/windowdirector.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 #include "contents/contentswindow.h"
 #include "course/learningchoices.h"
@@ -14,6 +15,7 @@
 #include "lessons/lektion2.h"
 #include "lessons/lektion3.h"
 #include "lessons/lessonservices.h"
+#include "platform/ui/firstpaint.h"
 #include "shell/frmabout.h"
 #include "shell/frmmain.h"
 #include "shell/helpcommands.h"
@@ -31,9 +33,16 @@ WindowDirector::WindowDirector(Services &services, FrmMain &main, QObject *paren
     , m_main(main)
     , m_lessonServices(std::make_unique<Lessons::LessonServices>())
     , m_dictionaryServices(std::make_unique<Dictionary::DictionaryServices>())
+    , m_stress(services.paths.join(QStringLiteral("\\stress.tsv")))
     , m_learning(std::make_unique<Course::LearningChoicesNotifier>())
     , m_help(std::make_unique<HelpCommands>(*services.state, services.paths))
 {
+    // Not read at start-up: after the main window's first paint, or when a window first
+    // needs it.
+    new Platform::FirstPaintWatcher(main, [director = QPointer(this)] {
+        if (director)
+            director->m_stress.readInBackground();
+    });
     if (services.learningSettings)
         m_learningMenu = std::make_unique<LearningMenu>(main, *services.learningSettings, *m_learning,
                                                         services.state->language(), services.recordings);
@@ -85,11 +94,7 @@ WindowDirector::~WindowDirector() = default;
 
 const Course::StressTable *WindowDirector::stressTable()
 {
-    // Read when a window first needs it, not at start-up.
-    if (!m_stress)
-        m_stress = std::make_unique<Course::StressTable>(
-            Course::StressTable::fromFile(m_services.paths.join(QStringLiteral("\\stress.tsv"))));
-    return m_stress.get();
+    return m_stress.table();
 }
 
 template<typename Window>

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "shell/startdialog.h"
+#include "shell/stresstablereader.h"
 #include "shell/windowslot.h"
 
 namespace Course {
@@ -78,15 +79,14 @@ private:
     template<typename Window>
     Window *openLesson(WindowSlot<Window> &slot, Course::LessonWindowKind kind);
     void showTopLevel(QWidget *window);
-    /// The course's stress table from the application folder, read on first use.
+    /// The course's stress table from the application folder.
     const Course::StressTable *stressTable();
 
     Services &m_services;
     FrmMain &m_main;
     std::unique_ptr<Lessons::LessonServices> m_lessonServices;
     std::unique_ptr<Dictionary::DictionaryServices> m_dictionaryServices;
-    /// The course's stress table from the application folder, read on first use.
-    std::unique_ptr<Course::StressTable> m_stress;
+    StressTableReader m_stress;
     std::unique_ptr<Course::LearningChoicesNotifier> m_learning;
     std::unique_ptr<LearningMenu> m_learningMenu;
     std::unique_ptr<PrintLesson> m_print;
