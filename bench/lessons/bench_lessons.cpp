@@ -50,6 +50,9 @@ namespace {
 
 QTextStream out(stdout);
 
+/// The time from the modules being loaded to the learner's first click.
+constexpr int kFirstClickMs = 300;
+
 /// The course program as main() builds it, over the application folder \a appDir and the
 /// modules in its plugins folder.
 class RunningCourse {
@@ -92,6 +95,15 @@ public:
     Shell::FrmMain &main() { return *m_startup->mainWindow(); }
     Shell::WindowDirector &director() { return *m_startup->director(); }
     QWidget *lesson() { return m_startup->director()->lessonWindow(Course::LessonWindowKind::Lesson); }
+
+    /// Runs the event loop for \a ms milliseconds, as the program does while nobody clicks.
+    static void idle(int ms)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
 
     /// Lets the character finish what it was asked to do.
     void settle()
@@ -156,6 +168,10 @@ int timeLessons(const QString &appDir, int runs)
         return 1;
     }
     course.settle();
+    // A learner's first click comes no sooner than a few tenths of a second after the main
+    // window appears: by then the warm-up's background work (the speech engine, the lesson
+    // database's key, the stress table) has had that time, as in the program.
+    course.idle(kFirstClickMs);
 
     QList<double> opening;
     double first = 0;
@@ -206,7 +222,8 @@ int timeLessons(const QString &appDir, int runs)
     out << "modules loaded and their adapters made after the main window was shown: " << QString::number(warmUp, 'f', 2)
         << " ms\n";
     out << "open lesson 2 from the menu to its first record shown: median " << QString::number(median(opening), 'f', 2)
-        << " ms, first " << QString::number(first, 'f', 2) << " ms (" << opening.size() << " runs)\n";
+        << " ms, first " << QString::number(first, 'f', 2) << " ms (" << opening.size() << " runs; the first "
+        << kFirstClickMs << " ms after the warm-up)\n";
     out << "Next to the next record shown: median " << QString::number(median(next), 'f', 2) << " ms, worst "
         << QString::number(*std::max_element(next.cbegin(), next.cend()), 'f', 2) << " ms (" << next.size()
         << " clicks)\n";
