@@ -3,8 +3,9 @@
 #include "practice/chartdrawing.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 #include <QLoggingCategory>
+
+#include "platform/core/loadmodule.h"
 
 Q_LOGGING_CATEGORY(lcCharts, "veskora.practice.charts")
 
@@ -16,19 +17,9 @@ const ChartDrawing *g_chosen = nullptr;
 
 const ChartDrawing *loadModule()
 {
-    // The library stays loaded until the process ends: the windows run its code.
-    QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/charts.so"));
-    if (!library.load()) {
-        qCWarning(lcCharts) << "cannot load" << library.fileName() << library.errorString();
-        return nullptr;
-    }
-    using Entry = const ChartDrawing *(*)();
-    const auto entry = reinterpret_cast<Entry>(library.resolve("veskoraChartDrawing"));
-    if (!entry) {
-        qCWarning(lcCharts) << library.fileName() << "has no veskoraChartDrawing";
-        return nullptr;
-    }
-    return entry();
+    return Platform::loadModule<ChartDrawing>(QCoreApplication::applicationDirPath()
+                                                  + QStringLiteral("/plugins/charts.so"),
+                                              "veskoraChartDrawing", lcCharts());
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 #include <future>
 
 #include <QCoreApplication>
-#include <QLibrary>
 
 #include "platform/audio/audiologging.h"
+#include "platform/core/loadmodule.h"
 
 namespace Platform {
 
@@ -23,19 +23,7 @@ std::future<void> g_preload;
 
 const SoundModule *loadSoundModule(const QString &file)
 {
-    // The library stays loaded until the process ends: the recorder and player run its code.
-    QLibrary library(file);
-    if (!library.load()) {
-        qCWarning(lcAudio) << "cannot load" << library.fileName() << library.errorString();
-        return nullptr;
-    }
-    using Entry = const SoundModule *(*)();
-    const auto entry = reinterpret_cast<Entry>(library.resolve("veskoraSoundModule"));
-    if (!entry) {
-        qCWarning(lcAudio) << library.fileName() << "has no veskoraSoundModule";
-        return nullptr;
-    }
-    return entry();
+    return loadModule<SoundModule>(file, "veskoraSoundModule", lcAudio());
 }
 
 namespace {

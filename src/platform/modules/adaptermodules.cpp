@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <system_error>
 
-#include <QLibrary>
 #include <QLoggingCategory>
+
+#include "platform/core/loadmodule.h"
 
 Q_LOGGING_CATEGORY(lcModules, "veskora.modules")
 
@@ -14,26 +15,11 @@ namespace Platform {
 
 namespace {
 
-/// Loads \a folder/\a file and asks it for its entry \a symbol, a function that returns the
-/// module object; null (and a warning) when either fails.
+/// The module \a file in \a folder, or null (and a warning).
 template<typename Module>
 const Module *loadModule(const QString &folder, const QString &file, const char *symbol)
 {
-    // The library stays loaded after this object is gone: the adapters run its code until the
-    // process ends. Every symbol is bound now, on the loading thread, rather than at first call.
-    QLibrary library(folder + u'/' + file);
-    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    if (!library.load()) {
-        qCWarning(lcModules) << "cannot load" << library.fileName() << library.errorString();
-        return nullptr;
-    }
-    using Entry = const Module *(*)();
-    const auto entry = reinterpret_cast<Entry>(library.resolve(symbol));
-    if (!entry) {
-        qCWarning(lcModules) << library.fileName() << "has no" << symbol;
-        return nullptr;
-    }
-    return entry();
+    return Platform::loadModule<Module>(folder + u'/' + file, symbol, lcModules());
 }
 
 void loadInto(AdapterModules::Set &set, const QString &folder, AdapterModules::Slot slot)
