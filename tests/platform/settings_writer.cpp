@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Veskora developers
 // Writes settings for the settings store tests:
 //   settings_writer <prefix> <count> [hold]   saves <prefix>0 … and prints "saved <key>" after
-//                                             each save returns; with "hold" it then waits to
-//                                             be killed.
+//                                             each save returns and reads back; with "hold" it
+//                                             then waits to be killed.
 //   settings_writer once <key> <value> [fsize] saves one value (with files limited to fsize
 //                                             bytes, as on a full disk) and prints "saved 1"
 //                                             or "saved 0", the problem, then the four course
@@ -54,9 +54,12 @@ int main(int argc, char *argv[])
     Platform::IniSettingsStore store;
     for (int i = 0; i < count; ++i) {
         const QString key = prefix + QString::number(i);
-        if (!store.save(Course::Settings::kApplication, Course::Settings::kSection, key,
-                        QStringLiteral("value %1").arg(i)))
+        const QString value = QStringLiteral("value %1").arg(i);
+        if (!store.save(Course::Settings::kApplication, Course::Settings::kSection, key, value))
             return 1;
+        // A program sees its own save at once, whatever the others write meanwhile.
+        if (store.read(Course::Settings::kApplication, Course::Settings::kSection, key) != value)
+            return 3;
         std::printf("saved %s\n", qPrintable(key));
         std::fflush(stdout);
     }

@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <optional>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "platform/agent/agentlogging.h"
+#include "platform/settings/folderlock.h"
 #include "platform/settings/inisettingsstore.h"
 
 namespace Platform {
@@ -61,6 +64,9 @@ using Values = QList<std::pair<QString, QString>>;
 bool writeDurably(const QString &path, const Values &values)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Held from the first read to the rename, as the course's settings store does: QSettings
+    // would otherwise write over a file another program renamed into place meanwhile.
+    const FolderLock lock(QFileInfo(path).absolutePath(), FolderLock::Mode::Exclusive);
     // What QSettings cannot parse it would rewrite in its own way, losing what the file
     // held: it is kept beside the file under another name before anything is written.
     if (isUnreadable(path)) {
@@ -96,6 +102,7 @@ CharacterSettingsStore::CharacterSettingsStore(QString path)
 
 QString CharacterSettingsStore::read(const QString &, const QString &section, const QString &key) const
 {
+    const FolderLock lock(QFileInfo(m_path).absolutePath(), FolderLock::Mode::Shared);
     return textOf(QSettings(m_path, QSettings::IniFormat).value(section + u'/' + key));
 }
 
@@ -108,6 +115,10 @@ bool CharacterSettingsStore::adoptFrom(const QString &courseSettingsPath)
 {
     if (!QFileInfo::exists(courseSettingsPath))
         return true;
+    // Both files are read and written under their folders' locks, as the course's settings
+    // store does, and never with a lock of this process still held on the way to another.
+    const QString courseFolder = QFileInfo(courseSettingsPath).absolutePath();
+    std::optional<FolderLock> readingCourse(std::in_place, courseFolder, FolderLock::Mode::Shared);
     QSettings course(courseSettingsPath, QSettings::IniFormat);
     course.beginGroup(kGroup);
     const QStringList oldKeys = course.childKeys();
@@ -116,14 +127,17 @@ bool CharacterSettingsStore::adoptFrom(const QString &courseSettingsPath)
 
     Values missing;
     {
+        const FolderLock readingOwn(QFileInfo(m_path).absolutePath(), FolderLock::Mode::Shared);
         const QSettings own(m_path, QSettings::IniFormat);
         for (const QString &key : oldKeys) {
             if (!own.contains(kGroup + u'/' + key))
                 missing.append({kGroup + u'/' + key, textOf(course.value(key))});
         }
     }
+    readingCourse.reset();
     if (!missing.isEmpty() && !writeDurably(m_path, missing))
         return false;
+    const FolderLock writingCourse(courseFolder, FolderLock::Mode::Exclusive);
     course.endGroup();
     course.remove(kGroup);
     course.sync();

@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/settings/folderlock.h"
+
 namespace Platform {
 namespace {
 
@@ -88,6 +90,9 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     const auto kept = m_unsaved.constFind(path);
     if (kept != m_unsaved.cend() && kept->contains(iniKey(section, key)))
         return kept->value(iniKey(section, key));
+    // Shared with other readers; a save in another copy of the program waits until the file
+    // has been read (see save()).
+    const FolderLock lock(QFileInfo(path).absolutePath(), FolderLock::Mode::Shared);
     const QSettings settings(path, QSettings::IniFormat);
     return textOf(settings.value(iniKey(section, key)));
 }
@@ -121,6 +126,12 @@ bool IniSettingsStore::save(const QString &application, const QString &section, 
     values.insert(iniKey(section, key), value);
 
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // QSettings notes a file's size and time after reading it, keeps what it read for the
+    // rest of the process, and a save trusts that note to skip reading the file again. A
+    // file another copy of the program renamed into place between the read and the note
+    // would be written over with the older text, losing that copy's values. The folder's
+    // lock keeps every other save out from the first read here to the rename.
+    const FolderLock lock(QFileInfo(path).absolutePath(), FolderLock::Mode::Exclusive);
     bool written = moveAsideIfUnparsable(path, values);
     if (written) {
         QSettings settings(path, QSettings::IniFormat);

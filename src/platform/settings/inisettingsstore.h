@@ -11,8 +11,9 @@ namespace Platform {
 /// The settings store as an INI file in the user's configuration folder:
 /// $XDG_CONFIG_HOME/<application>/<application>.ini (default ~/.config/...). The section is
 /// the INI group and the key the INI key. Each call opens the file afresh, so values
-/// written by another program are seen at once; each save is synced before it returns,
-/// under QSettings' file lock, so programs writing alternately never corrupt the file.
+/// written by another program are seen at once; each save is synced before it returns, and
+/// holds the folder's lock (FolderLock) from reading the file to writing it, so copies of the
+/// program saving at the same moment neither corrupt the file nor lose each other's values.
 ///
 /// A file that does not parse as INI is moved aside (".unreadable-<time>") by the first
 /// save, and the values that could be read from it go on in a fresh file. A file that
