@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,7 +27,13 @@ FrmSplash::FrmSplash(QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Veskora"));
-    setStyleSheet(QStringLiteral("#frmSplash { background: #fdf6e3; }"));
+    // The window's own background; the frame and the texts show it through. A palette
+    // rather than a style sheet: a style sheet puts every widget of the window through the
+    // style-sheet machinery before the first paint.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xfd, 0xf6, 0xe3));
+    setPalette(background);
+    setAutoFillBackground(true);
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("fraMainFrame"));
