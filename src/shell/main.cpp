@@ -9,6 +9,7 @@
 #include "platform/process/qtprocesslauncher.h"
 #include "platform/settings/inisettingsstore.h"
 #include "platform/ui/firstpaint.h"
+#include "platform/ui/fontconfigwarmup.h"
 #include "platform/ui/pictures.h"
 #include "platform/ui/pngiconengine.h"
 #include "platform/ui/windowsystem.h"
@@ -20,6 +21,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Read while Qt starts, on the other processor: the splash's first text needs it.
+    const Platform::FontConfigWarmUp fonts;
     Platform::chooseWindowSystem();
     QApplication app(argc, argv);
     // The style's icons come from PNG files: read them without loading every image plugin.
