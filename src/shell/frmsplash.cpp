@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "platform/ui/pictures.h"
+#include "platform/ui/drawingcache.h"
 #include "platform/ui/twips.h"
 #include "shell/shellresources.h"
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/ui/drawingcache.h"
 #include "platform/ui/pictures.h"
 #include "platform/ui/pngiconengine.h"
 
@@ -134,6 +135,7 @@ private Q_SLOTS:
         const QPixmap drawn = Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0);
         QVERIFY(!drawn.isNull());
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+        QFile kept(QDir(folder).filePath(QDir(folder).entryList(QDir::Files).constFirst()));
         const QPixmap read = Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0);
         QCOMPARE(read.devicePixelRatio(), 2.0);
         QCOMPARE(argb(read), argb(drawn));
@@ -142,19 +144,24 @@ private Q_SLOTS:
         QVERIFY(!Platform::Pictures::renderCached(drawing, QSize(40, 26), 1.0).isNull());
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
 
-        // Kept files that are damaged, or larger than asked, are drawn again.
-        for (const QByteArray &bytes : {QByteArray("\x89PNG\r\n\x1a\n and nothing more"), QByteArray()}) {
-            for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-                QFile kept(QDir(folder).filePath(name));
-                QVERIFY(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                if (bytes.isEmpty())
-                    QImage(500, 500, QImage::Format_ARGB32).save(&kept, "png");
-                else
-                    kept.write(bytes);
-            }
+        // Kept files that are cut short, longer than their header says, of another layout, or
+        // of a larger picture than asked for are drawn again.
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QByteArray good = kept.readAll();
+        kept.close();
+        QByteArray larger = good;
+        larger[8] = char(200);
+        QByteArray otherLayout = good;
+        otherLayout[7] = '9';
+        for (const QByteArray &bytes : {good.left(good.size() - 1), good + "x", otherLayout, larger, QByteArray()}) {
+            QVERIFY(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            kept.write(bytes);
+            kept.close();
             QCOMPARE(argb(Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0)), argb(drawn));
         }
-        QCOMPARE(argb(Platform::Pictures::renderCached(drawing, QSize(40, 26), 2.0)), argb(drawn));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), good);
+        kept.close();
 
         // Without a cache folder nothing is kept.
         Platform::Pictures::setDrawingCache({});

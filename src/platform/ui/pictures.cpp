@@ -3,14 +3,11 @@
 #include "platform/ui/pictures.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 namespace Platform::Pictures {
@@ -120,58 +117,6 @@ QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelR
         return {};
     image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(std::move(image));
-}
-
-namespace {
-
-QString &drawingCache()
-{
-    static QString folder;
-    return folder;
-}
-
-} // namespace
-
-void setDrawingCache(const QString &folder)
-{
-    drawingCache() = folder;
-}
-
-QPixmap renderCached(const QString &path, const QSize &logicalSize, qreal devicePixelRatio, Qt::AspectRatioMode mode)
-{
-    const QString &folder = drawingCache();
-    QFile source(path);
-    if (folder.isEmpty() || logicalSize.isEmpty() || !source.open(QIODevice::ReadOnly))
-        return render(path, logicalSize, devicePixelRatio, mode);
-    // Named by everything the drawing depends on, so that a changed picture, size, density or
-    // Qt is drawn afresh.
-    QCryptographicHash key(QCryptographicHash::Sha256);
-    key.addData(source.readAll());
-    key.addData(QStringLiteral("%1x%2@%3/%4/%5")
-                    .arg(logicalSize.width())
-                    .arg(logicalSize.height())
-                    .arg(devicePixelRatio)
-                    .arg(int(mode))
-                    .arg(QString::fromLatin1(qVersion()))
-                    .toUtf8());
-    const QString kept = folder + u'/' + QString::fromLatin1(key.result().toHex().left(40)) + QStringLiteral(".png");
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImageReader reader(kept, "png");
-    reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
-    // The name fixes the size; a picture larger than asked for is not what was kept.
-    const QSize bound = (QSizeF(logicalSize) * ratio).toSize() + QSize(1, 1);
-    if (!image.isNull() && image.width() <= bound.width() && image.height() <= bound.height()) {
-        image.setDevicePixelRatio(ratio);
-        return QPixmap::fromImage(std::move(image));
-    }
-    QPixmap drawn = render(path, logicalSize, devicePixelRatio, mode);
-    QSaveFile file(kept);
-    if (!drawn.isNull() && QDir().mkpath(folder) && file.open(QIODevice::WriteOnly)) {
-        if (drawn.toImage().save(&file, "png"))
-            file.commit();
-    }
-    return drawn;
 }
 
 bool isPlainFileName(const QString &name)

@@ -26,16 +26,6 @@ bool open(QImageReader &reader, const QString &path);
 QPixmap render(const QString &path, const QSize &logicalSize, qreal devicePixelRatio,
                Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
 
-/// Keeps the drawings that renderCached() draws in \a folder (created when needed), so that a
-/// later run reads them instead of drawing them again; empty (the default): nothing is kept.
-void setDrawingCache(const QString &folder);
-/// render() for the program's own pictures, through the drawing cache when there is one: a
-/// drawing kept for the same file contents, size, density and mode is read back, anything
-/// else is drawn and kept. A kept file that cannot be read, or is not of the size asked, is
-/// drawn again.
-QPixmap renderCached(const QString &path, const QSize &logicalSize, qreal devicePixelRatio,
-                     Qt::AspectRatioMode mode = Qt::KeepAspectRatio);
-
 /// The largest picture file read from a course folder, in bytes.
 inline constexpr qint64 kMaxPictureBytes = 8 * 1024 * 1024;
 
