@@ -13,7 +13,9 @@ namespace Platform {
 /// reader only. Qt's pixmap engine asks every image-format plugin whether it reads a ".png"
 /// file before it tries the built-in reader, which loads all those plugins (and their
 /// libraries) at the first icon; this engine keeps the pixmaps in a QIcon of Qt's own engine,
-/// so icons look and scale exactly as before.
+/// so icons look and scale exactly as before. Files are read when the icon is first asked
+/// about (painted, sized, tested for null), not when they are added: the styles make icons
+/// for buttons that are seldom shown (the menu bar's extension, an MDI window's menu).
 class PngIconEngine final : public QIconEngine {
 public:
     PngIconEngine() = default;
@@ -32,7 +34,17 @@ public:
     bool isNull() override;
 
 private:
+    struct UnreadFile {
+        QString name;
+        QSize size;
+        QIcon::Mode mode;
+        QIcon::State state;
+    };
+    void readFiles();
+    static bool beginsAsPicture(const UnreadFile &file);
+
     QIcon m_icon;
+    QList<UnreadFile> m_unread;
 };
 
 /// Offers PngIconEngine for ".png" files, as a plugin linked into the program.
