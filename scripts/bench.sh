@@ -22,6 +22,10 @@ fi
 echo "== Building the benchmarks in $build =="
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESKORA_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target bench_startup bench_lessons bench_agentspeak bench_dictionarywindow bench_practice
+# The build's output goes to disk before anything is timed: the kernel writing it back takes
+# the processors from the programs timed (a first lesson opening of 300 ms instead of 30 was
+# seen while a build's files were still being written).
+sync
 
 logs="$build/bench-logs"
 mkdir -p "$logs"
@@ -55,6 +59,13 @@ median() {
 echo "== Running each figure $runs times ==" >&2
 run startup "$build/bench/startup/bench_startup" --runs "$runs"
 run lessons "$build/bench/lessons/bench_lessons" --runs "$runs"
+# The process's first opening (it also opens the course database) once in each of RUNS
+# processes.
+: >"$logs/first.txt"
+for ((i = 0; i < runs; ++i)); do
+    run first-run "$build/bench/lessons/bench_lessons" --first
+    cat "$logs/first-run.txt" >>"$logs/first.txt"
+done
 : >"$logs/memory.txt"
 for ((i = 0; i < runs; ++i)); do
     run memory-run "$build/bench/lessons/bench_lessons" --memory
@@ -73,7 +84,7 @@ launch=$(figure "$logs/startup.txt" "course program: median")
 minimal=$(figure "$logs/startup.txt" "Widgets program: median")
 ratio=$(figure "$logs/startup.txt" "launch ratio:")
 opening=$(figure "$logs/lessons.txt" "first record shown: median")
-firstOpening=$(figure "$logs/lessons.txt" " ms, first")
+firstOpening=$(grep -Eo 'first record shown: [0-9.]+' "$logs/first.txt" | awk '{ print $NF }' | median || true)
 warmUp=$(figure "$logs/lessons.txt" "after the main window was shown:")
 next=$(figure "$logs/lessons.txt" "next record shown: median")
 memory=$(grep -Eo '[0-9.]+ MB' "$logs/memory.txt" | cut -d' ' -f1 | median || true)
@@ -103,7 +114,7 @@ row "Launch to main window shown (veskora)" "$launch" ms
 row "Launch to first window shown (minimal Qt Widgets program)" "$minimal" ms
 row "  ratio" "$ratio" "" "≤" 1.5
 row "Open lesson 2 from the menu to its first record shown" "$opening" ms "≤" 50
-row "  the process's first opening, 300 ms after the warm-up (one run)" "$firstOpening" ms "≤" 50
+row "  the process's first opening, 300 ms after the warm-up" "$firstOpening" ms "≤" 50
 row "  modules loaded in the background after the main window" "$warmUp" ms
 row "Next to the next record shown" "$next" ms "≤" 5
 for rate in 150 80 50; do
