@@ -125,6 +125,47 @@ private Q_SLOTS:
         QVERIFY(QIcon(damaged.fileName()).isNull());
     }
 
+    // An icon reads its file when first painted; until then it tells whether it is null from
+    // the file's first bytes, and must agree with what reading the file later gives.
+    void iconsTellNullBeforeReading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<bool>("isNull");
+        QFile source(sourceFile("data/help/user/tricolour.png"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray png = source.readAll();
+        const QSize own = QImage::fromData(png).size();
+        QByteArray noWidth = png;
+        noWidth.replace(16, 4, QByteArray(4, '\0'));
+        QTest::newRow("any size") << png << QSize() << false;
+        QTest::newRow("its own size") << png << own << false;
+        QTest::newRow("another size") << png << own + QSize(1, 1) << true;
+        QTest::newRow("a header of no width") << noWidth << QSize() << true;
+        QTest::newRow("cut inside the header") << png.left(20) << QSize() << true;
+        QTest::newRow("missing file") << QByteArray() << QSize() << true;
+    }
+    void iconsTellNullBeforeReading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, asked);
+        QFETCH(bool, isNull);
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("icon.png")));
+        if (!bytes.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+        }
+        auto *engine = new Platform::PngIconEngine;
+        engine->addFile(file.fileName(), asked, QIcon::Normal, QIcon::Off);
+        const QIcon icon(engine);
+        QCOMPARE(icon.isNull(), isNull);
+        if (!isNull)
+            QCOMPARE(icon.pixmap(16).toImage(),
+                     QIcon(QPixmap::fromImage(QImage(file.fileName()))).pixmap(16).toImage());
+    }
+
     void drawingsAreKeptAndReadBack()
     {
         QTemporaryDir cache;
